@@ -1,0 +1,21 @@
+# Sourced by the scripts: makes sure the Debian packages the build needs are there.
+# As root it installs what is missing; otherwise it prints the one apt-get line to run.
+HX_PACKAGES="cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev xvfb xauth"
+
+hx_ensure_packages() {
+    local missing=()
+    local pkg
+    for pkg in $HX_PACKAGES "$@"; do
+        dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q 'install ok installed' || missing+=("$pkg")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -eq 0 ]; then
+        echo "Installing: ${missing[*]}"
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
+    else
+        echo "Missing packages. Run:"
+        echo "  sudo apt-get update && sudo apt-get install -y ${missing[*]}"
+        exit 1
+    fi
+}

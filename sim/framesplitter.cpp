@@ -1,0 +1,58 @@
+#include "framesplitter.h"
+
+namespace {
+
+constexpr char kStart = '\x82';
+constexpr char kEnd = '\x83';
+
+bool isLongLetter(char letter)
+{
+    return letter == 'G' || letter == 'V';
+}
+
+} // namespace
+
+QList<QByteArray> FrameSplitter::feed(const QByteArray& bytes)
+{
+    m_buffer.append(bytes);
+    QList<QByteArray> frames;
+    const qsizetype size = m_buffer.size();
+    qsizetype pos = 0;
+    while (pos < size) {
+        const char first = m_buffer.at(pos);
+        if (first != kStart && first != '\0') {
+            ++pos; // garbage
+            continue;
+        }
+        if (size - pos < 2)
+            break; // the letter decides what kind of frame this is
+        const char letter = m_buffer.at(pos + 1);
+        if (isLongLetter(letter)) {
+            if (size - pos < kLongFrame)
+                break;
+            frames.append(m_buffer.mid(pos, kLongFrame));
+            pos += kLongFrame;
+            continue;
+        }
+        if (first != kStart) {
+            ++pos; // a zero byte starts only long frames
+            continue;
+        }
+        const qsizetype limit = qMin(size, pos + kMaxShortFrame);
+        qsizetype q = pos + 1;
+        while (q < limit && m_buffer.at(q) != kEnd && m_buffer.at(q) != kStart)
+            ++q;
+        if (q < limit && m_buffer.at(q) == kEnd) {
+            frames.append(m_buffer.mid(pos, q - pos + 1));
+            pos = q + 1;
+        } else if (q < limit) {
+            pos = q; // a new frame starts before this one ended: drop the broken one
+        } else if (q - pos >= kMaxShortFrame) {
+            ++pos; // far too long for a short frame
+        } else {
+            break; // the end byte may still come
+        }
+    }
+    m_buffer.remove(0, pos);
+    return frames;
+}

@@ -1,0 +1,95 @@
+#include "simconnection.h"
+
+#include <QTcpSocket>
+
+SimConnection::SimConnection(QTcpSocket* socket, TerminalState& state, const SimOptions& options)
+    : QObject(socket), m_socket(socket), m_state(state), m_options(options), m_model(state, options.faults)
+{
+    m_pace.setSingleShot(true);
+    m_pace.setInterval(kPieceGapMs);
+    connect(&m_pace, &QTimer::timeout, this, &SimConnection::sendNextPiece);
+    connect(socket, &QTcpSocket::readyRead, this, &SimConnection::readRequests);
+}
+
+QByteArray SimConnection::garbageBlock()
+{
+    return QByteArrayLiteral("\x7f\x00\xff\x10garbage\x83\x82");
+}
+
+QByteArray SimConnection::floodBlock()
+{
+    QByteArray block(kFloodSize, '\0');
+    for (int i = 0; i < kFloodSize; ++i)
+        block[i] = char(i % 256);
+    return block;
+}
+
+void SimConnection::readRequests()
+{
+    const QList<QByteArray> requests = m_splitter.feed(m_socket->readAll());
+    for (const QByteArray& request : requests) {
+        if (m_closing)
+            return;
+        answer(request);
+        ++m_requests;
+        if (m_options.closeAfter > 0 && m_requests >= m_options.closeAfter)
+            closeWhenSent();
+    }
+}
+
+void SimConnection::answer(const QByteArray& request)
+{
+    if (m_options.mute)
+        return;
+    const int revision = m_state.revision;
+    QByteArray reply = m_model.handle(request);
+    if (m_state.revision != revision)
+        emit stateChanged();
+    if (m_model.rebooting()) {
+        m_closing = true;
+        QTimer::singleShot(kRebootCloseMs, m_socket, &QTcpSocket::disconnectFromHost);
+        return;
+    }
+    if (reply.isEmpty())
+        return;
+    if (m_options.garbage)
+        reply = garbageBlock();
+    else if (m_options.flood)
+        reply = floodBlock();
+    send(reply);
+}
+
+void SimConnection::send(const QByteArray& reply)
+{
+    if (!m_options.splitReplies) {
+        m_pieces.append(reply);
+    } else {
+        const qsizetype half = qMax<qsizetype>(1, reply.size() / 2);
+        m_pieces.append(reply.left(half));
+        if (reply.size() > half)
+            m_pieces.append(reply.mid(half));
+    }
+    if (!m_pace.isActive())
+        sendNextPiece();
+}
+
+void SimConnection::sendNextPiece()
+{
+    if (!m_pieces.isEmpty()) {
+        m_socket->write(m_pieces.takeFirst());
+        m_socket->flush();
+    }
+    if (!m_pieces.isEmpty() && m_options.splitReplies)
+        m_pace.start();
+    else if (!m_pieces.isEmpty())
+        sendNextPiece();
+    else if (m_closing)
+        m_socket->disconnectFromHost();
+}
+
+void SimConnection::closeWhenSent()
+{
+    m_closing = true;
+    if (m_pieces.isEmpty() && !m_pace.isActive())
+        m_socket->disconnectFromHost();
+}

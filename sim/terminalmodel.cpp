@@ -1,0 +1,90 @@
+#include "terminalmodel.h"
+
+#include "image/layout.h"
+
+namespace {
+
+constexpr char kStart = '\x82';
+constexpr char kEnd = '\x83';
+
+QByteArray reply(char letter, char status)
+{
+    QByteArray bytes;
+    bytes.append(kStart).append(letter).append(status).append(kEnd);
+    return bytes;
+}
+
+bool isValidPassword(const QByteArray& password)
+{
+    return !password.isEmpty() && password.size() <= TerminalState::kPasswordMax;
+}
+
+} // namespace
+
+TerminalModel::TerminalModel(TerminalState& state, ModelFaults faults) : m_state(state), m_faults(faults) {}
+
+QByteArray TerminalModel::handle(const QByteArray& request)
+{
+    if (m_rebooting || request.size() < 2)
+        return {};
+    const char first = request.at(0);
+    const char letter = request.at(1);
+    if (request.size() == image::kImageSize && (letter == 'G' || letter == 'V')) {
+        if (first != kStart && first != '\0')
+            return {};
+        if (letter == 'V') {
+            m_state.logo = request.mid(2, TerminalState::kLogoSize);
+            ++m_state.revision;
+            return {};
+        }
+        return handleWrite(request);
+    }
+    if (first != kStart || request.back() != kEnd || request.size() < 3)
+        return {};
+    return handleShort(request.mid(1, request.size() - 2));
+}
+
+QByteArray TerminalModel::handleShort(const QByteArray& body)
+{
+    if (body == "S")
+        return reply('S', m_faults.notReady ? 'N' : 'O');
+    if (body == "BZ") {
+        if (m_faults.refuseReboot)
+            return reply('B', 'N');
+        m_rebooting = true;
+        m_unlocked = false;
+        return {};
+    }
+    if (body.startsWith('L')) {
+        const QByteArray password = body.mid(1);
+        if (!isValidPassword(password))
+            return {};
+        if (password != m_state.password)
+            return reply('L', 'N');
+        QByteArray image = m_state.image;
+        image[0] = kStart;
+        image[1] = 'F';
+        return image;
+    }
+    if (body.startsWith("UW")) {
+        const QByteArray password = body.mid(2);
+        if (!isValidPassword(password))
+            return {};
+        m_unlocked = !m_faults.refuseUnlock && password == m_state.password;
+        return reply('U', m_unlocked ? 'O' : 'N');
+    }
+    return {};
+}
+
+QByteArray TerminalModel::handleWrite(const QByteArray& frame)
+{
+    if (!m_unlocked)
+        return {};
+    m_state.image = frame;
+    // The tool writes bytes 170..176 only for a new password and otherwise sends back what it
+    // read there, which is the current password.
+    const QByteArray password = TerminalState::passwordIn(frame);
+    m_state.setPassword(password.isEmpty() ? m_state.password : password);
+    ++m_state.revision;
+    return reply('G', 'O');
+}

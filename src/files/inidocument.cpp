@@ -1,0 +1,191 @@
+#include "files/inidocument.h"
+
+#include "image/cp1252.h"
+
+namespace
+{
+
+const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f';
+}
+
+int skipBlanks(const QString& text, int from)
+{
+    while (from < text.size() && isBlank(text.at(from)))
+        ++from;
+    return from;
+}
+
+QString trimmedBlanks(const QString& text)
+{
+    int first = skipBlanks(text, 0);
+    int last = text.size();
+    while (last > first && isBlank(text.at(last - 1)))
+        --last;
+    return text.mid(first, last - first);
+}
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// A line break inside a name or value would split its line in two.
+QString oneLine(QString text)
+{
+    text.replace(u'\r', u' ');
+    text.replace(u'\n', u' ');
+    return text;
+}
+
+} // namespace
+
+IniDocument::IniDocument(const QByteArray& bytes)
+{
+    qsizetype start = 0;
+    const qsizetype size = bytes.size();
+    while (start < size) {
+        qsizetype end = start;
+        while (end < size && bytes.at(end) != '\r' && bytes.at(end) != '\n')
+            ++end;
+        qsizetype next = end;
+        if (next < size)
+            next += (bytes.at(next) == '\r' && next + 1 < size && bytes.at(next + 1) == '\n') ? 2 : 1;
+        m_lines.append(parseLine(bytes.mid(start, end - start), bytes.mid(end, next - end)));
+        start = next;
+    }
+}
+
+IniDocument::Line IniDocument::parseLine(const QByteArray& text, const QByteArray& ending)
+{
+    Line line;
+    line.text = text;
+    line.ending = ending;
+    const QString decoded = cp1252::decode(text);
+    const int begin = skipBlanks(decoded, 0);
+    if (begin < decoded.size() && decoded.at(begin) == u';')
+        return line;
+    if (begin < decoded.size() && decoded.at(begin) == u'[') {
+        const int close = decoded.lastIndexOf(u']');
+        if (close > begin) {
+            line.kind = Kind::Section;
+            line.name = trimmedBlanks(decoded.mid(begin + 1, close - begin - 1));
+            return line;
+        }
+    }
+    const int equals = decoded.indexOf(u'=', begin);
+    if (equals < 0)
+        return line;
+    line.kind = Kind::Key;
+    line.name = trimmedBlanks(decoded.mid(begin, equals - begin));
+    line.valueStart = skipBlanks(decoded, equals + 1);
+    line.value = trimmedBlanks(decoded.mid(line.valueStart));
+    return line;
+}
+
+QByteArray IniDocument::bytes() const
+{
+    QByteArray out;
+    for (const Line& line : m_lines)
+        out += line.text + line.ending;
+    return out;
+}
+
+int IniDocument::findSection(const QString& section) const
+{
+    for (int i = 0; i < m_lines.size(); ++i) {
+        if (m_lines.at(i).kind == Kind::Section && sameName(m_lines.at(i).name, section))
+            return i;
+    }
+    return -1;
+}
+
+int IniDocument::findKey(int sectionLine, const QString& key) const
+{
+    for (int i = sectionLine + 1; i < m_lines.size() && m_lines.at(i).kind != Kind::Section; ++i) {
+        if (m_lines.at(i).kind == Kind::Key && sameName(m_lines.at(i).name, key))
+            return i;
+    }
+    return -1;
+}
+
+std::optional<QString> IniDocument::value(const QString& section, const QString& key) const
+{
+    const int sectionLine = findSection(section);
+    if (sectionLine < 0)
+        return std::nullopt;
+    const int keyLine = findKey(sectionLine, key);
+    if (keyLine < 0)
+        return std::nullopt;
+    QString text = m_lines.at(keyLine).value;
+    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"')
+        text = text.mid(1, text.size() - 2);
+    return text;
+}
+
+QStringList IniDocument::keys(const QString& section) const
+{
+    QStringList names;
+    const int sectionLine = findSection(section);
+    if (sectionLine < 0)
+        return names;
+    for (int i = sectionLine + 1; i < m_lines.size() && m_lines.at(i).kind != Kind::Section; ++i) {
+        if (m_lines.at(i).kind == Kind::Key && !names.contains(m_lines.at(i).name, Qt::CaseInsensitive))
+            names.append(m_lines.at(i).name);
+    }
+    return names;
+}
+
+void IniDocument::setValue(const QString& section, const QString& key, const QString& value)
+{
+    const QByteArray valueBytes = cp1252::encode(oneLine(value));
+    const QByteArray keyLineText = cp1252::encode(oneLine(key)) + '=' + valueBytes;
+
+    const int sectionLine = findSection(section);
+    if (sectionLine < 0) {
+        if (!m_lines.isEmpty() && m_lines.last().ending.isEmpty())
+            m_lines.last().ending = kCrLf;
+        m_lines.append(parseLine('[' + cp1252::encode(oneLine(section)) + ']', kCrLf));
+        m_lines.append(parseLine(keyLineText, kCrLf));
+        return;
+    }
+
+    const int keyLine = findKey(sectionLine, key);
+    if (keyLine >= 0) {
+        Line& line = m_lines[keyLine];
+        line = parseLine(line.text.left(line.valueStart) + valueBytes, line.ending);
+        return;
+    }
+
+    // After the section's last key, so blank lines and comments that lead into the next section
+    // stay where they are.
+    int after = sectionLine;
+    for (int i = sectionLine + 1; i < m_lines.size() && m_lines.at(i).kind != Kind::Section; ++i) {
+        if (m_lines.at(i).kind == Kind::Key)
+            after = i;
+    }
+    if (m_lines.at(after).ending.isEmpty())
+        m_lines[after].ending = kCrLf;
+    m_lines.insert(after + 1, parseLine(keyLineText, kCrLf));
+}
+
+bool IniDocument::removeSection(const QString& section)
+{
+    bool removed = false;
+    int i = 0;
+    while (i < m_lines.size()) {
+        if (m_lines.at(i).kind != Kind::Section || !sameName(m_lines.at(i).name, section)) {
+            ++i;
+            continue;
+        }
+        int end = i + 1;
+        while (end < m_lines.size() && m_lines.at(end).kind != Kind::Section)
+            ++end;
+        m_lines.remove(i, end - i);
+        removed = true;
+    }
+    return removed;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The text of an INI file as a list of lines that keeps every byte: editing one key or removing one
+// section leaves all other lines, their order and their line endings exactly as they were. Names
+// match without regard to letter case; the first section of a name and its first key of a name win.
+class IniDocument
+{
+public:
+    IniDocument() = default;
+    explicit IniDocument(const QByteArray& bytes);
+
+    QByteArray bytes() const;
+
+    // The value as the private-profile functions read it: blanks around it removed and a pair of
+    // enclosing double quotes taken off. Empty optional when the section or key is missing.
+    std::optional<QString> value(const QString& section, const QString& key) const;
+
+    // Key names of the section in file order, each name once (the first spelling).
+    QStringList keys(const QString& section) const;
+
+    // Replaces the value of an existing key (its line keeps the key's spelling and its ending), or
+    // adds the key after the last key of the section, or adds the section at the end of the file.
+    void setValue(const QString& section, const QString& key, const QString& value);
+
+    // Removes every section of that name with all its lines. False when there was none.
+    bool removeSection(const QString& section);
+
+private:
+    enum class Kind { Other, Section, Key };
+    struct Line {
+        QByteArray text;   // without its ending
+        QByteArray ending; // "\r\n", "\n", "\r" or empty for a last line without one
+        Kind kind = Kind::Other;
+        QString name;       // section or key name, trimmed
+        QString value;      // key value, trimmed, quotes still on
+        int valueStart = 0; // byte offset of the value in text (after '=' and its blanks)
+    };
+
+    static Line parseLine(const QByteArray& text, const QByteArray& ending);
+    int findSection(const QString& section) const;
+    int findKey(int sectionLine, const QString& key) const;
+
+    QList<Line> m_lines;
+};

@@ -1,0 +1,116 @@
+#include "files/inifile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <utility>
+
+IniFile::IniFile(QString path) : m_path(std::move(path)) {}
+
+bool IniFile::exists() const
+{
+    return QFileInfo(m_path).isFile();
+}
+
+IniFile::State IniFile::load() const
+{
+    const QFileInfo info(m_path);
+    if (!info.exists())
+        return State::Missing;
+    if (!info.isFile() || info.size() > kMaxFileSize)
+        return State::Unusable;
+    QFile file(m_path);
+    if (!file.open(QIODevice::ReadOnly))
+        return State::Unusable;
+    // Read one byte more than allowed: a file that grew since the size check is still refused.
+    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize || bytes.contains('\0'))
+        return State::Unusable;
+    if (!m_seenValid || bytes != m_seenBytes) {
+        m_seenDocument = IniDocument(bytes);
+        m_seenBytes = bytes;
+        m_seenValid = true;
+    }
+    return State::Text;
+}
+
+QString IniFile::readString(const QString& section, const QString& key, const QString& defaultValue) const
+{
+    if (load() != State::Text)
+        return defaultValue;
+    const std::optional<QString> value = m_seenDocument.value(section, key);
+    if (!value || value->isEmpty())
+        return defaultValue;
+    return value->left(kMaxValueLength);
+}
+
+int IniFile::readInteger(const QString& section, const QString& key, int defaultValue) const
+{
+    bool ok = false;
+    const int value = readString(section, key, QString()).toInt(&ok, 10);
+    return ok ? value : defaultValue;
+}
+
+QStringList IniFile::readSection(const QString& section) const
+{
+    if (load() != State::Text)
+        return {};
+    return m_seenDocument.keys(section);
+}
+
+std::optional<IniDocument> IniFile::documentForWrite() const
+{
+    switch (load()) {
+    case State::Missing:
+        return IniDocument();
+    case State::Text:
+        return m_seenDocument;
+    case State::Unusable:
+        break;
+    }
+    return std::nullopt;
+}
+
+bool IniFile::save(const IniDocument& document)
+{
+    const QByteArray bytes = document.bytes();
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(bytes) != bytes.size()) {
+        file.cancelWriting();
+        return false;
+    }
+    // commit() flushes the temporary file to the disk and only then renames it over the old one.
+    if (!file.commit())
+        return false;
+    m_seenBytes = bytes;
+    m_seenDocument = document;
+    m_seenValid = true;
+    return true;
+}
+
+bool IniFile::writeString(const QString& section, const QString& key, const QString& value)
+{
+    std::optional<IniDocument> document = documentForWrite();
+    if (!document)
+        return false;
+    document->setValue(section, key, value);
+    return save(*document);
+}
+
+bool IniFile::writeInteger(const QString& section, const QString& key, int value)
+{
+    return writeString(section, key, QString::number(value));
+}
+
+bool IniFile::eraseSection(const QString& section)
+{
+    std::optional<IniDocument> document = documentForWrite();
+    if (!document)
+        return false;
+    if (!document->removeSection(section))
+        return true;
+    return save(*document);
+}

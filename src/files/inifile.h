@@ -1,0 +1,51 @@
+#pragma once
+
+#include "files/inidocument.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// The settings file, read and written like the Windows private-profile functions: every read looks
+// at the file as it is now, every write reaches the disk at once and atomically (a temporary file
+// beside it, flushed, then renamed over it). A file that cannot be read, holds NUL bytes or is over
+// kMaxFileSize reads as empty and is never overwritten.
+class IniFile
+{
+public:
+    static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+    static constexpr int kMaxValueLength = 2047;
+
+    explicit IniFile(QString path); // opening does not create the file
+
+    QString path() const { return m_path; }
+    bool exists() const;
+
+    // A missing key and an empty value both give the default. Values are cut to kMaxValueLength.
+    QString readString(const QString& section, const QString& key, const QString& defaultValue) const;
+    // Missing, empty or not a decimal integer gives the default.
+    int readInteger(const QString& section, const QString& key, int defaultValue) const;
+    // Key names of the section in file order (each once); empty when the section is missing.
+    QStringList readSection(const QString& section) const;
+
+    // False when the file could not be written; the old file then stays as it was.
+    bool writeString(const QString& section, const QString& key, const QString& value);
+    bool writeInteger(const QString& section, const QString& key, int value);
+    // Removes every section of that name. True when there was nothing to remove.
+    bool eraseSection(const QString& section);
+
+private:
+    enum class State { Missing, Text, Unusable };
+    State load() const;
+    // The document to edit: empty for a missing file, nothing for a file that must not be touched.
+    std::optional<IniDocument> documentForWrite() const;
+    bool save(const IniDocument& document);
+
+    QString m_path;
+    // Parsed form of the bytes last seen; reused only while the file holds exactly those bytes.
+    mutable QByteArray m_seenBytes;
+    mutable IniDocument m_seenDocument;
+    mutable bool m_seenValid = false;
+};

@@ -1,0 +1,89 @@
+#include "files/logofile.h"
+
+#include "image/layout.h"
+
+#include <QFile>
+
+namespace {
+
+constexpr int kLines = 40;
+constexpr int kGroups = 6;
+constexpr int kGroupWidth = 3;
+// Only the first 17 characters of a line matter; the rest is skipped without being kept.
+constexpr qint64 kKeptPerLine = 64;
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+// The next line without its line end, cut to kKeptPerLine bytes; false at the end of the file.
+bool readCappedLine(QIODevice& device, QByteArray& line)
+{
+    if (device.atEnd())
+        return false;
+    char buffer[kKeptPerLine + 1];
+    const qint64 got = device.readLine(buffer, sizeof buffer);
+    if (got < 0)
+        return false;
+    line = QByteArray(buffer, got);
+    bool ended = line.endsWith('\n');
+    while (!ended && !device.atEnd()) {
+        char skip[4096];
+        const qint64 more = device.readLine(skip, sizeof skip);
+        if (more <= 0)
+            break;
+        ended = skip[more - 1] == '\n';
+    }
+    if (line.endsWith('\n'))
+        line.chop(1);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return true;
+}
+
+} // namespace
+
+bool readLogoFile(const QString& path, LogoData& logo)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    std::size_t target = 0;
+    for (int lineNo = 0; lineNo < kLines; ++lineNo) {
+        QByteArray line;
+        if (!readCappedLine(file, line))
+            return false;
+        for (int group = 0; group < kGroups; ++group) {
+            const int at = group * kGroupWidth;
+            if (line.size() < at + 2)
+                return false;
+            const int high = hexDigit(line.at(at));
+            const int low = hexDigit(line.at(at + 1));
+            if (high < 0 || low < 0)
+                return false;
+            logo[target++] = static_cast<std::uint8_t>(high * 16 + low);
+        }
+    }
+    return true;
+}
+
+QByteArray buildLogoFrame(const QByteArray& workingCopy, const LogoData& logo)
+{
+    // A working copy shorter than the image counts as zeros where it ends.
+    auto working = [&workingCopy](int i) { return i < workingCopy.size() ? workingCopy.at(i) : '\0'; };
+    QByteArray frame(image::kImageSize, '\0');
+    frame[0] = working(0);
+    frame[1] = 'V';
+    for (std::size_t k = 0; k < logo.size(); ++k)
+        frame[static_cast<qsizetype>(k) + 2] = static_cast<char>(logo[k]);
+    for (int i = 2 + static_cast<int>(logo.size()); i < image::kImageSize; ++i)
+        frame[i] = working(i);
+    return frame;
+}

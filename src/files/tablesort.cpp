@@ -1,0 +1,110 @@
+#include "files/tablesort.h"
+
+#include <utility>
+
+namespace {
+
+int hexValue(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    return -1;
+}
+
+std::optional<std::int64_t> keyOf(const QString& cell, int column)
+{
+    if (column == 0)
+        return hexKey(cell);
+    return UltimoOcteto(cell);
+}
+
+QString invalidIntegerText(const QString& text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}
+
+} // namespace
+
+std::optional<std::int64_t> hexKey(const QString& text)
+{
+    if (text.isEmpty() || text.size() > 16)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    for (const QChar c : text) {
+        const int digit = hexValue(c);
+        if (digit < 0)
+            return std::nullopt;
+        value = value << 4 | static_cast<std::uint64_t>(digit);
+    }
+    return static_cast<std::int64_t>(value);
+}
+
+std::optional<std::int32_t> UltimoOcteto(const QString& text)
+{
+    const QString tail = keyText(text, 1);
+    qsizetype i = 0;
+    while (i < tail.size() && tail.at(i) == QLatin1Char(' '))
+        ++i;
+    bool negative = false;
+    if (i < tail.size() && (tail.at(i) == QLatin1Char('+') || tail.at(i) == QLatin1Char('-'))) {
+        negative = tail.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    if (i == tail.size())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < tail.size(); ++i) {
+        const char16_t u = tail.at(i).unicode();
+        if (u < u'0' || u > u'9')
+            return std::nullopt;
+        value = value * 10 + (u - u'0');
+        if (value > std::int64_t{1} << 31)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT32_MAX || value < INT32_MIN)
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+QString keyText(const QString& cell, int column)
+{
+    if (column == 0)
+        return QLatin1Char('$') + cell;
+    return cell.mid(cell.lastIndexOf(QLatin1Char('.')) + 1);
+}
+
+bool sortColumn(Table& table, int column, QString* errorText)
+{
+    QList<TableRow>& rows = table.rows;
+    if (rows.size() <= 2 || (column != 0 && column != 1))
+        return true;
+    auto key = [&](qsizetype row) {
+        const QString& cell = rows.at(row)[column];
+        const auto k = keyOf(cell, column);
+        if (!k && errorText)
+            *errorText = invalidIntegerText(keyText(cell, column));
+        return k;
+    };
+    for (qsizetype i = 1; i < rows.size(); ++i) {
+        auto minimum = key(i);
+        if (!minimum)
+            return false;
+        for (qsizetype j = i + 1; j < rows.size(); ++j) {
+            const auto candidate = key(j);
+            if (!candidate)
+                return false;
+            if (*candidate < *minimum) {
+                minimum = candidate;
+                std::swap(rows[i], rows[j]);
+            }
+        }
+    }
+    return true;
+}

@@ -1,0 +1,178 @@
+#include "files/tfmexibelog.h"
+
+#include "files/logrecord.h"
+#include "files/tablesort.h"
+#include "ui/dialogs.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QFrame>
+#include <QHeaderView>
+#include <QStyle>
+#include <QTableWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+constexpr std::array<int, kTableColumns> kColumnWidths = {85, 92, 51, 88, 52, 53, 90, 90, 72, 63, 52, 51, 63, 46};
+constexpr int kRowHeight = 20;
+
+} // namespace
+
+TfmExibeLog::TfmExibeLog(Dialogs& dialogs, QWidget* mainWindow, QWidget* parent)
+    : QWidget(parent, Qt::Window), m_dialogs(dialogs), m_mainWindow(mainWindow)
+{
+    buildLayout();
+    FormCreate();
+}
+
+void TfmExibeLog::buildLayout()
+{
+    setObjectName(QStringLiteral("fmExibeLog"));
+    setWindowTitle(QStringLiteral("Arquivo Microterminal TCP-IP  Corvale Tecnologia"));
+    setGeometry(15, 189, 997, 480);
+
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setFixedHeight(41);
+
+    SpeedButton1 = new QToolButton(Panel1);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setGeometry(8, 8, 23, 22);
+    SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+    SpeedButton1->setAutoRaise(true);
+    SpeedButton1->setAccessibleName(QStringLiteral("Abrir arquivo"));
+    connect(SpeedButton1, &QToolButton::clicked, this, &TfmExibeLog::SpeedButton1Click);
+
+    StringGrid1 = new QTableWidget(this);
+    StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+    StringGrid1->setColumnCount(kTableColumns);
+    for (int c = 0; c < kTableColumns; ++c)
+        StringGrid1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
+    StringGrid1->verticalHeader()->setVisible(false);
+    StringGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);
+    StringGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    StringGrid1->viewport()->installEventFilter(this);
+
+    // Selecting a cell sorts by its column: the keyboard moves the current cell, a press may also
+    // land on the cell that is already current.
+    connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
+        if (m_filling || row < 0 || column < 0)
+            return;
+        m_sortedByMove = true;
+        StringGrid1SelectCell(column, row);
+    });
+    connect(StringGrid1, &QTableWidget::cellPressed, this, [this](int row, int column) {
+        if (!m_sortedByMove)
+            StringGrid1SelectCell(column, row);
+        m_sortedByMove = false;
+    });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Panel1);
+    layout->addWidget(StringGrid1);
+    showTable();
+}
+
+bool TfmExibeLog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == StringGrid1->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_sortedByMove = false; // a fresh press: it sorts unless it moves the current cell, which sorts already
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfmExibeLog::FormCreate()
+{
+    m_dialogFolder = QDir::currentPath();
+    CarregaArquivo(QDir::currentPath() + QLatin1Char('/') + logFileName());
+}
+
+void TfmExibeLog::SpeedButton1Click()
+{
+    const QString folder =
+        m_dialogFileName.isEmpty() ? m_dialogFolder : QFileInfo(m_dialogFileName).absolutePath();
+    const QString chosen = m_dialogs.openFile(this, QString(), QStringLiteral("Arquivo Texto (*.txt)"), folder);
+    // After a cancel the dialog still holds the name confirmed the time before (or none).
+    if (!chosen.isEmpty())
+        m_dialogFileName = chosen;
+    CarregaArquivo(m_dialogFileName);
+}
+
+void TfmExibeLog::CarregaArquivo(const QString& path)
+{
+    QString errorText;
+    const bool ok = loadTable(path, m_table, &errorText);
+    showTable();
+    if (!ok)
+        m_dialogs.error(this, errorText);
+}
+
+void TfmExibeLog::OrdenaColuna(int column)
+{
+    QString errorText;
+    const bool ok = sortColumn(m_table, column, &errorText);
+    refreshCells(); // exchanges made before a bad key stay
+    if (!ok)
+        m_dialogs.error(this, errorText);
+}
+
+void TfmExibeLog::StringGrid1SelectCell(int column, int row)
+{
+    Q_UNUSED(row);
+    OrdenaColuna(column);
+}
+
+void TfmExibeLog::showFile(const QString& path)
+{
+    CarregaArquivo(path);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TfmExibeLog::closeEvent(QCloseEvent* event)
+{
+    hide();
+    if (m_mainWindow)
+        m_mainWindow->show();
+    event->accept();
+}
+
+void TfmExibeLog::showTable()
+{
+    m_filling = true;
+    StringGrid1->clearContents();
+    StringGrid1->setRowCount(static_cast<int>(m_table.rows.size()) - 1);
+    for (int r = 1; r < m_table.rows.size(); ++r) {
+        for (int c = 0; c < kTableColumns; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            StringGrid1->setItem(r - 1, c, item);
+        }
+    }
+    refreshCells();
+    // A current cell from the start keeps the view from picking one (and sorting) on focus.
+    StringGrid1->setCurrentCell(0, 0);
+    m_filling = false;
+}
+
+void TfmExibeLog::refreshCells()
+{
+    const TableRow& headings = m_table.rows.at(0);
+    StringGrid1->setHorizontalHeaderLabels(QStringList(headings.begin(), headings.end()));
+    for (int r = 1; r < m_table.rows.size(); ++r) {
+        const TableRow& row = m_table.rows.at(r);
+        for (int c = 0; c < kTableColumns; ++c)
+            StringGrid1->item(r - 1, c)->setText(row[static_cast<std::size_t>(c)]);
+    }
+}

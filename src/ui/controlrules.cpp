@@ -1,0 +1,165 @@
+#include "ui/controlrules.h"
+
+#include "ui/dialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QValidator>
+
+namespace
+{
+
+constexpr int clientWidth = 638;
+constexpr int clientHeight = 449;
+constexpr int toolTipMilliseconds = 8000;
+
+// QLineEdit::setText would cut a program-set text to maxLength, so the limit is a validator
+// instead. The box changes its text before it asks the validator, so the rule remembers the
+// length it last accepted. A program-set text arrives with the box's undo history just cleared;
+// an edit by the user always leaves an undo step behind.
+class TypingLimit final : public QValidator
+{
+public:
+    TypingLimit(QLineEdit* box, int maxLength, bool lowerCase)
+        : QValidator(box), m_box(box), m_maxLength(maxLength), m_lowerCase(lowerCase),
+          m_acceptedLength(int(box->text().size()))
+    {
+    }
+
+    State validate(QString& input, int& /*pos*/) const override
+    {
+        const bool typed = m_box->isUndoAvailable();
+        if (typed) {
+            const int length = int(input.size());
+            if (length > m_maxLength && length > m_acceptedLength)
+                return Invalid;
+            if (m_lowerCase)
+                input = input.toLower();
+        }
+        m_acceptedLength = int(input.size());
+        return Acceptable;
+    }
+
+private:
+    QLineEdit* const m_box;
+    const int m_maxLength;
+    const bool m_lowerCase;
+    mutable int m_acceptedLength;
+};
+
+template <typename T> T* control(QWidget* window, const char* name)
+{
+    T* found = window->findChild<T*>(QLatin1String(name));
+    Q_ASSERT_X(found, "prepareMainWindowControls", name);
+    return found;
+}
+
+struct Limit {
+    const char* box;
+    int maxLength;
+    bool lowerCase;
+};
+
+constexpr Limit typingLimits[] = {
+    {"VSenhaAtual", 6, false}, {"VNovaSenha", 6, false},   {"edTimeOutR", 4, false},   {"edRetries", 2, false},
+    {"VIpRemoto", 16, false},  {"VIpLocal", 16, false},    {"VPortaRemota", 5, false}, {"VPortaLocal", 5, false},
+    {"VGateway", 16, false},   {"VSubnet", 16, false},     {"VLogin", 16, true},       {"VPassword", 16, true},
+    {"VCNPJ", 16, false},      {"edConTelNet", 16, false}, {"edDelay", 2, false},      {"edTimeout0", 3, false},
+    {"edTimeout1", 3, false},
+};
+
+void setMenuPicture(QWidget* window, const char* action, QStyle::StandardPixmap picture)
+{
+    control<QAction>(window, action)->setIcon(window->style()->standardIcon(picture));
+}
+
+// The client area below the menu bar stays 638 x 449 whatever height the menu bar takes.
+void fixFrameSize(QWidget* window)
+{
+    int menuHeight = 0;
+    if (auto* mainWindow = qobject_cast<QMainWindow*>(window); mainWindow && mainWindow->menuWidget()) {
+        QWidget* bar = mainWindow->menuWidget();
+        menuHeight = bar->sizeHint().height();
+        if (bar->hasHeightForWidth())
+            menuHeight = qMax(menuHeight, bar->heightForWidth(clientWidth));
+    }
+    window->setFixedSize(clientWidth, clientHeight + menuHeight);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = window->screen()) {
+        const QRect area = screen->availableGeometry();
+        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
+    }
+}
+
+} // namespace
+
+void limitTyping(QLineEdit* box, int maxLength, bool lowerCase)
+{
+    box->setValidator(new TypingLimit(box, maxLength, lowerCase));
+}
+
+QStringList commandButtonNames()
+{
+    return {QStringLiteral("BtPedeStatus"), QStringLiteral("BtLer"),     QStringLiteral("BtDesbloqueio"),
+            QStringLiteral("BtGravar"),     QStringLiteral("BtDefault"), QStringLiteral("BtReboot"),
+            QStringLiteral("btnLog"),       QStringLiteral("BtSair")};
+}
+
+void prepareMainWindowControls(QWidget* window)
+{
+    for (const Limit& limit : typingLimits)
+        limitTyping(control<QLineEdit>(window, limit.box), limit.maxLength, limit.lowerCase);
+
+    // The new password is reached by the mouse only; Tab passes over it and over the command row.
+    control<QLineEdit>(window, "VNovaSenha")->setFocusPolicy(Qt::ClickFocus);
+    for (const QString& name : commandButtonNames()) {
+        auto* button = window->findChild<QPushButton*>(name);
+        Q_ASSERT(button);
+        button->setFocusPolicy(Qt::ClickFocus);
+        // Outside a dialog a push button ignores Enter unless it is an auto-default button.
+        button->setAutoDefault(true);
+    }
+
+    // The address history is kept by its own rule, never by the box.
+    control<QComboBox>(window, "IpTerm")->setInsertPolicy(QComboBox::NoInsert);
+
+    setMenuPicture(window, "Diretrio1", QStyle::SP_DirOpenIcon);
+    setMenuPicture(window, "Log1", QStyle::SP_FileIcon);
+    setMenuPicture(window, "VisualizarLog1", QStyle::SP_FileDialogDetailedView);
+
+    window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint);
+    fixFrameSize(window);
+    centreOnScreen(window);
+}
+
+QList<QPair<QString, QString>> toolTipTexts(const QString& settingsFilePath)
+{
+    QList<QPair<QString, QString>> texts;
+    for (const ToolTipEntry& entry : toolTipList(settingsFilePath)) {
+        for (const QString& name : entry.objectNames)
+            texts.append({name, entry.text});
+    }
+    return texts;
+}
+
+void assignToolTips(QWidget* window, const QString& settingsFilePath)
+{
+    for (const auto& [name, text] : toolTipTexts(settingsFilePath)) {
+        auto* widget = window->findChild<QWidget*>(name);
+        Q_ASSERT_X(widget, "assignToolTips", qPrintable(name));
+        if (!widget)
+            continue;
+        widget->setToolTip(displayText(text));
+        widget->setToolTipDuration(toolTipMilliseconds);
+    }
+}

@@ -1,0 +1,72 @@
+#include "ui/dialogs.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QProcess>
+#include <QThread>
+
+namespace {
+
+QMessageBox::Icon toBoxIcon(Dialogs::Icon icon)
+{
+    switch (icon) {
+    case Dialogs::Icon::Information:
+        return QMessageBox::Information;
+    case Dialogs::Icon::Warning:
+        return QMessageBox::Warning;
+    case Dialogs::Icon::Critical:
+        return QMessageBox::Critical;
+    case Dialogs::Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+QString displayText(const QString& stored)
+{
+    QString text = stored;
+    text.replace(QLatin1String("\n\r"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+void DesktopDialogs::message(QWidget* parent, const QString& caption, const QString& text, Icon icon)
+{
+    // exec() runs a nested event loop: socket replies are handled while the box is open.
+    QMessageBox box(toBoxIcon(icon), caption, displayText(text), QMessageBox::Ok, parent);
+    box.exec();
+}
+
+bool DesktopDialogs::question(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, caption, displayText(text), QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void DesktopDialogs::error(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), displayText(text),
+                    QMessageBox::Ok, parent);
+    box.exec();
+}
+
+QString DesktopDialogs::openFile(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& folder)
+{
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+void DesktopDialogs::startDetached(const QString& program, const QStringList& arguments)
+{
+    QProcess::startDetached(program, arguments);
+}
+
+void DesktopDialogs::pause(int milliseconds)
+{
+    QThread::msleep(static_cast<unsigned long>(milliseconds));
+}

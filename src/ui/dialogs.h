@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// Everything that waits on the user or leaves the program goes through this interface: message
+// boxes, questions, file dialogs, program launches and the fixed pauses. The windows get one at
+// construction; tests hand in a scripted one that records what was asked and answers it.
+class Dialogs {
+public:
+    enum class Icon { None, Information, Warning, Critical };
+
+    virtual ~Dialogs() = default;
+
+    // A modal box with an OK button. A CR inside the text starts a new line.
+    virtual void message(QWidget* parent, const QString& caption, const QString& text, Icon icon) = 0;
+    // A modal Yes/No box with the information icon; true for Yes.
+    virtual bool question(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // The toolkit's standard error box for an error a handler does not catch.
+    virtual void error(QWidget* parent, const QString& text) = 0;
+    // An open-file dialog; returns the chosen full path, or an empty text when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder) = 0;
+    // Starts another program without waiting for it.
+    virtual void startDetached(const QString& program, const QStringList& arguments) = 0;
+    // Blocks the GUI thread for the given time.
+    virtual void pause(int milliseconds) = 0;
+};
+
+// The real boxes and dialogs of the desktop.
+class DesktopDialogs final : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& caption, const QString& text, Icon icon) override;
+    bool question(QWidget* parent, const QString& caption, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+    QString openFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder) override;
+    void startDetached(const QString& program, const QStringList& arguments) override;
+    void pause(int milliseconds) override;
+};
+
+// A stored text's CRs become line breaks when it is shown.
+QString displayText(const QString& stored);

@@ -1,0 +1,209 @@
+#include "ui/tfmvarnel.h"
+
+#include "files/inifile.h"
+#include "image/layout.h"
+#include "link/addresshistory.h"
+#include "link/localaddresses.h"
+#include "ui/controlrules.h"
+#include "ui/dialogs.h"
+#include "ui_tfmvarnel.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QTcpSocket>
+
+TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TfmVarnel>()), m_programDir(programDir), m_dialogs(dialogs)
+{
+    ui->setupUi(this);
+    prepareMainWindowControls(this);
+
+    Config = new QTcpSocket(this);
+    Config->setObjectName(QStringLiteral("Config"));
+
+    auto* popup = new QMenu(this);
+    popup->setObjectName(QStringLiteral("PopupMenu1"));
+    QAction* clearAction = popup->addAction(QStringLiteral("Limpar Caixa"));
+    clearAction->setObjectName(QStringLiteral("LimparCaixa1"));
+    for (QWidget* w : {static_cast<QWidget*>(ui->IpTerm), static_cast<QWidget*>(ui->IpTerm->lineEdit())}) {
+        w->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(w, &QWidget::customContextMenuRequested, this,
+                [popup, w](const QPoint& pos) { popup->popup(w->mapToGlobal(pos)); });
+    }
+    connect(clearAction, &QAction::triggered, this, &TfmVarnel::LimparCaixa1Click);
+
+    ui->IpTerm->installEventFilter(this);
+    ui->VSenhaAtual->installEventFilter(this);
+    wireSignals();
+}
+
+TfmVarnel::~TfmVarnel() = default;
+
+QString TfmVarnel::settingsPath() const
+{
+    return m_programDir + QStringLiteral("ConfDefault.ini");
+}
+
+// Every signal of the window is connected here, in one place.
+void TfmVarnel::wireSignals()
+{
+    connect(Config, &QTcpSocket::connected, this, &TfmVarnel::ConfigConnect);
+    connect(Config, &QTcpSocket::disconnected, this, &TfmVarnel::ConfigDisconnect);
+    connect(Config, &QTcpSocket::readyRead, this, &TfmVarnel::ConfigRead);
+    connect(Config, &QTcpSocket::errorOccurred, this, &TfmVarnel::ConfigError);
+
+    connect(ui->BtConectar, &QPushButton::clicked, this, &TfmVarnel::BtConectarClick);
+    connect(ui->BtPedeStatus, &QPushButton::clicked, this, &TfmVarnel::BtPedeStatusClick);
+    connect(ui->BtLer, &QPushButton::clicked, this, &TfmVarnel::BtLerClick);
+    connect(ui->BtDesbloqueio, &QPushButton::clicked, this, &TfmVarnel::BtDesbloqueioClick);
+    connect(ui->BtGravar, &QPushButton::clicked, this, &TfmVarnel::BtGravarClick);
+    connect(ui->BtDefault, &QPushButton::clicked, this, &TfmVarnel::BtDefaultClick);
+    connect(ui->BtReboot, &QPushButton::clicked, this, &TfmVarnel::BtRebootClick);
+    connect(ui->btnLog, &QPushButton::clicked, this, &TfmVarnel::btnLogClick);
+    connect(ui->BtSair, &QPushButton::clicked, this, &TfmVarnel::BtSairClick);
+    connect(ui->btAbrirArquivo, &QPushButton::clicked, this, &TfmVarnel::btAbrirArquivoClick);
+    connect(ui->btLerArquivo, &QPushButton::clicked, this, &TfmVarnel::btLerArquivoClick);
+    connect(ui->btEscreverArquivo, &QPushButton::clicked, this, &TfmVarnel::btEscreverArquivoClick);
+    connect(ui->Diretrio1, &QAction::triggered, this, &TfmVarnel::Diretrio1Click);
+    connect(ui->Log1, &QAction::triggered, this, &TfmVarnel::Log1Click);
+    connect(ui->VisualizarLog1, &QAction::triggered, this, &TfmVarnel::VisualizarLogClick);
+
+    connect(ui->VSenhaAtual, &QLineEdit::textChanged, this, &TfmVarnel::VSenhaAtualChange);
+
+    // Text fields store on every change of their text, by the user or by the program.
+    for (QLineEdit* box : editorTextBoxes()) {
+        if (box == ui->edMac)
+            continue;
+        connect(box, &QLineEdit::textChanged, this, [this, box](const QString& text) { textFieldChanged(box, text); });
+    }
+    // Choice boxes react to the user's pick and typing only; a selection by the program raises nothing.
+    for (QComboBox* box : editorChoiceBoxes()) {
+        const image::Field* field = image::fieldOf(box->objectName().toStdString());
+        if (!field)
+            continue;
+        if (field->kind == image::Kind::NumberByte) {
+            connect(box, &QComboBox::activated, this, [this, box](int index) { numberStore(box, box->itemText(index)); });
+            connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, box](const QString& text) { numberStore(box, text); });
+        } else {
+            connect(box, &QComboBox::activated, this, [this, box](int) { choiceStore(box); });
+            connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, box](const QString& text) { choiceTyped(box, text); });
+        }
+    }
+
+    connect(ui->cbCom0, &QCheckBox::toggled, this, &TfmVarnel::cbCom0Click);
+    connect(ui->cbCom1, &QCheckBox::toggled, this, &TfmVarnel::cbCom1Click);
+    connect(ui->cbConexaoTCP, &QCheckBox::toggled, this, &TfmVarnel::cbConexaoTCPClick);
+    connect(ui->cbInterface2G, &QCheckBox::toggled, this, &TfmVarnel::cbInterface2GClick);
+    // A radio button reacts only when it becomes checked.
+    const auto onChecked = [this](QRadioButton* button, void (TfmVarnel::*reaction)()) {
+        connect(button, &QRadioButton::toggled, this, [this, reaction](bool checked) {
+            if (checked)
+                (this->*reaction)();
+        });
+    };
+    onChecked(ui->rbClient, &TfmVarnel::rbClientClick);
+    onChecked(ui->rbServer, &TfmVarnel::rbServerClick);
+    onChecked(ui->rbSystem, &TfmVarnel::rbSystemClick);
+    onChecked(ui->HabVT100, &TfmVarnel::HabVT100Click);
+    onChecked(ui->HabCorvale, &TfmVarnel::HabCorvaleClick);
+    onChecked(ui->HabTelNet, &TfmVarnel::HabTelNetClick);
+}
+
+void TfmVarnel::FormCreate()
+{
+    m_settings = std::make_unique<IniFile>(settingsPath());
+    if (!m_settings->exists() && !history::seed(*m_settings, GetLocalAddresses())) {
+        // The window opens all the same, with the rest of the start-up skipped.
+        showSettingsWriteError();
+        return;
+    }
+    const QStringList addresses = history::load(*m_settings);
+    ui->IpTerm->addItems(addresses);
+    ui->IpTerm->setCurrentIndex(addresses.size() - 1);
+
+    m_logoPath = m_settings->readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\"));
+    ui->lbCaminho->setText(m_logoPath);
+    ui->ParConfgs->setCurrentIndex(0);
+    assignToolTips(this, settingsPath());
+}
+
+IniFile& TfmVarnel::settings()
+{
+    // The handle lives from FormCreate to FormClose; a handler run outside that span still gets one.
+    if (!m_settings)
+        m_settings = std::make_unique<IniFile>(settingsPath());
+    return *m_settings;
+}
+
+void TfmVarnel::FormClose()
+{
+    m_settings.reset();
+}
+
+void TfmVarnel::closeEvent(QCloseEvent* event)
+{
+    FormClose();
+    event->accept();
+}
+
+bool TfmVarnel::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (watched == ui->IpTerm) {
+                BtConectarClick();
+                return true;
+            }
+            if (watched == ui->VSenhaAtual) {
+                VSenhaAtualEnter();
+                return true;
+            }
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TfmVarnel::message(const QString& text)
+{
+    m_dialogs.message(this, QStringLiteral("HXConfig"), text, Dialogs::Icon::Information);
+}
+
+void TfmVarnel::showSettingsWriteError()
+{
+    m_dialogs.message(this, QStringLiteral("Erro"),
+                      QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + m_programDir,
+                      Dialogs::Icon::Critical);
+}
+
+bool TfmVarnel::rememberAddress(const QString& address)
+{
+    QStringList items;
+    for (int i = 0; i < ui->IpTerm->count(); ++i)
+        items.append(ui->IpTerm->itemText(i));
+    const history::Remember result = history::remember(items, settings(), address);
+    if (result == history::Remember::AlreadyKnown)
+        return true;
+    ui->IpTerm->clear();
+    ui->IpTerm->addItems(items);
+    ui->IpTerm->setCurrentIndex(0);
+    if (result == history::Remember::WriteFailed) {
+        showSettingsWriteError();
+        return false;
+    }
+    return true;
+}
+
+void TfmVarnel::LimparCaixa1Click()
+{
+    if (!history::clear(settings())) {
+        m_dialogs.error(this, QStringLiteral("Não foi possível apagar a seção HXConfig de ") + settingsPath());
+        return;
+    }
+    ui->IpTerm->clear();
+    ui->IpTerm->clearEditText();
+}

@@ -1,0 +1,144 @@
+#pragma once
+
+#include "image/imagebuffer.h"
+
+#include <QAbstractSocket>
+#include <QMainWindow>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class Dialogs;
+class IniFile;
+class QTcpSocket;
+class QLineEdit;
+class QComboBox;
+class QCheckBox;
+class QRadioButton;
+
+namespace Ui {
+class TfmVarnel;
+}
+
+// The main window: the link to one terminal, the five editor pages of its configuration image,
+// the logo page, the command row and the File menu.
+class TfmVarnel final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(TfmVarnel)
+
+public:
+    // programDir is the directory of the running program with its trailing separator; the settings
+    // file, LogCfg.txt and the open dialogs live there.
+    TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~TfmVarnel() override;
+
+    const image::ImageBuffer& buffer() const { return m_image; }
+    image::ImageBuffer& buffer() { return m_image; }
+    bool loadingFlag() const { return m_loading; }
+    void setLoadingFlag(bool on) { m_loading = on; }
+    bool disconnectRequested() const { return m_disconnectRequest; }
+    QString programDir() const { return m_programDir; }
+    QString settingsPath() const;
+    QString logoPath() const { return m_logoPath; }
+    const std::array<std::uint8_t, 240>& logoData() const { return m_logo; }
+    QTcpSocket* socket() const { return Config; }
+
+    // The handlers, public so that tests can run them the way the events do.
+    void FormCreate();
+    void BtConectarClick();
+    void BtPedeStatusClick();
+    void BtLerClick();
+    void BtDesbloqueioClick();
+    void BtRebootClick();
+    void BtSairClick();
+    void BtGravarClick();
+    void BtDefaultClick();
+    void btnLogClick();
+    bool GeraLogCfg();
+    void btAbrirArquivoClick();
+    void btLerArquivoClick();
+    void btEscreverArquivoClick();
+    void Diretrio1Click();
+    void Log1Click();
+    void VisualizarLogClick();
+    void LimparCaixa1Click();
+
+    // The reply dispatch for one received block, as the data-available event runs it.
+    void handleReply(const QByteArray& block);
+
+    void ClearEditor();
+    void SetDisconnectedState();
+    void DecodeImage();
+    void StoreField(int first, int width, const QString& text);
+    void PadBeforeWrite();
+    bool AllFieldsFilled() const;
+
+signals:
+    // "Visualizar Log" asks for the log viewer with this file.
+    void logViewerRequested(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void wireSignals();
+    void FormClose();
+
+    // Link events.
+    void ConfigConnect();
+    void ConfigDisconnect();
+    void ConfigRead();
+    void ConfigError(QAbstractSocket::SocketError error);
+    void readIntake(const QByteArray& reply);
+    void askRebootAfterWrite();
+    void sendFrame(const QByteArray& frame);
+    void closeConnection();
+    void VSenhaAtualChange(const QString& text);
+    void VSenhaAtualEnter();
+
+    // Address history.
+    bool rememberAddress(const QString& address);
+    IniFile& settings();
+    void showSettingsWriteError();
+
+    // Editor reactions.
+    void textFieldChanged(QLineEdit* box, const QString& text);
+    void choiceStore(QComboBox* box);
+    void choiceTyped(QComboBox* box, const QString& text);
+    void numberStore(QComboBox* box, const QString& text);
+    void cbCom0Click(bool checked);
+    void cbCom1Click(bool checked);
+    void cbConexaoTCPClick(bool checked);
+    void rbClientClick();
+    void rbServerClick();
+    void rbSystemClick();
+    void HabVT100Click();
+    void HabCorvaleClick();
+    void HabTelNetClick();
+    void cbInterface2GClick(bool checked);
+
+    // Program-side control changes with the event rules of the editor.
+    void setChecked(QCheckBox* box, bool on);
+    void checkRadio(QRadioButton* button);
+    void uncheckRadio(QRadioButton* button);
+    void selectIndex(QComboBox* box, int index);
+
+    QList<QLineEdit*> editorTextBoxes() const;
+    QList<QComboBox*> editorChoiceBoxes() const;
+    QList<QLineEdit*> allTextBoxes() const;
+    void message(const QString& text);
+
+    const std::unique_ptr<Ui::TfmVarnel> ui;
+    const QString m_programDir;
+    Dialogs& m_dialogs;
+    std::unique_ptr<IniFile> m_settings;
+    QTcpSocket* Config = nullptr;
+    image::ImageBuffer m_image;
+    bool m_loading = false;
+    bool m_disconnectRequest = false;
+    QString m_logoPath;
+    std::array<std::uint8_t, 240> m_logo{};
+};

@@ -1,0 +1,262 @@
+// The link controller: the connection to one terminal, the command frames, the replies and the
+// command buttons' states.
+#include "ui/tfmvarnel.h"
+
+#include "image/cp1252.h"
+#include "link/endpoint.h"
+#include "link/frames.h"
+#include "link/socketerror.h"
+#include "ui/dialogs.h"
+#include "ui_tfmvarnel.h"
+
+#include <QCoreApplication>
+#include <QTcpSocket>
+
+namespace {
+
+const QString kConectar = QStringLiteral("Conectar");
+const QString kDesconectar = QStringLiteral("Desconectar");
+const QString kAguarde = QStringLiteral("Aguarde...");
+constexpr int kPostWritePauseMs = 1500;
+
+} // namespace
+
+void TfmVarnel::sendFrame(const QByteArray& frame)
+{
+    // Without an established connection the bytes are dropped without a message.
+    if (Config->state() != QAbstractSocket::ConnectedState)
+        return;
+    Config->write(frame);
+    // Hand the frame to the network now, so a reply can arrive while the GUI thread pauses.
+    Config->flush();
+}
+
+void TfmVarnel::closeConnection()
+{
+    // Acts only on an established connection; a connect still under way needs abort().
+    if (Config->state() == QAbstractSocket::ConnectedState)
+        Config->disconnectFromHost();
+}
+
+void TfmVarnel::BtConectarClick()
+{
+    closeConnection();
+    if (ui->BtConectar->text() != kConectar) {
+        Config->abort();
+        m_disconnectRequest = true;
+        SetDisconnectedState();
+        return;
+    }
+    ui->BtConectar->setText(kDesconectar);
+    m_disconnectRequest = false;
+
+    const QString address = ui->IpTerm->currentText();
+    if (address.isEmpty()) {
+        message(QStringLiteral("Digite o Endreço IP do Terminal"));
+        return;
+    }
+    if (!rememberAddress(address))
+        return;
+    ui->lbConectado->setText(kAguarde);
+
+    // A socket left closing by an earlier session would ignore the new connect.
+    Config->abort();
+    const Endpoint endpoint = parseEndpoint(address);
+    Config->connectToHost(endpoint.host, endpoint.port);
+}
+
+void TfmVarnel::ConfigConnect()
+{
+    if (m_disconnectRequest) {
+        SetDisconnectedState();
+        m_disconnectRequest = false;
+        return;
+    }
+    m_image.zeroForConnect();
+    ui->lbConectado->setText(QStringLiteral("Conectado"));
+    ui->BtPedeStatus->setEnabled(true);
+    ui->BtLer->setEnabled(false);
+    ui->BtGravar->setEnabled(false);
+    ui->BtDesbloqueio->setEnabled(false);
+    ui->BtDefault->setEnabled(false);
+    ui->VSenhaAtual->setFocus();
+}
+
+void TfmVarnel::ConfigDisconnect()
+{
+    ui->lbConectado->setText(QStringLiteral("Desconectado"));
+}
+
+void TfmVarnel::BtPedeStatusClick()
+{
+    ClearEditor();
+    sendFrame(frames::statusRequest());
+    m_loading = false;
+    ui->lbConectado->setText(kAguarde);
+}
+
+void TfmVarnel::VSenhaAtualEnter()
+{
+    // An OK status reply then moves the focus to "Ler", so a second Enter reads.
+    BtPedeStatusClick();
+    m_loading = true;
+}
+
+void TfmVarnel::VSenhaAtualChange(const QString& text)
+{
+    ui->VNovaSenha->setText(text);
+}
+
+void TfmVarnel::BtLerClick()
+{
+    const QString password = ui->VSenhaAtual->text();
+    if (password.isEmpty()) {
+        message(QStringLiteral("Digite a Senha!"));
+        return;
+    }
+    sendFrame(frames::readRequest(cp1252::encode(password)));
+    ClearEditor();
+    ui->lbConectado->setText(kAguarde);
+    m_loading = true;
+}
+
+void TfmVarnel::BtDesbloqueioClick()
+{
+    const QString password = ui->VSenhaAtual->text();
+    if (password.isEmpty()) {
+        message(QStringLiteral("Digite a Senha para Desbloqueio!"));
+        return;
+    }
+    sendFrame(frames::unlockRequest(cp1252::encode(password)));
+    ui->lbConectado->setText(kAguarde);
+}
+
+void TfmVarnel::BtRebootClick()
+{
+    ui->lbConectado->setText(QStringLiteral("Reiniciando..."));
+    sendFrame(frames::rebootRequest());
+    QCoreApplication::processEvents();
+    SetDisconnectedState();
+}
+
+void TfmVarnel::BtSairClick()
+{
+    closeConnection();
+    close();
+}
+
+void TfmVarnel::ConfigRead()
+{
+    handleReply(Config->readAll());
+}
+
+void TfmVarnel::handleReply(const QByteArray& block)
+{
+    const frames::Reply reply = frames::classify(block);
+    if (!reply.valid)
+        return;
+    switch (reply.letter) {
+    case 'S':
+        if (!reply.statusOk()) {
+            message(QStringLiteral("Terminal Não Respondendo!"));
+            return;
+        }
+        ui->BtPedeStatus->setEnabled(true);
+        ui->BtLer->setEnabled(true);
+        ui->BtGravar->setEnabled(false);
+        ui->BtDesbloqueio->setEnabled(false);
+        ui->BtReboot->setEnabled(false);
+        if (m_loading)
+            ui->BtLer->setFocus();
+        ui->lbConectado->setText(QStringLiteral("Retorno de Status"));
+        return;
+    case 'F':
+        readIntake(block);
+        ui->btnLog->setEnabled(true);
+        ui->lbConectado->setText(QStringLiteral("Retorno de Leitura"));
+        return;
+    case 'L':
+        if (reply.statusRefused())
+            message(QStringLiteral("Não foi possível efetuar a leitura\rVerifique a senha"));
+        return;
+    case 'U':
+        if (!reply.statusOk()) {
+            message(QStringLiteral("Não foi Possível Desbloquear Terminal!"));
+            return;
+        }
+        ui->BtPedeStatus->setEnabled(true);
+        ui->BtGravar->setEnabled(true);
+        ui->BtDefault->setEnabled(true);
+        ui->BtReboot->setEnabled(true);
+        ui->BtLer->setEnabled(false);
+        ui->BtDesbloqueio->setEnabled(false);
+        ui->lbConectado->setText(QStringLiteral("Terminal Desbloqueado"));
+        return;
+    case 'G':
+        askRebootAfterWrite();
+        return;
+    case 'B':
+        message(QStringLiteral("Reboot Não foi concluído!"));
+        return;
+    default:
+        return;
+    }
+}
+
+void TfmVarnel::askRebootAfterWrite()
+{
+    const bool reboot = m_dialogs.question(this, QStringLiteral("Reiniciar Microterminal"),
+                                           QStringLiteral("Gravação realizada com sucesso!\rDeseja reiniciar o "
+                                                          "terminal para que os\rnovo valores entrem em funcionamento?"));
+    if (reboot) {
+        // The terminal needs a fresh unlock, with the password it has just stored, before the reboot.
+        m_dialogs.pause(kPostWritePauseMs);
+        BtDesbloqueioClick();
+        m_dialogs.pause(kPostWritePauseMs);
+        QCoreApplication::processEvents();
+        BtRebootClick();
+        return;
+    }
+    ui->BtPedeStatus->setEnabled(true);
+    ui->BtDesbloqueio->setEnabled(true);
+    ui->BtReboot->setEnabled(true);
+    ui->BtLer->setEnabled(false);
+    ui->BtGravar->setEnabled(false);
+    ui->lbConectado->setText(QStringLiteral("Aviso: Reiniciar Terminal!"));
+}
+
+void TfmVarnel::ConfigError(QAbstractSocket::SocketError error)
+{
+    // An error on an established connection is dropped; a closed connection shows as "Desconectado".
+    if (Config->state() == QAbstractSocket::ConnectedState)
+        return;
+    switch (winsockCode(error)) {
+    case 10060:
+        message(QStringLiteral("Terminal não localizado\rVerifique endereço IP"));
+        break;
+    case 10061:
+        message(QStringLiteral("Não foi possível se conectar!\rVerifique se outro aplicativo está sendo executado!"));
+        break;
+    case 10053:
+        message(QStringLiteral("Conexão perdida!\rVerifique se o terminal não foi desligado!"));
+        break;
+    default:
+        break;
+    }
+    ClearEditor();
+    Config->abort();
+    ui->BtPedeStatus->setEnabled(false);
+    ui->btnLog->setEnabled(false);
+    ui->lbConectado->setText(QStringLiteral("Falha na conexão"));
+}
+
+void TfmVarnel::SetDisconnectedState()
+{
+    ui->BtConectar->setText(kConectar);
+    ui->lbConectado->setText(QStringLiteral("Desconectado"));
+    for (QPushButton* button : {ui->BtPedeStatus, ui->BtLer, ui->BtGravar, ui->BtDesbloqueio, ui->BtReboot,
+                                ui->BtDefault, ui->btnLog})
+        button->setEnabled(false);
+    ClearEditor();
+    closeConnection();
+}

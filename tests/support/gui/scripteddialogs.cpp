@@ -1,0 +1,64 @@
+#include "scripteddialogs.h"
+
+#include <QThread>
+
+void ScriptedDialogs::message(QWidget*, const QString& caption, const QString& text, Icon icon)
+{
+    shown.append({QStringLiteral("message"), caption, text, icon});
+    if (onShow)
+        onShow();
+}
+
+bool ScriptedDialogs::question(QWidget*, const QString& caption, const QString& text)
+{
+    shown.append({QStringLiteral("question"), caption, text, Icon::Information});
+    if (onShow)
+        onShow();
+    return answers.isEmpty() ? true : answers.takeFirst();
+}
+
+void ScriptedDialogs::error(QWidget*, const QString& text)
+{
+    shown.append({QStringLiteral("error"), QString(), text, Icon::Critical});
+    if (onShow)
+        onShow();
+}
+
+QString ScriptedDialogs::openFile(QWidget*, const QString& caption, const QString& filter, const QString& folder)
+{
+    shown.append({QStringLiteral("open"), caption, QString(), Icon::None});
+    lastFilter = filter;
+    lastFolder = folder;
+    return fileChoices.isEmpty() ? QString() : fileChoices.takeFirst();
+}
+
+void ScriptedDialogs::startDetached(const QString& program, const QStringList& arguments)
+{
+    shown.append({QStringLiteral("start"), program, arguments.join(QLatin1Char(' ')), Icon::None});
+    lastProgram = program;
+    lastArguments = arguments;
+}
+
+void ScriptedDialogs::pause(int milliseconds)
+{
+    pauses.append(milliseconds);
+    if (realPauses)
+        QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+QStringList ScriptedDialogs::texts() const
+{
+    QStringList out;
+    for (const Shown& s : shown) {
+        if (s.kind == QLatin1String("message") || s.kind == QLatin1String("question") ||
+            s.kind == QLatin1String("error"))
+            out.append(s.text);
+    }
+    return out;
+}
+
+void ScriptedDialogs::clear()
+{
+    shown.clear();
+    pauses.clear();
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ui/dialogs.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+// Records every box the windows open and answers from a queue, so tests never open a real box
+// and never sleep on one. onShow runs while a box "is open", where a real box would run its
+// nested event loop (tests use it to let socket events through).
+class ScriptedDialogs final : public Dialogs {
+public:
+    struct Shown {
+        QString kind; // "message", "question", "error", "open", "start"
+        QString caption;
+        QString text;
+        Icon icon = Icon::None;
+    };
+
+    void message(QWidget* parent, const QString& caption, const QString& text, Icon icon) override;
+    bool question(QWidget* parent, const QString& caption, const QString& text) override;
+    void error(QWidget* parent, const QString& text) override;
+    QString openFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder) override;
+    void startDetached(const QString& program, const QStringList& arguments) override;
+    void pause(int milliseconds) override;
+
+    QList<Shown> shown;
+    QList<bool> answers;        // next question answers; Yes when empty
+    QList<QString> fileChoices; // next open dialogs; cancel when empty
+    QList<int> pauses;
+    QString lastFilter;
+    QString lastFolder;
+    QString lastProgram;
+    QStringList lastArguments;
+    bool realPauses = true; // pauses really block, as the tool's do
+    std::function<void()> onShow;
+
+    QStringList texts() const; // the texts of every box shown, in order
+    void clear();
+};

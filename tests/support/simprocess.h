@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Runs the built hxterm-sim on a free loopback port for one test. The terminal's memory goes to
+// a state file (a temporary one unless a path is given, so that two runs can share it); the
+// stored*() functions read it back. The process is stopped when the object goes.
+class SimProcess final {
+    Q_DISABLE_COPY_MOVE(SimProcess)
+
+public:
+    explicit SimProcess(const QStringList& extraArgs = {}, const QString& statePath = {});
+    ~SimProcess();
+
+    // True once the simulator has printed its "listening" line (within about 5 s).
+    bool isRunning() const { return m_port != 0; }
+    quint16 port() const { return m_port; }
+    QString address() const; // "127.0.0.1:PORT"
+    QString statePath() const { return m_statePath; }
+    QString errorOutput(); // what the simulator wrote to stderr so far
+
+    // From the state file; empty when it cannot be read.
+    QByteArray storedImage() const;
+    QByteArray storedLogo() const;
+    QString storedPassword() const;
+
+    void stop();
+
+private:
+    QTemporaryDir m_dir;
+    QString m_statePath;
+    QProcess m_process;
+    quint16 m_port = 0;
+};

@@ -1,0 +1,349 @@
+// The link controller driven against the simulated terminal over loopback: every state of the
+// command buttons, every reply and every refusal, with the boxes answered by scripted dialogs.
+#include "simprocess.h"
+#include "windowfixture.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+namespace {
+
+const QString kRefused =
+    QStringLiteral("Não foi possível se conectar!\rVerifique se outro aplicativo está sendo executado!");
+
+// A port on loopback where nothing listens.
+quint16 closedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const quint16 port = probe.serverPort();
+    probe.close();
+    return port;
+}
+
+} // namespace
+
+class TestGuiLink : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initialStateAndConnect();
+    void enterInPasswordMovesFocusToRead();
+    void statusClickLeavesFocus();
+    void readWithoutPasswordSendsNothing();
+    void readFillsEditorAndButtons();
+    void wrongPasswordIsRefused();
+    void unlockAndWriteAnsweredNo();
+    void writeAnsweredYesUnlocksAndReboots();
+    void refusals_data();
+    void refusals();
+    void rebootPressEndsInDisconnectedState();
+    void connectionRefusedShowsMessage();
+    void disconnectWhileConnecting();
+    void terminalClosingTheConnection();
+    void emptyAddress();
+    void connectZeroesWorkingCopy();
+    void anyReplyNeverCrashes();
+};
+
+void TestGuiLink::initialStateAndConnect()
+{
+    SimProcess sim;
+    QVERIFY(sim.isRunning());
+    WindowFixture f;
+    f.create();
+    QCOMPARE(f.status(), QStringLiteral("Desconectado"));
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Conectar"));
+    QCOMPARE(f.buttons(), QStringLiteral("0000000"));
+
+    f.combo("IpTerm")->setEditText(sim.address());
+    f.w().BtConectarClick();
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Desconectar"));
+    QCOMPARE(f.status(), QStringLiteral("Aguarde..."));
+    QVERIFY(f.waitStatus(QStringLiteral("Conectado")));
+    QCOMPARE(f.buttons(), QStringLiteral("1000000"));
+    QTRY_VERIFY(f.edit("VSenhaAtual")->hasFocus());
+
+    // "Desconectar" brings the disconnected state back.
+    f.w().BtConectarClick();
+    QCOMPARE(f.status(), QStringLiteral("Desconectado"));
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Conectar"));
+    QCOMPARE(f.buttons(), QStringLiteral("0000000"));
+}
+
+void TestGuiLink::enterInPasswordMovesFocusToRead()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectTo(sim.address()));
+    // Enter with an empty password still asks the status.
+    QTest::keyClick(f.edit("VSenhaAtual"), Qt::Key_Return);
+    QCOMPARE(f.status(), QStringLiteral("Aguarde..."));
+    QVERIFY(f.w().loadingFlag());
+    QVERIFY(f.waitStatus(QStringLiteral("Retorno de Status")));
+    QCOMPARE(f.buttons(), QStringLiteral("1100000"));
+    QTRY_VERIFY(f.button("BtLer")->hasFocus());
+}
+
+void TestGuiLink::statusClickLeavesFocus()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectTo(sim.address()));
+    f.edit("VSenhaAtual")->setText(QStringLiteral("123456"));
+    f.edit("VSenhaAtual")->setFocus();
+    f.w().BtPedeStatusClick();
+    QVERIFY(!f.w().loadingFlag());
+    QVERIFY(f.waitStatus(QStringLiteral("Retorno de Status")));
+    QVERIFY(!f.button("BtLer")->hasFocus());
+    // The passwords survive the emptying of the editor.
+    QCOMPARE(f.edit("VSenhaAtual")->text(), QStringLiteral("123456"));
+    QCOMPARE(f.edit("VNovaSenha")->text(), QStringLiteral("123456"));
+}
+
+void TestGuiLink::readWithoutPasswordSendsNothing()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectTo(sim.address()));
+    f.w().BtPedeStatusClick();
+    QVERIFY(f.waitStatus(QStringLiteral("Retorno de Status")));
+    f.w().BtLerClick();
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Digite a Senha!")});
+    QCOMPARE(f.status(), QStringLiteral("Retorno de Status"));
+    QCOMPARE(f.buttons(), QStringLiteral("1100000"));
+    f.w().BtDesbloqueioClick();
+    QCOMPARE(f.dialogs.texts().last(), QStringLiteral("Digite a Senha para Desbloqueio!"));
+}
+
+void TestGuiLink::readFillsEditorAndButtons()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectAndRead(sim.address(), QStringLiteral("123456")));
+    QCOMPARE(f.buttons(), QStringLiteral("1010001"));
+    QVERIFY(!f.w().loadingFlag());
+    QCOMPARE(f.edit("VIpLocal")->text(), QStringLiteral("192.168.0.50"));
+    QCOMPARE(f.edit("edMac")->text(), QStringLiteral("0050C2A1B2C3"));
+    QCOMPARE(f.w().buffer().working(1), std::uint8_t('G'));
+    QCOMPARE(f.w().buffer().working(0), std::uint8_t(0x82));
+    QVERIFY(f.dialogs.shown.isEmpty());
+}
+
+void TestGuiLink::wrongPasswordIsRefused()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectTo(sim.address()));
+    f.edit("VSenhaAtual")->setText(QStringLiteral("999999"));
+    f.w().BtLerClick();
+    QTRY_COMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Não foi possível efetuar a leitura\rVerifique a senha")});
+    QCOMPARE(f.status(), QStringLiteral("Aguarde..."));
+}
+
+void TestGuiLink::unlockAndWriteAnsweredNo()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectAndRead(sim.address(), QStringLiteral("123456")));
+    QVERIFY(f.unlock());
+    QCOMPARE(f.buttons(), QStringLiteral("1001110"));
+
+    f.dialogs.answers = {false};
+    f.w().BtGravarClick();
+    QTRY_COMPARE(f.status(), QStringLiteral("Aviso: Reiniciar Terminal!"));
+    QCOMPARE(f.dialogs.shown.size(), 1);
+    QCOMPARE(f.dialogs.shown.first().caption, QStringLiteral("Reiniciar Microterminal"));
+    QCOMPARE(f.dialogs.shown.first().text,
+             QStringLiteral("Gravação realizada com sucesso!\rDeseja reiniciar o terminal para que os\rnovo valores "
+                            "entrem em funcionamento?"));
+    // A second write needs a new unlock; "Default" keeps its state.
+    QCOMPARE(f.buttons(), QStringLiteral("1010110"));
+    QVERIFY(f.dialogs.pauses.isEmpty());
+}
+
+void TestGuiLink::writeAnsweredYesUnlocksAndReboots()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectAndRead(sim.address(), QStringLiteral("123456")));
+    QVERIFY(f.unlock());
+    f.edit("VNovaSenha")->setText(QStringLiteral("654321"));
+    f.dialogs.answers = {true};
+    f.w().BtGravarClick();
+    QTRY_COMPARE(f.button("BtConectar")->text(), QStringLiteral("Conectar"));
+    QCOMPARE(f.dialogs.pauses, (QList<int>{1500, 1500}));
+    QCOMPARE(f.status(), QStringLiteral("Desconectado"));
+    QCOMPARE(f.buttons(), QStringLiteral("0000000"));
+    // The second unlock used the new password: the terminal accepted it (no refusal shown).
+    QCOMPARE(f.dialogs.texts().size(), 1);
+    QCOMPARE(f.edit("VSenhaAtual")->text(), QStringLiteral("654321"));
+    QTRY_COMPARE(sim.storedPassword(), QStringLiteral("654321"));
+}
+
+void TestGuiLink::refusals_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("not ready") << QStringLiteral("--not-ready") << QStringLiteral("Terminal Não Respondendo!");
+    QTest::newRow("unlock") << QStringLiteral("--refuse-unlock") << QStringLiteral("Não foi Possível Desbloquear Terminal!");
+    QTest::newRow("reboot") << QStringLiteral("--refuse-reboot") << QStringLiteral("Reboot Não foi concluído!");
+}
+
+void TestGuiLink::refusals()
+{
+    QFETCH(QString, mode);
+    QFETCH(QString, expected);
+    SimProcess sim({mode});
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectTo(sim.address()));
+    f.edit("VSenhaAtual")->setText(QStringLiteral("123456"));
+    const QString before = f.buttons();
+    if (mode == QLatin1String("--not-ready")) {
+        f.w().BtPedeStatusClick();
+    } else if (mode == QLatin1String("--refuse-unlock")) {
+        f.w().BtDesbloqueioClick();
+    } else {
+        // A reboot press closes the connection at once, so the refusal can only come in on an
+        // open link as a reply of its own: hand it to the dispatch as the socket would.
+        f.w().handleReply(QByteArray("\x82" "B" "N" "\x83", 4));
+    }
+    QTRY_COMPARE(f.dialogs.texts(), QStringList{expected});
+    QCOMPARE(f.buttons(), before);
+}
+
+void TestGuiLink::rebootPressEndsInDisconnectedState()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectAndRead(sim.address(), QStringLiteral("123456")));
+    QVERIFY(f.unlock());
+    f.w().BtRebootClick();
+    QCOMPARE(f.status(), QStringLiteral("Desconectado"));
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Conectar"));
+    QCOMPARE(f.buttons(), QStringLiteral("0000000"));
+    // The editor was emptied.
+    QCOMPARE(f.edit("VIpLocal")->text(), QString());
+}
+
+void TestGuiLink::connectionRefusedShowsMessage()
+{
+    WindowFixture f;
+    f.create();
+    f.combo("IpTerm")->setEditText(QStringLiteral("127.0.0.1:%1").arg(closedPort()));
+    f.w().BtConectarClick();
+    QVERIFY(f.waitStatus(QStringLiteral("Falha na conexão")));
+    QCOMPARE(f.dialogs.texts(), QStringList{kRefused});
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Desconectar"));
+    // First press: disconnected state; second press: a new attempt.
+    f.w().BtConectarClick();
+    QCOMPARE(f.status(), QStringLiteral("Desconectado"));
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Conectar"));
+    SimProcess sim;
+    QVERIFY(f.connectTo(sim.address()));
+}
+
+void TestGuiLink::disconnectWhileConnecting()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    f.combo("IpTerm")->setEditText(sim.address());
+    f.w().BtConectarClick();
+    f.w().BtConectarClick(); // before the connect completes
+    QVERIFY(f.w().disconnectRequested());
+    QCOMPARE(f.status(), QStringLiteral("Desconectado"));
+    QTest::qWait(300);
+    QCOMPARE(f.status(), QStringLiteral("Desconectado"));
+    QCOMPARE(f.buttons(), QStringLiteral("0000000"));
+    QCOMPARE(f.w().socket()->state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(f.dialogs.shown.isEmpty());
+}
+
+void TestGuiLink::terminalClosingTheConnection()
+{
+    SimProcess sim({QStringLiteral("--close-after"), QStringLiteral("1")});
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectTo(sim.address()));
+    f.w().BtPedeStatusClick();
+    QVERIFY(f.waitStatus(QStringLiteral("Desconectado")));
+    QVERIFY(f.dialogs.shown.isEmpty());
+    // The buttons stay as they were; a frame sent now goes nowhere.
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Desconectar"));
+    f.w().BtPedeStatusClick();
+    QTest::qWait(200);
+    QCOMPARE(f.status(), QStringLiteral("Aguarde..."));
+    f.w().BtConectarClick();
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Conectar"));
+}
+
+void TestGuiLink::emptyAddress()
+{
+    WindowFixture f;
+    f.create();
+    f.combo("IpTerm")->setEditText(QString());
+    QTest::keyClick(f.combo("IpTerm"), Qt::Key_Return);
+    QCOMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Digite o Endreço IP do Terminal")});
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Desconectar"));
+    // Enter again while "Desconectar" shows: the disconnected state.
+    QTest::keyClick(f.combo("IpTerm"), Qt::Key_Return);
+    QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Conectar"));
+    QCOMPARE(f.dialogs.texts().size(), 1);
+}
+
+void TestGuiLink::connectZeroesWorkingCopy()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    for (int i = 0; i < 260; ++i)
+        f.w().buffer().setWorking(i, 0x5A);
+    QVERIFY(f.connectTo(sim.address()));
+    for (int i = 0; i < 257; ++i)
+        QCOMPARE(f.w().buffer().working(i), std::uint8_t(0));
+    for (int i = 257; i < 260; ++i)
+        QCOMPARE(f.w().buffer().working(i), std::uint8_t(0x5A));
+}
+
+void TestGuiLink::anyReplyNeverCrashes()
+{
+    // A fake terminal that answers every frame with a block of arbitrary length and content.
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    QTcpSocket* peer = nullptr;
+    connect(&server, &QTcpServer::newConnection, this, [&] { peer = server.nextPendingConnection(); });
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectTo(QStringLiteral("127.0.0.1:%1").arg(server.serverPort())));
+    QTRY_VERIFY(peer);
+    f.dialogs.answers = QList<bool>(200, false);
+    quint32 seed = 12345;
+    const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int round = 0; round < 120; ++round) {
+        const int length = round < 8 ? round : int(next() % 700);
+        QByteArray block(length, '\0');
+        for (char& c : block)
+            c = char(next() >> 16);
+        if (length > 1 && round % 3 == 0)
+            block[1] = "SFLUGBV"[round % 7];
+        peer->write(block);
+        peer->flush();
+        QTest::qWait(5);
+    }
+    QTest::qWait(100);
+    QVERIFY(f.w().isVisible());
+}
+
+QTEST_MAIN(TestGuiLink)
+#include "test_gui_link.moc"

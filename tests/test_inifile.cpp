@@ -1,0 +1,435 @@
+#include "files/inifile.h"
+
+#include "writefailure.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
+
+namespace {
+
+// The settings file as a technician writes it by hand: comments, CR LF, the company sections with
+// Windows-1252 accents, a section the tool does not know, and the address history.
+const QByteArray kHandWritten = QByteArrayLiteral("; Configura\xE7\xE3o padr\xE3o da empresa\r\n"
+                                                  "[Rede]\r\n"
+                                                  "TimeOutRede=1000\r\n"
+                                                  "VelocRede = Automatico\r\n"
+                                                  "\r\n"
+                                                  "[Conexao]\r\n"
+                                                  "ConexaoTCP=Sim\r\n"
+                                                  "Tipo=Client\r\n"
+                                                  "\r\n"
+                                                  "[Protocolo]\r\n"
+                                                  "ProtEmulado=VT-100\r\n"
+                                                  "\r\n"
+                                                  "[Gerais]\r\n"
+                                                  "Teclado=44 Num\xE9rico\r\n"
+                                                  "Acionamento=Sa\xED"
+                                                  "da\r\n"
+                                                  "\r\n"
+                                                  "[Seriais]\r\n"
+                                                  "Paridade0=\xCDmpar\r\n"
+                                                  "; COM 1 desligada\r\n"
+                                                  "Habilitado1=Nao\r\n"
+                                                  "\r\n"
+                                                  "[Oficina]\r\n"
+                                                  "Nota=n\xE3o mexer\r\n"
+                                                  "\r\n"
+                                                  "[HXConfig]\r\n"
+                                                  "listbox=1\r\n"
+                                                  "1=192.168.0.100\r\n"
+                                                  "\r\n"
+                                                  "; fim\r\n");
+
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+} // namespace
+
+class TestIniFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void readString_data();
+    void readString();
+    void readInteger_data();
+    void readInteger();
+    void valuesAreCutAt2047Characters();
+    void openingCreatesNothing();
+    void externalEditsAreSeen();
+    void readSectionListsKeysOnce();
+    void writesPreserveEveryOtherByte();
+    void newKeyAndSectionPlacement_data();
+    void newKeyAndSectionPlacement();
+    void writtenValueStaysOneLine();
+    void eraseSection();
+    void eraseMissingSectionTouchesNothing();
+    void writeFailsUnderARegularFile();
+    void writeFailsInReadOnlyDirectory();
+    void writeFailsWhenTheDiskIsFull();
+    void unusableFilesReadAsEmptyAndStayWhole_data();
+    void unusableFilesReadAsEmptyAndStayWhole();
+    void fileOfExactlyTheLimitIsRead();
+    void directoryAtThePath();
+    void garbageTextIsKept();
+
+private:
+    QString settingsPath() const { return m_dir->filePath(QStringLiteral("ConfDefault.ini")); }
+    std::unique_ptr<QTemporaryDir> m_dir;
+};
+
+void TestIniFile::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+}
+
+void TestIniFile::readString_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("letter case of section and key") << QByteArray("[HxConfig]\r\nlistBOX=3\r\n")
+                                                    << u"HXCONFIG"_qs << u"ListBox"_qs << u"3"_qs;
+    QTest::newRow("Latin-1 letters in names")
+        << QByteArray("[Se\xE7\xE3o]\r\n\xCDmpar=1\r\n") << u"SEÇÃO"_qs << u"ímpar"_qs << u"1"_qs;
+    QTest::newRow("Windows-1252 value") << kHandWritten << u"Seriais"_qs << u"Paridade0"_qs << u"Ímpar"_qs;
+    QTest::newRow("accent inside value") << kHandWritten << u"gerais"_qs << u"TECLADO"_qs << u"44 Numérico"_qs;
+    QTest::newRow("blanks around = and value") << kHandWritten << u"Rede"_qs << u"VelocRede"_qs << u"Automatico"_qs;
+    QTest::newRow("tabs trimmed") << QByteArray("[A]\r\n\tk\t=\t v w \t\r\n") << u"A"_qs << u"k"_qs << u"v w"_qs;
+    QTest::newRow("missing section") << kHandWritten << u"Arquivo"_qs << u"Caminho"_qs << u"DEF"_qs;
+    QTest::newRow("missing key") << kHandWritten << u"Rede"_qs << u"NumRetries"_qs << u"DEF"_qs;
+    QTest::newRow("key of another section") << kHandWritten << u"Rede"_qs << u"Tipo"_qs << u"DEF"_qs;
+    QTest::newRow("empty value") << QByteArray("[A]\r\nk=\r\n") << u"A"_qs << u"k"_qs << u"DEF"_qs;
+    QTest::newRow("blank value") << QByteArray("[A]\r\nk=   \r\n") << u"A"_qs << u"k"_qs << u"DEF"_qs;
+    QTest::newRow("quotes removed") << QByteArray("[A]\r\nk=\"  x  \"\r\n") << u"A"_qs << u"k"_qs << u"  x  "_qs;
+    QTest::newRow("empty quotes") << QByteArray("[A]\r\nk=\"\"\r\n") << u"A"_qs << u"k"_qs << u"DEF"_qs;
+    QTest::newRow("lone quote kept") << QByteArray("[A]\r\nk=\"\r\n") << u"A"_qs << u"k"_qs << u"\""_qs;
+    QTest::newRow("unmatched quote kept") << QByteArray("[A]\r\nk=\"x\r\n") << u"A"_qs << u"k"_qs << u"\"x"_qs;
+    QTest::newRow("first key wins") << QByteArray("[A]\r\nk=1\r\nK=2\r\n") << u"A"_qs << u"k"_qs << u"1"_qs;
+    QTest::newRow("first section wins")
+        << QByteArray("[A]\r\nj=1\r\n[a]\r\nk=2\r\n") << u"A"_qs << u"k"_qs << u"DEF"_qs;
+    QTest::newRow("comment is no key") << QByteArray("[A]\r\n;k=1\r\n") << u"A"_qs << u";k"_qs << u"DEF"_qs;
+    QTest::newRow("LF only") << QByteArray("[A]\nx=1\n[B]\nk=2\n") << u"B"_qs << u"k"_qs << u"2"_qs;
+    QTest::newRow("CR only") << QByteArray("[A]\rx=1\r[B]\rk=2") << u"B"_qs << u"k"_qs << u"2"_qs;
+    QTest::newRow("key before any section") << QByteArray("k=1\r\n[A]\r\n") << u"A"_qs << u"k"_qs << u"DEF"_qs;
+}
+
+void TestIniFile::readString()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, expected);
+    writeBytes(settingsPath(), file);
+    const IniFile ini(settingsPath());
+    QVERIFY(ini.exists());
+    QCOMPARE(ini.readString(section, key, u"DEF"_qs), expected);
+}
+
+void TestIniFile::readInteger_data()
+{
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("decimal") << QByteArray("42") << 42;
+    QTest::newRow("blanks") << QByteArray("  42  ") << 42;
+    QTest::newRow("negative") << QByteArray("-7") << -7;
+    QTest::newRow("empty") << QByteArray("") << -1;
+    QTest::newRow("letters") << QByteArray("abc") << -1;
+    QTest::newRow("digits then letters") << QByteArray("12abc") << -1;
+    QTest::newRow("too large") << QByteArray("99999999999") << -1;
+}
+
+void TestIniFile::readInteger()
+{
+    QFETCH(QByteArray, value);
+    QFETCH(int, expected);
+    writeBytes(settingsPath(), "[HXConfig]\r\nListBox=" + value + "\r\n");
+    const IniFile ini(settingsPath());
+    QCOMPARE(ini.readInteger(u"HXConfig"_qs, u"ListBox"_qs, -1), expected);
+    QCOMPARE(ini.readInteger(u"HXConfig"_qs, u"Missing"_qs, -1), -1);
+}
+
+void TestIniFile::valuesAreCutAt2047Characters()
+{
+    QByteArray longValue;
+    for (int i = 0; i < 3000; ++i)
+        longValue.append(char('a' + i % 26));
+    writeBytes(settingsPath(), "[Arquivo]\r\nCaminho=" + longValue + "\r\n");
+    const QString read = IniFile(settingsPath()).readString(u"Arquivo"_qs, u"Caminho"_qs, {});
+    QCOMPARE(read.size(), 2047);
+    QCOMPARE(read, QString::fromLatin1(longValue.left(2047)));
+}
+
+void TestIniFile::openingCreatesNothing()
+{
+    IniFile ini(settingsPath());
+    QCOMPARE(ini.path(), settingsPath());
+    QVERIFY(!ini.exists());
+    QCOMPARE(ini.readString(u"Arquivo"_qs, u"Caminho"_qs, u"C:\\"_qs), u"C:\\"_qs);
+    QCOMPARE(ini.readInteger(u"HXConfig"_qs, u"ListBox"_qs, 0), 0);
+    QVERIFY(!QFile::exists(settingsPath()));
+
+    QVERIFY(ini.writeInteger(u"HXConfig"_qs, u"ListBox"_qs, -15));
+    QVERIFY(ini.exists());
+    QCOMPARE(readBytes(settingsPath()), QByteArray("[HXConfig]\r\nListBox=-15\r\n"));
+}
+
+void TestIniFile::externalEditsAreSeen()
+{
+    IniFile ini(settingsPath());
+    writeBytes(settingsPath(), "[A]\r\nx=1\r\n");
+    QCOMPARE(ini.readString(u"A"_qs, u"x"_qs, {}), u"1"_qs);
+    // Same size, rewritten in place within the same instant: only the content tells them apart.
+    writeBytes(settingsPath(), "[A]\r\nx=2\r\n");
+    QCOMPARE(ini.readString(u"A"_qs, u"x"_qs, {}), u"2"_qs);
+    QVERIFY(ini.writeString(u"A"_qs, u"y"_qs, u"3"_qs));
+    QCOMPARE(readBytes(settingsPath()), QByteArray("[A]\r\nx=2\r\ny=3\r\n"));
+    QVERIFY(QFile::remove(settingsPath()));
+    QCOMPARE(ini.readString(u"A"_qs, u"x"_qs, u"gone"_qs), u"gone"_qs);
+}
+
+void TestIniFile::readSectionListsKeysOnce()
+{
+    writeBytes(settingsPath(), "[H]\r\n2=b\r\n; c\r\n 1 =a\r\nX=1\r\nx=2\r\n[h]\r\n3=c\r\n");
+    QCOMPARE(IniFile(settingsPath()).readSection(u"h"_qs), (QStringList{u"2"_qs, u"1"_qs, u"X"_qs}));
+    QCOMPARE(IniFile(settingsPath()).readSection(u"none"_qs), QStringList());
+}
+
+void TestIniFile::writesPreserveEveryOtherByte()
+{
+    writeBytes(settingsPath(), kHandWritten);
+    IniFile ini(settingsPath());
+    QVERIFY(ini.writeInteger(u"HXCONFIG"_qs, u"ListBox"_qs, 2));
+    QVERIFY(ini.writeString(u"HXConfig"_qs, u"2"_qs, u"10.0.0.100"_qs));
+    QVERIFY(ini.writeString(u"Oficina"_qs, u"Autor"_qs, u"José"_qs));
+    QVERIFY(ini.writeString(u"Arquivo"_qs, u"Caminho"_qs, u"C:\\Logos\\Logotipo.txt"_qs));
+    QVERIFY(ini.writeString(u"Rede"_qs, u"velocrede"_qs, u"Automático"_qs));
+
+    const QByteArray expected = QByteArrayLiteral("; Configura\xE7\xE3o padr\xE3o da empresa\r\n"
+                                                  "[Rede]\r\n"
+                                                  "TimeOutRede=1000\r\n"
+                                                  "VelocRede = Autom\xE1tico\r\n"
+                                                  "\r\n"
+                                                  "[Conexao]\r\n"
+                                                  "ConexaoTCP=Sim\r\n"
+                                                  "Tipo=Client\r\n"
+                                                  "\r\n"
+                                                  "[Protocolo]\r\n"
+                                                  "ProtEmulado=VT-100\r\n"
+                                                  "\r\n"
+                                                  "[Gerais]\r\n"
+                                                  "Teclado=44 Num\xE9rico\r\n"
+                                                  "Acionamento=Sa\xED"
+                                                  "da\r\n"
+                                                  "\r\n"
+                                                  "[Seriais]\r\n"
+                                                  "Paridade0=\xCDmpar\r\n"
+                                                  "; COM 1 desligada\r\n"
+                                                  "Habilitado1=Nao\r\n"
+                                                  "\r\n"
+                                                  "[Oficina]\r\n"
+                                                  "Nota=n\xE3o mexer\r\n"
+                                                  "Autor=Jos\xE9\r\n"
+                                                  "\r\n"
+                                                  "[HXConfig]\r\n"
+                                                  "listbox=2\r\n"
+                                                  "1=192.168.0.100\r\n"
+                                                  "2=10.0.0.100\r\n"
+                                                  "\r\n"
+                                                  "; fim\r\n"
+                                                  "[Arquivo]\r\n"
+                                                  "Caminho=C:\\Logos\\Logotipo.txt\r\n");
+    QCOMPARE(readBytes(settingsPath()), expected);
+    QCOMPARE(ini.readString(u"Rede"_qs, u"VelocRede"_qs, {}), u"Automático"_qs);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files), QStringList{u"ConfDefault.ini"_qs});
+}
+
+void TestIniFile::newKeyAndSectionPlacement_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QByteArray>("after");
+
+    QTest::newRow("new section, file without final line end")
+        << QByteArray("[A]\r\nx=1") << u"B"_qs << QByteArray("[A]\r\nx=1\r\n[B]\r\nk=v\r\n");
+    QTest::newRow("new section after a final CR LF")
+        << QByteArray("[A]\r\nx=1\r\n\r\n") << u"B"_qs << QByteArray("[A]\r\nx=1\r\n\r\n[B]\r\nk=v\r\n");
+    QTest::newRow("new section in an empty file") << QByteArray() << u"B"_qs << QByteArray("[B]\r\nk=v\r\n");
+    QTest::newRow("last section without final line end")
+        << QByteArray("[A]\r\nx=1") << u"A"_qs << QByteArray("[A]\r\nx=1\r\nk=v\r\n");
+    QTest::newRow("section without keys: right after its header")
+        << QByteArray("[A]\r\n; note\r\n\r\n[B]\r\n") << u"a"_qs << QByteArray("[A]\r\nk=v\r\n; note\r\n\r\n[B]\r\n");
+    QTest::newRow("other line endings kept")
+        << QByteArray("[A]\nx=1\r[B]\r\ny=2") << u"A"_qs << QByteArray("[A]\nx=1\rk=v\r\n[B]\r\ny=2");
+    QTest::newRow("existing key keeps spelling, blanks and ending")
+        << QByteArray("[A]\n  K = old  \n[B]\r\n") << u"A"_qs << QByteArray("[A]\n  K = v\n[B]\r\n");
+    QTest::newRow("only the first of two sections")
+        << QByteArray("[A]\r\nx=1\r\n[A]\r\ny=2\r\n") << u"A"_qs << QByteArray("[A]\r\nx=1\r\nk=v\r\n[A]\r\ny=2\r\n");
+}
+
+void TestIniFile::newKeyAndSectionPlacement()
+{
+    QFETCH(QByteArray, before);
+    QFETCH(QString, section);
+    QFETCH(QByteArray, after);
+    writeBytes(settingsPath(), before);
+    IniFile ini(settingsPath());
+    QVERIFY(ini.writeString(section, u"k"_qs, u"v"_qs));
+    QCOMPARE(readBytes(settingsPath()), after);
+    QCOMPARE(ini.readString(section, u"K"_qs, {}), u"v"_qs);
+}
+
+void TestIniFile::writtenValueStaysOneLine()
+{
+    IniFile ini(settingsPath());
+    QVERIFY(ini.writeString(u"A"_qs, u"k"_qs, u"a\r\nb"_qs));
+    QCOMPARE(readBytes(settingsPath()), QByteArray("[A]\r\nk=a  b\r\n"));
+}
+
+void TestIniFile::eraseSection()
+{
+    writeBytes(settingsPath(), "; top\r\n[HXConfig]\r\nListBox=1\r\n1=10.0.0.100\r\n\r\n[Rede]\r\nTimeOutRede=1000\r\n"
+                               "[hxconfig]\r\n; old\r\n2=x\r\n[Arquivo]\r\nCaminho=C:\\\r\n");
+    IniFile ini(settingsPath());
+    QVERIFY(ini.eraseSection(u"HXCONFIG"_qs));
+    QCOMPARE(readBytes(settingsPath()),
+             QByteArray("; top\r\n[Rede]\r\nTimeOutRede=1000\r\n[Arquivo]\r\nCaminho=C:\\\r\n"));
+    QCOMPARE(ini.readInteger(u"HXConfig"_qs, u"ListBox"_qs, 0), 0);
+    QVERIFY(ini.exists());
+}
+
+void TestIniFile::eraseMissingSectionTouchesNothing()
+{
+    IniFile ini(settingsPath());
+    QVERIFY(ini.eraseSection(u"HXConfig"_qs));
+    QVERIFY(!QFile::exists(settingsPath()));
+    writeBytes(settingsPath(), kHandWritten);
+    QVERIFY(ini.eraseSection(u"Arquivo"_qs));
+    QCOMPARE(readBytes(settingsPath()), kHandWritten);
+}
+
+void TestIniFile::writeFailsUnderARegularFile()
+{
+    // The settings path's directory is a regular file: creating anything there fails, even as root.
+    IniFile ini(writefailure::pathUnderFile(m_dir->path(), u"ConfDefault.ini"_qs));
+    QVERIFY(!ini.exists());
+    QVERIFY(!ini.writeInteger(u"HXConfig"_qs, u"ListBox"_qs, 1));
+    QVERIFY(!ini.writeString(u"HXConfig"_qs, u"1"_qs, u"10.0.0.100"_qs));
+    QVERIFY(!ini.exists());
+    QCOMPARE(ini.readString(u"HXConfig"_qs, u"1"_qs, u"DEF"_qs), u"DEF"_qs);
+    QCOMPARE(readBytes(m_dir->filePath(u"blocker"_qs)), QByteArray("not a directory"));
+}
+
+void TestIniFile::writeFailsInReadOnlyDirectory()
+{
+    // The directory must be reachable for the unprivileged user the guard switches to; the file
+    // itself is writable for everyone, so only the directory can refuse the replacement.
+    QVERIFY(QFile::setPermissions(m_dir->path(), QFile::Permissions(0x7755)));
+    const QString sub = m_dir->filePath(u"programa"_qs);
+    QVERIFY(QDir().mkdir(sub));
+    const QString path = sub + u"/ConfDefault.ini"_qs;
+    writeBytes(path, kHandWritten);
+    QVERIFY(QFile::setPermissions(path, QFile::Permissions(0x6666)));
+    IniFile ini(path);
+    {
+        const writefailure::ReadOnlyDirectory readOnly(sub);
+        QVERIFY(readOnly.active());
+        QVERIFY(!ini.writeString(u"HXConfig"_qs, u"2"_qs, u"10.0.0.100"_qs));
+        QVERIFY(!ini.eraseSection(u"Rede"_qs));
+        QCOMPARE(ini.readString(u"Rede"_qs, u"TimeOutRede"_qs, {}), u"1000"_qs);
+        QCOMPARE(QDir(sub).entryList(QDir::Files | QDir::Hidden), QStringList{u"ConfDefault.ini"_qs});
+    }
+    QCOMPARE(readBytes(path), kHandWritten);
+    // The same write goes through once the directory is writable again: the guard was the cause.
+    QVERIFY(ini.writeString(u"HXConfig"_qs, u"2"_qs, u"10.0.0.100"_qs));
+    QCOMPARE(ini.readString(u"HXConfig"_qs, u"2"_qs, {}), u"10.0.0.100"_qs);
+}
+
+void TestIniFile::writeFailsWhenTheDiskIsFull()
+{
+    writeBytes(settingsPath(), kHandWritten);
+    IniFile ini(settingsPath());
+    {
+        // The new text is longer than the cap: writing the temporary file fails part-way.
+        const writefailure::FileSizeLimit full(static_cast<rlim_t>(kHandWritten.size()) + 4);
+        QVERIFY(full.active());
+        QVERIFY(!ini.writeString(u"Arquivo"_qs, u"Caminho"_qs, u"C:\\Logos\\Logotipo.txt"_qs));
+    }
+    QCOMPARE(readBytes(settingsPath()), kHandWritten);
+    QCOMPARE(QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"ConfDefault.ini"_qs});
+    QVERIFY(ini.writeString(u"Arquivo"_qs, u"Caminho"_qs, u"C:\\Logos\\Logotipo.txt"_qs));
+}
+
+void TestIniFile::unusableFilesReadAsEmptyAndStayWhole_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QByteArray huge("[A]\r\nx=1\r\n;");
+    huge.append(IniFile::kMaxFileSize + 1 - huge.size(), 'p');
+    QTest::newRow("over 4 MiB") << huge;
+    QTest::newRow("NUL bytes") << QByteArray("[A]\r\nx=1\r\n\0\x01\x02", 13);
+    QTest::newRow("UTF-16 text") << QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0\x31\0", 20);
+}
+
+void TestIniFile::unusableFilesReadAsEmptyAndStayWhole()
+{
+    QFETCH(QByteArray, file);
+    writeBytes(settingsPath(), file);
+    IniFile ini(settingsPath());
+    QVERIFY(ini.exists());
+    QCOMPARE(ini.readString(u"A"_qs, u"x"_qs, u"DEF"_qs), u"DEF"_qs);
+    QCOMPARE(ini.readInteger(u"A"_qs, u"x"_qs, 7), 7);
+    QVERIFY(!ini.writeString(u"A"_qs, u"x"_qs, u"2"_qs));
+    QVERIFY(!ini.eraseSection(u"A"_qs));
+    QVERIFY(readBytes(settingsPath()) == file);
+}
+
+void TestIniFile::fileOfExactlyTheLimitIsRead()
+{
+    QByteArray file("[A]\r\nx=1\r\n;");
+    file.append(IniFile::kMaxFileSize - file.size(), 'p');
+    writeBytes(settingsPath(), file);
+    QCOMPARE(IniFile(settingsPath()).readString(u"A"_qs, u"x"_qs, {}), u"1"_qs);
+}
+
+void TestIniFile::directoryAtThePath()
+{
+    QVERIFY(QDir().mkdir(settingsPath()));
+    IniFile ini(settingsPath());
+    QVERIFY(!ini.exists());
+    QCOMPARE(ini.readString(u"A"_qs, u"x"_qs, u"DEF"_qs), u"DEF"_qs);
+    QVERIFY(!ini.writeString(u"A"_qs, u"x"_qs, u"1"_qs));
+    QVERIFY(QFileInfo(settingsPath()).isDir());
+}
+
+void TestIniFile::garbageTextIsKept()
+{
+    QByteArray garbage("]]=[[\x1A\xFF==\r\r\n[");
+    for (int byte = 1; byte < 256; ++byte)
+        garbage.append(char(byte));
+    IniFile ini(settingsPath());
+    writeBytes(settingsPath(), garbage);
+    QCOMPARE(ini.readString(u"A"_qs, u"x"_qs, u"DEF"_qs), u"DEF"_qs);
+    QVERIFY(ini.writeString(u"A"_qs, u"x"_qs, u"1"_qs));
+    QCOMPARE(readBytes(settingsPath()), garbage + "\r\n[A]\r\nx=1\r\n");
+    QCOMPARE(ini.readString(u"a"_qs, u"X"_qs, {}), u"1"_qs);
+}
+
+QTEST_GUILESS_MAIN(TestIniFile)
+#include "test_inifile.moc"
