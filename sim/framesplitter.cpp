@@ -1,6 +1,7 @@
 #include "framesplitter.h"
 
-namespace {
+namespace
+{
 
 constexpr char kStart = '\x82';
 constexpr char kEnd = '\x83';

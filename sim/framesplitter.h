@@ -11,7 +11,8 @@
 // Garbage before a start byte is dropped, and so is a short frame that meets a new start byte
 // before its end byte or grows past kMaxShortFrame: what stays pending is always less than one
 // long frame, however much garbage arrives.
-class FrameSplitter {
+class FrameSplitter
+{
 public:
     static constexpr int kLongFrame = 260;
     static constexpr int kMaxShortFrame = 16; // longer than any valid short frame (10 bytes)

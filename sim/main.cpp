@@ -16,7 +16,8 @@
 #include <cstdio>
 #include <optional>
 
-namespace {
+namespace
+{
 
 struct Setup {
     QHostAddress address;
@@ -45,13 +46,14 @@ QByteArray readImageFile(const QString& path)
 Setup parseArguments(const QCoreApplication& app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Simulated microterminal: answers the configuration tool's status, read, unlock, write,\n"
-        "reboot and logo frames on a TCP port. On start it prints one line\n"
-        "\"hxterm-sim listening on ADDR:PORT\" to stdout."));
+    parser.setApplicationDescription(
+        QStringLiteral("Simulated microterminal: answers the configuration tool's status, read, unlock, write,\n"
+                       "reboot and logo frames on a TCP port. On start it prints one line\n"
+                       "\"hxterm-sim listening on ADDR:PORT\" to stdout."));
     parser.addHelpOption();
-    const QCommandLineOption listen(QStringLiteral("listen"), QStringLiteral("Address to listen on (default 127.0.0.1)."),
-                                    QStringLiteral("ADDR"), QStringLiteral("127.0.0.1"));
+    const QCommandLineOption listen(QStringLiteral("listen"),
+                                    QStringLiteral("Address to listen on (default 127.0.0.1)."), QStringLiteral("ADDR"),
+                                    QStringLiteral("127.0.0.1"));
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("TCP port (default 2323; 0 = any free port)."),
                                   QStringLiteral("N"), QStringLiteral("2323"));
     const QCommandLineOption password(QStringLiteral("password"),
@@ -143,7 +145,7 @@ int main(int argc, char* argv[])
                  .arg(setup.address.toString())
                  .arg(setup.port)
                  .arg(server.errorString()));
-    // A new state file holds the starting configuration at once, so that it can be inspected.
+    // A new state file holds the starting configuration at once, so that tests and scripts can read it.
     if (freshState && !server.saveState())
         return 1;
 

@@ -12,7 +12,8 @@ class QTcpSocket;
 
 // One accepted connection: cuts the stream into frames, lets the model answer them and sends
 // each reply in one write (or in two paced pieces with --split-replies). Owned by its socket.
-class SimConnection final : public QObject {
+class SimConnection final : public QObject
+{
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SimConnection)
 

@@ -9,7 +9,8 @@
 
 // The simulated terminal on a TCP port: every accepted connection gets its own SimConnection,
 // all of them share one TerminalState, which is saved to the state file after every change.
-class SimServer final : public QObject {
+class SimServer final : public QObject
+{
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(SimServer)
 

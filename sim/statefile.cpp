@@ -5,8 +5,10 @@
 #include <QFile>
 #include <QSaveFile>
 
-namespace statefile {
-namespace {
+namespace statefile
+{
+namespace
+{
 
 const QByteArray kHeader = QByteArrayLiteral("hxterm-sim state 1");
 

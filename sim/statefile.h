@@ -15,7 +15,8 @@
 //     logo 0000...         (480 hex digits: the 240-byte logo)
 //
 // Lines may come in any order; a file missing an item or with a wrong length is not loaded.
-namespace statefile {
+namespace statefile
+{
 
 std::optional<TerminalState> load(const QString& path);
 

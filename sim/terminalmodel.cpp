@@ -2,7 +2,8 @@
 
 #include "image/layout.h"
 
-namespace {
+namespace
+{
 
 constexpr char kStart = '\x82';
 constexpr char kEnd = '\x83';

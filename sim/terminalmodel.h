@@ -18,7 +18,8 @@ struct ModelFaults {
 // Requests that get no answer: malformed frames, unknown letters, the logo frame, a write before
 // an unlock (the tool would take any 'G' reply as success, so a refusal stays silent), and every
 // request after a reboot has been carried out.
-class TerminalModel {
+class TerminalModel
+{
 public:
     explicit TerminalModel(TerminalState& state, ModelFaults faults = {});
 

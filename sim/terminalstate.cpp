@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-namespace {
+namespace
+{
 
 void putByte(QByteArray& image, std::string_view control, int value)
 {

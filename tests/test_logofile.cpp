@@ -4,7 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 LogoData filled(std::uint8_t value)
 {
@@ -23,7 +24,8 @@ QByteArray repeatedLines(const QByteArray& line, int count)
 
 } // namespace
 
-class TestLogoFile : public QObject {
+class TestLogoFile : public QObject
+{
     Q_OBJECT
 
     QTemporaryDir m_dir;

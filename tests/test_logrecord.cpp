@@ -6,7 +6,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 LogValues sampleValues()
 {
@@ -74,7 +75,8 @@ QByteArray fileBytes(const QString& path)
 
 } // namespace
 
-class TestLogRecord : public QObject {
+class TestLogRecord : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -144,8 +146,8 @@ private slots:
         QTest::newRow("none") << false << false << false << QByteArray("Conexao Telnet:t\r");
         QTest::newRow("telnet") << false << true << false << QByteArray("Protocolo: Telnet Conexao Telnet:t\r");
         QTest::newRow("vt100") << false << false << true << QByteArray("Protocolo: VT-100 Conexao Telnet:t\r");
-        QTest::newRow("corvale+vt100")
-            << true << false << true << QByteArray("Protocolo: Corvale Protocolo: VT-100 Conexao Telnet:t\r");
+        QTest::newRow("corvale+vt100") << true << false << true
+                                       << QByteArray("Protocolo: Corvale Protocolo: VT-100 Conexao Telnet:t\r");
     }
 
     void protocolTexts()

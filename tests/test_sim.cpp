@@ -8,12 +8,14 @@
 #include "link/frames.h"
 
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 
-namespace {
+namespace
+{
 
 const QByteArray kPassword = QByteArrayLiteral("123456");
 
@@ -75,7 +77,8 @@ bool connectTo(QTcpSocket& socket, const SimProcess& sim)
 
 } // namespace
 
-class TestSim : public QObject {
+class TestSim : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -103,6 +106,8 @@ private slots:
     void processCloseAfter();
     void processRebootCloses();
     void processGarbageAndFlood();
+    void processFaultOptions();
+    void processImageOption();
 };
 
 void TestSim::initialImageIsRealistic()
@@ -125,11 +130,11 @@ void TestSim::initialImageIsRealistic()
     QCOMPARE(state.image.mid(138, 4), QByteArray("010\0", 4));
     QCOMPARE(text(state.image, "edConTelNet"), QByteArray("vt100"));
     QCOMPARE(text(state.image, "VLogin"), QByteArray("operador"));
-    QCOMPARE(int(state.image.at(19)), 1);  // Client
-    QCOMPARE(int(state.image.at(107)), 2); // TelNet
-    QCOMPARE(int(state.image.at(130)), 0); // COM 0 off
-    QCOMPARE(int(state.image.at(131)), 1); // COM 1 on
-    QCOMPARE(int(state.image.at(7)), 3);   // 9600
+    QCOMPARE(int(state.image.at(19)), 1);                 // Client
+    QCOMPARE(int(state.image.at(107)), 2);                // TelNet
+    QCOMPARE(int(state.image.at(130)), 0);                // COM 0 off
+    QCOMPARE(int(state.image.at(131)), 1);                // COM 1 on
+    QCOMPARE(int(state.image.at(7)), 3);                  // 9600
     QCOMPARE(state.image.mid(8, 3), QByteArray(3, '\0')); // no parity, 8 bits, 1 stop bit
     QCOMPARE(state.image.mid(170, 7), QByteArray("123456\0", 7));
     for (const image::Field& field : image::layout()) {
@@ -212,18 +217,28 @@ void TestSim::writeSetsNewPassword()
     TerminalModel model(state);
     QByteArray frame = writeFrame(model.handle(frames::readRequest(kPassword)));
     QCOMPARE(model.handle(frames::unlockRequest(kPassword)), bytes("82554f83"));
-    frame.replace(170, 7, QByteArray("abc\xe7" "de\0", 7));
+    frame.replace(170, 7,
+                  QByteArray("abc\xe7"
+                             "de\0",
+                             7));
     QCOMPARE(model.handle(frame), bytes("82474f83"));
-    QCOMPARE(state.password, QByteArray("abc\xe7" "de"));
+    QCOMPARE(state.password, QByteArray("abc\xe7"
+                                        "de"));
     QCOMPARE(model.handle(frames::readRequest(kPassword)), bytes("824c4e83"));
-    const QByteArray reply = model.handle(frames::readRequest("abc\xe7" "de"));
-    QCOMPARE(reply.mid(170, 7), QByteArray("abc\xe7" "de\0", 7));
+    const QByteArray reply = model.handle(frames::readRequest("abc\xe7"
+                                                              "de"));
+    QCOMPARE(reply.mid(170, 7), QByteArray("abc\xe7"
+                                           "de\0",
+                                           7));
 
     // A zero byte 170 leaves the password as it was.
     frame.replace(170, 7, QByteArray(7, '\0'));
     QCOMPARE(model.handle(frame), bytes("82474f83"));
-    QCOMPARE(state.password, QByteArray("abc\xe7" "de"));
-    QCOMPARE(state.image.mid(170, 7), QByteArray("abc\xe7" "de\0", 7));
+    QCOMPARE(state.password, QByteArray("abc\xe7"
+                                        "de"));
+    QCOMPARE(state.image.mid(170, 7), QByteArray("abc\xe7"
+                                                 "de\0",
+                                                 7));
 }
 
 void TestSim::logoStored()
@@ -356,7 +371,8 @@ void TestSim::garbageNeverGrowsTheBuffer()
     QVERIFY(splitter.feed(QByteArray(100000, '\x82')).isEmpty());
     QVERIFY(splitter.pending() < FrameSplitter::kLongFrame);
     // After all that a good frame is still understood.
-    QCOMPARE(splitter.feed(QByteArray(1, '\x01') + frames::statusRequest()), QList<QByteArray>{frames::statusRequest()});
+    QCOMPARE(splitter.feed(QByteArray(1, '\x01') + frames::statusRequest()),
+             QList<QByteArray>{frames::statusRequest()});
 }
 
 void TestSim::randomInputNeverCrashes()
@@ -490,6 +506,48 @@ void TestSim::processGarbageAndFlood()
     const QByteArray received = exchange(other, frames::statusRequest(), 64 * 1024);
     QCOMPARE(received.size(), 64 * 1024);
     QCOMPARE(received, SimConnection::floodBlock());
+}
+
+void TestSim::processFaultOptions()
+{
+    SimProcess refusing({QStringLiteral("--not-ready"), QStringLiteral("--refuse-unlock")});
+    QTcpSocket socket;
+    QVERIFY(connectTo(socket, refusing));
+    QCOMPARE(exchange(socket, frames::statusRequest(), 4), bytes("82534e83"));
+    QCOMPARE(exchange(socket, frames::unlockRequest(kPassword), 4), bytes("82554e83"));
+
+    // A mute terminal still reads: with --close-after 1 it closes without having said a word.
+    SimProcess mute({QStringLiteral("--mute"), QStringLiteral("--close-after"), QStringLiteral("1")});
+    QTcpSocket other;
+    QVERIFY(connectTo(other, mute));
+    other.write(frames::statusRequest());
+    QVERIFY(other.waitForDisconnected(5000));
+    QCOMPARE(other.readAll(), QByteArray());
+}
+
+void TestSim::processImageOption()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("image.bin"));
+    QByteArray image(260, '\0');
+    for (int i = 0; i < image.size(); ++i)
+        image[i] = char(255 - i);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(image);
+    file.close();
+    SimProcess sim({QStringLiteral("--image"), path, QStringLiteral("--password"), QStringLiteral("9")});
+    QVERIFY(sim.isRunning());
+    QTcpSocket socket;
+    QVERIFY(connectTo(socket, sim));
+    const QByteArray reply = exchange(socket, frames::readRequest("9"), 260);
+    QCOMPARE(reply.left(2), bytes("8246"));
+    QCOMPARE(reply.mid(2, 168), image.mid(2, 168));
+    QCOMPARE(reply.mid(170, 7), QByteArray("9\0\0\0\0\0\0", 7));
+    QCOMPARE(reply.mid(177), image.mid(177));
+
+    SimProcess wrongSize({QStringLiteral("--image"), dir.filePath(QStringLiteral("missing.bin"))});
+    QVERIFY(!wrongSize.isRunning());
 }
 
 QTEST_GUILESS_MAIN(TestSim)

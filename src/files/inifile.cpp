@@ -78,11 +78,13 @@ bool IniFile::save(const IniDocument& document)
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(bytes) != bytes.size()) {
+    // Flush and check here: commit() does not notice a failure while it empties the write buffer
+    // (a full disk) and would rename the cut-off text over the old file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         file.cancelWriting();
         return false;
     }
-    // commit() flushes the temporary file to the disk and only then renames it over the old one.
+    // commit() syncs the temporary file to the disk and only then renames it over the old one.
     if (!file.commit())
         return false;
     m_seenBytes = bytes;

@@ -4,7 +4,8 @@
 
 #include <QFile>
 
-namespace {
+namespace
+{
 
 constexpr int kLines = 40;
 constexpr int kGroups = 6;

@@ -5,7 +5,8 @@
 #include <QFile>
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 // The first character of a format string that is no pattern letter and no quote: the separator
 // the user's regional settings put between the parts.

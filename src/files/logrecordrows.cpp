@@ -2,7 +2,8 @@
 
 #include <QStringList>
 
-namespace {
+namespace
+{
 
 const QString kBar = QString(10, QLatin1Char('='));
 
@@ -25,11 +26,20 @@ enum Column {
 
 TableRow headings()
 {
-    return {QStringLiteral("MAC"),         QStringLiteral("IP Local"),      QStringLiteral("Data/Hora"),
-            QStringLiteral("Porta Local"), QStringLiteral("IP Remoto"),     QStringLiteral("Porta Remota"),
-            QStringLiteral("Gateway"),     QStringLiteral("Máscara"),       QStringLiteral("Modo TCP"),
-            QStringLiteral("Protocolo"),   QStringLiteral("COM 0"),         QStringLiteral("COM 1"),
-            QStringLiteral("Conexão TelNet"), QStringLiteral("Boot Delay")};
+    return {QStringLiteral("MAC"),
+            QStringLiteral("IP Local"),
+            QStringLiteral("Data/Hora"),
+            QStringLiteral("Porta Local"),
+            QStringLiteral("IP Remoto"),
+            QStringLiteral("Porta Remota"),
+            QStringLiteral("Gateway"),
+            QStringLiteral("Máscara"),
+            QStringLiteral("Modo TCP"),
+            QStringLiteral("Protocolo"),
+            QStringLiteral("COM 0"),
+            QStringLiteral("COM 1"),
+            QStringLiteral("Conexão TelNet"),
+            QStringLiteral("Boot Delay")};
 }
 
 bool onlyBars(const QString& line)
@@ -131,9 +141,8 @@ void LogRecordTableBuilder::takeRecordLine(const QString& line)
         row[Mac] = valuesAfter(line, {QStringLiteral("Configuracao MAC: ")}).at(0);
         break;
     case 3: {
-        const QStringList v =
-            valuesAfter(line, {QStringLiteral("IP Local:"), QStringLiteral(" Porta Local:"),
-                               QStringLiteral(" IP Remoto:"), QStringLiteral(" Porta Remota:")});
+        const QStringList v = valuesAfter(line, {QStringLiteral("IP Local:"), QStringLiteral(" Porta Local:"),
+                                                 QStringLiteral(" IP Remoto:"), QStringLiteral(" Porta Remota:")});
         row[IpLocal] = v.at(0);
         row[PortaLocal] = v.at(1);
         row[IpRemoto] = v.at(2);

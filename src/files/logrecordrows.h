@@ -8,7 +8,8 @@
 // row: MAC in column 0 and the local IP in column 1, the two sort keys.
 bool opensLogRecord(const QString& line);
 
-class LogRecordTableBuilder {
+class LogRecordTableBuilder
+{
 public:
     LogRecordTableBuilder();
     void addLine(const QString& line);

@@ -7,7 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
+#include <algorithm>
+
+namespace
+{
 
 // Blanks and control characters only: such lines are skipped.
 bool isBlankLine(const QString& line)

@@ -31,7 +31,8 @@ bool loadTable(const QString& path, Table& table, QString* errorText);
 
 // Builds the table of a semicolon file line by line: a ";" ends a cell, a line ending in ";"
 // completes a row, text after the last ";" is dropped and the next line fills the same row again.
-class SemicolonTableBuilder {
+class SemicolonTableBuilder
+{
 public:
     void addLine(const QString& line);
     Table table() const;

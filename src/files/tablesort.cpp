@@ -2,7 +2,8 @@
 
 #include <utility>
 
-namespace {
+namespace
+{
 
 int hexValue(QChar c)
 {

@@ -16,7 +16,8 @@
 
 #include <array>
 
-namespace {
+namespace
+{
 
 constexpr std::array<int, kTableColumns> kColumnWidths = {85, 92, 51, 88, 52, 53, 90, 90, 72, 63, 52, 51, 63, 46};
 constexpr int kRowHeight = 20;
@@ -99,8 +100,7 @@ void TfmExibeLog::FormCreate()
 
 void TfmExibeLog::SpeedButton1Click()
 {
-    const QString folder =
-        m_dialogFileName.isEmpty() ? m_dialogFolder : QFileInfo(m_dialogFileName).absolutePath();
+    const QString folder = m_dialogFileName.isEmpty() ? m_dialogFolder : QFileInfo(m_dialogFileName).absolutePath();
     const QString chosen = m_dialogs.openFile(this, QString(), QStringLiteral("Arquivo Texto (*.txt)"), folder);
     // After a cancel the dialog still holds the name confirmed the time before (or none).
     if (!chosen.isEmpty())

@@ -13,7 +13,8 @@ class QToolButton;
 // The log viewer: a table file in a fourteen-column grid, headings from its first complete line,
 // sorted by column 0 or 1 whenever a cell of that column is selected. Closing it hides it and
 // brings the main window back.
-class TfmExibeLog final : public QWidget {
+class TfmExibeLog final : public QWidget
+{
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfmExibeLog)
 
@@ -50,7 +51,7 @@ private:
     QTableWidget* StringGrid1 = nullptr;
     Table m_table = emptyTable();
     QString m_dialogFolder;
-    QString m_dialogFileName; // the file last confirmed in the open dialog
-    bool m_filling = false;   // the program, not the user, is moving the current cell
+    QString m_dialogFileName;    // the file last confirmed in the open dialog
+    bool m_filling = false;      // the program, not the user, is moving the current cell
     bool m_sortedByMove = false; // the current press already sorted by moving the current cell
 };

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace image {
+namespace image
+{
 
 void ImageBuffer::restoreFromPristine(int first, int width)
 {

@@ -7,11 +7,13 @@
 #include <array>
 #include <cstdint>
 
-namespace image {
+namespace image
+{
 
 // The 520-byte buffer: the working copy (bytes 0..259) that every edit changes and "Gravar" sends,
 // followed by the pristine copy (bytes 260..519) as the last read reply delivered it.
-class ImageBuffer {
+class ImageBuffer
+{
 public:
     static constexpr int kBufferSize = 2 * kImageSize;
 

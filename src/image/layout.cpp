@@ -2,8 +2,10 @@
 
 #include <array>
 
-namespace image {
-namespace {
+namespace image
+{
+namespace
+{
 
 using enum Kind;
 

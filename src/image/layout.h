@@ -6,7 +6,8 @@
 // The 260-byte configuration image: every byte range, the editor control that shows it and its
 // encoding. The decoder, the stores, the company defaults and the log all address the image
 // through this one table.
-namespace image {
+namespace image
+{
 
 constexpr int kImageSize = 260;
 constexpr int kPristineOffset = 260; // a field's as-read bytes lie this far behind its working bytes

@@ -1,6 +1,7 @@
 #include "link/endpoint.h"
 
-namespace {
+namespace
+{
 
 bool isDecimal(QStringView text)
 {

@@ -1,7 +1,9 @@
 #include "link/frames.h"
 
-namespace frames {
-namespace {
+namespace frames
+{
+namespace
+{
 
 QByteArray frame(const QByteArray& body)
 {

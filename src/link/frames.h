@@ -5,7 +5,8 @@
 // The short command frames the tool sends to the terminal, and the rule by which it recognises
 // a reply: the letter at index 1 and the status byte at index 2. The write and logo frames are
 // 260-byte images and need no building here.
-namespace frames {
+namespace frames
+{
 
 constexpr char kStart = '\x82';
 constexpr char kEnd = '\x83';

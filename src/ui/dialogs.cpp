@@ -6,7 +6,8 @@
 #include <QProcess>
 #include <QThread>
 
-namespace {
+namespace
+{
 
 QMessageBox::Icon toBoxIcon(Dialogs::Icon icon)
 {
@@ -42,21 +43,19 @@ void DesktopDialogs::message(QWidget* parent, const QString& caption, const QStr
 
 bool DesktopDialogs::question(QWidget* parent, const QString& caption, const QString& text)
 {
-    QMessageBox box(QMessageBox::Information, caption, displayText(text), QMessageBox::Yes | QMessageBox::No,
-                    parent);
+    QMessageBox box(QMessageBox::Information, caption, displayText(text), QMessageBox::Yes | QMessageBox::No, parent);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
 }
 
 void DesktopDialogs::error(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), displayText(text),
-                    QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), displayText(text), QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 
-QString DesktopDialogs::openFile(QWidget* parent, const QString& caption, const QString& filter,
-                                 const QString& folder)
+QString DesktopDialogs::openFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder)
 {
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }

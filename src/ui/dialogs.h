@@ -8,7 +8,8 @@ class QWidget;
 // Everything that waits on the user or leaves the program goes through this interface: message
 // boxes, questions, file dialogs, program launches and the fixed pauses. The windows get one at
 // construction; tests hand in a scripted one that records what was asked and answers it.
-class Dialogs {
+class Dialogs
+{
 public:
     enum class Icon { None, Information, Warning, Critical };
 
@@ -29,7 +30,8 @@ public:
 };
 
 // The real boxes and dialogs of the desktop.
-class DesktopDialogs final : public Dialogs {
+class DesktopDialogs final : public Dialogs
+{
 public:
     void message(QWidget* parent, const QString& caption, const QString& text, Icon icon) override;
     bool question(QWidget* parent, const QString& caption, const QString& text) override;

@@ -39,7 +39,13 @@ TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* paren
     wireSignals();
 }
 
-TfmVarnel::~TfmVarnel() = default;
+TfmVarnel::~TfmVarnel()
+{
+    // The socket, a child, is destroyed after this window's part of the object is gone: its last
+    // events must not reach the window's handlers.
+    Config->disconnect(this);
+    Config->abort();
+}
 
 QString TfmVarnel::settingsPath() const
 {
@@ -84,7 +90,8 @@ void TfmVarnel::wireSignals()
         if (!field)
             continue;
         if (field->kind == image::Kind::NumberByte) {
-            connect(box, &QComboBox::activated, this, [this, box](int index) { numberStore(box, box->itemText(index)); });
+            connect(box, &QComboBox::activated, this,
+                    [this, box](int index) { numberStore(box, box->itemText(index)); });
             connect(box->lineEdit(), &QLineEdit::textEdited, this,
                     [this, box](const QString& text) { numberStore(box, text); });
         } else {

@@ -18,13 +18,15 @@ class QComboBox;
 class QCheckBox;
 class QRadioButton;
 
-namespace Ui {
+namespace Ui
+{
 class TfmVarnel;
 }
 
 // The main window: the link to one terminal, the five editor pages of its configuration image,
 // the logo page, the command row and the File menu.
-class TfmVarnel final : public QMainWindow {
+class TfmVarnel final : public QMainWindow
+{
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(TfmVarnel)
 

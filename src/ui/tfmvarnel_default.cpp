@@ -10,7 +10,8 @@
 
 #include <QFile>
 
-namespace {
+namespace
+{
 
 const QString kNao = QStringLiteral("Nao");
 

@@ -9,7 +9,8 @@
 
 #include <QTcpSocket>
 
-namespace {
+namespace
+{
 
 // Qt ignores setChecked(false) on the checked button of an exclusive group; lift the rule for it.
 void uncheckSilently(QRadioButton* button)
@@ -25,9 +26,9 @@ void uncheckSilently(QRadioButton* button)
 // The sixteen image text boxes, in the order of the editor pages.
 QList<QLineEdit*> TfmVarnel::editorTextBoxes() const
 {
-    return {ui->edTimeOutR, ui->edRetries, ui->edMac,      ui->VIpRemoto,   ui->VIpLocal,  ui->VPortaRemota,
-            ui->VPortaLocal, ui->VGateway, ui->VSubnet,    ui->VLogin,      ui->VPassword, ui->VCNPJ,
-            ui->edConTelNet, ui->edDelay,  ui->edTimeout0, ui->edTimeout1};
+    return {ui->edTimeOutR,  ui->edRetries, ui->edMac,      ui->VIpRemoto, ui->VIpLocal,  ui->VPortaRemota,
+            ui->VPortaLocal, ui->VGateway,  ui->VSubnet,    ui->VLogin,    ui->VPassword, ui->VCNPJ,
+            ui->edConTelNet, ui->edDelay,   ui->edTimeout0, ui->edTimeout1};
 }
 
 QList<QLineEdit*> TfmVarnel::allTextBoxes() const
@@ -39,11 +40,31 @@ QList<QLineEdit*> TfmVarnel::allTextBoxes() const
 
 QList<QComboBox*> TfmVarnel::editorChoiceBoxes() const
 {
-    return {ui->cbVelocidade, ui->cbHFDuplex,    ui->cbTeclaDel,     ui->cbTeclaBackspace, ui->cbImpDefault,
-            ui->cbAcionamento, ui->cbTeclado,    ui->cbPolaridade,   ui->cbVLCM,           ui->cbTecladoTouch,
-            ui->cbSincronismoVideo, ui->cbNumTerm, ui->cbCanalBase,  ui->cbTaxa,           ui->cbBaud0,
-            ui->cbParidade0, ui->cbBits0,        ui->cbStop0,        ui->cbHand0,          ui->cbFlag0,
-            ui->cbBaud1,     ui->cbParidade1,    ui->cbBits1,        ui->cbStop1,          ui->cbHand1,
+    return {ui->cbVelocidade,
+            ui->cbHFDuplex,
+            ui->cbTeclaDel,
+            ui->cbTeclaBackspace,
+            ui->cbImpDefault,
+            ui->cbAcionamento,
+            ui->cbTeclado,
+            ui->cbPolaridade,
+            ui->cbVLCM,
+            ui->cbTecladoTouch,
+            ui->cbSincronismoVideo,
+            ui->cbNumTerm,
+            ui->cbCanalBase,
+            ui->cbTaxa,
+            ui->cbBaud0,
+            ui->cbParidade0,
+            ui->cbBits0,
+            ui->cbStop0,
+            ui->cbHand0,
+            ui->cbFlag0,
+            ui->cbBaud1,
+            ui->cbParidade1,
+            ui->cbBits1,
+            ui->cbStop1,
+            ui->cbHand1,
             ui->cbFlag1};
 }
 
@@ -125,7 +146,8 @@ void TfmVarnel::numberStore(QComboBox* box, const QString& text)
 
 // ---- Filling the editor from the working copy ----
 
-namespace {
+namespace
+{
 
 // Appends byte after byte; a zero byte adds nothing, since a text cannot hold a zero character.
 void appendBytes(QLineEdit* box, const image::ImageBuffer& image, int first, int width)
@@ -272,7 +294,7 @@ void TfmVarnel::readIntake(const QByteArray& reply)
 
 void TfmVarnel::cbCom0Click(bool checked)
 {
-    const QList<QWidget*> column{ui->cbBaud0, ui->cbParidade0, ui->cbBits0, ui->cbStop0,
+    const QList<QWidget*> column{ui->cbBaud0, ui->cbParidade0, ui->cbBits0,   ui->cbStop0,
                                  ui->cbHand0, ui->cbFlag0,     ui->edTimeout0};
     if (checked && !m_loading) {
         const bool sure = m_dialogs.question(
@@ -292,7 +314,7 @@ void TfmVarnel::cbCom0Click(bool checked)
 void TfmVarnel::cbCom1Click(bool checked)
 {
     for (QWidget* w : std::initializer_list<QWidget*>{ui->cbBaud1, ui->cbParidade1, ui->cbBits1, ui->cbStop1,
-                                                     ui->cbHand1, ui->cbFlag1, ui->edTimeout1})
+                                                      ui->cbHand1, ui->cbFlag1, ui->edTimeout1})
         w->setEnabled(checked);
     m_image.setWorking(131, checked ? 1 : 0);
 }
@@ -307,7 +329,8 @@ void TfmVarnel::cbConexaoTCPClick(bool checked)
     uncheckRadio(ui->rbSystem);
 }
 
-namespace {
+namespace
+{
 
 void enableAll(std::initializer_list<QWidget*> widgets, bool on)
 {
@@ -358,7 +381,7 @@ void TfmVarnel::cbInterface2GClick(bool checked)
 {
     m_image.setWorking(15, checked ? 1 : 0);
     for (QWidget* w : std::initializer_list<QWidget*>{ui->cbNumTerm, ui->cbCanalBase, ui->cbTaxa, ui->Label13,
-                                                     ui->Label17, ui->Label32})
+                                                      ui->Label17, ui->Label32})
         w->setVisible(checked);
 }
 

@@ -12,7 +12,8 @@
 #include <QLocale>
 #include <QTcpSocket>
 
-namespace {
+namespace
+{
 
 const QString kLogFileName = QStringLiteral("LogCfg.txt");
 
@@ -85,8 +86,8 @@ void TfmVarnel::btnLogClick()
 
 void TfmVarnel::btAbrirArquivoClick()
 {
-    const QString path = m_dialogs.openFile(this, QStringLiteral("Abrir"), QStringLiteral("Arquivo Texto (*.txt)"),
-                                            m_programDir);
+    const QString path =
+        m_dialogs.openFile(this, QStringLiteral("Abrir"), QStringLiteral("Arquivo Texto (*.txt)"), m_programDir);
     if (path.isEmpty())
         return;
     m_logoPath = path;

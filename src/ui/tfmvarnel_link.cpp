@@ -12,7 +12,8 @@
 #include <QCoreApplication>
 #include <QTcpSocket>
 
-namespace {
+namespace
+{
 
 const QString kConectar = QStringLiteral("Conectar");
 const QString kDesconectar = QStringLiteral("Desconectar");
@@ -205,9 +206,10 @@ void TfmVarnel::handleReply(const QByteArray& block)
 
 void TfmVarnel::askRebootAfterWrite()
 {
-    const bool reboot = m_dialogs.question(this, QStringLiteral("Reiniciar Microterminal"),
-                                           QStringLiteral("Gravação realizada com sucesso!\rDeseja reiniciar o "
-                                                          "terminal para que os\rnovo valores entrem em funcionamento?"));
+    const bool reboot =
+        m_dialogs.question(this, QStringLiteral("Reiniciar Microterminal"),
+                           QStringLiteral("Gravação realizada com sucesso!\rDeseja reiniciar o "
+                                          "terminal para que os\rnovo valores entrem em funcionamento?"));
     if (reboot) {
         // The terminal needs a fresh unlock, with the password it has just stored, before the reboot.
         m_dialogs.pause(kPostWritePauseMs);
@@ -254,8 +256,8 @@ void TfmVarnel::SetDisconnectedState()
 {
     ui->BtConectar->setText(kConectar);
     ui->lbConectado->setText(QStringLiteral("Desconectado"));
-    for (QPushButton* button : {ui->BtPedeStatus, ui->BtLer, ui->BtGravar, ui->BtDesbloqueio, ui->BtReboot,
-                                ui->BtDefault, ui->btnLog})
+    for (QPushButton* button :
+         {ui->BtPedeStatus, ui->BtLer, ui->BtGravar, ui->BtDesbloqueio, ui->BtReboot, ui->BtDefault, ui->btnLog})
         button->setEnabled(false);
     ClearEditor();
     closeConnection();

@@ -5,7 +5,8 @@
 
 #include <QDeadlineTimer>
 
-namespace {
+namespace
+{
 
 constexpr int kStartTimeoutMs = 5000;
 const QByteArray kListening = QByteArrayLiteral("hxterm-sim listening on ");

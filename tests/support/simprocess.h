@@ -9,7 +9,8 @@
 // Runs the built hxterm-sim on a free loopback port for one test. The terminal's memory goes to
 // a state file (a temporary one unless a path is given, so that two runs can share it); the
 // stored*() functions read it back. The process is stopped when the object goes.
-class SimProcess final {
+class SimProcess final
+{
     Q_DISABLE_COPY_MOVE(SimProcess)
 
 public:

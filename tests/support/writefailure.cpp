@@ -8,9 +8,11 @@
 
 #include <utility>
 
-namespace writefailure {
+namespace writefailure
+{
 
-namespace {
+namespace
+{
 constexpr uid_t kNobody = 65534;
 }
 

@@ -8,7 +8,8 @@
 
 // Ways to make a file write really fail in a test, also when the tests run as root (root ignores
 // permission bits, so a plain read-only directory would not stop it).
-namespace writefailure {
+namespace writefailure
+{
 
 // A path whose parent is a regular file: nothing can be created there (ENOTDIR), not even by root.
 // Creates the blocking file "blocker" in dir.
@@ -17,7 +18,8 @@ QString pathUnderFile(const QString& dir, const QString& fileName);
 // Makes dir read-only (0555) while the scope lives. As root it also switches the effective user to
 // "nobody", so the permission bits apply; dir's parents must be reachable by everyone. Files in dir
 // that a write should replace should be world-writable, so that only the directory refuses it.
-class ReadOnlyDirectory final {
+class ReadOnlyDirectory final
+{
 public:
     explicit ReadOnlyDirectory(QString dir);
     ~ReadOnlyDirectory();
@@ -34,7 +36,8 @@ private:
 
 // Caps the size of every file the process writes (RLIMIT_FSIZE, which binds root too): a write
 // that would grow a file past the cap fails like a full disk. SIGXFSZ is ignored meanwhile.
-class FileSizeLimit final {
+class FileSizeLimit final
+{
 public:
     explicit FileSizeLimit(rlim_t bytes);
     ~FileSizeLimit();
@@ -44,7 +47,8 @@ public:
     bool active() const { return m_active; }
 
 private:
-    struct rlimit m_old {};
+    struct rlimit m_old {
+    };
     void (*m_oldHandler)(int) = SIG_DFL;
     bool m_active = false;
 };

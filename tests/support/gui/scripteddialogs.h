@@ -9,7 +9,8 @@
 // Records every box the windows open and answers from a queue, so tests never open a real box
 // and never sleep on one. onShow runs while a box "is open", where a real box would run its
 // nested event loop (tests use it to let socket events through).
-class ScriptedDialogs final : public Dialogs {
+class ScriptedDialogs final : public Dialogs
+{
 public:
     struct Shown {
         QString kind; // "message", "question", "error", "open", "start"

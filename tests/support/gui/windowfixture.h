@@ -14,7 +14,8 @@
 #include <memory>
 
 // A main window on a temporary program directory, with scripted dialogs.
-class WindowFixture {
+class WindowFixture
+{
 public:
     WindowFixture();
     ~WindowFixture();
@@ -28,10 +29,7 @@ public:
     TfmVarnel& create(bool formCreate = true);
     TfmVarnel& w() { return *m_window; }
 
-    template <class T> T* find(const char* name) const
-    {
-        return m_window->findChild<T*>(QString::fromLatin1(name));
-    }
+    template <class T> T* find(const char* name) const { return m_window->findChild<T*>(QString::fromLatin1(name)); }
     QLineEdit* edit(const char* name) const { return find<QLineEdit>(name); }
     QComboBox* combo(const char* name) const { return find<QComboBox>(name); }
     QCheckBox* check(const char* name) const { return find<QCheckBox>(name); }

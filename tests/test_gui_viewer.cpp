@@ -1,0 +1,272 @@
+#include "files/logrecord.h"
+#include "files/tfmexibelog.h"
+#include "scripteddialogs.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include <memory>
+
+namespace
+{
+
+const QByteArray kFirstExample = "MAC;IP;\r\n0A;10.0.0.7;\r\n01;10.0.0.9;\r\n";
+
+QStringList column(const QTableWidget* grid, int c)
+{
+    QStringList out;
+    for (int r = 0; r < grid->rowCount(); ++r)
+        out.append(grid->item(r, c) ? grid->item(r, c)->text() : QStringLiteral("<none>"));
+    return out;
+}
+
+QStringList headings(const QTableWidget* grid)
+{
+    QStringList out;
+    for (int c = 0; c < grid->columnCount(); ++c)
+        out.append(grid->horizontalHeaderItem(c) ? grid->horizontalHeaderItem(c)->text() : QString());
+    return out;
+}
+
+void press(QTableWidget* grid, int row, int c)
+{
+    const QRect cell = grid->visualItemRect(grid->item(row, c));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+} // namespace
+
+class TestGuiViewer : public QObject
+{
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_previousDir;
+    ScriptedDialogs m_dialogs;
+    std::unique_ptr<QWidget> m_main;
+
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        const QString path = m_dir->filePath(name);
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+            qFatal("cannot write a test file");
+        return path;
+    }
+
+    std::unique_ptr<TfmExibeLog> makeViewer() { return std::make_unique<TfmExibeLog>(m_dialogs, m_main.get()); }
+
+private slots:
+    void init()
+    {
+        m_dir = std::make_unique<QTemporaryDir>();
+        m_previousDir = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_dir->path()));
+        m_dialogs.clear();
+        m_dialogs.fileChoices.clear();
+        m_main = std::make_unique<QWidget>();
+    }
+
+    void cleanup()
+    {
+        QDir::setCurrent(m_previousDir);
+        m_main.reset();
+        m_dir.reset();
+    }
+
+    void windowLayout()
+    {
+        auto viewer = makeViewer();
+        QCOMPARE(viewer->objectName(), QStringLiteral("fmExibeLog"));
+        QCOMPARE(viewer->windowTitle(), QStringLiteral("Arquivo Microterminal TCP-IP  Corvale Tecnologia"));
+        QVERIFY(viewer->isWindow());
+        QVERIFY(!viewer->isVisible());
+        QCOMPARE(viewer->geometry(), QRect(15, 189, 997, 480));
+
+        auto* panel = viewer->findChild<QWidget*>(QStringLiteral("Panel1"));
+        QVERIFY(panel);
+        auto* button = viewer->findChild<QToolButton*>(QStringLiteral("SpeedButton1"));
+        QVERIFY(button);
+        QCOMPARE(button->parentWidget(), panel);
+        QCOMPARE(button->geometry(), QRect(8, 8, 23, 22));
+        QVERIFY(!button->icon().isNull());
+        QVERIFY(button->text().isEmpty());
+        QCOMPARE(button->accessibleName(), QStringLiteral("Abrir arquivo"));
+
+        QTableWidget* grid = viewer->grid();
+        QCOMPARE(grid->objectName(), QStringLiteral("StringGrid1"));
+        QCOMPARE(grid->columnCount(), 14);
+        const QList<int> widths = {85, 92, 51, 88, 52, 53, 90, 90, 72, 63, 52, 51, 63, 46};
+        for (int c = 0; c < 14; ++c)
+            QCOMPARE(grid->columnWidth(c), widths.at(c));
+        QCOMPARE(grid->verticalHeader()->defaultSectionSize(), 20);
+        QVERIFY(!grid->verticalHeader()->isVisible());
+        QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+        // Empty: the heading row and one blank data row.
+        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(headings(grid), QStringList(14, QString()));
+        QVERIFY(!(grid->item(0, 0)->flags() & Qt::ItemIsEditable));
+
+        viewer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
+        QCOMPARE(panel->height(), 41);
+        QCOMPARE(panel->width(), viewer->width());
+        QCOMPARE(grid->geometry().top(), 41);
+        QCOMPARE(grid->geometry().bottom(), viewer->height() - 1);
+        QCOMPARE(grid->rowHeight(0), 20);
+        QVERIFY(m_dialogs.shown.isEmpty()); // no LogCfg.txt: no message
+    }
+
+    void loadsLogCfgFromTheCurrentDirectory()
+    {
+        LogValues a;
+        a.mac = QStringLiteral("0050C2000002");
+        a.ipLocal = QStringLiteral("10.0.0.9");
+        LogValues b;
+        b.mac = QStringLiteral("0050C2000001");
+        b.ipLocal = QStringLiteral("10.0.0.7");
+        const QDateTime when(QDate(2026, 12, 7), QTime(3, 41));
+        const QLocale locale(QLocale::Portuguese, QLocale::Brazil);
+        write(logFileName(), buildLogRecord(a, when, locale) + buildLogRecord(b, when, locale));
+
+        auto viewer = makeViewer();
+        QTableWidget* grid = viewer->grid();
+        QCOMPARE(grid->rowCount(), 2);
+        QCOMPARE(headings(grid).mid(0, 3),
+                 (QStringList{QStringLiteral("MAC"), QStringLiteral("IP Local"), QStringLiteral("Data/Hora")}));
+        QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0050C2000002"), QStringLiteral("0050C2000001")}));
+        QCOMPARE(column(grid, 2), QStringList(2, QStringLiteral("07/12/26 - 03:41")));
+        QVERIFY(m_dialogs.shown.isEmpty());
+    }
+
+    void carregaArquivoReplacesTheTable()
+    {
+        auto viewer = makeViewer();
+        QTableWidget* grid = viewer->grid();
+        viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
+        QCOMPARE(headings(grid).mid(0, 3), (QStringList{QStringLiteral("MAC"), QStringLiteral("IP"), QString()}));
+        QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0A"), QStringLiteral("01")}));
+        QCOMPARE(column(grid, 1), (QStringList{QStringLiteral("10.0.0.7"), QStringLiteral("10.0.0.9")}));
+
+        viewer->CarregaArquivo(write(QStringLiteral("second.txt"), "H1;H2;\r\na;b;z\r\nx;\r\n"));
+        QCOMPARE(headings(grid).mid(0, 3), (QStringList{QStringLiteral("H1"), QStringLiteral("H2"), QString()}));
+        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("x"));
+        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("b"));
+
+        viewer->CarregaArquivo(m_dir->filePath(QStringLiteral("missing.txt")));
+        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(column(grid, 0), QStringList{QString()});
+        QCOMPARE(headings(grid).first(), QString());
+        QVERIFY(m_dialogs.shown.isEmpty());
+
+        viewer->CarregaArquivo(m_dir->path()); // exists, cannot be read
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("error"));
+    }
+
+    void selectingACellSortsItsColumn()
+    {
+        auto viewer = makeViewer();
+        viewer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
+        QTableWidget* grid = viewer->grid();
+        viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
+
+        press(grid, 1, 0);
+        QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("01"), QStringLiteral("0A")}));
+        press(grid, 1, 1);
+        QCOMPARE(column(grid, 1), (QStringList{QStringLiteral("10.0.0.7"), QStringLiteral("10.0.0.9")}));
+        QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0A"), QStringLiteral("01")}));
+        // The keyboard selects too.
+        QTest::keyClick(grid, Qt::Key_Left);
+        QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("01"), QStringLiteral("0A")}));
+        QVERIFY(m_dialogs.shown.isEmpty());
+    }
+
+    void pressingTheCurrentCellSortsToo()
+    {
+        auto viewer = makeViewer();
+        viewer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
+        QTableWidget* grid = viewer->grid();
+        viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
+        QCOMPARE(grid->currentRow(), 0);
+        QCOMPARE(grid->currentColumn(), 0);
+        QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0A"), QStringLiteral("01")})); // loading sorts nothing
+        press(grid, 0, 0);
+        QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("01"), QStringLiteral("0A")}));
+    }
+
+    void otherColumnsNeverReorder()
+    {
+        auto viewer = makeViewer();
+        viewer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
+        QTableWidget* grid = viewer->grid();
+        viewer->CarregaArquivo(write(QStringLiteral("t.txt"), "a;b;c;\r\n0B;1.9;x;\r\n0A;1.8;y;\r\n"));
+        for (int c = 2; c < 14; ++c)
+            press(grid, 1, c);
+        QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0B"), QStringLiteral("0A")}));
+    }
+
+    void badKeyShowsOneErrorAndKeepsTheExchanges()
+    {
+        auto viewer = makeViewer();
+        viewer->show();
+        QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
+        QTableWidget* grid = viewer->grid();
+        viewer->CarregaArquivo(write(QStringLiteral("bad.txt"), "h;\r\n05;\r\n03;\r\nzz;\r\n01;\r\n"));
+        press(grid, 2, 0);
+        QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("'$zz' is not a valid integer value")});
+        QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("error"));
+        QCOMPARE(column(grid, 0),
+                 (QStringList{QStringLiteral("03"), QStringLiteral("05"), QStringLiteral("zz"), QStringLiteral("01")}));
+    }
+
+    void openButtonAndCancel()
+    {
+        auto viewer = makeViewer();
+        QTableWidget* grid = viewer->grid();
+        viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
+
+        // Cancelled before any file was ever chosen: the dialog holds no name, the table empties.
+        viewer->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+        QCOMPARE(m_dialogs.shown.size(), 1);
+        QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("open"));
+        QCOMPARE(m_dialogs.lastFilter, QStringLiteral("Arquivo Texto (*.txt)"));
+        QCOMPARE(QDir(m_dialogs.lastFolder), QDir(m_dir->path()));
+        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(headings(grid).first(), QString());
+
+        const QString chosen = write(QStringLiteral("chosen.txt"), "A;\r\n1;\r\n2;\r\n");
+        m_dialogs.fileChoices = {chosen};
+        viewer->SpeedButton1Click();
+        QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("1"), QStringLiteral("2")}));
+
+        // A cancel later loads the name chosen the time before again, as it is now.
+        write(QStringLiteral("chosen.txt"), "A;\r\n7;\r\n");
+        viewer->SpeedButton1Click();
+        QCOMPARE(column(grid, 0), QStringList{QStringLiteral("7")});
+    }
+
+    void closingHidesAndShowsTheMainWindow()
+    {
+        auto viewer = makeViewer();
+        viewer->showFile(write(QStringLiteral("first.txt"), kFirstExample));
+        QVERIFY(viewer->isVisible());
+        QCOMPARE(viewer->grid()->rowCount(), 2);
+        QVERIFY(!m_main->isVisible());
+        QVERIFY(viewer->close());
+        QVERIFY(!viewer->isVisible());
+        QVERIFY(m_main->isVisible());
+    }
+};
+
+QTEST_MAIN(TestGuiViewer)
+#include "test_gui_viewer.moc"

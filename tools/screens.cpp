@@ -1,0 +1,73 @@
+// Renders the main window with each notebook page in front to PNG files, headless, so the layout
+// can be looked at without a desktop. Usage: hxscreens <output directory>
+#include "ui/dialogs.h"
+#include "ui/tfmvarnel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+namespace
+{
+
+// Answers nothing and opens nothing: the renderer only looks at the window.
+class SilentDialogs final : public Dialogs
+{
+public:
+    void message(QWidget*, const QString&, const QString&, Icon) override {}
+    bool question(QWidget*, const QString&, const QString&) override { return false; }
+    void error(QWidget*, const QString&) override {}
+    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
+    void startDetached(const QString&, const QStringList&) override {}
+    void pause(int) override {}
+};
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QTextStream err(stderr);
+    if (argc != 2) {
+        err << "usage: hxscreens <output directory>\n";
+        return 2;
+    }
+    const QString outDir = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(outDir)) {
+        err << "cannot create " << outDir << '\n';
+        return 1;
+    }
+
+    // A fresh program directory: the first start seeds the settings file there.
+    QTemporaryDir programDir;
+    if (!programDir.isValid()) {
+        err << "no temporary directory\n";
+        return 1;
+    }
+    SilentDialogs dialogs;
+    TfmVarnel window(programDir.path() + QLatin1Char('/'), dialogs);
+    window.FormCreate();
+    window.show();
+    QApplication::processEvents();
+
+    auto* pages = window.findChild<QTabWidget*>(QStringLiteral("ParConfgs"));
+    if (!pages) {
+        err << "the window has no notebook\n";
+        return 1;
+    }
+    int failures = 0;
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        QApplication::processEvents();
+        const QString file =
+            QDir(outDir).filePath(QStringLiteral("%1-%2.png").arg(i + 1).arg(pages->widget(i)->objectName()));
+        if (!window.grab().save(file)) {
+            err << "cannot write " << file << '\n';
+            ++failures;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
