@@ -25,6 +25,8 @@ int main(int argc, char* argv[])
     TfmVarnel fmVarnel(programDir, dialogs);
     fmVarnel.FormCreate();
     TfmExibeLog fmExibeLog(dialogs, &fmVarnel);
+    // Closing the main window ends the program even while the viewer is open.
+    fmExibeLog.setAttribute(Qt::WA_QuitOnClose, false);
     QObject::connect(&fmVarnel, &TfmVarnel::logViewerRequested, &fmExibeLog, &TfmExibeLog::showFile);
 
     fmVarnel.show();

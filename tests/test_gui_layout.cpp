@@ -14,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -113,6 +114,7 @@ private slots:
     void macAddressIsReadOnly();
     void accessibleNames_data();
     void accessibleNames();
+    void everyInputHasAnAccessibleName();
     void tabAndEnterOnCommandButtons();
     void toolTipList();
     void toolTipsOnControls();
@@ -542,6 +544,23 @@ void TestGuiLayout::accessibleNames()
     QWidget* control = m_window->findChild<QWidget*>(QString::fromLatin1(QTest::currentDataTag()));
     QVERIFY(control);
     QCOMPARE(control->accessibleName(), name);
+}
+
+void TestGuiLayout::everyInputHasAnAccessibleName()
+{
+    QSet<QString> names;
+    for (QWidget* control : m_window->findChildren<QWidget*>()) {
+        const bool input = qobject_cast<QComboBox*>(control) || qobject_cast<QLineEdit*>(control) ||
+                           qobject_cast<QAbstractButton*>(control);
+        if (!input || control->objectName().isEmpty() || control->objectName().startsWith(QLatin1String("qt_")) ||
+            qobject_cast<QTabBar*>(control->parentWidget()))
+            continue;
+        const QString name = control->accessibleName();
+        QVERIFY2(!name.isEmpty() && name == name.trimmed(), qPrintable(control->objectName()));
+        QVERIFY2(!names.contains(name), qPrintable(name)); // each one tells its control apart
+        names.insert(name);
+    }
+    QCOMPARE(names.size(), 68);
 }
 
 void TestGuiLayout::tabAndEnterOnCommandButtons()

@@ -4,6 +4,7 @@
 #include "ui/tfmvarnel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QPixmap>
 #include <QTabWidget>
@@ -59,15 +60,23 @@ int main(int argc, char* argv[])
         return 1;
     }
     int failures = 0;
-    for (int i = 0; i < pages->count(); ++i) {
-        pages->setCurrentIndex(i);
+    const auto shoot = [&](const QString& name) {
         QApplication::processEvents();
-        const QString file =
-            QDir(outDir).filePath(QStringLiteral("%1-%2.png").arg(i + 1).arg(pages->widget(i)->objectName()));
+        const QString file = QDir(outDir).filePath(name + QLatin1String(".png"));
         if (!window.grab().save(file)) {
             err << "cannot write " << file << '\n';
             ++failures;
         }
+    };
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentIndex(i);
+        shoot(QStringLiteral("%1-%2").arg(i + 1).arg(pages->widget(i)->objectName()));
+    }
+    // The radio-link boxes of "Gerais" appear only with the 2.4 GHz interface on.
+    if (auto* radio = window.findChild<QCheckBox*>(QStringLiteral("cbInterface2G"))) {
+        pages->setCurrentWidget(radio->parentWidget());
+        radio->setChecked(true);
+        shoot(QStringLiteral("%1-TabGerais-RF").arg(pages->count() + 1));
     }
     return failures == 0 ? 0 : 1;
 }

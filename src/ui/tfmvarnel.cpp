@@ -34,6 +34,7 @@ TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* paren
     }
     connect(clearAction, &QAction::triggered, this, &TfmVarnel::LimparCaixa1Click);
 
+    m_localAddresses = [] { return GetLocalAddresses(); };
     ui->IpTerm->installEventFilter(this);
     ui->VSenhaAtual->installEventFilter(this);
     wireSignals();
@@ -123,7 +124,7 @@ void TfmVarnel::wireSignals()
 void TfmVarnel::FormCreate()
 {
     m_settings = std::make_unique<IniFile>(settingsPath());
-    if (!m_settings->exists() && !history::seed(*m_settings, GetLocalAddresses())) {
+    if (!m_settings->exists() && !history::seed(*m_settings, m_localAddresses())) {
         // The window opens all the same, with the rest of the start-up skipped.
         showSettingsWriteError();
         return;

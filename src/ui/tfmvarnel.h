@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class Dialogs;
@@ -46,6 +47,8 @@ public:
     QString logoPath() const { return m_logoPath; }
     const std::array<std::uint8_t, 240>& logoData() const { return m_logo; }
     QTcpSocket* socket() const { return Config; }
+    // Where the first start takes the PC's own addresses from; the host's interfaces by default.
+    void setLocalAddressSource(std::function<QString()> source) { m_localAddresses = std::move(source); }
 
     // The handlers, public so that tests can run them the way the events do.
     void FormCreate();
@@ -143,4 +146,5 @@ private:
     bool m_disconnectRequest = false;
     QString m_logoPath;
     std::array<std::uint8_t, 240> m_logo{};
+    std::function<QString()> m_localAddresses;
 };

@@ -23,6 +23,8 @@ QByteArray WindowFixture::readFile(const QString& name) const
 TfmVarnel& WindowFixture::create(bool formCreate)
 {
     m_window = std::make_unique<TfmVarnel>(programDir(), dialogs);
+    const QString local = localAddresses;
+    m_window->setLocalAddressSource([local] { return local; });
     if (formCreate)
         m_window->FormCreate();
     m_window->show();

@@ -20,7 +20,12 @@ public:
     WindowFixture();
     ~WindowFixture();
 
-    QString programDir() const { return m_dir.path() + QLatin1Char('/'); }
+    QString programDir() const { return m_programDir.isEmpty() ? m_dir.path() + QLatin1Char('/') : m_programDir; }
+    QString tempDir() const { return m_dir.path(); }
+    // Another program directory (with its trailing separator), set before create().
+    void setProgramDir(const QString& dir) { m_programDir = dir; }
+    // What the first start finds as the PC's addresses; set before create().
+    QString localAddresses = QStringLiteral("192.168.0.15");
     QString path(const QString& name) const { return programDir() + name; }
     void writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& name) const;
@@ -53,6 +58,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QString m_programDir;
     std::unique_ptr<TfmVarnel> m_window;
 };
 
