@@ -1,22 +1,17 @@
 #include "files/tfmexibelog.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
+#include "ui/translations.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hxconfig"));
 
-    // The interface is Portuguese: the standard buttons and dialogs read "Sim", "Não", "Abrir".
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    // The interface is Portuguese, Qt's own standard buttons and dialogs included.
+    installPortugueseTranslations(app);
 
     DesktopDialogs dialogs;
     const QString programDir = QApplication::applicationDirPath() + QLatin1Char('/');

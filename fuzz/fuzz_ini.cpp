@@ -1,0 +1,89 @@
+// The settings file: every read the tool makes on an arbitrary file, then a write of the address
+// history and the logo path, and a reread that must find what was written and nothing else
+// changed.
+#include "fuzzinput.h"
+
+#include "files/inifile.h"
+#include "image/cp1252.h"
+
+#include <QStringList>
+
+using fuzzinput::check;
+
+namespace
+{
+
+const QStringList kSections = {QStringLiteral("HXConfig"), QStringLiteral("Arquivo"), QStringLiteral("Rede"),
+                               QStringLiteral("Conexao"),  QStringLiteral("Protocolo"), QStringLiteral("Gerais"),
+                               QStringLiteral("Seriais")};
+
+struct Snapshot {
+    QList<QStringList> keys;
+    QStringList values;
+};
+
+Snapshot readAll(const IniFile& ini)
+{
+    Snapshot s;
+    for (const QString& section : kSections) {
+        const QStringList keys = ini.readSection(section);
+        s.keys.append(keys);
+        for (const QString& key : keys) {
+            const QString value = ini.readString(section, key, QStringLiteral("<none>"));
+            check(value.size() <= IniFile::kMaxValueLength, "values are cut to 2047 characters");
+            s.values.append(value);
+            ini.readInteger(section, key, -1);
+        }
+    }
+    return s;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray content = fuzzinput::bytes(data, size);
+    const QString path = fuzzinput::writeScratchFile("ConfDefault.ini", content);
+
+    IniFile ini(path);
+    const Snapshot before = readAll(ini);
+    ini.readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\"));
+    ini.readInteger(QStringLiteral("HXConfig"), QStringLiteral("ListBox"), 0);
+
+    // A file with NUL bytes is never overwritten; any other text takes the write.
+    const QString value = QStringLiteral("127.0.0.1:2323");
+    const bool written = ini.writeString(QStringLiteral("HXConfig"), QStringLiteral("9"), value);
+    check(written == !content.contains('\0'), "a text file takes the write, a file with NUL bytes does not");
+    if (!written) {
+        QFile file(path);
+        check(file.open(QIODevice::ReadOnly) && file.readAll() == content, "a refused write left the file alone");
+        return 0;
+    }
+
+    // A fresh reader of the written file finds the value.
+    const IniFile reread(path);
+    check(reread.readString(QStringLiteral("HXConfig"), QStringLiteral("9"), QString()) == value,
+          "the written value reads back");
+
+    // Writing it again changes no byte of the file.
+    QFile file(path);
+    check(file.open(QIODevice::ReadOnly), "the written file opens");
+    const QByteArray afterFirst = file.readAll();
+    file.close();
+    check(ini.writeString(QStringLiteral("HXConfig"), QStringLiteral("9"), value), "the second write");
+    check(file.open(QIODevice::ReadOnly) && file.readAll() == afterFirst, "writing the same value again");
+    file.close();
+
+    // The other sections read as before (the write touched only "HXConfig").
+    const Snapshot after = readAll(reread);
+    for (int s = 1; s < kSections.size(); ++s)
+        check(after.keys.at(s) == before.keys.at(s), "a write kept the other sections' keys");
+
+    // A value with the separators of the format survives on one line.
+    const QString awkward = cp1252::decode(content.left(40));
+    if (ini.writeString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), awkward))
+        ini.readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\"));
+    ini.eraseSection(QStringLiteral("HXConfig"));
+    check(IniFile(path).readSection(QStringLiteral("HXConfig")).isEmpty(), "an erased section is gone");
+    return 0;
+}
