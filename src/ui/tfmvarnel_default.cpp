@@ -8,7 +8,7 @@
 #include "ui/dialogs.h"
 #include "ui_tfmvarnel.h"
 
-#include <QFile>
+#include <QFileInfo>
 
 namespace
 {
@@ -19,7 +19,8 @@ const QString kNao = QStringLiteral("Nao");
 
 void TfmVarnel::BtDefaultClick()
 {
-    if (!QFile::exists(settingsPath()))
+    // Only a file counts: a directory of that name is no settings file.
+    if (!QFileInfo(settingsPath()).isFile())
         return;
     IniFile& ini = settings();
     m_loading = false;

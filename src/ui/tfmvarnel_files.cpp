@@ -8,14 +8,26 @@
 #include "ui_tfmvarnel.h"
 
 #include <QDateTime>
-#include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTcpSocket>
 
 namespace
 {
 
-const QString kLogFileName = QStringLiteral("LogCfg.txt");
+// The text of the item the box shows, as its list spells it; empty with none. Typed text names an
+// item only in full (ignoring case), as for the byte the box stores.
+QString selectedItemText(const QComboBox* box)
+{
+    const int index = box->findText(box->currentText(), Qt::MatchFixedString);
+    return index < 0 ? QString() : box->itemText(index);
+}
+
+// Only a regular file counts as present; a directory of that name does not.
+bool isFile(const QString& path)
+{
+    return QFileInfo(path).isFile();
+}
 
 } // namespace
 
@@ -35,43 +47,43 @@ bool TfmVarnel::GeraLogCfg()
     v.login = ui->VLogin->text();
     v.password = ui->VPassword->text();
     v.cnpj = ui->VCNPJ->text();
-    v.velocidade = ui->cbVelocidade->currentText();
-    v.hfDuplex = ui->cbHFDuplex->currentText();
+    v.velocidade = selectedItemText(ui->cbVelocidade);
+    v.hfDuplex = selectedItemText(ui->cbHFDuplex);
     v.timeoutRede = ui->edTimeOutR->text();
     v.retries = ui->edRetries->text();
     v.corvale = ui->HabCorvale->isChecked();
     v.telnet = ui->HabTelNet->isChecked();
     v.vt100 = ui->HabVT100->isChecked();
     v.conTelnet = ui->edConTelNet->text();
-    v.del = ui->cbTeclaDel->currentText();
-    v.backspace = ui->cbTeclaBackspace->currentText();
-    v.impDefault = ui->cbImpDefault->currentText();
-    v.acionamento = ui->cbAcionamento->currentText();
-    v.teclado = ui->cbTeclado->currentText();
-    v.lcm = ui->cbVLCM->currentText();
-    v.polaridade = ui->cbPolaridade->currentText();
+    v.del = selectedItemText(ui->cbTeclaDel);
+    v.backspace = selectedItemText(ui->cbTeclaBackspace);
+    v.impDefault = selectedItemText(ui->cbImpDefault);
+    v.acionamento = selectedItemText(ui->cbAcionamento);
+    v.teclado = selectedItemText(ui->cbTeclado);
+    v.lcm = selectedItemText(ui->cbVLCM);
+    v.polaridade = selectedItemText(ui->cbPolaridade);
     v.interface2G = ui->cbInterface2G->isChecked();
     v.bootDelay = ui->edDelay->text();
     v.com0 = ui->cbCom0->isChecked();
     v.timeout0 = ui->edTimeout0->text();
-    v.baud0 = ui->cbBaud0->currentText();
-    v.paridade0 = ui->cbParidade0->currentText();
-    v.bits0 = ui->cbBits0->currentText();
-    v.stop0 = ui->cbStop0->currentText();
-    v.hand0 = ui->cbHand0->currentText();
-    v.flag0 = ui->cbFlag0->currentText();
+    v.baud0 = selectedItemText(ui->cbBaud0);
+    v.paridade0 = selectedItemText(ui->cbParidade0);
+    v.bits0 = selectedItemText(ui->cbBits0);
+    v.stop0 = selectedItemText(ui->cbStop0);
+    v.hand0 = selectedItemText(ui->cbHand0);
+    v.flag0 = selectedItemText(ui->cbFlag0);
     v.com1 = ui->cbCom1->isChecked();
     v.timeout1 = ui->edTimeout1->text();
-    v.baud1 = ui->cbBaud1->currentText();
-    v.paridade1 = ui->cbParidade1->currentText();
-    v.bits1 = ui->cbBits1->currentText();
-    v.stop1 = ui->cbStop1->currentText();
-    v.hand1 = ui->cbHand1->currentText();
-    v.flag1 = ui->cbFlag1->currentText();
+    v.baud1 = selectedItemText(ui->cbBaud1);
+    v.paridade1 = selectedItemText(ui->cbParidade1);
+    v.bits1 = selectedItemText(ui->cbBits1);
+    v.stop1 = selectedItemText(ui->cbStop1);
+    v.hand1 = selectedItemText(ui->cbHand1);
+    v.flag1 = selectedItemText(ui->cbFlag1);
 
     // The record is assembled first and appended in one write: a failure never leaves half a record.
     const QByteArray record = buildLogRecord(v, QDateTime::currentDateTime(), QLocale::system());
-    if (!appendToFile(m_programDir + kLogFileName, record)) {
+    if (!appendToFile(m_programDir + logFileName(), record)) {
         showSettingsWriteError();
         return false;
     }
@@ -101,7 +113,7 @@ void TfmVarnel::btAbrirArquivoClick()
 
 void TfmVarnel::btLerArquivoClick()
 {
-    if (QFile::exists(m_logoPath) && !readLogoFile(m_logoPath, m_logo))
+    if (isFile(m_logoPath) && !readLogoFile(m_logoPath, m_logo))
         message(QStringLiteral("Não foi possível lêr o arquivo!"));
     ui->btEscreverArquivo->setEnabled(true);
 }
@@ -118,8 +130,8 @@ void TfmVarnel::Diretrio1Click()
 
 void TfmVarnel::Log1Click()
 {
-    const QString path = m_programDir + kLogFileName;
-    if (!QFile::exists(path)) {
+    const QString path = m_programDir + logFileName();
+    if (!isFile(path)) {
         m_dialogs.message(this, QStringLiteral("Aviso"), QStringLiteral("Arquivo LogCfg.txt não localizado!"),
                           Dialogs::Icon::Warning);
         return;
@@ -129,5 +141,5 @@ void TfmVarnel::Log1Click()
 
 void TfmVarnel::VisualizarLogClick()
 {
-    emit logViewerRequested(m_programDir + kLogFileName);
+    emit logViewerRequested(m_programDir + logFileName());
 }
