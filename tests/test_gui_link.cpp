@@ -32,6 +32,7 @@ class TestGuiLink : public QObject
 private slots:
     void initialStateAndConnect();
     void enterInPasswordMovesFocusToRead();
+    void secondEnterReads();
     void statusClickLeavesFocus();
     void readWithoutPasswordSendsNothing();
     void readFillsEditorAndButtons();
@@ -87,6 +88,23 @@ void TestGuiLink::enterInPasswordMovesFocusToRead()
     QVERIFY(f.waitStatus(QStringLiteral("Retorno de Status")));
     QCOMPARE(f.buttons(), QStringLiteral("1100000"));
     QTRY_VERIFY(f.button("BtLer")->hasFocus());
+    QVERIFY(f.dialogs.shown.isEmpty());
+}
+
+void TestGuiLink::secondEnterReads()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectTo(sim.address()));
+    QTest::keyClicks(f.edit("VSenhaAtual"), QStringLiteral("123456"));
+    QCOMPARE(f.edit("VNovaSenha")->text(), QStringLiteral("123456")); // the mirror
+    QTest::keyClick(f.edit("VSenhaAtual"), Qt::Key_Return);
+    QTRY_VERIFY(f.button("BtLer")->hasFocus());
+    // Enter on the focused "Ler" presses it.
+    QTest::keyClick(f.button("BtLer"), Qt::Key_Return);
+    QVERIFY(f.waitStatus(QStringLiteral("Retorno de Leitura")));
+    QCOMPARE(f.edit("VIpLocal")->text(), QStringLiteral("192.168.0.50"));
 }
 
 void TestGuiLink::statusClickLeavesFocus()
