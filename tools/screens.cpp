@@ -1,5 +1,6 @@
 // Renders the main window with each notebook page in front to PNG files, headless, so the layout
 // can be looked at without a desktop. Usage: hxscreens <output directory>
+#include "terminalstate.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
 
@@ -77,6 +78,16 @@ int main(int argc, char* argv[])
         pages->setCurrentWidget(radio->parentWidget());
         radio->setChecked(true);
         shoot(QStringLiteral("%1-TabGerais-RF").arg(pages->count() + 1));
+    }
+    // And every page again with the simulated terminal's configuration read into the editor.
+    QByteArray reply = initialState(QByteArrayLiteral("123456")).image;
+    reply[1] = 'F';
+    window.setLoadingFlag(true);
+    window.ClearEditor();
+    window.handleReply(reply);
+    for (int i = 0; i < pages->count() - 1; ++i) {
+        pages->setCurrentIndex(i);
+        shoot(QStringLiteral("%1-%2-lido").arg(pages->count() + 2 + i).arg(pages->widget(i)->objectName()));
     }
     return failures == 0 ? 0 : 1;
 }
