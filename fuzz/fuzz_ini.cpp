@@ -13,7 +13,7 @@ using fuzzinput::check;
 namespace
 {
 
-const QStringList kSections = {QStringLiteral("HXConfig"), QStringLiteral("Arquivo"), QStringLiteral("Rede"),
+const QStringList kSections = {QStringLiteral("HXConfig"), QStringLiteral("Arquivo"),   QStringLiteral("Rede"),
                                QStringLiteral("Conexao"),  QStringLiteral("Protocolo"), QStringLiteral("Gerais"),
                                QStringLiteral("Seriais")};
 
@@ -36,6 +36,21 @@ Snapshot readAll(const IniFile& ini)
         }
     }
     return s;
+}
+
+// What a read returns for a written value: line breaks became blanks, surrounding blanks and one
+// pair of enclosing quotes are taken off, and an empty value gives the default.
+QString expectedReadBack(QString value, const QString& defaultValue)
+{
+    value.replace(u'\r', u' ').replace(u'\n', u' ');
+    const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f'; };
+    while (!value.isEmpty() && blank(value.front()))
+        value.remove(0, 1);
+    while (!value.isEmpty() && blank(value.back()))
+        value.chop(1);
+    if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"')
+        value = value.mid(1, value.size() - 2);
+    return value.isEmpty() ? defaultValue : value.left(IniFile::kMaxValueLength);
 }
 
 } // namespace
@@ -81,8 +96,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A value with the separators of the format survives on one line.
     const QString awkward = cp1252::decode(content.left(40));
-    if (ini.writeString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), awkward))
-        ini.readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\"));
+    check(ini.writeString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), awkward), "the path write");
+    check(IniFile(path).readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\")) ==
+              expectedReadBack(awkward, QStringLiteral("C:\\")),
+          "a written path reads back as the private-profile functions read it");
     ini.eraseSection(QStringLiteral("HXConfig"));
     check(IniFile(path).readSection(QStringLiteral("HXConfig")).isEmpty(), "an erased section is gone");
     return 0;

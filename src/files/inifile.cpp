@@ -4,7 +4,15 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <utility>
+
+namespace
+{
+
+constexpr qint64 kReadPiece = 64 * 1024;
+
+} // namespace
 
 IniFile::IniFile(QString path) : m_path(std::move(path)) {}
 
@@ -23,8 +31,15 @@ IniFile::State IniFile::load() const
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
         return State::Unusable;
-    // Read one byte more than allowed: a file that grew since the size check is still refused.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    // Read in pieces up to one byte more than allowed: a file that grew since the size check is
+    // still refused, and a small file does not cost a 4 MiB buffer on every read.
+    QByteArray bytes;
+    while (bytes.size() <= kMaxFileSize) {
+        const QByteArray piece = file.read(std::min<qint64>(kReadPiece, kMaxFileSize + 1 - bytes.size()));
+        if (piece.isEmpty())
+            break;
+        bytes += piece;
+    }
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize || bytes.contains('\0'))
         return State::Unusable;
     if (!m_seenValid || bytes != m_seenBytes) {

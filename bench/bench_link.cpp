@@ -1,0 +1,302 @@
+// Measures the tool against baselines taken in the same run:
+//   - start-up to the first painted window (TfmVarnel + FormCreate + show) against a bare
+//     QMainWindow shown the same way;
+//   - resident memory with the window shown, each case in a child process of its own;
+//   - status, read (with decoding) and write against hxterm-sim on loopback, against the round
+//     trip of a status frame over a bare QTcpSocket to the same simulator.
+// Prints medians and ratios. hxterm-sim is expected beside this program.
+#include "silentdialogs.h"
+#include "ui/tfmvarnel.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QProcess>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace
+{
+
+constexpr int kRepeats = 50;
+constexpr int kMemoryRuns = 5;
+constexpr int kWaitLimitMs = 5000;
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
+}
+
+// Sets a flag on the first paint event of the watched widget.
+class PaintWatcher final : public QObject
+{
+public:
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted = true;
+        return false;
+    }
+};
+
+void waitForPaint(QWidget& window)
+{
+    PaintWatcher watcher;
+    window.installEventFilter(&watcher);
+    window.show();
+    QElapsedTimer limit;
+    limit.start();
+    while (!watcher.painted && limit.elapsed() < kWaitLimitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    window.removeEventFilter(&watcher);
+    if (!watcher.painted)
+        qFatal("no paint event within %d ms", kWaitLimitMs);
+}
+
+struct ToolWindow {
+    QTemporaryDir programDir;
+    SilentDialogs dialogs;
+    std::unique_ptr<TfmVarnel> window;
+};
+
+std::unique_ptr<ToolWindow> createTool()
+{
+    auto tool = std::make_unique<ToolWindow>();
+    tool->window = std::make_unique<TfmVarnel>(tool->programDir.path() + QLatin1Char('/'), tool->dialogs);
+    tool->window->setLocalAddressSource([] { return QString(); });
+    tool->window->FormCreate();
+    return tool;
+}
+
+// Microseconds from nothing to the first painted window.
+double startUpUs(bool tool)
+{
+    QElapsedTimer timer;
+    timer.start();
+    std::unique_ptr<ToolWindow> toolWindow;
+    std::unique_ptr<QMainWindow> bare;
+    if (tool) {
+        toolWindow = createTool();
+        waitForPaint(*toolWindow->window);
+    } else {
+        bare = std::make_unique<QMainWindow>();
+        bare->resize(782, 490);
+        waitForPaint(*bare);
+    }
+    const double us = double(timer.nsecsElapsed()) / 1000.0;
+    toolWindow.reset();
+    bare.reset();
+    QCoreApplication::processEvents();
+    return us;
+}
+
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return -1;
+}
+
+// The child side of the memory measurement: shows one window and prints its resident size.
+int memoryChild(const QByteArray& which)
+{
+    std::unique_ptr<ToolWindow> tool;
+    QMainWindow bare;
+    if (which == "tool") {
+        tool = createTool();
+        waitForPaint(*tool->window);
+    } else {
+        bare.resize(782, 490);
+        waitForPaint(bare);
+    }
+    QCoreApplication::processEvents();
+    std::printf("%ld\n", residentKb());
+    return 0;
+}
+
+double memoryKb(const QString& which)
+{
+    std::vector<double> runs;
+    for (int i = 0; i < kMemoryRuns; ++i) {
+        QProcess child;
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory-child"), which});
+        if (!child.waitForFinished(30000))
+            qFatal("memory child did not finish");
+        runs.push_back(child.readAllStandardOutput().trimmed().toDouble());
+    }
+    return median(runs);
+}
+
+// Runs hxterm-sim on a free loopback port; stopped when the object goes.
+class Simulator
+{
+public:
+    Simulator()
+    {
+        m_process.start(QCoreApplication::applicationDirPath() + QStringLiteral("/hxterm-sim"),
+                        {QStringLiteral("--port"), QStringLiteral("0")});
+        if (!m_process.waitForStarted(5000) || !m_process.waitForReadyRead(5000))
+            qFatal("hxterm-sim did not start");
+        const QByteArray line = m_process.readLine().trimmed();
+        m_port = quint16(line.mid(line.lastIndexOf(':') + 1).toUInt());
+        if (m_port == 0)
+            qFatal("hxterm-sim said: %s", line.constData());
+    }
+    ~Simulator()
+    {
+        m_process.terminate();
+        m_process.waitForFinished(2000);
+    }
+    quint16 port() const { return m_port; }
+
+private:
+    QProcess m_process;
+    quint16 m_port = 0;
+};
+
+// Runs the event loop until done() holds after a socket delivered data, or fails after a limit.
+void runUntil(QTcpSocket* socket, const std::function<bool()>& done)
+{
+    if (done())
+        return;
+    QEventLoop loop;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, &loop, [] { qFatal("no answer within %d ms", kWaitLimitMs); });
+    // Connected after the window's own handler, so this runs once the reply has been handled.
+    const auto check = QObject::connect(socket, &QTcpSocket::readyRead, &loop, [&] {
+        if (done())
+            loop.quit();
+    });
+    limit.start(kWaitLimitMs);
+    loop.exec();
+    QObject::disconnect(check);
+}
+
+double bareRoundTripUs(quint16 port)
+{
+    QTcpSocket socket;
+    socket.connectToHost(QHostAddress::LocalHost, port);
+    if (!socket.waitForConnected(kWaitLimitMs))
+        qFatal("bare socket did not connect");
+    std::vector<double> runs;
+    for (int i = 0; i < kRepeats; ++i) {
+        QByteArray got;
+        QElapsedTimer timer;
+        timer.start();
+        socket.write(QByteArray("\x82S\x83", 3));
+        socket.flush();
+        runUntil(&socket, [&] {
+            got += socket.readAll();
+            return got.size() >= 4;
+        });
+        runs.push_back(double(timer.nsecsElapsed()) / 1000.0);
+    }
+    return median(runs);
+}
+
+struct LinkTimes {
+    double status = 0, read = 0, write = 0;
+};
+
+LinkTimes toolLinkUs(quint16 port)
+{
+    auto tool = createTool();
+    TfmVarnel& w = *tool->window;
+    waitForPaint(w);
+    QLabel* label = w.findChild<QLabel*>(QStringLiteral("lbConectado"));
+    const auto statusIs = [label](const char* text) {
+        return [label, text] { return label->text() == QLatin1String(text); };
+    };
+    w.findChild<QComboBox*>(QStringLiteral("IpTerm"))->setEditText(QStringLiteral("127.0.0.1:%1").arg(port));
+    w.BtConectarClick();
+    QElapsedTimer limit;
+    limit.start();
+    while (label->text() != QLatin1String("Conectado") && limit.elapsed() < kWaitLimitMs)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    w.findChild<QLineEdit*>(QStringLiteral("VSenhaAtual"))->setText(QStringLiteral("123456"));
+
+    std::vector<double> status, read, write;
+    for (int i = 0; i < kRepeats; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        w.BtPedeStatusClick();
+        runUntil(w.socket(), statusIs("Retorno de Status"));
+        status.push_back(double(timer.nsecsElapsed()) / 1000.0);
+
+        timer.start();
+        w.BtLerClick();
+        runUntil(w.socket(), statusIs("Retorno de Leitura"));
+        read.push_back(double(timer.nsecsElapsed()) / 1000.0);
+
+        w.BtDesbloqueioClick(); // not timed: a write needs it first
+        runUntil(w.socket(), statusIs("Terminal Desbloqueado"));
+        timer.start();
+        w.BtGravarClick(); // the reboot question is answered No
+        runUntil(w.socket(), statusIs("Aviso: Reiniciar Terminal!"));
+        write.push_back(double(timer.nsecsElapsed()) / 1000.0);
+    }
+    return {median(status), median(read), median(write)};
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--memory-child")
+        return memoryChild(argv[2]);
+
+    // One of each first, so that fonts and styles are loaded before anything is timed.
+    startUpUs(false);
+    startUpUs(true);
+    std::vector<double> bareStart, toolStart;
+    for (int i = 0; i < kRepeats; ++i) {
+        bareStart.push_back(startUpUs(false));
+        toolStart.push_back(startUpUs(true));
+    }
+    const double bareStartUs = median(bareStart), toolStartUs = median(toolStart);
+
+    const double bareKb = memoryKb(QStringLiteral("bare"));
+    const double toolKb = memoryKb(QStringLiteral("tool"));
+
+    Simulator sim;
+    const double roundTripUs = bareRoundTripUs(sim.port());
+    const LinkTimes link = toolLinkUs(sim.port());
+
+    std::printf("%-44s %12s %12s %8s\n", "measure (median)", "tool", "baseline", "ratio");
+    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "start-up to first paint (vs bare QMainWindow)", toolStartUs,
+                bareStartUs, toolStartUs / bareStartUs);
+    std::printf("%-44s %9.0f KiB %9.0f KiB %8.2f\n", "resident memory, window shown (vs bare)", toolKb, bareKb,
+                toolKb / bareKb);
+    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "status (vs bare socket status round trip)", link.status,
+                roundTripUs, link.status / roundTripUs);
+    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "read incl. decoding (vs same round trip)", link.read, roundTripUs,
+                link.read / roundTripUs);
+    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "write (vs same round trip)", link.write, roundTripUs,
+                link.write / roundTripUs);
+    std::printf("(%d repeats each; memory: median of %d child processes per case)\n", kRepeats, kMemoryRuns);
+    return 0;
+}
