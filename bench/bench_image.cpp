@@ -1,6 +1,6 @@
 // Times the decoding of a 260-byte read reply into the editor of a real main window, and the
 // building of the write frame from the working copy. Prints the mean per operation.
-#include "silentdialogs.h"
+#include "ui/silentdialogs.h"
 #include "terminalstate.h"
 #include "ui/tfmvarnel.h"
 

@@ -5,7 +5,7 @@
 //   - status, read (with decoding) and write against hxterm-sim on loopback, against the round
 //     trip of a status frame over a bare QTcpSocket to the same simulator.
 // Prints medians and ratios. hxterm-sim is expected beside this program.
-#include "silentdialogs.h"
+#include "ui/silentdialogs.h"
 #include "ui/tfmvarnel.h"
 
 #include <QApplication>

@@ -3,6 +3,7 @@
 // window must still run, no file may be lost, and the next correct action must work.
 #include "simprocess.h"
 #include "terminalstate.h"
+#include "loopback.h"
 #include "windowfixture.h"
 #include "writefailure.h"
 
@@ -20,15 +21,6 @@ const QString kAguarde = QStringLiteral("Aguarde...");
 const QString kPassword = QStringLiteral("123456");
 const QString kRefused =
     QStringLiteral("Não foi possível se conectar!\rVerifique se outro aplicativo está sendo executado!");
-
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
 
 // Counts the ticks of a zero-interval timer while waiting: a blocked event loop counts none.
 int ticksDuring(int milliseconds)

@@ -1,6 +1,7 @@
 // The link controller driven against the simulated terminal over loopback: every state of the
 // command buttons, every reply and every refusal, with the boxes answered by scripted dialogs.
 #include "simprocess.h"
+#include "loopback.h"
 #include "windowfixture.h"
 
 #include <QTcpServer>
@@ -12,16 +13,6 @@ namespace
 
 const QString kRefused =
     QStringLiteral("Não foi possível se conectar!\rVerifique se outro aplicativo está sendo executado!");
-
-// A port on loopback where nothing listens.
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
-}
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // Start-up with the settings file and the address history, through the real window on a
 // temporary program directory.
 #include "files/inifile.h"
+#include "loopback.h"
 #include "windowfixture.h"
 #include "writefailure.h"
 
@@ -20,13 +21,6 @@ QStringList items(const QComboBox* box)
     for (int i = 0; i < box->count(); ++i)
         out.append(box->itemText(i));
     return out;
-}
-
-quint16 closedPort()
-{
-    QTcpServer probe;
-    probe.listen(QHostAddress::LocalHost, 0);
-    return probe.serverPort();
 }
 
 QByteArray historyFile(int count)

@@ -1,7 +1,7 @@
 // Renders the main window with each notebook page in front to PNG files, headless, so the layout
 // can be looked at without a desktop. Usage: hxscreens <output directory>
 #include "terminalstate.h"
-#include "ui/dialogs.h"
+#include "ui/silentdialogs.h"
 #include "ui/tfmvarnel.h"
 
 #include <QApplication>
@@ -11,23 +11,6 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
-
-namespace
-{
-
-// Answers nothing and opens nothing: the renderer only looks at the window.
-class SilentDialogs final : public Dialogs
-{
-public:
-    void message(QWidget*, const QString&, const QString&, Icon) override {}
-    bool question(QWidget*, const QString&, const QString&) override { return false; }
-    void error(QWidget*, const QString&) override {}
-    QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
-    void startDetached(const QString&, const QStringList&) override {}
-    void pause(int) override {}
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {

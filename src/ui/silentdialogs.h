@@ -2,8 +2,9 @@
 
 #include "ui/dialogs.h"
 
-// Dialogs for the benchmarks: every box closes at once, every question is answered No, every file
-// dialog is cancelled and pauses do not wait, so only the tool's own work is timed.
+// Dialogs for programs that only look at the window or time it (the screenshot renderer, the
+// benchmarks): every box closes at once, every question is answered No, every file dialog is
+// cancelled and pauses do not wait.
 class SilentDialogs final : public Dialogs
 {
 public:
