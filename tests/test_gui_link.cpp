@@ -1,9 +1,10 @@
 // The link controller driven against the simulated terminal over loopback: every state of the
 // command buttons, every reply and every refusal, with the boxes answered by scripted dialogs.
-#include "simprocess.h"
 #include "loopback.h"
+#include "simprocess.h"
 #include "windowfixture.h"
 
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -39,6 +40,8 @@ private slots:
     void emptyAddress();
     void connectZeroesWorkingCopy();
     void anyReplyNeverCrashes();
+    void replyHandledWhileABoxIsOpen();
+    void yesPathHandlesTheUnlockReply();
 };
 
 void TestGuiLink::initialStateAndConnect()
@@ -360,6 +363,60 @@ void TestGuiLink::anyReplyNeverCrashes()
     }
     QTest::qWait(100);
     QVERIFY(f.w().isVisible());
+}
+
+void TestGuiLink::replyHandledWhileABoxIsOpen()
+{
+    // A fake terminal: the first status answer says not ready, the one sent while its message box
+    // is open says ready. The box's event loop must handle that second reply.
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    QTcpSocket* peer = nullptr;
+    connect(&server, &QTcpServer::newConnection, this, [&] {
+        peer = server.nextPendingConnection();
+        connect(peer, &QTcpSocket::readyRead, peer, [peer] {
+            peer->readAll();
+            peer->write(QByteArray("\x82"
+                                   "SN\x83"));
+        });
+    });
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectTo(QStringLiteral("127.0.0.1:%1").arg(server.serverPort())));
+    QString statusInsideBox;
+    f.dialogs.onShow = [&] {
+        if (!peer || f.dialogs.shown.size() != 1)
+            return;
+        peer->write(QByteArray("\x82"
+                               "SO\x83"));
+        (void)QTest::qWaitFor([&] { return f.status() == QLatin1String("Retorno de Status"); }, 3000);
+        statusInsideBox = f.status();
+    };
+    f.w().BtPedeStatusClick();
+    QTRY_COMPARE(f.dialogs.texts(), QStringList{QStringLiteral("Terminal Não Respondendo!")});
+    QCOMPARE(statusInsideBox, QStringLiteral("Retorno de Status"));
+    QCOMPARE(f.buttons(), QStringLiteral("1100000"));
+}
+
+void TestGuiLink::yesPathHandlesTheUnlockReply()
+{
+    SimProcess sim;
+    WindowFixture f;
+    f.create();
+    QVERIFY(f.connectAndRead(sim.address(), QStringLiteral("123456")));
+    QVERIFY(f.unlock());
+    QSignalSpy shown(&f.w(), &TfmVarnel::statusShown);
+    f.dialogs.answers = {true};
+    f.w().BtGravarClick();
+    QTRY_COMPARE(f.button("BtConectar")->text(), QStringLiteral("Conectar"));
+    QStringList seen;
+    for (const QList<QVariant>& args : shown)
+        seen.append(args.at(0).toString());
+    // The write, the second unlock answered inside the sequence, then the reboot; the closed
+    // connection reports itself once more.
+    QCOMPARE(seen, (QStringList{QStringLiteral("Aguarde..."), QStringLiteral("Aguarde..."),
+                                QStringLiteral("Terminal Desbloqueado"), QStringLiteral("Reiniciando..."),
+                                QStringLiteral("Desconectado"), QStringLiteral("Desconectado")}));
 }
 
 QTEST_MAIN(TestGuiLink)

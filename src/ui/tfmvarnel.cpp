@@ -56,9 +56,18 @@ QString TfmVarnel::settingsPath() const
 // Every signal of the window is connected here, in one place.
 void TfmVarnel::wireSignals()
 {
+    // Data arriving is handled like a waiting window message: from the event loop, reading what
+    // has arrived by then. Handled outside the socket's own notification, a reply can also be
+    // handled inside a modal box opened by the handling of an earlier one.
+    connect(Config, &QTcpSocket::readyRead, this,
+            [this] { QMetaObject::invokeMethod(this, &TfmVarnel::ConfigRead, Qt::QueuedConnection); });
     connect(Config, &QTcpSocket::connected, this, &TfmVarnel::ConfigConnect);
-    connect(Config, &QTcpSocket::disconnected, this, &TfmVarnel::ConfigDisconnect);
-    connect(Config, &QTcpSocket::readyRead, this, &TfmVarnel::ConfigRead);
+    connect(Config, &QTcpSocket::disconnected, this, [this] {
+        // A reply the terminal sent just before it closed is handled first.
+        if (!m_closingOurselves && Config->bytesAvailable() > 0)
+            ConfigRead();
+        ConfigDisconnect();
+    });
     connect(Config, &QTcpSocket::errorOccurred, this, &TfmVarnel::ConfigError);
 
     connect(ui->BtConectar, &QPushButton::clicked, this, &TfmVarnel::BtConectarClick);
@@ -179,6 +188,12 @@ bool TfmVarnel::eventFilter(QObject* watched, QEvent* event)
 void TfmVarnel::message(const QString& text)
 {
     m_dialogs.message(this, QStringLiteral("HXConfig"), text, Dialogs::Icon::Information);
+}
+
+void TfmVarnel::setStatus(const QString& text)
+{
+    ui->lbConectado->setText(text);
+    emit statusShown(text);
 }
 
 void TfmVarnel::showSettingsWriteError()

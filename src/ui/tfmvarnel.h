@@ -81,6 +81,8 @@ public:
     bool AllFieldsFilled() const;
 
 signals:
+    // Every text the link status line is given, in order (also when it does not change).
+    void statusShown(const QString& text);
     // "Visualizar Log" asks for the log viewer with this file.
     void logViewerRequested(const QString& path);
 
@@ -135,6 +137,7 @@ private:
     QList<QComboBox*> editorChoiceBoxes() const;
     QList<QLineEdit*> allTextBoxes() const;
     void message(const QString& text);
+    void setStatus(const QString& text);
 
     const std::unique_ptr<Ui::TfmVarnel> ui;
     const QString m_programDir;
@@ -144,6 +147,9 @@ private:
     image::ImageBuffer m_image;
     bool m_loading = false;
     bool m_disconnectRequest = false;
+    bool m_closingOurselves = false; // our own close: unread replies are dropped
+    void handleWaitingMessages();
+    void abortConnection();
     QString m_logoPath;
     std::array<std::uint8_t, 240> m_logo{};
     std::function<QString()> m_localAddresses;

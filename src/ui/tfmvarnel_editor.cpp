@@ -420,7 +420,7 @@ void TfmVarnel::BtGravarClick()
         return;
     }
     const QString statusBefore = ui->lbConectado->text();
-    ui->lbConectado->setText(QStringLiteral("Aguarde..."));
+    setStatus(QStringLiteral("Aguarde..."));
 
     const QString newPassword = ui->VNovaSenha->text();
     if (newPassword != ui->VSenhaAtual->text()) {
@@ -428,7 +428,7 @@ void TfmVarnel::BtGravarClick()
         if (bytes.size() != 6) {
             message(QStringLiteral("Nova Senha Deverá ter 6 Dígitos!!!"));
             // Nothing was sent, so the status line goes back to what it said.
-            ui->lbConectado->setText(statusBefore);
+            setStatus(statusBefore);
             return;
         }
         for (int i = 0; i < 6; ++i)

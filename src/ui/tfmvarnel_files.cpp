@@ -92,8 +92,8 @@ bool TfmVarnel::GeraLogCfg()
 
 void TfmVarnel::btnLogClick()
 {
-    ui->lbConectado->setText(GeraLogCfg() ? QStringLiteral("Log de configuração gerado com sucesso!")
-                                          : QStringLiteral("Falha ao gerar Log de configuração!"));
+    setStatus(GeraLogCfg() ? QStringLiteral("Log de configuração gerado com sucesso!")
+                           : QStringLiteral("Falha ao gerar Log de configuração!"));
 }
 
 void TfmVarnel::btAbrirArquivoClick()

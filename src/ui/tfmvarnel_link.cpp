@@ -34,16 +34,36 @@ void TfmVarnel::sendFrame(const QByteArray& frame)
 
 void TfmVarnel::closeConnection()
 {
-    // Acts only on an established connection; a connect still under way needs abort().
-    if (Config->state() == QAbstractSocket::ConnectedState)
-        Config->disconnectFromHost();
+    // Acts only on an established connection; a connect still under way needs abort(). Frames
+    // already sent still go out; replies not yet handled are dropped with the read buffer.
+    if (Config->state() == QAbstractSocket::ConnectedState) {
+        m_closingOurselves = true;
+        Config->close();
+        m_closingOurselves = false;
+    }
+}
+
+void TfmVarnel::abortConnection()
+{
+    // Ends a connect under way too; whatever was not handled yet is dropped.
+    m_closingOurselves = true;
+    Config->abort();
+    m_closingOurselves = false;
+}
+
+void TfmVarnel::handleWaitingMessages()
+{
+    // Without waiting for new ones: the socket notifications already there, then the reply
+    // handling they queued.
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void TfmVarnel::BtConectarClick()
 {
     closeConnection();
     if (ui->BtConectar->text() != kConectar) {
-        Config->abort();
+        abortConnection();
         m_disconnectRequest = true;
         SetDisconnectedState();
         return;
@@ -58,10 +78,10 @@ void TfmVarnel::BtConectarClick()
     }
     if (!rememberAddress(address))
         return;
-    ui->lbConectado->setText(kAguarde);
+    setStatus(kAguarde);
 
     // A socket left closing by an earlier session would ignore the new connect.
-    Config->abort();
+    abortConnection();
     const Endpoint endpoint = parseEndpoint(address);
     Config->connectToHost(endpoint.host, endpoint.port);
 }
@@ -74,7 +94,7 @@ void TfmVarnel::ConfigConnect()
         return;
     }
     m_image.zeroForConnect();
-    ui->lbConectado->setText(QStringLiteral("Conectado"));
+    setStatus(QStringLiteral("Conectado"));
     ui->BtPedeStatus->setEnabled(true);
     ui->BtLer->setEnabled(false);
     ui->BtGravar->setEnabled(false);
@@ -85,7 +105,7 @@ void TfmVarnel::ConfigConnect()
 
 void TfmVarnel::ConfigDisconnect()
 {
-    ui->lbConectado->setText(QStringLiteral("Desconectado"));
+    setStatus(QStringLiteral("Desconectado"));
 }
 
 void TfmVarnel::BtPedeStatusClick()
@@ -93,7 +113,7 @@ void TfmVarnel::BtPedeStatusClick()
     ClearEditor();
     sendFrame(frames::statusRequest());
     m_loading = false;
-    ui->lbConectado->setText(kAguarde);
+    setStatus(kAguarde);
 }
 
 void TfmVarnel::VSenhaAtualEnter()
@@ -117,7 +137,7 @@ void TfmVarnel::BtLerClick()
     }
     sendFrame(frames::readRequest(cp1252::encode(password)));
     ClearEditor();
-    ui->lbConectado->setText(kAguarde);
+    setStatus(kAguarde);
     m_loading = true;
 }
 
@@ -129,14 +149,14 @@ void TfmVarnel::BtDesbloqueioClick()
         return;
     }
     sendFrame(frames::unlockRequest(cp1252::encode(password)));
-    ui->lbConectado->setText(kAguarde);
+    setStatus(kAguarde);
 }
 
 void TfmVarnel::BtRebootClick()
 {
-    ui->lbConectado->setText(QStringLiteral("Reiniciando..."));
+    setStatus(QStringLiteral("Reiniciando..."));
     sendFrame(frames::rebootRequest());
-    QCoreApplication::processEvents();
+    handleWaitingMessages();
     SetDisconnectedState();
 }
 
@@ -169,12 +189,12 @@ void TfmVarnel::handleReply(const QByteArray& block)
         ui->BtReboot->setEnabled(false);
         if (m_loading)
             ui->BtLer->setFocus();
-        ui->lbConectado->setText(QStringLiteral("Retorno de Status"));
+        setStatus(QStringLiteral("Retorno de Status"));
         return;
     case 'F':
         readIntake(block);
         ui->btnLog->setEnabled(true);
-        ui->lbConectado->setText(QStringLiteral("Retorno de Leitura"));
+        setStatus(QStringLiteral("Retorno de Leitura"));
         return;
     case 'L':
         if (reply.statusRefused())
@@ -191,7 +211,7 @@ void TfmVarnel::handleReply(const QByteArray& block)
         ui->BtReboot->setEnabled(true);
         ui->BtLer->setEnabled(false);
         ui->BtDesbloqueio->setEnabled(false);
-        ui->lbConectado->setText(QStringLiteral("Terminal Desbloqueado"));
+        setStatus(QStringLiteral("Terminal Desbloqueado"));
         return;
     case 'G':
         askRebootAfterWrite();
@@ -215,7 +235,7 @@ void TfmVarnel::askRebootAfterWrite()
         m_dialogs.pause(kPostWritePauseMs);
         BtDesbloqueioClick();
         m_dialogs.pause(kPostWritePauseMs);
-        QCoreApplication::processEvents();
+        handleWaitingMessages(); // the unlock reply is normally among them
         BtRebootClick();
         return;
     }
@@ -224,7 +244,7 @@ void TfmVarnel::askRebootAfterWrite()
     ui->BtReboot->setEnabled(true);
     ui->BtLer->setEnabled(false);
     ui->BtGravar->setEnabled(false);
-    ui->lbConectado->setText(QStringLiteral("Aviso: Reiniciar Terminal!"));
+    setStatus(QStringLiteral("Aviso: Reiniciar Terminal!"));
 }
 
 void TfmVarnel::ConfigError(QAbstractSocket::SocketError error)
@@ -246,16 +266,16 @@ void TfmVarnel::ConfigError(QAbstractSocket::SocketError error)
         break;
     }
     ClearEditor();
-    Config->abort();
+    abortConnection();
     ui->BtPedeStatus->setEnabled(false);
     ui->btnLog->setEnabled(false);
-    ui->lbConectado->setText(QStringLiteral("Falha na conexão"));
+    setStatus(QStringLiteral("Falha na conexão"));
 }
 
 void TfmVarnel::SetDisconnectedState()
 {
     ui->BtConectar->setText(kConectar);
-    ui->lbConectado->setText(QStringLiteral("Desconectado"));
+    setStatus(QStringLiteral("Desconectado"));
     for (QPushButton* button :
          {ui->BtPedeStatus, ui->BtLer, ui->BtGravar, ui->BtDesbloqueio, ui->BtReboot, ui->BtDefault, ui->btnLog})
         button->setEnabled(false);
