@@ -1,6 +1,6 @@
 # Sourced by the scripts: makes sure the Debian packages the build needs are there.
 # As root it installs what is missing; otherwise it prints the one apt-get line to run.
-HX_PACKAGES="cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev xvfb xauth"
+HX_PACKAGES="cmake g++ make qt6-base-dev qt6-translations-l10n libgl-dev xvfb xauth xdg-utils"
 
 hx_ensure_packages() {
     local missing=()

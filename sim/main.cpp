@@ -121,6 +121,9 @@ Setup parseArguments(const QCoreApplication& app)
         const QByteArray pass = cp1252::encode(parser.value(password));
         if (pass.isEmpty() || pass.size() > TerminalState::kPasswordMax)
             fail(QStringLiteral("the password must have 1 to 6 characters"));
+        // The frames carry the password unescaped between their start and end bytes.
+        if (pass.contains('\x82') || pass.contains('\x83'))
+            fail(QStringLiteral("the password must not contain the characters \u201A or \u0192 (bytes 0x82, 0x83)"));
         setup.state = initialState(pass);
         if (parser.isSet(imageFile)) {
             setup.state.image = readImageFile(parser.value(imageFile));

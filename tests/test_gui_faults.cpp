@@ -287,11 +287,10 @@ void TestGuiFaults::readOnlyDirectoryRefusesHistoryLogAndLogoPath()
     const QByteArray logBefore = f.readFile(QStringLiteral("LogCfg.txt"));
     QVERIFY(iniBefore.contains(first.address().toLatin1()));
     QVERIFY(!logBefore.isEmpty());
-    // The settings file could be replaced by anyone; LogCfg.txt keeps its owner-only write bit,
-    // so only the directory (and the file's own protection) stands in the way.
+    // Both files may be read by anyone but written by their owner only: for the unprivileged
+    // user the guard switches to, neither the files nor the directory can be written.
     QFile::setPermissions(f.path(QStringLiteral("ConfDefault.ini")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
-                              QFileDevice::WriteOther | QFileDevice::ReadGroup | QFileDevice::WriteGroup);
+                          QFileDevice::ReadOwner | QFileDevice::ReadOther | QFileDevice::ReadGroup);
     f.writeFile(QStringLiteral("logo.txt"), QByteArray("00,11,22,33,44,55,\r\n").repeated(40));
     f.dialogs.clear();
     {

@@ -16,6 +16,8 @@
 #include <QRadioButton>
 #include <QSet>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -111,6 +113,7 @@ private slots:
     void typingLimits_data();
     void typingLimits();
     void loginAndPasswordTypeLowerCase();
+    void boxesDoNotCompleteTypedText();
     void macAddressIsReadOnly();
     void accessibleNames_data();
     void accessibleNames();
@@ -397,6 +400,12 @@ void TestGuiLayout::passwordBoxesEchoStars()
     QCOMPARE(get<QLineEdit>("VSenhaAtual")->echoMode(), QLineEdit::Password);
     QCOMPARE(get<QLineEdit>("VNovaSenha")->echoMode(), QLineEdit::Password);
     QCOMPARE(get<QLineEdit>("VPassword")->echoMode(), QLineEdit::Normal);
+    for (const char* name : {"VSenhaAtual", "VNovaSenha"}) {
+        auto* box = get<QLineEdit>(name);
+        QStyleOptionFrame option;
+        option.initFrom(box);
+        QCOMPARE(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, &option, box), int('*'));
+    }
 }
 
 void TestGuiLayout::typedSeventhPasswordCharacterIsRefused()
@@ -503,6 +512,28 @@ void TestGuiLayout::loginAndPasswordTypeLowerCase()
     cnpj->setEnabled(true);
     QTest::keyClicks(cnpj, QStringLiteral("AbC"));
     QCOMPARE(cnpj->text(), QStringLiteral("AbC"));
+    // Only typed letters: a text the program set keeps its capitals.
+    auto* login = get<QLineEdit>("VLogin");
+    login->setText(QStringLiteral("ADMIN"));
+    login->setCursorPosition(2);
+    QTest::keyClicks(login, QStringLiteral("X"));
+    QCOMPARE(login->text(), QStringLiteral("ADxMIN"));
+    login->end(false);
+    QTest::keyClick(login, Qt::Key_Backspace);
+    QCOMPARE(login->text(), QStringLiteral("ADxMI"));
+}
+
+void TestGuiLayout::boxesDoNotCompleteTypedText()
+{
+    // A completed address would connect to another terminal; a completed number would store it.
+    for (QComboBox* box : m_window->findChildren<QComboBox*>())
+        QVERIFY2(!box->completer(), qPrintable(box->objectName()));
+    auto* address = get<QComboBox>("IpTerm");
+    address->addItems({QStringLiteral("192.168.0.100")});
+    address->setCurrentIndex(-1);
+    address->clearEditText();
+    QTest::keyClicks(address, QStringLiteral("192.168.0.1"));
+    QCOMPARE(address->currentText(), QStringLiteral("192.168.0.1"));
 }
 
 void TestGuiLayout::macAddressIsReadOnly()

@@ -189,9 +189,9 @@ void TestGuiStartup::historyWriteFailureStopsConnect()
 {
     WindowFixture f;
     f.create();
+    // Neither the file nor its directory can be written by the user the guard switches to.
     QFile::setPermissions(f.path(QStringLiteral("ConfDefault.ini")),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
-                              QFileDevice::WriteOther | QFileDevice::ReadGroup | QFileDevice::WriteGroup);
+                          QFileDevice::ReadOwner | QFileDevice::ReadOther | QFileDevice::ReadGroup);
     const QByteArray before = f.readFile(QStringLiteral("ConfDefault.ini"));
     {
         writefailure::ReadOnlyDirectory guard(f.tempDir());

@@ -343,27 +343,40 @@ void TestIniFile::writeFailsUnderARegularFile()
 
 void TestIniFile::writeFailsInReadOnlyDirectory()
 {
-    // The directory must be reachable for the unprivileged user the guard switches to; the file
-    // itself is writable for everyone, so only the directory can refuse the replacement.
+    // The directory must be reachable for the unprivileged user the guard switches to.
     QVERIFY(QFile::setPermissions(m_dir->path(), QFile::Permissions(0x7755)));
     const QString sub = m_dir->filePath(u"programa"_s);
     QVERIFY(QDir().mkdir(sub));
     const QString path = sub + u"/ConfDefault.ini"_s;
     writeBytes(path, kHandWritten);
-    QVERIFY(QFile::setPermissions(path, QFile::Permissions(0x6666)));
     IniFile ini(path);
+
+    // A settings file that may be written is written in place when the directory refuses the
+    // temporary file.
+    QVERIFY(QFile::setPermissions(path, QFile::Permissions(0x6666)));
     {
         const writefailure::ReadOnlyDirectory readOnly(sub);
         QVERIFY(readOnly.active());
-        QVERIFY(!ini.writeString(u"HXConfig"_s, u"2"_s, u"10.0.0.100"_s));
-        QVERIFY(!ini.eraseSection(u"Rede"_s));
-        QCOMPARE(ini.readString(u"Rede"_s, u"TimeOutRede"_s, {}), u"1000"_s);
+        QVERIFY(ini.writeString(u"HXConfig"_s, u"2"_s, u"10.0.0.100"_s));
         QCOMPARE(QDir(sub).entryList(QDir::Files | QDir::Hidden), QStringList{u"ConfDefault.ini"_s});
     }
-    QCOMPARE(readBytes(path), kHandWritten);
-    // The same write goes through once the directory is writable again: the guard was the cause.
-    QVERIFY(ini.writeString(u"HXConfig"_s, u"2"_s, u"10.0.0.100"_s));
     QCOMPARE(ini.readString(u"HXConfig"_s, u"2"_s, {}), u"10.0.0.100"_s);
+    QCOMPARE(ini.readString(u"Rede"_s, u"TimeOutRede"_s, {}), u"1000"_s);
+
+    // A file and a directory that both refuse: the write fails and the file stays as it was.
+    const QByteArray before = readBytes(path);
+    QVERIFY(QFile::setPermissions(path, QFile::Permissions(0x4444)));
+    {
+        const writefailure::ReadOnlyDirectory readOnly(sub);
+        QVERIFY(readOnly.active());
+        QVERIFY(!ini.writeString(u"HXConfig"_s, u"3"_s, u"10.0.0.101"_s));
+        QVERIFY(!ini.eraseSection(u"Rede"_s));
+        QCOMPARE(QDir(sub).entryList(QDir::Files | QDir::Hidden), QStringList{u"ConfDefault.ini"_s});
+    }
+    QCOMPARE(readBytes(path), before);
+    // The same write goes through once the directory is writable again: the guard was the cause.
+    QVERIFY(ini.writeString(u"HXConfig"_s, u"3"_s, u"10.0.0.101"_s));
+    QCOMPARE(ini.readString(u"HXConfig"_s, u"3"_s, {}), u"10.0.0.101"_s);
 }
 
 void TestIniFile::writeFailsWhenTheDiskIsFull()

@@ -91,6 +91,9 @@ bool IniFile::save(const IniDocument& document)
 {
     const QByteArray bytes = document.bytes();
     QSaveFile file(m_path);
+    // In a program directory that refuses new files, a settings file that may be written is
+    // written in place, as the file system allows; everywhere else the replacement is atomic.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly))
         return false;
     // Flush and check here: commit() does not notice a failure while it empties the write buffer

@@ -13,7 +13,8 @@ namespace
 QString separatorOf(const QString& format, QChar fallback)
 {
     for (const QChar c : format) {
-        if (!c.isLetter() && c != QLatin1Char('\'') && !c.isSpace())
+        // Invisible direction marks of some locales are no separators.
+        if (!c.isLetter() && c != QLatin1Char('\'') && !c.isSpace() && c.category() != QChar::Other_Format)
             return QString(c);
     }
     return QString(fallback);

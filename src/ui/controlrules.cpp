@@ -12,6 +12,8 @@
 #include <QStyle>
 #include <QValidator>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -27,8 +29,7 @@ class TypingLimit final : public QValidator
 {
 public:
     TypingLimit(QLineEdit* box, int maxLength, bool lowerCase)
-        : QValidator(box), m_box(box), m_maxLength(maxLength), m_lowerCase(lowerCase),
-          m_acceptedLength(int(box->text().size()))
+        : QValidator(box), m_box(box), m_maxLength(maxLength), m_lowerCase(lowerCase), m_accepted(box->text())
     {
     }
 
@@ -36,21 +37,38 @@ public:
     {
         const bool typed = m_box->isUndoAvailable();
         if (typed) {
-            const int length = int(input.size());
-            if (length > m_maxLength && length > m_acceptedLength)
+            const qsizetype length = input.size();
+            if (length > m_maxLength && length > m_accepted.size())
                 return Invalid;
             if (m_lowerCase)
-                input = input.toLower();
+                lowerTypedPart(input);
         }
-        m_acceptedLength = int(input.size());
+        m_accepted = input;
         return Acceptable;
     }
 
 private:
+    // Only what was typed becomes lower case: the part of the text that differs from the text
+    // last accepted. Letters the program put there stay as they are.
+    void lowerTypedPart(QString& input) const
+    {
+        const qsizetype shorter = std::min(input.size(), m_accepted.size());
+        qsizetype prefix = 0;
+        while (prefix < shorter && input.at(prefix) == m_accepted.at(prefix))
+            ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix &&
+               input.at(input.size() - 1 - suffix) == m_accepted.at(m_accepted.size() - 1 - suffix))
+            ++suffix;
+        const qsizetype typedLength = input.size() - prefix - suffix;
+        if (typedLength > 0)
+            input.replace(prefix, typedLength, input.mid(prefix, typedLength).toLower());
+    }
+
     QLineEdit* const m_box;
     const int m_maxLength;
     const bool m_lowerCase;
-    mutable int m_acceptedLength;
+    mutable QString m_accepted;
 };
 
 template <typename T> T* control(QWidget* window, const char* name)
@@ -121,16 +139,25 @@ void prepareMainWindowControls(QWidget* window)
 
     // The new password is reached by the mouse only; Tab passes over it and over the command row.
     control<QLineEdit>(window, "VNovaSenha")->setFocusPolicy(Qt::ClickFocus);
-    for (const QString& name : commandButtonNames()) {
-        auto* button = window->findChild<QPushButton*>(name);
-        Q_ASSERT(button);
-        button->setFocusPolicy(Qt::ClickFocus);
-        // Outside a dialog a push button ignores Enter unless it is an auto-default button.
+    for (const QString& name : commandButtonNames())
+        control<QPushButton>(window, name.toLatin1().constData())->setFocusPolicy(Qt::ClickFocus);
+    // Outside a dialog a push button ignores Enter unless it is an auto-default button.
+    for (QPushButton* button : window->findChildren<QPushButton*>())
         button->setAutoDefault(true);
-    }
 
     // The address history is kept by its own rule, never by the box.
     control<QComboBox>(window, "IpTerm")->setInsertPolicy(QComboBox::NoInsert);
+    // No box completes what is typed: the address and the stored values are the text typed.
+    for (QComboBox* box : window->findChildren<QComboBox*>()) {
+        if (box->isEditable())
+            box->setCompleter(nullptr);
+    }
+    // The password boxes echo every character as '*'.
+    if (auto* main = qobject_cast<QMainWindow*>(window); main && main->centralWidget()) {
+        QWidget* central = main->centralWidget();
+        central->setStyleSheet(central->styleSheet() +
+                               QStringLiteral("\n#VSenhaAtual, #VNovaSenha { lineedit-password-character: 42; }"));
+    }
 
     setMenuPicture(window, "Diretrio1", QStyle::SP_DirOpenIcon);
     setMenuPicture(window, "Log1", QStyle::SP_FileIcon);
