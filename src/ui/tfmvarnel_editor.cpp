@@ -149,14 +149,19 @@ void TfmVarnel::numberStore(QComboBox* box, const QString& text)
 namespace
 {
 
-// Appends byte after byte; a zero byte adds nothing, since a text cannot hold a zero character.
+// Appends the field's bytes to what the box shows; a zero byte adds nothing, since a text cannot
+// hold a zero character. The text is set once: setting it byte by byte would store the same final
+// text, the last store being the one that counts.
 void appendBytes(QLineEdit* box, const image::ImageBuffer& image, int first, int width)
 {
+    QString appended;
     for (int i = first; i < first + width; ++i) {
         const std::uint8_t byte = image.working(i);
         if (byte != 0)
-            box->setText(box->text() + cp1252::decodeByte(byte));
+            appended.append(cp1252::decodeByte(byte));
     }
+    if (!appended.isEmpty())
+        box->setText(box->text() + appended);
 }
 
 // A text of 2 or 3 characters built at once; the box keeps what stands before the first zero.
