@@ -174,8 +174,10 @@ private:
     quint16 m_port = 0;
 };
 
-// Runs the event loop until done() holds after a socket delivered data, or fails after a limit.
-void runUntil(QTcpSocket* socket, const std::function<bool()>& done)
+// Runs the event loop until done() holds after the sender's signal, or fails after a limit: the
+// bare socket's data notification, or the window's status line once a reply has been handled.
+template <typename Sender, typename Signal>
+void runUntil(Sender* sender, Signal signal, const std::function<bool()>& done)
 {
     if (done())
         return;
@@ -183,8 +185,7 @@ void runUntil(QTcpSocket* socket, const std::function<bool()>& done)
     QTimer limit;
     limit.setSingleShot(true);
     QObject::connect(&limit, &QTimer::timeout, &loop, [] { qFatal("no answer within %d ms", kWaitLimitMs); });
-    // Connected after the window's own handler, so this runs once the reply has been handled.
-    const auto check = QObject::connect(socket, &QTcpSocket::readyRead, &loop, [&] {
+    const auto check = QObject::connect(sender, signal, &loop, [&] {
         if (done())
             loop.quit();
     });
@@ -206,7 +207,7 @@ double bareRoundTripUs(quint16 port)
         timer.start();
         socket.write(QByteArray("\x82S\x83", 3));
         socket.flush();
-        runUntil(&socket, [&] {
+        runUntil(&socket, &QTcpSocket::readyRead, [&] {
             got += socket.readAll();
             return got.size() >= 4;
         });
@@ -241,19 +242,19 @@ LinkTimes toolLinkUs(quint16 port)
         QElapsedTimer timer;
         timer.start();
         w.BtPedeStatusClick();
-        runUntil(w.socket(), statusIs("Retorno de Status"));
+        runUntil(&w, &TfmVarnel::statusShown, statusIs("Retorno de Status"));
         status.push_back(double(timer.nsecsElapsed()) / 1000.0);
 
         timer.start();
         w.BtLerClick();
-        runUntil(w.socket(), statusIs("Retorno de Leitura"));
+        runUntil(&w, &TfmVarnel::statusShown, statusIs("Retorno de Leitura"));
         read.push_back(double(timer.nsecsElapsed()) / 1000.0);
 
         w.BtDesbloqueioClick(); // not timed: a write needs it first
-        runUntil(w.socket(), statusIs("Terminal Desbloqueado"));
+        runUntil(&w, &TfmVarnel::statusShown, statusIs("Terminal Desbloqueado"));
         timer.start();
         w.BtGravarClick(); // the reboot question is answered No
-        runUntil(w.socket(), statusIs("Aviso: Reiniciar Terminal!"));
+        runUntil(&w, &TfmVarnel::statusShown, statusIs("Aviso: Reiniciar Terminal!"));
         write.push_back(double(timer.nsecsElapsed()) / 1000.0);
     }
     return {median(status), median(read), median(write)};

@@ -402,6 +402,7 @@ void TestGuiLayout::passwordBoxesEchoStars()
     QCOMPARE(get<QLineEdit>("VPassword")->echoMode(), QLineEdit::Normal);
     for (const char* name : {"VSenhaAtual", "VNovaSenha"}) {
         auto* box = get<QLineEdit>(name);
+        box->ensurePolished();
         QStyleOptionFrame option;
         option.initFrom(box);
         QCOMPARE(box->style()->styleHint(QStyle::SH_LineEdit_PasswordCharacter, &option, box), int('*'));

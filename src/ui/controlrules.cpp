@@ -152,12 +152,6 @@ void prepareMainWindowControls(QWidget* window)
         if (box->isEditable())
             box->setCompleter(nullptr);
     }
-    // The password boxes echo every character as '*'.
-    if (auto* main = qobject_cast<QMainWindow*>(window); main && main->centralWidget()) {
-        QWidget* central = main->centralWidget();
-        central->setStyleSheet(central->styleSheet() +
-                               QStringLiteral("\n#VSenhaAtual, #VNovaSenha { lineedit-password-character: 42; }"));
-    }
 
     setMenuPicture(window, "Diretrio1", QStyle::SP_DirOpenIcon);
     setMenuPicture(window, "Log1", QStyle::SP_FileIcon);
