@@ -1,5 +1,6 @@
 // The real message boxes: their texts, captions and buttons, and the event loop they run while
 // open, in which the link goes on handling replies.
+#include "faketerminal.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
 #include "ui/translations.h"
@@ -9,8 +10,6 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -81,16 +80,8 @@ void TestGuiDesktopDialogs::questionAnswersYesAndNo()
 void TestGuiDesktopDialogs::repliesAreHandledWhileABoxIsOpen()
 {
     // A terminal that is not ready at first and ready when asked again while its box is open.
-    QTcpServer server;
-    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-    QTcpSocket* peer = nullptr;
-    connect(&server, &QTcpServer::newConnection, this, [&] {
-        peer = server.nextPendingConnection();
-        connect(peer, &QTcpSocket::readyRead, peer, [peer] {
-            peer->readAll();
-            peer->write(QByteArray("\x82SN\x83"));
-        });
-    });
+    FakeTerminal terminal;
+    terminal.answerEveryRequestWith(QByteArray("\x82SN\x83"));
     QTemporaryDir dir;
     DesktopDialogs dialogs;
     TfmVarnel window(dir.path() + QLatin1Char('/'), dialogs);
@@ -99,14 +90,14 @@ void TestGuiDesktopDialogs::repliesAreHandledWhileABoxIsOpen()
     window.show();
     auto* address = window.findChild<QComboBox*>(QStringLiteral("IpTerm"));
     auto* status = window.findChild<QLabel*>(QStringLiteral("lbConectado"));
-    address->setEditText(QStringLiteral("127.0.0.1:%1").arg(server.serverPort()));
+    address->setEditText(terminal.address());
     window.BtConectarClick();
     QTRY_COMPARE(status->text(), QStringLiteral("Conectado"));
 
     QString boxText, statusInsideBox;
     onNextBox([&](QMessageBox* box) {
         boxText = box->text();
-        peer->write(QByteArray("\x82SO\x83"));
+        terminal.send(QByteArray("\x82SO\x83"));
         // The box's own loop handles the second reply while the box stays open.
         (void)QTest::qWaitFor([&] { return status->text() == QLatin1String("Retorno de Status"); }, 3000);
         statusInsideBox = status->text();

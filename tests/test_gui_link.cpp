@@ -1,12 +1,11 @@
 // The link controller driven against the simulated terminal over loopback: every state of the
 // command buttons, every reply and every refusal, with the boxes answered by scripted dialogs.
+#include "faketerminal.h"
 #include "loopback.h"
 #include "simprocess.h"
 #include "windowfixture.h"
 
 #include <QSignalSpy>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTest>
 
 namespace
@@ -338,15 +337,13 @@ void TestGuiLink::connectZeroesWorkingCopy()
 
 void TestGuiLink::anyReplyNeverCrashes()
 {
-    // A fake terminal that answers every frame with a block of arbitrary length and content.
-    QTcpServer server;
-    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-    QTcpSocket* peer = nullptr;
-    connect(&server, &QTcpServer::newConnection, this, [&] { peer = server.nextPendingConnection(); });
+    // A fake terminal that sends blocks of arbitrary length and content.
+    FakeTerminal terminal;
+    QVERIFY(terminal.isListening());
     WindowFixture f;
     f.create();
-    QVERIFY(f.connectTo(QStringLiteral("127.0.0.1:%1").arg(server.serverPort())));
-    QTRY_VERIFY(peer);
+    QVERIFY(f.connectTo(terminal.address()));
+    QVERIFY(terminal.waitForPeer());
     f.dialogs.answers = QList<bool>(200, false);
     quint32 seed = 12345;
     const auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
@@ -357,8 +354,7 @@ void TestGuiLink::anyReplyNeverCrashes()
             c = char(next() >> 16);
         if (length > 1 && round % 3 == 0)
             block[1] = "SFLUGBV"[round % 7];
-        peer->write(block);
-        peer->flush();
+        terminal.send(block);
         QTest::qWait(5);
     }
     QTest::qWait(100);
@@ -369,26 +365,17 @@ void TestGuiLink::replyHandledWhileABoxIsOpen()
 {
     // A fake terminal: the first status answer says not ready, the one sent while its message box
     // is open says ready. The box's event loop must handle that second reply.
-    QTcpServer server;
-    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
-    QTcpSocket* peer = nullptr;
-    connect(&server, &QTcpServer::newConnection, this, [&] {
-        peer = server.nextPendingConnection();
-        connect(peer, &QTcpSocket::readyRead, peer, [peer] {
-            peer->readAll();
-            peer->write(QByteArray("\x82"
-                                   "SN\x83"));
-        });
-    });
+    FakeTerminal terminal;
+    terminal.answerEveryRequestWith(QByteArray("\x82SN\x83"));
     WindowFixture f;
     f.create();
-    QVERIFY(f.connectTo(QStringLiteral("127.0.0.1:%1").arg(server.serverPort())));
+    QVERIFY(f.connectTo(terminal.address()));
+    QVERIFY(terminal.waitForPeer());
     QString statusInsideBox;
     f.dialogs.onShow = [&] {
-        if (!peer || f.dialogs.shown.size() != 1)
+        if (f.dialogs.shown.size() != 1)
             return;
-        peer->write(QByteArray("\x82"
-                               "SO\x83"));
+        terminal.send(QByteArray("\x82SO\x83"));
         (void)QTest::qWaitFor([&] { return f.status() == QLatin1String("Retorno de Status"); }, 3000);
         statusInsideBox = f.status();
     };

@@ -1,6 +1,7 @@
 // The "Logo" page: choosing the file, remembering its path, reading the 240 bytes and sending them
 // in the logo frame.
 #include "editorinput.h"
+#include "faketerminal.h"
 #include "files/inifile.h"
 #include "image/cp1252.h"
 #include "imagebuilders.h"
@@ -10,7 +11,6 @@
 #include "writefailure.h"
 
 #include <QDir>
-#include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
 
@@ -216,8 +216,8 @@ void TestGuiLogo::frameReachesTheTerminal()
 
 void TestGuiLogo::frameBytesSentTwice()
 {
-    QTcpServer terminal;
-    QVERIFY(terminal.listen(QHostAddress::LocalHost));
+    FakeTerminal terminal;
+    QVERIFY(terminal.isListening());
     WindowFixture f;
     f.create();
 
@@ -227,9 +227,8 @@ void TestGuiLogo::frameBytesSentTwice()
     f.button("btEscreverArquivo")->click();
     QVERIFY(f.dialogs.shown.isEmpty());
 
-    QVERIFY(f.connectTo(QStringLiteral("127.0.0.1:%1").arg(terminal.serverPort())));
-    QTRY_VERIFY(terminal.hasPendingConnections());
-    QTcpSocket* peer = terminal.nextPendingConnection();
+    QVERIFY(f.connectTo(terminal.address()));
+    QVERIFY(terminal.waitForPeer());
     feedRead(f, richImage());
     const QByteArray six("\x0f\xf0\x7e\x80\x01\xfe", 6);
     f.writeFile(QStringLiteral("logo.txt"), logoFile(40, six));
@@ -240,16 +239,9 @@ void TestGuiLogo::frameBytesSentTwice()
 
     const QByteArray frame = QByteArray("\x82V") + repeated(six, 40) + richImage().mid(242);
     QCOMPARE(frame.size(), 260);
-    QByteArray received;
-    QVERIFY(QTest::qWaitFor(
-        [&] {
-            received += peer->readAll();
-            return received.size() >= 520;
-        },
-        5000));
-    QTest::qWait(50);
-    received += peer->readAll();
-    QCOMPARE(received, frame + frame);
+    QVERIFY(QTest::qWaitFor([&] { return terminal.received.size() >= 520; }, 5000));
+    QTest::qWait(50); // nothing more follows
+    QCOMPARE(terminal.received, frame + frame);
     QCOMPARE(f.w().buffer().workingCopy(), image); // the logo never enters the image
 }
 
