@@ -19,20 +19,18 @@ int hexDigit(char c)
     return int(at);
 }
 
-// The same rules written out the simple way: forty lines ended by LF (a CR before it dropped),
-// six groups of two digits and one separator each. Stops at the first fault like the reader.
+// The same rules written out the simple way: forty lines ended by CR LF, LF or CR, six groups of
+// two digits and one separator each. Stops at the first fault like the reader.
 bool referenceRead(const QByteArray& content, LogoData& logo)
 {
-    QList<QByteArray> lines = content.split('\n');
+    QList<QByteArray> lines = QByteArray(content).replace("\r\n", "\n").replace('\r', '\n').split('\n');
     if (lines.last().isEmpty())
         lines.removeLast(); // the text after a final line break is no line
     std::size_t target = 0;
     for (int n = 0; n < 40; ++n) {
         if (n >= lines.size())
             return false;
-        QByteArray line = lines.at(n);
-        if (line.endsWith('\r'))
-            line.chop(1);
+        const QByteArray& line = lines.at(n);
         for (int group = 0; group < 6; ++group) {
             if (line.size() < group * 3 + 2)
                 return false;

@@ -82,5 +82,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     check(frames == expected, "chunked arrival gives the same frames as one piece");
     check(splitter.pending() == whole.pending(), "and leaves the same bytes pending");
+
+    // A stall gives up only a zero-started long frame, and only for the frames it held back.
+    const bool zeroStart = whole.pending() >= 2 && stream.at(stream.size() - whole.pending()) == '\0';
+    const qsizetype before = splitter.pending();
+    const QList<QByteArray> freed = splitter.resyncStalled();
+    check(zeroStart || (freed.isEmpty() && splitter.pending() == before), "a stall leaves other frames alone");
+    check(splitter.pending() <= before, "a stall never adds pending bytes");
+    check(splitter.pending() < FrameSplitter::kLongFrame, "less than one long frame stays pending");
+    for (const QByteArray& frame : freed)
+        checkFrame(frame);
+    check(whole.resyncStalled() == freed && whole.pending() == splitter.pending(), "stalls agree too");
     return 0;
 }

@@ -11,6 +11,27 @@ bool isLongLetter(char letter)
     return letter == 'G' || letter == 'V';
 }
 
+bool isShortLetter(char letter)
+{
+    return letter == 'S' || letter == 'L' || letter == 'U' || letter == 'B';
+}
+
+// Whether bytes from `from` on hold a short frame with a known letter, cut as feed() cuts it.
+bool holdsShortFrame(const QByteArray& bytes, qsizetype from)
+{
+    for (qsizetype pos = bytes.indexOf(kStart, from); pos >= 0; pos = bytes.indexOf(kStart, pos + 1)) {
+        if (pos + 1 >= bytes.size() || !isShortLetter(bytes.at(pos + 1)))
+            continue;
+        const qsizetype limit = qMin(bytes.size(), pos + FrameSplitter::kMaxShortFrame);
+        qsizetype q = pos + 1;
+        while (q < limit && bytes.at(q) != kEnd && bytes.at(q) != kStart)
+            ++q;
+        if (q < limit && bytes.at(q) == kEnd)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QList<QByteArray> FrameSplitter::feed(const QByteArray& bytes)
@@ -55,5 +76,17 @@ QList<QByteArray> FrameSplitter::feed(const QByteArray& bytes)
         }
     }
     m_buffer.remove(0, pos);
+    return frames;
+}
+
+QList<QByteArray> FrameSplitter::resyncStalled()
+{
+    QList<QByteArray> frames;
+    // feed() leaves a pending long frame at the head of the buffer.
+    while (m_buffer.size() >= 2 && m_buffer.at(0) == '\0' && isLongLetter(m_buffer.at(1)) &&
+           holdsShortFrame(m_buffer, 2)) {
+        m_buffer.remove(0, 1);
+        frames += feed({});
+    }
     return frames;
 }

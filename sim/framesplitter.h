@@ -17,8 +17,23 @@ public:
     static constexpr int kLongFrame = 260;
     static constexpr int kMaxShortFrame = 16; // longer than any valid short frame (10 bytes)
 
+    // How long the peer may stay quiet in the middle of a long frame before resyncStalled() may
+    // take that frame's start for a stray byte.
+    static constexpr int kStallMs = 1500;
+
     // Adds bytes as they arrived and returns the frames they complete, in order.
     QList<QByteArray> feed(const QByteArray& bytes);
+
+    // Called when no byte has come for kStallMs. A long frame still pending then, whose start is a
+    // zero byte and whose bytes so far hold a whole short frame, was a stray 00 'G' or 00 'V': its
+    // start is dropped and the bytes behind it are cut again. Returns the frames this frees.
+    //
+    // Why the tool's own frames are safe: it sends every long frame in one write, so the pieces of
+    // one frame follow each other at once; and its write frames always start with 0x82 (writing
+    // needs a read first), which a stall never touches. The one frame of the tool that
+    // may start with a zero byte is a logo frame sent before any read, and that would be taken
+    // apart only if the network held back the rest of its single write for kStallMs.
+    QList<QByteArray> resyncStalled();
 
     qsizetype pending() const { return m_buffer.size(); }
 

@@ -8,6 +8,9 @@ SimConnection::SimConnection(QTcpSocket* socket, TerminalState& state, const Sim
     m_pace.setSingleShot(true);
     m_pace.setInterval(kPieceGapMs);
     connect(&m_pace, &QTimer::timeout, this, &SimConnection::sendNextPiece);
+    m_stall.setSingleShot(true);
+    m_stall.setInterval(FrameSplitter::kStallMs);
+    connect(&m_stall, &QTimer::timeout, this, &SimConnection::resyncStalled);
     connect(socket, &QTcpSocket::readyRead, this, &SimConnection::readRequests);
 }
 
@@ -26,7 +29,20 @@ QByteArray SimConnection::floodBlock()
 
 void SimConnection::readRequests()
 {
-    const QList<QByteArray> requests = m_splitter.feed(m_socket->readAll());
+    answerAll(m_splitter.feed(m_socket->readAll()));
+    if (m_splitter.pending() > 0)
+        m_stall.start();
+    else
+        m_stall.stop();
+}
+
+void SimConnection::resyncStalled()
+{
+    answerAll(m_splitter.resyncStalled());
+}
+
+void SimConnection::answerAll(const QList<QByteArray>& requests)
+{
     for (const QByteArray& request : requests) {
         if (m_closing)
             return;

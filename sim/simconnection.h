@@ -33,6 +33,8 @@ signals:
 
 private:
     void readRequests();
+    void resyncStalled();
+    void answerAll(const QList<QByteArray>& requests);
     void answer(const QByteArray& request);
     void send(const QByteArray& reply);
     void sendNextPiece();
@@ -47,4 +49,5 @@ private:
     bool m_closing = false;
     QList<QByteArray> m_pieces; // reply pieces still to go, one every kPieceGapMs
     QTimer m_pace;
+    QTimer m_stall; // runs while bytes of an unfinished frame wait for the rest
 };

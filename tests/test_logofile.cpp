@@ -151,6 +151,56 @@ private slots:
         QCOMPARE(once[0], std::uint8_t{0});
     }
 
+    void loneCrEndsALine()
+    {
+        QByteArray text;
+        for (int line = 0; line < 40; ++line) {
+            for (int g = 0; g < 6; ++g)
+                text += QByteArray::number(line * 6 + g, 16).rightJustified(2, '0') + ',';
+            text += "\r\n";
+        }
+        LogoData crLf = filled(0);
+        QVERIFY(readLogoFile(write(text), crLf));
+        QCOMPARE(crLf[239], std::uint8_t{239});
+
+        LogoData crOnly = filled(0x11);
+        QVERIFY(readLogoFile(write(QByteArray(text).replace("\r\n", "\r")), crOnly));
+        QCOMPARE(crOnly, crLf);
+
+        // CR, LF and CR LF taking turns; CR LF still ends one line, not two.
+        const QList<QByteArray> lines = text.split('\n');
+        const QByteArray endings[] = {"\r", "\n", "\r\n"};
+        QByteArray mixed;
+        for (int line = 0; line < 40; ++line)
+            mixed += lines.at(line).chopped(1) + endings[line % 3];
+        LogoData fromMixed = filled(0x22);
+        QVERIFY(readLogoFile(write(mixed), fromMixed));
+        QCOMPARE(fromMixed, crLf);
+    }
+
+    void lfCrEndsTwoLines()
+    {
+        // LF then CR is two line ends: the empty line between them is too short.
+        LogoData logo = filled(0x33);
+        QVERIFY(!readLogoFile(write(repeatedLines("01 02 03 04 05 06", 40).replace("\r\n", "\n\r")), logo));
+        QCOMPARE(logo[5], std::uint8_t{0x06});
+        QCOMPARE(logo[6], std::uint8_t{0x33});
+    }
+
+    void longCrOnlyLinesKeepTheirStarts()
+    {
+        // The part of a line past the kept length is skipped up to a lone CR, not past it.
+        QByteArray text;
+        for (int i = 0; i < 40; ++i)
+            text +=
+                "AB CD EF 01 23 " + QByteArray::number(i % 10).rightJustified(2, '0') + QByteArray(5000, 'x') + '\r';
+        LogoData logo = filled(0);
+        QVERIFY(readLogoFile(write(text), logo));
+        QCOMPARE(logo[6], std::uint8_t{0xAB});
+        QCOMPARE(logo[11], std::uint8_t{0x01});
+        QCOMPARE(logo[239], std::uint8_t{0x09});
+    }
+
     void frameLayout()
     {
         QByteArray working(260, '\0');

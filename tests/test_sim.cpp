@@ -97,6 +97,8 @@ private slots:
     void splitterJoinsPieces();
     void splitterSeparatesFrames();
     void splitterDropsBrokenFrames();
+    void splitterResyncsAfterAStrayZeroStart();
+    void splitterKeepsLongFramesHoldingAStatus();
     void garbageNeverGrowsTheBuffer();
     void randomInputNeverCrashes();
 
@@ -106,6 +108,7 @@ private slots:
     void processCloseAfter();
     void processRebootCloses();
     void processGarbageAndFlood();
+    void processStrayStartBeforeStatus();
     void processFaultOptions();
     void processImageOption();
 };
@@ -358,6 +361,52 @@ void TestSim::splitterDropsBrokenFrames()
     QCOMPARE(splitter.pending(), 0);
 }
 
+void TestSim::splitterResyncsAfterAStrayZeroStart()
+{
+    FrameSplitter splitter;
+    // 00 'G' looks like the start of a write frame and holds the status request back.
+    QVERIFY(splitter.feed(bytes("0047ff10") + frames::statusRequest()).isEmpty());
+    QCOMPARE(splitter.pending(), 7);
+    QCOMPARE(splitter.resyncStalled(), QList<QByteArray>{frames::statusRequest()});
+    QCOMPARE(splitter.pending(), 0);
+
+    // Two stray starts in a row; what lay between them is cut as ever.
+    QVERIFY(splitter.feed(bytes("0056aa8257830047") + frames::unlockRequest(kPassword)).isEmpty());
+    QCOMPARE(splitter.resyncStalled(), (QList<QByteArray>{bytes("825783"), frames::unlockRequest(kPassword)}));
+    QCOMPARE(splitter.pending(), 0);
+
+    // Without a whole short frame of a known letter behind it the start stays.
+    QVERIFY(splitter.feed(bytes("0047825783")).isEmpty());
+    QVERIFY(splitter.resyncStalled().isEmpty());
+    QVERIFY(splitter.feed(bytes("8253")).isEmpty());
+    QVERIFY(splitter.resyncStalled().isEmpty());
+    QCOMPARE(splitter.pending(), 7);
+}
+
+void TestSim::splitterKeepsLongFramesHoldingAStatus()
+{
+    QByteArray write(260, '\x11');
+    write[0] = '\x82';
+    write[1] = 'G';
+    write.replace(40, 3, frames::statusRequest());
+    write.replace(90, 4, frames::rebootRequest());
+    QCOMPARE(write.size(), 260);
+    FrameSplitter splitter;
+    QCOMPARE(splitter.feed(write), QList<QByteArray>{write});
+
+    // In two pieces, even with a stall between them: a write frame starts with 0x82.
+    QVERIFY(splitter.feed(write.left(100)).isEmpty());
+    QVERIFY(splitter.resyncStalled().isEmpty());
+    QCOMPARE(splitter.feed(write.mid(100)), QList<QByteArray>{write});
+
+    // A logo frame sent before any read starts with a zero byte; its pieces follow at once.
+    QByteArray logo = logoFrame('\0', QByteArray(240, '\0'));
+    logo.replace(10, 3, frames::statusRequest());
+    QVERIFY(splitter.feed(logo.left(130)).isEmpty());
+    QCOMPARE(splitter.feed(logo.mid(130)), (QList<QByteArray>{logo}));
+    QCOMPARE(splitter.pending(), 0);
+}
+
 void TestSim::garbageNeverGrowsTheBuffer()
 {
     FrameSplitter splitter;
@@ -506,6 +555,17 @@ void TestSim::processGarbageAndFlood()
     const QByteArray received = exchange(other, frames::statusRequest(), 64 * 1024);
     QCOMPARE(received.size(), 64 * 1024);
     QCOMPARE(received, SimConnection::floodBlock());
+}
+
+void TestSim::processStrayStartBeforeStatus()
+{
+    SimProcess sim;
+    QVERIFY(sim.isRunning());
+    QTcpSocket socket;
+    QVERIFY(connectTo(socket, sim));
+    // The status reply comes once the line has been quiet for a while, not never.
+    QCOMPARE(exchange(socket, bytes("00477f7f") + frames::statusRequest(), 4), bytes("82534f83"));
+    QCOMPARE(exchange(socket, frames::statusRequest(), 4), bytes("82534f83"));
 }
 
 void TestSim::processFaultOptions()

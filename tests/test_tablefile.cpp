@@ -84,6 +84,17 @@ private slots:
         QCOMPARE(t.rows.at(1)[2], QString());
     }
 
+    void loneCrEndsALine()
+    {
+        const QByteArray crLf = "MAC;IP;\r\n0A;10.0.0.7;\r\n01;10.0.0.9;\r\n";
+        const Table expected = parseTable(crLf);
+        QCOMPARE(firstTwo(expected), (strings({"MAC|IP", "0A|10.0.0.7", "01|10.0.0.9"})));
+        QCOMPARE(parseTable(QByteArray(crLf).replace("\r\n", "\r")).rows, expected.rows);
+        QCOMPARE(parseTable(QByteArray("MAC;IP;\r0A;10.0.0.7;\n01;10.0.0.9;")).rows, expected.rows);
+        // A CR inside what would otherwise be one line splits it: "IP" becomes its own unfinished line.
+        QCOMPARE(firstTwo(parseTable(QByteArray("MAC;\rIP\r\nX;Y;\r\n"))), (strings({"MAC|", "X|Y"})));
+    }
+
     void secondExampleKeepsCellsOfTheUnfinishedLine()
     {
         const Table t = parseTable("H1;H2;\r\na;b;z\r\nx;\r\n");
@@ -325,6 +336,18 @@ private slots:
         QCOMPARE(t.rows.at(1)[6], QStringLiteral("10.0.0.254"));
         QCOMPARE(t.rows.at(1)[8], QStringLiteral("Cliente"));
         QCOMPARE(t.rows.at(1)[13], QString());
+    }
+
+    void logRecordsWithLoneCrs()
+    {
+        LogValues a;
+        a.mac = QStringLiteral("0050C2000002");
+        a.ipLocal = QStringLiteral("192.168.0.30");
+        const QByteArray bytes = buildLogRecord(a, QDateTime(QDate(2026, 12, 7), QTime(3, 41)),
+                                                QLocale(QLocale::Portuguese, QLocale::Brazil));
+        const Table expected = parseTable(bytes);
+        QCOMPARE(expected.rows.at(1)[0], QStringLiteral("0050C2000002"));
+        QCOMPARE(parseTable(QByteArray(bytes).replace("\r\n", "\r")).rows, expected.rows);
     }
 
     void recordDetectionNeedsTheOpeningLine()

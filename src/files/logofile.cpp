@@ -1,5 +1,6 @@
 #include "files/logofile.h"
 
+#include "files/textline.h"
 #include "image/layout.h"
 
 #include <QFile>
@@ -24,31 +25,6 @@ int hexDigit(char c)
     return -1;
 }
 
-// The next line without its line end, cut to kKeptPerLine bytes; false at the end of the file.
-bool readCappedLine(QIODevice& device, QByteArray& line)
-{
-    if (device.atEnd())
-        return false;
-    char buffer[kKeptPerLine + 1];
-    const qint64 got = device.readLine(buffer, sizeof buffer);
-    if (got < 0)
-        return false;
-    line = QByteArray(buffer, got);
-    bool ended = line.endsWith('\n');
-    while (!ended && !device.atEnd()) {
-        char skip[4096];
-        const qint64 more = device.readLine(skip, sizeof skip);
-        if (more <= 0)
-            break;
-        ended = skip[more - 1] == '\n';
-    }
-    if (line.endsWith('\n'))
-        line.chop(1);
-    if (line.endsWith('\r'))
-        line.chop(1);
-    return true;
-}
-
 } // namespace
 
 bool readLogoFile(const QString& path, LogoData& logo)
@@ -59,7 +35,7 @@ bool readLogoFile(const QString& path, LogoData& logo)
     std::size_t target = 0;
     for (int lineNo = 0; lineNo < kLines; ++lineNo) {
         QByteArray line;
-        if (!readCappedLine(file, line))
+        if (!readTextLine(file, line, kKeptPerLine))
             return false;
         for (int group = 0; group < kGroups; ++group) {
             const int at = group * kGroupWidth;

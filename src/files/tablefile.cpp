@@ -1,6 +1,7 @@
 #include "files/tablefile.h"
 
 #include "files/logrecordrows.h"
+#include "files/textline.h"
 #include "image/cp1252.h"
 
 #include <QBuffer>
@@ -20,15 +21,6 @@ bool isBlankLine(const QString& line)
             return false;
     }
     return true;
-}
-
-QString withoutLineEnd(QByteArray bytes)
-{
-    if (bytes.endsWith('\n'))
-        bytes.chop(1);
-    if (bytes.endsWith('\r'))
-        bytes.chop(1);
-    return cp1252::decode(bytes);
 }
 
 } // namespace
@@ -79,13 +71,13 @@ Table parseTable(QIODevice& device, QString* errorText)
     LogRecordTableBuilder records;
     enum class Kind { Unknown, Cells, Records } kind = Kind::Unknown;
     while (!device.atEnd()) {
-        const QByteArray bytes = device.readLine();
-        if (bytes.isEmpty()) {
+        QByteArray bytes;
+        if (!readTextLine(device, bytes)) {
             if (errorText)
                 *errorText = device.errorString();
             break;
         }
-        const QString line = withoutLineEnd(bytes);
+        const QString line = cp1252::decode(bytes);
         if (kind == Kind::Unknown && !isBlankLine(line))
             kind = opensLogRecord(line) ? Kind::Records : Kind::Cells;
         if (kind == Kind::Records)
