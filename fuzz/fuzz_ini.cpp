@@ -38,10 +38,55 @@ Snapshot readAll(const IniFile& ini)
     return s;
 }
 
-// What a read returns for a written value: line breaks became blanks, surrounding blanks and one
+// Whether the tool may rewrite the file: text without NUL bytes, or UTF-16 after its mark (an even
+// length and no NUL character), or valid UTF-8 after a UTF-8 mark.
+bool writable(const QByteArray& content)
+{
+    if (content.startsWith("\xFF\xFE") || content.startsWith("\xFE\xFF")) {
+        if (content.size() % 2 != 0)
+            return false;
+        for (qsizetype i = 2; i < content.size(); i += 2) {
+            if (content.at(i) == '\0' && content.at(i + 1) == '\0')
+                return false;
+        }
+        return true;
+    }
+    if (content.contains('\0'))
+        return false;
+    if (content.startsWith("\xEF\xBB\xBF")) {
+        const QByteArray rest = content.mid(3);
+        return QString::fromUtf8(rest).toUtf8() == rest;
+    }
+    return true;
+}
+
+bool isUtf16(const QByteArray& content)
+{
+    return content.startsWith("\xFF\xFE") || content.startsWith("\xFE\xFF");
+}
+
+// A value with everything the file's form can carry: for a UTF-16 file its own code units (outside
+// the code page, unpaired surrogates, NUL), otherwise its bytes as Windows-1252.
+QString awkwardValue(const QByteArray& content)
+{
+    if (!isUtf16(content))
+        return cp1252::decode(content.left(40));
+    QString value;
+    const bool bigEndian = content.startsWith("\xFE\xFF");
+    for (qsizetype i = 2; i + 1 < content.size() && value.size() < 40; i += 2) {
+        const auto a = static_cast<unsigned char>(content.at(i));
+        const auto b = static_cast<unsigned char>(content.at(i + 1));
+        value.append(QChar(bigEndian ? char16_t(a << 8 | b) : char16_t(b << 8 | a)));
+    }
+    return value;
+}
+
+// What a read returns for a written value: cut at a NUL, line breaks became blanks, surrounding blanks and one
 // pair of enclosing quotes are taken off, and an empty value gives the default.
 QString expectedReadBack(QString value, const QString& defaultValue)
 {
+    if (value.contains(QChar(u'\0')))
+        value.truncate(value.indexOf(QChar(u'\0')));
     value.replace(u'\r', u' ').replace(u'\n', u' ');
     const auto blank = [](QChar c) { return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f'; };
     while (!value.isEmpty() && blank(value.front()))
@@ -65,10 +110,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ini.readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\"));
     ini.readInteger(QStringLiteral("HXConfig"), QStringLiteral("ListBox"), 0);
 
-    // A file with NUL bytes is never overwritten; any other text takes the write.
+    // A file that is not text is never overwritten; any other text takes the write.
     const QString value = QStringLiteral("127.0.0.1:2323");
     const bool written = ini.writeString(QStringLiteral("HXConfig"), QStringLiteral("9"), value);
-    check(written == !content.contains('\0'), "a text file takes the write, a file with NUL bytes does not");
+    check(written == writable(content), "a text file takes the write, a file that is not text does not");
     if (!written) {
         QFile file(path);
         check(file.open(QIODevice::ReadOnly) && file.readAll() == content, "a refused write left the file alone");
@@ -85,6 +130,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(file.open(QIODevice::ReadOnly), "the written file opens");
     const QByteArray afterFirst = file.readAll();
     file.close();
+    for (const char* mark : {"\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"})
+        check(content.startsWith(mark) == afterFirst.startsWith(mark), "a write keeps the file's byte-order mark");
+    check(!isUtf16(content) || afterFirst.size() % 2 == 0, "a UTF-16 file stays whole code units");
     check(ini.writeString(QStringLiteral("HXConfig"), QStringLiteral("9"), value), "the second write");
     check(file.open(QIODevice::ReadOnly) && file.readAll() == afterFirst, "writing the same value again");
     file.close();
@@ -95,7 +143,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(after.keys.at(s) == before.keys.at(s), "a write kept the other sections' keys");
 
     // A value with the separators of the format survives on one line.
-    const QString awkward = cp1252::decode(content.left(40));
+    const QString awkward = awkwardValue(content);
     check(ini.writeString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), awkward), "the path write");
     check(IniFile(path).readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\")) ==
               expectedReadBack(awkward, QStringLiteral("C:\\")),

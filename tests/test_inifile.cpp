@@ -48,6 +48,28 @@ const QByteArray kHandWritten = QByteArrayLiteral("; Configura\xE7\xE3o padr\xE3
                                                   "\r\n"
                                                   "; fim\r\n");
 
+// The hand-written file as a desktop editor saves it as "Unicode".
+const QString kUnicodeText = u"; Configuração padrão\r\n"
+                             u"[Gerais]\r\n"
+                             u"Teclado = 44 Numérico\r\n"
+                             u"\r\n"
+                             u"[Seriais]\r\n"
+                             u"Paridade0=Ímpar\n"
+                             u"[HXConfig]\r\n"
+                             u"ListBox=1\r\n"
+                             u"1=192.168.0.100\r\n"_s;
+
+QByteArray utf16(const QString& text, bool bigEndian)
+{
+    QByteArray bytes = bigEndian ? QByteArray("\xFE\xFF") : QByteArray("\xFF\xFE");
+    for (QChar c : text) {
+        const char high = char(c.unicode() >> 8);
+        const char low = char(c.unicode() & 0xFF);
+        bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
 QByteArray readBytes(const QString& path)
 {
     QFile file(path);
@@ -91,6 +113,15 @@ private slots:
     void fileOfExactlyTheLimitIsRead();
     void directoryAtThePath();
     void garbageTextIsKept();
+    void utf16FileReads_data();
+    void utf16FileReads();
+    void utf16WriteKeepsTheEncoding_data();
+    void utf16WriteKeepsTheEncoding();
+    void utf16KeepsCharactersOutsideTheCodePage();
+    void utf16KeepsUnpairedSurrogates();
+    void utf8MarkDoesNotHideTheFirstSection();
+    void utf8MarkWithCodePageTextReadsButIsNotWritten();
+    void valueIsCutAtNul();
 
 private:
     QString settingsPath() const { return m_dir->filePath(QStringLiteral("ConfDefault.ini")); }
@@ -401,7 +432,11 @@ void TestIniFile::unusableFilesReadAsEmptyAndStayWhole_data()
     huge.append(IniFile::kMaxFileSize + 1 - huge.size(), 'p');
     QTest::newRow("over 4 MiB") << huge;
     QTest::newRow("NUL bytes") << QByteArray("[A]\r\nx=1\r\n\0\x01\x02", 13);
-    QTest::newRow("UTF-16 text") << QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0\x31\0", 18);
+    QTest::newRow("UTF-16 without a mark") << QByteArray("[\0A\0]\0\r\0\n\0x\0=\0\x31\0", 16);
+    QTest::newRow("UTF-16 of odd length") << QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0\x31\0\r", 19);
+    QTest::newRow("UTF-16BE of odd length") << QByteArray("\xFE\xFF\0[\0A\0]\0\r\0\n\0x\0=\0\x31\0", 19);
+    QTest::newRow("UTF-16 with a NUL character") << QByteArray("\xFF\xFE[\0A\0]\0\r\0\n\0x\0=\0\x31\0\0\0", 20);
+    QTest::newRow("UTF-8 mark and NUL bytes") << QByteArray("\xEF\xBB\xBF[A]\r\nx=1\0", 13);
 }
 
 void TestIniFile::unusableFilesReadAsEmptyAndStayWhole()
@@ -446,6 +481,105 @@ void TestIniFile::garbageTextIsKept()
     QVERIFY(ini.writeString(u"A"_s, u"x"_s, u"1"_s));
     QCOMPARE(readBytes(settingsPath()), garbage + "\r\n[A]\r\nx=1\r\n");
     QCOMPARE(ini.readString(u"a"_s, u"X"_s, {}), u"1"_s);
+}
+
+void TestIniFile::utf16FileReads_data()
+{
+    QTest::addColumn<bool>("bigEndian");
+    QTest::newRow("little-endian") << false;
+    QTest::newRow("big-endian") << true;
+}
+
+void TestIniFile::utf16FileReads()
+{
+    QFETCH(bool, bigEndian);
+    writeBytes(settingsPath(), utf16(kUnicodeText, bigEndian));
+    const IniFile ini(settingsPath());
+    QCOMPARE(ini.readString(u"gerais"_s, u"TECLADO"_s, {}), u"44 Numérico"_s);
+    QCOMPARE(ini.readString(u"Seriais"_s, u"Paridade0"_s, {}), u"Ímpar"_s);
+    QCOMPARE(ini.readInteger(u"HXConfig"_s, u"listbox"_s, 0), 1);
+    QCOMPARE(ini.readSection(u"HXConfig"_s), QStringList({u"ListBox"_s, u"1"_s}));
+}
+
+void TestIniFile::utf16WriteKeepsTheEncoding_data()
+{
+    utf16FileReads_data();
+}
+
+void TestIniFile::utf16WriteKeepsTheEncoding()
+{
+    QFETCH(bool, bigEndian);
+    writeBytes(settingsPath(), utf16(kUnicodeText, bigEndian));
+    IniFile ini(settingsPath());
+    QVERIFY(ini.writeString(u"hxconfig"_s, u"1"_s, u"10.0.0.1"_s));
+    QVERIFY(ini.writeString(u"HXConfig"_s, u"2"_s, u"192.168.0.100"_s));
+    QVERIFY(ini.writeString(u"Arquivo"_s, u"Caminho"_s, u"C:\\Logos\\Médio.txt"_s));
+    QString expected = kUnicodeText;
+    expected.replace(u"1=192.168.0.100\r\n"_s,
+                     u"1=10.0.0.1\r\n2=192.168.0.100\r\n[Arquivo]\r\nCaminho=C:\\Logos\\Médio.txt\r\n"_s);
+    QCOMPARE(readBytes(settingsPath()), utf16(expected, bigEndian));
+    QCOMPARE(IniFile(settingsPath()).readString(u"Arquivo"_s, u"Caminho"_s, {}), u"C:\\Logos\\Médio.txt"_s);
+
+    QVERIFY(ini.eraseSection(u"Seriais"_s));
+    expected.remove(u"[Seriais]\r\nParidade0=Ímpar\n"_s);
+    QCOMPARE(readBytes(settingsPath()), utf16(expected, bigEndian));
+}
+
+void TestIniFile::utf16KeepsCharactersOutsideTheCodePage()
+{
+    const QString text = u"[Oficina]\r\nNome=日本 filial\r\n[Arquivo]\r\nCaminho=C:\\\r\n"_s;
+    writeBytes(settingsPath(), utf16(text, false));
+    IniFile ini(settingsPath());
+    QCOMPARE(ini.readString(u"Oficina"_s, u"Nome"_s, {}), u"日本 filial"_s);
+    QVERIFY(ini.writeString(u"Arquivo"_s, u"Caminho"_s, u"D:\\東京\\logo.txt"_s));
+    QCOMPARE(readBytes(settingsPath()),
+             utf16(u"[Oficina]\r\nNome=日本 filial\r\n[Arquivo]\r\nCaminho=D:\\東京\\logo.txt\r\n"_s, false));
+    QCOMPARE(IniFile(settingsPath()).readString(u"Arquivo"_s, u"Caminho"_s, {}), u"D:\\東京\\logo.txt"_s);
+}
+
+void TestIniFile::utf16KeepsUnpairedSurrogates()
+{
+    // An editor may leave half a surrogate pair; it is not ours to repair.
+    const QByteArray file = QByteArray("\xFF\xFE;\0\x00\xD8\r\0\n\0\x00\xDE;\0\r\0\n\0", 18);
+    writeBytes(settingsPath(), file);
+    IniFile ini(settingsPath());
+    QVERIFY(ini.writeString(u"A"_s, u"x"_s, u"1"_s));
+    QCOMPARE(readBytes(settingsPath()), file + utf16(u"[A]\r\nx=1\r\n"_s, false).mid(2));
+}
+
+void TestIniFile::utf8MarkDoesNotHideTheFirstSection()
+{
+    const QByteArray file = "\xEF\xBB\xBF[Rede]\r\nTimeOutRede=1000\r\nNota=Num\xC3\xA9rico \xE6\x97\xA5\r\n";
+    writeBytes(settingsPath(), file);
+    IniFile ini(settingsPath());
+    QCOMPARE(ini.readSection(u"Rede"_s), QStringList({u"TimeOutRede"_s, u"Nota"_s}));
+    QCOMPARE(ini.readInteger(u"rede"_s, u"timeoutrede"_s, 0), 1000);
+    QCOMPARE(ini.readString(u"Rede"_s, u"Nota"_s, {}), u"Numérico 日"_s);
+    QVERIFY(ini.writeString(u"Arquivo"_s, u"Caminho"_s, u"C:\\Média"_s));
+    QCOMPARE(readBytes(settingsPath()), file + "[Arquivo]\r\nCaminho=C:\\M\xC3\xA9"
+                                               "dia\r\n");
+}
+
+void TestIniFile::utf8MarkWithCodePageTextReadsButIsNotWritten()
+{
+    // The mark is there but the text is not UTF-8: the rest reads as Windows-1252 and no byte changes.
+    const QByteArray file = "\xEF\xBB\xBF[Gerais]\r\nTeclado=44 Num\xE9rico\r\n";
+    writeBytes(settingsPath(), file);
+    IniFile ini(settingsPath());
+    QCOMPARE(ini.readString(u"Gerais"_s, u"Teclado"_s, {}), u"44 Numérico"_s);
+    QVERIFY(!ini.writeString(u"Gerais"_s, u"Nota"_s, u"1"_s));
+    QVERIFY(!ini.eraseSection(u"Gerais"_s));
+    QCOMPARE(readBytes(settingsPath()), file);
+}
+
+void TestIniFile::valueIsCutAtNul()
+{
+    IniFile ini(settingsPath());
+    QVERIFY(ini.writeString(u"A"_s, u"x"_s,
+                            u"12\u0000"
+                            "34"_s));
+    QCOMPARE(readBytes(settingsPath()), QByteArray("[A]\r\nx=12\r\n"));
+    QCOMPARE(ini.readString(u"A"_s, u"x"_s, {}), u"12"_s);
 }
 
 QTEST_GUILESS_MAIN(TestIniFile)

@@ -1,11 +1,9 @@
 #include "files/inidocument.h"
 
-#include "image/cp1252.h"
-
 namespace
 {
 
-const QByteArray kCrLf = QByteArrayLiteral("\r\n");
+const QString kCrLf = QStringLiteral("\r\n");
 
 bool isBlank(QChar c)
 {
@@ -33,9 +31,13 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// A line break inside a name or value would split its line in two.
+// A line break inside a name or value would split its line in two, and a NUL would make the whole
+// file unreadable.
 QString oneLine(QString text)
 {
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    if (nul >= 0)
+        text.truncate(nul);
     text.replace(u'\r', u' ');
     text.replace(u'\n', u' ');
     return text;
@@ -43,52 +45,51 @@ QString oneLine(QString text)
 
 } // namespace
 
-IniDocument::IniDocument(const QByteArray& bytes)
+IniDocument::IniDocument(const QString& text)
 {
     qsizetype start = 0;
-    const qsizetype size = bytes.size();
+    const qsizetype size = text.size();
     while (start < size) {
         qsizetype end = start;
-        while (end < size && bytes.at(end) != '\r' && bytes.at(end) != '\n')
+        while (end < size && text.at(end) != u'\r' && text.at(end) != u'\n')
             ++end;
         qsizetype next = end;
         if (next < size)
-            next += (bytes.at(next) == '\r' && next + 1 < size && bytes.at(next + 1) == '\n') ? 2 : 1;
-        m_lines.append(parseLine(bytes.mid(start, end - start), bytes.mid(end, next - end)));
+            next += (text.at(next) == u'\r' && next + 1 < size && text.at(next + 1) == u'\n') ? 2 : 1;
+        m_lines.append(parseLine(text.mid(start, end - start), text.mid(end, next - end)));
         start = next;
     }
 }
 
-IniDocument::Line IniDocument::parseLine(const QByteArray& text, const QByteArray& ending)
+IniDocument::Line IniDocument::parseLine(const QString& text, const QString& ending)
 {
     Line line;
     line.text = text;
     line.ending = ending;
-    const QString decoded = cp1252::decode(text);
-    const int begin = skipBlanks(decoded, 0);
-    if (begin < decoded.size() && decoded.at(begin) == u';')
+    const int begin = skipBlanks(text, 0);
+    if (begin < text.size() && text.at(begin) == u';')
         return line;
-    if (begin < decoded.size() && decoded.at(begin) == u'[') {
-        const int close = decoded.lastIndexOf(u']');
+    if (begin < text.size() && text.at(begin) == u'[') {
+        const int close = text.lastIndexOf(u']');
         if (close > begin) {
             line.kind = Kind::Section;
-            line.name = trimmedBlanks(decoded.mid(begin + 1, close - begin - 1));
+            line.name = trimmedBlanks(text.mid(begin + 1, close - begin - 1));
             return line;
         }
     }
-    const int equals = decoded.indexOf(u'=', begin);
+    const int equals = text.indexOf(u'=', begin);
     if (equals < 0)
         return line;
     line.kind = Kind::Key;
-    line.name = trimmedBlanks(decoded.mid(begin, equals - begin));
-    line.valueStart = skipBlanks(decoded, equals + 1);
-    line.value = trimmedBlanks(decoded.mid(line.valueStart));
+    line.name = trimmedBlanks(text.mid(begin, equals - begin));
+    line.valueStart = skipBlanks(text, equals + 1);
+    line.value = trimmedBlanks(text.mid(line.valueStart));
     return line;
 }
 
-QByteArray IniDocument::bytes() const
+QString IniDocument::text() const
 {
-    QByteArray out;
+    QString out;
     for (const Line& line : m_lines)
         out += line.text + line.ending;
     return out;
@@ -141,14 +142,14 @@ QStringList IniDocument::keys(const QString& section) const
 
 void IniDocument::setValue(const QString& section, const QString& key, const QString& value)
 {
-    const QByteArray valueBytes = cp1252::encode(oneLine(value));
-    const QByteArray keyLineText = cp1252::encode(oneLine(key)) + '=' + valueBytes;
+    const QString valueText = oneLine(value);
+    const QString keyLineText = oneLine(key) + u'=' + valueText;
 
     const int sectionLine = findSection(section);
     if (sectionLine < 0) {
         if (!m_lines.isEmpty() && m_lines.last().ending.isEmpty())
             m_lines.last().ending = kCrLf;
-        m_lines.append(parseLine('[' + cp1252::encode(oneLine(section)) + ']', kCrLf));
+        m_lines.append(parseLine(u'[' + oneLine(section) + u']', kCrLf));
         m_lines.append(parseLine(keyLineText, kCrLf));
         return;
     }
@@ -156,7 +157,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
     const int keyLine = findKey(sectionLine, key);
     if (keyLine >= 0) {
         Line& line = m_lines[keyLine];
-        line = parseLine(line.text.left(line.valueStart) + valueBytes, line.ending);
+        line = parseLine(line.text.left(line.valueStart) + valueText, line.ending);
         return;
     }
 

@@ -1,22 +1,21 @@
 #pragma once
 
-#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 #include <optional>
 
-// The text of an INI file as a list of lines that keeps every byte: editing one key or removing one
-// section leaves all other lines, their order and their line endings exactly as they were. Names
+// The text of an INI file as a list of lines that keeps every character: editing one key or removing
+// one section leaves all other lines, their order and their line endings exactly as they were. Names
 // match without regard to letter case; the first section of a name and its first key of a name win.
 class IniDocument
 {
 public:
     IniDocument() = default;
-    explicit IniDocument(const QByteArray& bytes);
+    explicit IniDocument(const QString& text);
 
-    QByteArray bytes() const;
+    QString text() const;
 
     // The value as the private-profile functions read it: blanks around it removed and a pair of
     // enclosing double quotes taken off. Empty optional when the section or key is missing.
@@ -27,6 +26,8 @@ public:
 
     // Replaces the value of an existing key (its line keeps the key's spelling and its ending), or
     // adds the key after the last key of the section, or adds the section at the end of the file.
+    // Line breaks in the names and the value become blanks; each is cut at a NUL character, as the
+    // C strings of the private-profile functions end there.
     void setValue(const QString& section, const QString& key, const QString& value);
 
     // Removes every section of that name with all its lines. False when there was none.
@@ -35,15 +36,15 @@ public:
 private:
     enum class Kind { Other, Section, Key };
     struct Line {
-        QByteArray text;   // without its ending
-        QByteArray ending; // "\r\n", "\n", "\r" or empty for a last line without one
+        QString text;   // without its ending
+        QString ending; // "\r\n", "\n", "\r" or empty for a last line without one
         Kind kind = Kind::Other;
         QString name;       // section or key name, trimmed
         QString value;      // key value, trimmed, quotes still on
-        int valueStart = 0; // byte offset of the value in text (after '=' and its blanks)
+        int valueStart = 0; // offset of the value in text (after '=' and its blanks)
     };
 
-    static Line parseLine(const QByteArray& text, const QByteArray& ending);
+    static Line parseLine(const QString& text, const QString& ending);
     int findSection(const QString& section) const;
     int findKey(int sectionLine, const QString& key) const;
 

@@ -40,14 +40,23 @@ IniFile::State IniFile::load() const
             break;
         bytes += piece;
     }
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize || bytes.contains('\0'))
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize)
         return State::Unusable;
-    if (!m_seenValid || bytes != m_seenBytes) {
-        m_seenDocument = IniDocument(bytes);
-        m_seenBytes = bytes;
-        m_seenValid = true;
-    }
+    if (m_seenValid && bytes == m_seenBytes)
+        return State::Text;
+    const std::optional<IniText> text = initext::decode(bytes);
+    if (!text)
+        return State::Unusable;
+    remember(bytes, *text);
     return State::Text;
+}
+
+void IniFile::remember(const QByteArray& bytes, const IniText& text) const
+{
+    m_seenDocument = IniDocument(text.text);
+    m_seenForm = {text.byteOrderMark, text.codec, QString(), text.writable};
+    m_seenBytes = bytes;
+    m_seenValid = true;
 }
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& defaultValue) const
@@ -78,9 +87,14 @@ std::optional<IniDocument> IniFile::documentForWrite() const
 {
     switch (load()) {
     case State::Missing:
+        // A new file is plain Windows-1252; what was seen before no longer describes the disk.
+        m_seenForm = IniText();
+        m_seenValid = false;
         return IniDocument();
     case State::Text:
-        return m_seenDocument;
+        if (m_seenForm.writable)
+            return m_seenDocument;
+        break;
     case State::Unusable:
         break;
     }
@@ -89,7 +103,8 @@ std::optional<IniDocument> IniFile::documentForWrite() const
 
 bool IniFile::save(const IniDocument& document)
 {
-    const QByteArray bytes = document.bytes();
+    // Written in the form the file came in: same mark, same codec.
+    const QByteArray bytes = initext::encode({m_seenForm.byteOrderMark, m_seenForm.codec, document.text(), true});
     QSaveFile file(m_path);
     // In a program directory that refuses new files, a settings file that may be written is
     // written in place, as the file system allows; everywhere else the replacement is atomic.
@@ -105,9 +120,11 @@ bool IniFile::save(const IniDocument& document)
     // commit() syncs the temporary file to the disk and only then renames it over the old one.
     if (!file.commit())
         return false;
-    m_seenBytes = bytes;
-    m_seenDocument = document;
-    m_seenValid = true;
+    // Parsed again from what reached the disk: a character the code page cannot hold is a '?' there.
+    if (const std::optional<IniText> text = initext::decode(bytes))
+        remember(bytes, *text);
+    else
+        m_seenValid = false;
     return true;
 }
 

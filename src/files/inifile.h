@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/inidocument.h"
+#include "files/initext.h"
 
 #include <QByteArray>
 #include <QString>
@@ -10,8 +11,10 @@
 
 // The settings file, read and written like the Windows private-profile functions: every read looks
 // at the file as it is now, every write reaches the disk at once and atomically (a temporary file
-// beside it, flushed, then renamed over it). A file that cannot be read, holds NUL bytes or is over
-// kMaxFileSize reads as empty and is never overwritten.
+// beside it, flushed, then renamed over it). A file saved as "Unicode" (a UTF-16 or UTF-8 byte-order
+// mark in front) reads like any other and is written back in the same form. A file that cannot be
+// read, is not text (NUL bytes without a UTF-16 mark) or is over kMaxFileSize reads as empty and is
+// never overwritten; nor is a file with a UTF-8 mark whose text is not UTF-8, though it reads.
 class IniFile
 {
 public:
@@ -42,10 +45,12 @@ private:
     // The document to edit: empty for a missing file, nothing for a file that must not be touched.
     std::optional<IniDocument> documentForWrite() const;
     bool save(const IniDocument& document);
+    void remember(const QByteArray& bytes, const IniText& text) const;
 
     QString m_path;
     // Parsed form of the bytes last seen; reused only while the file holds exactly those bytes.
     mutable QByteArray m_seenBytes;
     mutable IniDocument m_seenDocument;
+    mutable IniText m_seenForm; // mark and codec of those bytes (its text is not kept)
     mutable bool m_seenValid = false;
 };

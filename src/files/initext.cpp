@@ -1,0 +1,90 @@
+#include "files/initext.h"
+
+#include "image/cp1252.h"
+
+#include <QStringDecoder>
+
+namespace
+{
+
+const QByteArray kUtf16LeMark = QByteArrayLiteral("\xFF\xFE");
+const QByteArray kUtf16BeMark = QByteArrayLiteral("\xFE\xFF");
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+// Code unit by code unit, so an unpaired surrogate is kept as it is instead of becoming U+FFFD.
+QString decodeUtf16(const QByteArray& bytes, bool bigEndian)
+{
+    QString text;
+    text.reserve(bytes.size() / 2);
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<unsigned char>(bytes.at(i));
+        const auto second = static_cast<unsigned char>(bytes.at(i + 1));
+        text.append(QChar(bigEndian ? char16_t(first << 8 | second) : char16_t(second << 8 | first)));
+    }
+    return text;
+}
+
+QByteArray encodeUtf16(const QString& text, bool bigEndian)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size() * 2);
+    for (QChar c : text) {
+        const char high = static_cast<char>(c.unicode() >> 8);
+        const char low = static_cast<char>(c.unicode() & 0xFF);
+        bytes.append(bigEndian ? high : low);
+        bytes.append(bigEndian ? low : high);
+    }
+    return bytes;
+}
+
+IniText decodeAfterUtf8Mark(const QByteArray& rest)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(rest);
+    if (!decoder.hasError() && text.toUtf8() == rest)
+        return {kUtf8Mark, IniText::Codec::Utf8, text};
+    // The mark is there but the text is not UTF-8 (edited later in the code page): the rest reads as
+    // Windows-1252, and the file is not written.
+    return {kUtf8Mark, IniText::Codec::Cp1252, cp1252::decode(rest), false};
+}
+
+} // namespace
+
+namespace initext
+{
+
+std::optional<IniText> decode(const QByteArray& bytes)
+{
+    IniText result;
+    if (bytes.startsWith(kUtf16LeMark) || bytes.startsWith(kUtf16BeMark)) {
+        if (bytes.size() % 2 != 0)
+            return std::nullopt;
+        const bool bigEndian = bytes.startsWith(kUtf16BeMark);
+        result = {bytes.left(2), bigEndian ? IniText::Codec::Utf16Be : IniText::Codec::Utf16Le,
+                  decodeUtf16(bytes.mid(2), bigEndian)};
+    } else if (bytes.startsWith(kUtf8Mark)) {
+        result = decodeAfterUtf8Mark(bytes.mid(kUtf8Mark.size()));
+    } else {
+        result.text = cp1252::decode(bytes);
+    }
+    if (result.text.contains(QChar(u'\0')))
+        return std::nullopt;
+    return result;
+}
+
+QByteArray encode(const IniText& text)
+{
+    switch (text.codec) {
+    case IniText::Codec::Utf8:
+        return text.byteOrderMark + text.text.toUtf8();
+    case IniText::Codec::Utf16Le:
+        return text.byteOrderMark + encodeUtf16(text.text, false);
+    case IniText::Codec::Utf16Be:
+        return text.byteOrderMark + encodeUtf16(text.text, true);
+    case IniText::Codec::Cp1252:
+        break;
+    }
+    return text.byteOrderMark + cp1252::encode(text.text);
+}
+
+} // namespace initext
