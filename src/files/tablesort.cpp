@@ -1,5 +1,7 @@
 #include "files/tablesort.h"
 
+#include "files/integertext.h"
+
 #include <utility>
 
 namespace
@@ -22,11 +24,6 @@ std::optional<std::int64_t> keyOf(const QString& cell, int column)
     if (column == 0)
         return hexKey(cell);
     return UltimoOcteto(cell);
-}
-
-QString invalidIntegerText(const QString& text)
-{
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
 }
 
 } // namespace

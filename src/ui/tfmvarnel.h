@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Dialogs;
 class IniFile;
@@ -116,6 +117,12 @@ private:
     void choiceStore(QComboBox* box);
     void choiceTyped(QComboBox* box, const QString& text);
     void numberStore(QComboBox* box, const QString& text);
+    // The item whose text is the given one in full, ignoring case; -1 for none.
+    static int namedItem(const QComboBox* box, const QString& text);
+    // The text as a decimal integer, or the conversion error box and nothing.
+    std::optional<int> integerOrError(const QString& text);
+    // The text of the item the box's text names, as the list spells it; empty for none.
+    static QString selectedItemText(const QComboBox* box);
     void cbCom0Click(bool checked);
     void cbCom1Click(bool checked);
     void cbConexaoTCPClick(bool checked);

@@ -41,7 +41,7 @@ void TfmVarnel::BtDefaultClick()
             fromPristine(byte);
             return;
         }
-        const int index = box->findText(value, Qt::MatchFixedString);
+        const int index = namedItem(box, value);
         selectIndex(box, index);
         m_image.setWorking(byte, static_cast<std::uint8_t>(index & 0xFF));
     };
@@ -137,14 +137,12 @@ void TfmVarnel::BtDefaultClick()
     if (sync.isEmpty()) {
         fromPristine(111);
     } else {
-        bool ok = false;
-        const int index = sync.trimmed().toInt(&ok, 10);
-        if (!ok) {
-            // The load stops here: the serial keys are not read and the loading flag stays clear.
-            m_dialogs.error(this, QStringLiteral("'%1' is not a valid integer value").arg(sync));
+        // A text that is not a number stops the load: the serial keys are not read and the
+        // loading flag stays clear.
+        const std::optional<int> index = integerOrError(sync);
+        if (!index)
             return;
-        }
-        const int shown = index >= 0 && index < ui->cbSincronismoVideo->count() ? index : -1;
+        const int shown = *index >= 0 && *index < ui->cbSincronismoVideo->count() ? *index : -1;
         selectIndex(ui->cbSincronismoVideo, shown);
         m_image.setWorking(111, static_cast<std::uint8_t>(shown & 0xFF));
     }

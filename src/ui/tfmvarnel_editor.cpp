@@ -2,6 +2,7 @@
 // field interlocks and the write.
 #include "ui/tfmvarnel.h"
 
+#include "files/integertext.h"
 #include "image/cp1252.h"
 #include "image/layout.h"
 #include "ui/dialogs.h"
@@ -125,9 +126,22 @@ void TfmVarnel::choiceTyped(QComboBox* box, const QString& text)
 {
     // Typed text selects the item it names in full (ignoring case), or none.
     if (const image::Field* field = image::fieldOf(box->objectName().toStdString())) {
-        const int index = box->findText(text, Qt::MatchFixedString);
+        const int index = namedItem(box, text);
         m_image.setWorking(field->first, static_cast<std::uint8_t>(index & 0xFF));
     }
+}
+
+int TfmVarnel::namedItem(const QComboBox* box, const QString& text)
+{
+    return box->findText(text, Qt::MatchFixedString); // whole text, ignoring letter case
+}
+
+std::optional<int> TfmVarnel::integerOrError(const QString& text)
+{
+    const std::optional<int> value = decimalInteger(text);
+    if (!value)
+        m_dialogs.error(this, invalidIntegerText(text)); // the toolkit's conversion error box
+    return value;
 }
 
 void TfmVarnel::numberStore(QComboBox* box, const QString& text)
@@ -135,13 +149,10 @@ void TfmVarnel::numberStore(QComboBox* box, const QString& text)
     const image::Field* field = image::fieldOf(box->objectName().toStdString());
     if (!field)
         return;
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok, 10);
-    if (!ok) {
-        m_dialogs.error(this, QStringLiteral("'%1' is not a valid integer value").arg(text));
+    const std::optional<int> value = integerOrError(text);
+    if (!value)
         return;
-    }
-    m_image.setWorking(field->first, static_cast<std::uint8_t>(value & 0xFF));
+    m_image.setWorking(field->first, static_cast<std::uint8_t>(*value & 0xFF));
 }
 
 // ---- Filling the editor from the working copy ----

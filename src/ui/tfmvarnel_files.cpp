@@ -15,14 +15,6 @@
 namespace
 {
 
-// The text of the item the box shows, as its list spells it; empty with none. Typed text names an
-// item only in full (ignoring case), as for the byte the box stores.
-QString selectedItemText(const QComboBox* box)
-{
-    const int index = box->findText(box->currentText(), Qt::MatchFixedString);
-    return index < 0 ? QString() : box->itemText(index);
-}
-
 // Only a regular file counts as present; a directory of that name does not.
 bool isFile(const QString& path)
 {
@@ -30,6 +22,13 @@ bool isFile(const QString& path)
 }
 
 } // namespace
+
+QString TfmVarnel::selectedItemText(const QComboBox* box)
+{
+    // Typed text names an item only in full, as for the byte the box stores.
+    const int index = namedItem(box, box->currentText());
+    return index < 0 ? QString() : box->itemText(index);
+}
 
 bool TfmVarnel::GeraLogCfg()
 {

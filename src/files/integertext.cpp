@@ -1,0 +1,15 @@
+#include "files/integertext.h"
+
+std::optional<int> decimalInteger(const QString& text)
+{
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+QString invalidIntegerText(const QString& text)
+{
+    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+}

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Numbers typed or stored as text: a decimal integer with optional blanks around it and an
+// optional sign, and the message shown when a text is not one.
+std::optional<int> decimalInteger(const QString& text);
+QString invalidIntegerText(const QString& text);
