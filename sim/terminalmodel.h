@@ -9,6 +9,7 @@ struct ModelFaults {
     bool notReady = false;     // status answers 'S' 'N'
     bool refuseUnlock = false; // unlock answers 'U' 'N' whatever the password
     bool refuseReboot = false; // reboot answers 'B' 'N' instead of rebooting
+    bool corruptWrites = false; // a write is answered 'G' but stored with one byte of a field changed
 };
 
 // The terminal's side of one connection: answers one whole frame at a time. The image, password
