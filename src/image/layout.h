@@ -60,6 +60,7 @@ struct Field {
     int order = 0;              // place in the "Default" button's reading order (extension keys last)
     int padTo = 0;              // "Gravar" left-pads a shorter text with '0' to this many characters
     std::string_view subKey{};  // TcpRole: the key naming the role
+    int filledWhen = 0;         // the decoder fills the box only when this flag byte is non-zero (0: always)
 };
 
 // All rows in byte order; together they cover bytes 0..259 exactly once.

@@ -20,6 +20,10 @@ namespace image
 // "Nenhum", the protocol "VT - 100", "Corvale" or "TelNet". Reserved and password bytes: empty.
 QString readableValue(const Field& field, const QByteArray& image);
 
+// The value as people read it, shown or not: the readable value, but a choice, number or role byte
+// that names no item reads "(N)" with its number, and the 2.4 GHz boxes read also while hidden.
+QString valueText(const Field& field, const QByteArray& image);
+
 // What the editor shows for a field, by whatever means: the image as read, or the window's controls.
 using ShownValue = std::function<QString(const Field& field)>;
 ShownValue shownAfterRead(const QByteArray& image);

@@ -17,6 +17,13 @@ struct WritePreparation {
     bool badNewPassword = false; // a new password given but not exactly 6 characters
 };
 
+// Captions of the image's text boxes (MAC included) that show nothing.
+QStringList emptyTextFields(const ShownValue& shown);
+
+// PadBeforeWrite's stores: a shorter text of edTimeOutR, edRetries, edTimeout0 or edTimeout1 left-padded
+// with '0' (the serial timeouts to three digits and a zero byte). Nothing under the loading flag.
+QByteArray padForWrite(const QByteArray& image, const ShownValue& shown, bool loading);
+
 // For an image as the editor shows it after a read, with the user's typing stored (loading flag clear).
 WritePreparation prepareWrite(const QByteArray& image, const QString& newPassword /* empty: none */);
 

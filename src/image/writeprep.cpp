@@ -1,0 +1,72 @@
+#include "image/writeprep.h"
+
+#include "image/cp1252.h"
+
+namespace image
+{
+namespace
+{
+
+constexpr int kPasswordLength = 6;
+
+bool isTextField(const Field& field)
+{
+    return field.kind == Kind::Text || field.kind == Kind::ShortText || field.kind == Kind::Mac;
+}
+
+} // namespace
+
+QStringList emptyTextFields(const ShownValue& shown)
+{
+    QStringList empty;
+    for (const Field& field : layout()) {
+        if (isTextField(field) && shown(field).isEmpty())
+            empty.append(captionOf(field));
+    }
+    return empty;
+}
+
+QByteArray padForWrite(const QByteArray& image, const ShownValue& shown, bool loading)
+{
+    QByteArray padded = image;
+    // Under the loading flag the store rule stores no text that is not empty.
+    if (loading)
+        return padded;
+    for (const Field& field : layout()) {
+        const QString text = shown(field);
+        if (field.padTo == 0 || text.size() >= field.padTo)
+            continue;
+        const QByteArray bytes = cp1252::encode(text.rightJustified(field.padTo, QLatin1Char('0')));
+        for (int i = 0; i < field.width; ++i)
+            padded[field.first + i] = i < bytes.size() ? bytes.at(i) : '\0';
+    }
+    return padded;
+}
+
+WritePreparation prepareWrite(const QByteArray& image, const QString& newPassword, const ShownValue& shown,
+                              bool loading)
+{
+    WritePreparation out;
+    out.emptyFields = emptyTextFields(shown);
+    out.image = image;
+    if (!newPassword.isEmpty()) {
+        const QByteArray bytes = cp1252::encode(newPassword);
+        if (bytes.size() != kPasswordLength) {
+            out.badNewPassword = true;
+        } else {
+            // Placed whatever the loading flag: "Gravar" writes these bytes directly.
+            const Field& field = *fieldOf("VNovaSenha");
+            out.image.replace(field.first, kPasswordLength, bytes);
+            out.image[field.first + kPasswordLength] = '\0';
+        }
+    }
+    out.image = padForWrite(out.image, shown, loading);
+    return out;
+}
+
+WritePreparation prepareWrite(const QByteArray& image, const QString& newPassword)
+{
+    return prepareWrite(image, newPassword, shownAfterRead(image), false);
+}
+
+} // namespace image
