@@ -183,14 +183,20 @@ public:
             text += QStringLiteral("  Lido em: %1\n").arg(file.terminal.readAt.toString(Qt::ISODate));
         if (!file.terminal.address.isEmpty())
             text += QStringLiteral("  Endereço: %1\n").arg(file.terminal.address);
+        // What the editor shows; where it shows nothing (the 2.4 GHz boxes while the interface is
+        // off) the value the file's key holds.
+        const image::Profile keys = image::profileOf(file.image);
         for (image::Page page : image::companyPages()) {
             text += QString::fromUtf8(image::pageCaption(page)) + QLatin1Char('\n');
             for (const image::Field* field : image::keyedFields()) {
                 if (field->page != page)
                     continue;
-                text += QStringLiteral("  %1: %2 [%3.%4]\n")
-                            .arg(image::captionOf(*field), image::readableValue(*field, file.image),
-                                 image::sectionOf(*field), image::keyOf(*field));
+                const QString section = image::sectionOf(*field);
+                const QString key = image::keyOf(*field);
+                QString value = image::readableValue(*field, file.image);
+                if (value.isEmpty())
+                    value = image::profileValue(keys, section, key);
+                text += QStringLiteral("  %1: %2 [%3.%4]\n").arg(image::captionOf(*field), value, section, key);
             }
         }
         report::out(text);

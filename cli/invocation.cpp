@@ -8,6 +8,8 @@
 #include <QFileInfo>
 #include <QHostAddress>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -293,7 +295,17 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         return usage(unknown.isEmpty() ? text("%1: %2").arg(first, parser.errorText())
                                        : text("%1: opção desconhecida: %2").arg(first, unknown.join(u' ')));
     }
-    if (parser.isSet(o.help)) {
+    // Asked only about options the command has, so that the parser stays quiet about the others.
+    const QStringList given = parser.optionNames();
+    const auto isSet = [&given](const QCommandLineOption& option) {
+        const QStringList names = option.names();
+        return std::any_of(names.begin(), names.end(), [&given](const QString& name) { return given.contains(name); });
+    };
+    const auto value = [&](const QCommandLineOption& option) { return isSet(option) ? parser.value(option) : QString(); };
+    const auto values = [&](const QCommandLineOption& option) {
+        return isSet(option) ? parser.values(option) : QStringList();
+    };
+    if (isSet(o.help)) {
         ParseOutcome outcome;
         outcome.out = commandHelp(*spec, o);
         return outcome;
@@ -312,25 +324,25 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     if ((spec->groups & Network) && inv.command != QStringLiteral("diff") && !parseAddress(inv.arguments.at(0)))
         return usage(text("endereço inválido: %1 (IPv4 ou host:porta)").arg(inv.arguments.at(0)));
 
-    inv.json = parser.isSet(o.json);
-    inv.quiet = parser.isSet(o.quiet);
-    inv.output = parser.value(o.output);
-    if (parser.isSet(o.timeout)) {
+    inv.json = isSet(o.json);
+    inv.quiet = isSet(o.quiet);
+    inv.output = value(o.output);
+    if (isSet(o.timeout)) {
         bool ok = false;
-        inv.timeoutMs = parser.value(o.timeout).toInt(&ok);
+        inv.timeoutMs = value(o.timeout).toInt(&ok);
         if (!ok || inv.timeoutMs < 1 || inv.timeoutMs > 600000)
-            return usage(text("--timeout espera milissegundos de 1 a 600000, não %1").arg(parser.value(o.timeout)));
+            return usage(text("--timeout espera milissegundos de 1 a 600000, não %1").arg(value(o.timeout)));
     }
 
     // Write options.
-    inv.dryRun = parser.isSet(o.dryRun);
-    inv.noReboot = parser.isSet(o.noReboot);
-    inv.noVerify = parser.isSet(o.noVerify);
-    inv.backupDir = parser.value(o.backupDir);
-    inv.logPath = parser.value(o.log);
-    inv.clone = parser.isSet(o.clone);
-    inv.keepIp = parser.isSet(o.keepIp);
-    for (const QString& assignment : parser.values(o.set)) {
+    inv.dryRun = isSet(o.dryRun);
+    inv.noReboot = isSet(o.noReboot);
+    inv.noVerify = isSet(o.noVerify);
+    inv.backupDir = value(o.backupDir);
+    inv.logPath = value(o.log);
+    inv.clone = isSet(o.clone);
+    inv.keepIp = isSet(o.keepIp);
+    for (const QString& assignment : values(o.set)) {
         const qsizetype dot = assignment.indexOf(u'.');
         const qsizetype equals = assignment.indexOf(u'=');
         if (dot <= 0 || equals < dot + 2)
@@ -345,8 +357,8 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         return usage(text("--keep-ip só vale com --clone"));
     if (inv.clone && !inv.keepIp && image::profileValue(inv.sets, QStringLiteral("Conexao"), QStringLiteral("IPLocal")).isEmpty())
         return usage(text("--clone pede --set Conexao.IPLocal=... ou --keep-ip: dois terminais não podem ter o mesmo IP"));
-    if (parser.isSet(o.newPassword)) {
-        inv.newPassword = parser.value(o.newPassword);
+    if (isSet(o.newPassword)) {
+        inv.newPassword = value(o.newPassword);
         if (inv.newPassword.size() != 6)
             return refusal(ExitCode::RefusedBeforeWrite, text("a nova senha deve ter exatamente 6 caracteres"));
         if (const QString problem = passwordProblem(cp1252::encode(inv.newPassword)); !problem.isEmpty())
@@ -359,11 +371,11 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         needsPassword = isAddressArgument(inv.arguments.at(0)) || isAddressArgument(inv.arguments.at(1));
     if (needsPassword) {
         QString password;
-        if (parser.isSet(o.password)) {
-            password = parser.value(o.password);
-        } else if (parser.isSet(o.passwordFile)) {
+        if (isSet(o.password)) {
+            password = value(o.password);
+        } else if (isSet(o.passwordFile)) {
             QString error;
-            const std::optional<QString> fromFile = passwordFromFile(parser.value(o.passwordFile), error);
+            const std::optional<QString> fromFile = passwordFromFile(value(o.passwordFile), error);
             if (!fromFile)
                 return refusal(ExitCode::FileProblem, error);
             password = *fromFile;
