@@ -14,14 +14,20 @@ QString RecordingProxy::address() const
     return QStringLiteral("127.0.0.1:%1").arg(m_server.serverPort());
 }
 
-QList<RecordingProxy::Block> RecordingProxy::sent() const
+QList<QByteArray> RecordingProxy::frameBytes() const
 {
-    QList<Block> result;
-    for (const Block& b : blocks) {
-        if (b.fromTool)
-            result.append(b);
-    }
+    QList<QByteArray> result;
+    for (const Block& frame : frames)
+        result.append(frame.bytes);
     return result;
+}
+
+void RecordingProxy::takeFromTool(const QByteArray& bytes)
+{
+    const qint64 now = m_clock.elapsed();
+    blocks.append({now, true, bytes});
+    for (const QByteArray& frame : m_splitter.feed(bytes))
+        frames.append({now, true, frame});
 }
 
 void RecordingProxy::takeConnection()
@@ -32,7 +38,7 @@ void RecordingProxy::takeConnection()
     connect(terminal, &QTcpSocket::connected, this, [this, tool, terminal] {
         const QByteArray early = tool->readAll();
         if (!early.isEmpty()) {
-            blocks.append({m_clock.elapsed(), true, early});
+            takeFromTool(early);
             terminal->write(early);
         }
     });
@@ -40,7 +46,7 @@ void RecordingProxy::takeConnection()
         if (terminal->state() != QAbstractSocket::ConnectedState)
             return;
         const QByteArray bytes = tool->readAll();
-        blocks.append({m_clock.elapsed(), true, bytes});
+        takeFromTool(bytes);
         terminal->write(bytes);
     });
     connect(terminal, &QTcpSocket::readyRead, this, [this, tool, terminal] {
