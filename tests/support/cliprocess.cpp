@@ -3,7 +3,7 @@
 #include <QProcessEnvironment>
 #include <QTest>
 
-CliProcess::CliProcess(const QStringList& arguments, const QStringList& environment)
+CliProcess::CliProcess(const QStringList& arguments, const QStringList& environment, const QString& program)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("HXCONFIG_PASSWORD"));
@@ -12,7 +12,7 @@ CliProcess::CliProcess(const QStringList& arguments, const QStringList& environm
         env.insert(assignment.left(equals), assignment.mid(equals + 1));
     }
     m_process.setProcessEnvironment(env);
-    m_process.start(QStringLiteral(HXCONFIG_CLI_PATH), arguments);
+    m_process.start(program.isEmpty() ? QStringLiteral(HXCONFIG_CLI_PATH) : program, arguments);
 }
 
 bool CliProcess::wait(int milliseconds)

@@ -11,17 +11,20 @@ class CliProcess final
     Q_DISABLE_COPY_MOVE(CliProcess)
 
 public:
-    // HXCONFIG_PASSWORD is removed from the environment unless `environment` sets it.
-    explicit CliProcess(const QStringList& arguments, const QStringList& environment = {});
+    // HXCONFIG_PASSWORD is removed from the environment unless `environment` sets it. `program`
+    // replaces the built hxconfig-cli (a copy of it elsewhere).
+    explicit CliProcess(const QStringList& arguments, const QStringList& environment = {},
+                        const QString& program = {});
 
     // True when the program ended within the time.
     bool wait(int milliseconds = 30000);
 
     int exitCode() const { return m_process.exitCode(); }
     bool crashed() const { return m_process.exitStatus() != QProcess::NormalExit; }
-    QByteArray out;
     QString outText() const { return QString::fromUtf8(out); }
     QString errText() const { return QString::fromUtf8(err); }
+
+    QByteArray out;
     QByteArray err;
 
 private:
