@@ -7,7 +7,6 @@
 
 #include "files/configfile.h"
 #include "image/layout.h"
-#include "link/writejob.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +26,7 @@ namespace
 {
 
 const QString kPasswordOption = QStringLiteral("--password=123456");
+constexpr qint64 kTerminalPauseMs = 1500; // after a write, and before a reboot
 
 const QStringList kFullSequence = {
     QStringLiteral("status"), QStringLiteral("read 123456"),   QStringLiteral("unlock 123456"),
@@ -191,8 +191,8 @@ void TestCliWrite::applyWritesVerifiesAndReboots()
 
     // The exact frames, with the terminal's two pauses.
     QCOMPARE(run.frameWords(), kFullSequence);
-    QVERIFY2(run.gapBefore(4) >= WriteJob::kPauseMs, qPrintable(QString::number(run.gapBefore(4))));
-    QVERIFY2(run.gapBefore(6) >= WriteJob::kPauseMs, qPrintable(QString::number(run.gapBefore(6))));
+    QVERIFY2(run.gapBefore(4) >= kTerminalPauseMs, qPrintable(QString::number(run.gapBefore(4))));
+    QVERIFY2(run.gapBefore(6) >= kTerminalPauseMs, qPrintable(QString::number(run.gapBefore(6))));
     QVERIFY(run.gapBefore(4) < 5000 && run.gapBefore(6) < 5000);
 
     // The write frame: the image as read with the two values applied, byte 1 'G'.
@@ -287,8 +287,8 @@ void TestCliWrite::withoutVerification()
     QCOMPARE(run.frameWords(),
              (QStringList{QStringLiteral("status"), QStringLiteral("read 123456"), QStringLiteral("unlock 123456"),
                           QStringLiteral("write"), QStringLiteral("unlock 123456"), QStringLiteral("reboot")}));
-    QVERIFY(run.gapBefore(4) >= WriteJob::kPauseMs);
-    QVERIFY(run.gapBefore(5) >= WriteJob::kPauseMs);
+    QVERIFY(run.gapBefore(4) >= kTerminalPauseMs);
+    QVERIFY(run.gapBefore(5) >= kTerminalPauseMs);
     QVERIFY(run.cli->outText().endsWith(QStringLiteral("  não verificado\n")));
 }
 
@@ -297,7 +297,7 @@ void TestCliWrite::withoutReboot()
     CliScenario& run = finished("noreboot");
     QCOMPARE(run.cli->exitCode(), 0);
     QCOMPARE(run.frameWords(), kFullSequence.mid(0, 5));
-    QVERIFY(run.gapBefore(4) >= WriteJob::kPauseMs);
+    QVERIFY(run.gapBefore(4) >= kTerminalPauseMs);
     QVERIFY(run.cli->outText().endsWith(QStringLiteral("  verificado\n")));
 }
 
