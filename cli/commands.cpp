@@ -259,11 +259,11 @@ private:
     {
         const QList<image::FieldDifference> changes = image::differences(m_images[0], m_images[1]);
         if (m_inv.json) {
-            report::outJson({{QStringLiteral("a"), m_inv.arguments.at(0)},
-                             {QStringLiteral("b"), m_inv.arguments.at(1)},
-                             {QStringLiteral("result"), changes.isEmpty() ? QStringLiteral("equal")
-                                                                          : QStringLiteral("different")},
-                             {QStringLiteral("changes"), report::differencesJson(changes)}});
+            report::outJson(
+                {{QStringLiteral("a"), m_inv.arguments.at(0)},
+                 {QStringLiteral("b"), m_inv.arguments.at(1)},
+                 {QStringLiteral("result"), changes.isEmpty() ? QStringLiteral("equal") : QStringLiteral("different")},
+                 {QStringLiteral("changes"), report::differencesJson(changes)}});
         } else if (!m_inv.quiet) {
             QString text;
             for (const image::FieldDifference& d : changes)
@@ -301,8 +301,7 @@ public:
             auto file = loadConfigFile(source);
             if (auto* e = std::get_if<FileError>(&file))
                 return fileProblem(e->text);
-            planner = writeplan::restoring(
-                {std::get<ConfigFile>(file).image, m_inv.clone, m_inv.keepIp, m_inv.sets});
+            planner = writeplan::restoring({std::get<ConfigFile>(file).image, m_inv.clone, m_inv.keepIp, m_inv.sets});
         }
 
         WriteOptions options;

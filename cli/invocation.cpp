@@ -39,39 +39,46 @@ struct CommandSpec {
 const Argument kAddress{"ENDEREÇO", "IPv4 do terminal (porta 23) ou host:porta"};
 
 const std::initializer_list<CommandSpec> kCommands = {
-    {"status", "pede o status: \"ready\" ou \"not ready\"",
+    {"status",
+     "pede o status: \"ready\" ou \"not ready\"",
      "Pede o status do terminal e escreve \"ready\" (pronto) ou \"not ready\" (não pronto, saída 4).",
      {kAddress},
      Network | Report},
-    {"read", "lê a configuração e escreve o arquivo de configuração",
+    {"read",
+     "lê a configuração e escreve o arquivo de configuração",
      "Lê a configuração do terminal e escreve o arquivo de configuração (Windows-1252, CR LF) em ARQUIVO,\n"
      "só legível pelo dono, ou na saída padrão (sem -o ou com -o -).",
      {kAddress},
      Password | Network | Report | Output},
-    {"show", "mostra um arquivo de configuração, um campo por linha",
+    {"show",
+     "mostra um arquivo de configuração, um campo por linha",
      "Mostra a configuração de um arquivo, legível, um campo por linha, agrupada por página, com a\n"
      "seção e a chave de cada campo.",
      {{"ARQUIVO", "arquivo de configuração (lido com \"read\" ou salvo como cópia de segurança)"}},
      0},
-    {"diff", "compara duas configurações (arquivos ou endereços)",
+    {"diff",
+     "compara duas configurações (arquivos ou endereços)",
      "Mostra as diferenças entre A e B campo a campo. A e B são arquivos de configuração ou endereços\n"
      "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff.",
      {{"A", "arquivo de configuração ou endereço"}, {"B", "arquivo de configuração ou endereço"}},
      Password | Network | Report},
-    {"apply", "aplica um perfil e grava só quando algo muda",
+    {"apply",
+     "aplica um perfil e grava só quando algo muda",
      "Lê o terminal, aplica o perfil (as cinco seções da empresa de um ConfDefault.ini ou de um arquivo de\n"
      "configuração, e os valores de --set depois dele) e grava só quando algo mudou: antes, salva uma\n"
      "cópia de segurança; depois, lê de novo para verificar e reinicia o terminal.",
      {kAddress, {"PERFIL", "arquivo INI com as seções Rede, Conexao, Protocolo, Gerais, Seriais"}},
      Password | Network | Report | Write},
-    {"restore", "grava de volta a imagem de um arquivo de configuração",
+    {"restore",
+     "grava de volta a imagem de um arquivo de configuração",
      "Grava a imagem de um arquivo de configuração de volta no terminal, byte a byte, quando o MAC do\n"
      "arquivo é o do terminal. Um arquivo de outro terminal é recusado (saída 7), a não ser com --clone:\n"
      "então só os campos editáveis vêm do arquivo, o terminal guarda seu MAC, seus bytes reservados e\n"
      "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip.",
      {kAddress, {"ARQUIVO", "arquivo de configuração"}},
      Password | Network | Report | Write | Restore},
-    {"logo", "lê o terminal e envia um logotipo",
+    {"logo",
+     "lê o terminal e envia um logotipo",
      "Lê o terminal e envia o logotipo do arquivo (40 linhas de seis pares hexadecimais) no quadro de\n"
      "logotipo. O terminal não responde a esse quadro.",
      {kAddress, {"LOGOTIPO", "arquivo de logotipo (texto)"}},
@@ -102,15 +109,16 @@ struct Options {
                                 text("Senha atual do terminal (1 a 6 caracteres). Prefira --password-file ou "
                                      "HXCONFIG_PASSWORD, que não aparecem na lista de processos."),
                                 QStringLiteral("P")};
-    QCommandLineOption passwordFile{QStringLiteral("password-file"),
-                                    text("Lê a senha da primeira linha do arquivo."), QStringLiteral("ARQUIVO")};
+    QCommandLineOption passwordFile{QStringLiteral("password-file"), text("Lê a senha da primeira linha do arquivo."),
+                                    QStringLiteral("ARQUIVO")};
     QCommandLineOption timeout{QStringLiteral("timeout"),
                                text("Tempo máximo para conectar e para cada resposta (padrão 3000)."),
                                QStringLiteral("MS")};
     QCommandLineOption json{QStringLiteral("json"), text("Um objeto JSON por terminal na saída padrão.")};
     QCommandLineOption quiet{QStringLiteral("quiet"), text("Nada na saída padrão; erros continuam na saída de erro.")};
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
-                              text("Arquivo a escrever; - é a saída padrão."), QStringLiteral("ARQUIVO")};
+                              text("Arquivo a escrever; - é a saída padrão."),
+                              QStringLiteral("ARQUIVO")};
     QCommandLineOption newPassword{QStringLiteral("new-password"),
                                    text("Nova senha do terminal, exatamente 6 caracteres (gravada com a "
                                         "configuração)."),
@@ -301,7 +309,9 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         const QStringList names = option.names();
         return std::any_of(names.begin(), names.end(), [&given](const QString& name) { return given.contains(name); });
     };
-    const auto value = [&](const QCommandLineOption& option) { return isSet(option) ? parser.value(option) : QString(); };
+    const auto value = [&](const QCommandLineOption& option) {
+        return isSet(option) ? parser.value(option) : QString();
+    };
     const auto values = [&](const QCommandLineOption& option) {
         return isSet(option) ? parser.values(option) : QStringList();
     };
@@ -355,8 +365,10 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     }
     if (inv.keepIp && !inv.clone)
         return usage(text("--keep-ip só vale com --clone"));
-    if (inv.clone && !inv.keepIp && image::profileValue(inv.sets, QStringLiteral("Conexao"), QStringLiteral("IPLocal")).isEmpty())
-        return usage(text("--clone pede --set Conexao.IPLocal=... ou --keep-ip: dois terminais não podem ter o mesmo IP"));
+    if (inv.clone && !inv.keepIp &&
+        image::profileValue(inv.sets, QStringLiteral("Conexao"), QStringLiteral("IPLocal")).isEmpty())
+        return usage(
+            text("--clone pede --set Conexao.IPLocal=... ou --keep-ip: dois terminais não podem ter o mesmo IP"));
     if (isSet(o.newPassword)) {
         inv.newPassword = value(o.newPassword);
         if (inv.newPassword.size() != 6)

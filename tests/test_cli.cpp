@@ -1,7 +1,7 @@
 // hxconfig-cli's reading commands against hxterm-sim over loopback: status, read, show, diff and
 // logo, the help texts, the password sources, and the exit codes of bad command lines.
-#include "cliprocess.h"
 #include "clifixtures.h"
+#include "cliprocess.h"
 #include "loopback.h"
 #include "recordingproxy.h"
 #include "simprocess.h"
@@ -84,15 +84,23 @@ void TestCli::helpListsCommandsOptionsAndExitCodes()
     QVERIFY(general.outText().contains(QStringLiteral("Códigos de saída:\n  0  sucesso")));
     QVERIFY(general.outText().contains(QStringLiteral("  7  recusado antes de gravar")));
 
-    const QStringList writeOptions = {
-        QStringLiteral("--new-password P"), QStringLiteral("--dry-run"), QStringLiteral("--no-reboot"),
-        QStringLiteral("--no-verify"),      QStringLiteral("--backup-dir PASTA"), QStringLiteral("--log ARQUIVO"),
-        QStringLiteral("--json"),           QStringLiteral("--quiet"),   QStringLiteral("--set Secao.Chave=Valor"),
-        QStringLiteral("--password P"),     QStringLiteral("--password-file ARQUIVO"), QStringLiteral("--timeout MS")};
+    const QStringList writeOptions = {QStringLiteral("--new-password P"),
+                                      QStringLiteral("--dry-run"),
+                                      QStringLiteral("--no-reboot"),
+                                      QStringLiteral("--no-verify"),
+                                      QStringLiteral("--backup-dir PASTA"),
+                                      QStringLiteral("--log ARQUIVO"),
+                                      QStringLiteral("--json"),
+                                      QStringLiteral("--quiet"),
+                                      QStringLiteral("--set Secao.Chave=Valor"),
+                                      QStringLiteral("--password P"),
+                                      QStringLiteral("--password-file ARQUIVO"),
+                                      QStringLiteral("--timeout MS")};
     for (const char* command : {"apply", "restore"}) {
         const CliResult help = runCli({QString::fromLatin1(command), QStringLiteral("--help")});
         QCOMPARE(help.exitCode, 0);
-        QVERIFY(help.outText().startsWith(QStringLiteral("Uso: hxconfig-cli %1 [opções] ").arg(QLatin1String(command))));
+        QVERIFY(
+            help.outText().startsWith(QStringLiteral("Uso: hxconfig-cli %1 [opções] ").arg(QLatin1String(command))));
         for (const QString& option : writeOptions)
             QVERIFY2(help.outText().contains(QStringLiteral("  ") + option), qPrintable(option));
         for (int code = 0; code <= 7; ++code)
@@ -130,8 +138,8 @@ void TestCli::badCommandLinesExitTwo_data()
     QTest::newRow("unknown command") << args({"write", "1.2.3.4"}) << QStringLiteral("comando desconhecido: write");
     QTest::newRow("unknown option") << args({"status", "--bogus", "1.2.3.4"})
                                     << QStringLiteral("status: opção desconhecida: bogus");
-    QTest::newRow("option of another command") << args({"status", "--dry-run", "1.2.3.4"})
-                                               << QStringLiteral("opção desconhecida: dry-run");
+    QTest::newRow("option of another command")
+        << args({"status", "--dry-run", "1.2.3.4"}) << QStringLiteral("opção desconhecida: dry-run");
     QTest::newRow("missing argument") << args({"apply", "1.2.3.4"}) << QStringLiteral("apply espera ENDEREÇO PERFIL");
     QTest::newRow("extra argument") << args({"status", "1.2.3.4", "5.6.7.8"}) << QStringLiteral("status espera");
     QTest::newRow("bare host name") << args({"status", "terminal"})
@@ -213,7 +221,8 @@ void TestCli::statusFailures()
 
     SimProcess mute({QStringLiteral("--mute")});
     QVERIFY(mute.isRunning());
-    result = runCli({QStringLiteral("status"), mute.address(), QStringLiteral("--timeout=300"), QStringLiteral("--json")});
+    result =
+        runCli({QStringLiteral("status"), mute.address(), QStringLiteral("--timeout=300"), QStringLiteral("--json")});
     QCOMPARE(result.exitCode, 3);
     QCOMPARE(result.err, QStringLiteral("hxconfig-cli: %1: sem resposta do terminal em 300 ms (pedido de status)\n")
                              .arg(mute.address()));
@@ -305,7 +314,7 @@ void TestCli::showGroupsFieldsByPage()
     // The pages in the editor's order, each followed by its fields.
     qsizetype last = -1;
     for (const QString& page : {QStringLiteral("Rede"), QStringLiteral("Conexão"), QStringLiteral("Protocolo"),
-                               QStringLiteral("Gerais"), QStringLiteral("Seriais")}) {
+                                QStringLiteral("Gerais"), QStringLiteral("Seriais")}) {
         const qsizetype at = lines.indexOf(page);
         QVERIFY2(at > last, qPrintable(page));
         last = at;
@@ -390,8 +399,8 @@ void TestCli::diffFailures()
     QVERIFY(mute.isRunning());
     const QString closed = QStringLiteral("127.0.0.1:%1").arg(closedPort());
     // Both are tried; the worse failure decides.
-    CliResult result = runCli({QStringLiteral("diff"), closed, mute.address(), kPasswordOption,
-                               QStringLiteral("--timeout=300")});
+    CliResult result =
+        runCli({QStringLiteral("diff"), closed, mute.address(), kPasswordOption, QStringLiteral("--timeout=300")});
     QCOMPARE(result.exitCode, 3);
     QVERIFY(result.err.contains(QStringLiteral("hxconfig-cli: %1: conexão recusada\n").arg(closed)));
     QVERIFY(result.err.contains(QStringLiteral("hxconfig-cli: %1: sem resposta").arg(mute.address())));
@@ -412,7 +421,8 @@ void TestCli::logoFrameOnTheWire()
     QStringList lines;
     for (int i = 0; i < 40; ++i)
         lines << QStringLiteral("%1,11,22,33,44,55,").arg(i, 2, 16, QLatin1Char('0'));
-    const QString logo = writeFile(m_dir.filePath(QStringLiteral("logo.txt")), lines.join(QStringLiteral("\r\n")).toLatin1());
+    const QString logo =
+        writeFile(m_dir.filePath(QStringLiteral("logo.txt")), lines.join(QStringLiteral("\r\n")).toLatin1());
     CliProcess cli({QStringLiteral("logo"), proxy.address(), logo, kPasswordOption});
     QVERIFY(cli.wait());
     QCOMPARE(cli.exitCode(), 0);
@@ -442,7 +452,8 @@ void TestCli::logoFileProblems()
     QStringList lines;
     for (int i = 0; i < 39; ++i)
         lines << QStringLiteral("00,11,22,33,44,55,");
-    const QString logo = writeFile(m_dir.filePath(QStringLiteral("short.txt")), lines.join(QStringLiteral("\r\n")).toLatin1());
+    const QString logo =
+        writeFile(m_dir.filePath(QStringLiteral("short.txt")), lines.join(QStringLiteral("\r\n")).toLatin1());
     const CliResult result = runCli({QStringLiteral("logo"), proxy.address(), logo, kPasswordOption});
     QCOMPARE(result.exitCode, 6);
     QVERIFY(result.err.contains(QStringLiteral("%1: não foi possível ler o arquivo de logotipo").arg(logo)));

@@ -11,9 +11,9 @@
 
 #include <QElapsedTimer>
 
-#include <algorithm>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 #include <memory>
 
@@ -49,9 +49,8 @@ public:
             answers.append(a);
             next();
         });
-        connect(&client, &TerminalClient::failed, this, [this](Request r, Failure f, const QString& text) {
-            outcome = {true, r, {}, f, true, {}, text};
-        });
+        connect(&client, &TerminalClient::failed, this,
+                [this](Request r, Failure f, const QString& text) { outcome = {true, r, {}, f, true, {}, text}; });
     }
 
     QList<std::function<void(TerminalClient&)>> steps;
@@ -185,8 +184,8 @@ void TestCliClient::fullSequenceAgainstTheSimulator()
 
 void TestCliClient::refusalsAreAnswers()
 {
-    SimProcess sim({QStringLiteral("--not-ready"), QStringLiteral("--refuse-unlock"),
-                    QStringLiteral("--refuse-reboot")});
+    SimProcess sim(
+        {QStringLiteral("--not-ready"), QStringLiteral("--refuse-unlock"), QStringLiteral("--refuse-reboot")});
     QVERIFY(sim.isRunning());
     TerminalClient client;
     Driver driver(client);
@@ -198,8 +197,8 @@ void TestCliClient::refusalsAreAnswers()
     };
     client.connectTo(endpointOf(sim.port()));
     QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.done, 10000);
-    QCOMPARE(driver.answers, (QList<Answer>{Answer::NotReady, Answer::ReadRefused, Answer::UnlockRefused,
-                                            Answer::RebootRefused}));
+    QCOMPARE(driver.answers,
+             (QList<Answer>{Answer::NotReady, Answer::ReadRefused, Answer::UnlockRefused, Answer::RebootRefused}));
 }
 
 void TestCliClient::muteTerminalTimesOut()
@@ -246,7 +245,7 @@ void TestCliClient::requestsOutOfOrderFailLater()
 {
     TerminalClient client;
     QSignalSpy failed(&client, &TerminalClient::failed);
-    client.requestStatus(); // not connected
+    client.requestStatus();     // not connected
     QCOMPARE(failed.size(), 0); // never from inside the call
     QTRY_COMPARE(failed.size(), 1);
     QCOMPARE(failed.at(0).at(1).value<Failure>(), Failure::Closed);
@@ -319,9 +318,8 @@ void TestCliClient::manyTerminalsOnOneLoop()
     for (const auto& c : clients) {
         connect(c.get(), &TerminalClient::answered, this, [&](Request, Answer a, const QByteArray&) {
             if (a == Answer::Image && readyBeforeFirstImage < 0)
-                readyBeforeFirstImage = int(std::count_if(drivers.begin(), drivers.end(), [](const auto& d) {
-                    return d->answers.contains(Answer::Ready);
-                }));
+                readyBeforeFirstImage = int(std::count_if(
+                    drivers.begin(), drivers.end(), [](const auto& d) { return d->answers.contains(Answer::Ready); }));
         });
     }
     QTRY_VERIFY_WITH_TIMEOUT(std::all_of(drivers.begin(), drivers.end(), [](const auto& d) { return d->outcome.done; }),

@@ -1,7 +1,7 @@
 // hxconfig-cli against terminals that misbehave (hxterm-sim's fault modes): each ends in its exit
 // code within the timeout, names the backup once one was saved, and leaves no partial file behind.
-#include "cliscenario.h"
 #include "clifixtures.h"
+#include "cliscenario.h"
 #include "loopback.h"
 
 #include "files/configfile.h"
@@ -29,8 +29,7 @@ const QString kPasswordOption = QStringLiteral("--password=123456");
 
 QString backupNamedIn(const QString& text)
 {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("cópia de segurança: ([^\\n)]+)")).match(text);
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("cópia de segurança: ([^\\n)]+)")).match(text);
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
@@ -219,8 +218,9 @@ void TestCliFaults::wrongPasswordAndNotReady()
              QStringLiteral("hxconfig-cli: %1: leitura recusada: verifique a senha\n").arg(wrong.proxy.address()));
     CliScenario& notReady = finished("notready");
     QCOMPARE(notReady.cli->exitCode(), 4);
-    QCOMPARE(notReady.cli->errText(), QStringLiteral("hxconfig-cli: %1: terminal não está pronto (status recusado)\n")
-                                          .arg(notReady.proxy.address()));
+    QCOMPARE(
+        notReady.cli->errText(),
+        QStringLiteral("hxconfig-cli: %1: terminal não está pronto (status recusado)\n").arg(notReady.proxy.address()));
     QCOMPARE(notReady.frameWords(), QStringList{QStringLiteral("status")});
 }
 

@@ -2,8 +2,8 @@
 // sequence and its two pauses as they pass on the wire, the backup, the verification, the no-op
 // second run, restore and clone, and the refusals before anything is written. Every sequence is
 // started at once in initTestCase, so their pauses overlap; each test then looks at one of them.
-#include "cliscenario.h"
 #include "clifixtures.h"
+#include "cliscenario.h"
 
 #include "files/configfile.h"
 #include "image/layout.h"
@@ -28,10 +28,10 @@ namespace
 const QString kPasswordOption = QStringLiteral("--password=123456");
 constexpr qint64 kTerminalPauseMs = 1500; // after a write, and before a reboot
 
-const QStringList kFullSequence = {
-    QStringLiteral("status"), QStringLiteral("read 123456"),   QStringLiteral("unlock 123456"),
-    QStringLiteral("write"),  QStringLiteral("read 123456"),   QStringLiteral("unlock 123456"),
-    QStringLiteral("reboot")};
+const QStringList kFullSequence = {QStringLiteral("status"),        QStringLiteral("read 123456"),
+                                   QStringLiteral("unlock 123456"), QStringLiteral("write"),
+                                   QStringLiteral("read 123456"),   QStringLiteral("unlock 123456"),
+                                   QStringLiteral("reboot")};
 const QStringList kReadOnly = {QStringLiteral("status"), QStringLiteral("read 123456")};
 
 // Another terminal: its own MAC, reserved bytes, password bytes, login, baud rate and address.
@@ -65,8 +65,7 @@ ConfigFile parsedFile(const QString& path)
 // The backup path the output names ("cópia de segurança: PATH").
 QString backupNamedIn(const QString& text)
 {
-    const QRegularExpressionMatch m =
-        QRegularExpression(QStringLiteral("cópia de segurança: ([^\\n)]+)")).match(text);
+    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("cópia de segurança: ([^\\n)]+)")).match(text);
     return m.hasMatch() ? m.captured(1) : QString();
 }
 
@@ -145,7 +144,8 @@ void TestCliWrite::initTestCase()
     started("apply", {}, apply + QStringList{QStringLiteral("--log"), folder("apply") + QStringLiteral("/LogCfg.txt")},
             m_program);
     started("newpassword", {},
-            apply + backups("newpassword") + QStringList{QStringLiteral("--new-password=654321"), QStringLiteral("--json")});
+            apply + backups("newpassword") +
+                QStringList{QStringLiteral("--new-password=654321"), QStringLiteral("--json")});
     started("noverify", {}, apply + backups("noverify") + QStringList{QStringLiteral("--no-verify")});
     started("noreboot", {}, apply + backups("noreboot") + QStringList{QStringLiteral("--no-reboot")});
     started("noboth", {},
@@ -155,22 +155,24 @@ void TestCliWrite::initTestCase()
     QByteArray restored = withText(startImage(), "VIpLocal", "192.168.0.99");
     const QString restoreFile = writeFile(folder("restore") + QStringLiteral(".ini"),
                                           configFileBytes(restored, {QStringLiteral("0050C2A1B2C3"), {}, {}}));
-    started("restore", {}, {QStringLiteral("restore"), QStringLiteral("ADDRESS"), restoreFile, kPasswordOption,
-                            QStringLiteral("--backup-dir"), folder("restore")});
+    started("restore", {},
+            {QStringLiteral("restore"), QStringLiteral("ADDRESS"), restoreFile, kPasswordOption,
+             QStringLiteral("--backup-dir"), folder("restore")});
 
     const QString otherFile = writeFile(m_dir.filePath(QStringLiteral("other.ini")),
                                         configFileBytes(otherTerminal(), {QStringLiteral("001122334455"), {}, {}}));
     const QStringList restoreOther = {QStringLiteral("restore"), QStringLiteral("ADDRESS"), otherFile, kPasswordOption};
     started("foreign", {}, restoreOther + backups("foreign"));
     started("clone", {},
-            restoreOther + backups("clone") + QStringList{QStringLiteral("--clone"),
-                                                          QStringLiteral("--set=Conexao.IPLocal=10.9.9.9")});
+            restoreOther + backups("clone") +
+                QStringList{QStringLiteral("--clone"), QStringLiteral("--set=Conexao.IPLocal=10.9.9.9")});
     started("clonekeep", {},
             restoreOther + backups("clonekeep") + QStringList{QStringLiteral("--clone"), QStringLiteral("--keep-ip")});
 
     started("dryrun", {}, apply + backups("dryrun") + QStringList{QStringLiteral("--dry-run")});
     started("badvalue", {}, apply + backups("badvalue") + QStringList{QStringLiteral("--set=Seriais.BaudRate1=9601")});
-    started("emptyfield", imageArgs(folder("emptyfield") + QStringLiteral(".img"), withText(startImage(), "VLogin", "")),
+    started("emptyfield",
+            imageArgs(folder("emptyfield") + QStringLiteral(".img"), withText(startImage(), "VLogin", "")),
             apply + backups("emptyfield"));
     started("refuseunlock", {QStringLiteral("--refuse-unlock")}, apply + backups("refuseunlock"));
     started("refusereboot", {QStringLiteral("--refuse-reboot")}, apply + backups("refusereboot"));
@@ -179,8 +181,9 @@ void TestCliWrite::initTestCase()
     started("nobackup", {},
             apply + QStringList{QStringLiteral("--backup-dir"), notAFolder + QStringLiteral("/Backups")});
     started("badlog", {},
-            apply + backups("badlog") + QStringList{QStringLiteral("--no-verify"), QStringLiteral("--no-reboot"),
-                                                    QStringLiteral("--log"), folder("badlog") + QStringLiteral("/missing/Log.txt")});
+            apply + backups("badlog") +
+                QStringList{QStringLiteral("--no-verify"), QStringLiteral("--no-reboot"), QStringLiteral("--log"),
+                            folder("badlog") + QStringLiteral("/missing/Log.txt")});
 }
 
 void TestCliWrite::applyWritesVerifiesAndReboots()
@@ -206,7 +209,9 @@ void TestCliWrite::applyWritesVerifiesAndReboots()
     // The backup: the image as read, in "Backups" beside the program, for its owner only.
     const QString backup = backupNamedIn(run.cli->outText());
     QCOMPARE(QFileInfo(backup).absolutePath(), QFileInfo(m_program).absolutePath() + QStringLiteral("/Backups"));
-    QVERIFY2(QRegularExpression(QStringLiteral("^0050C2A1B2C3_\\d{8}-\\d{6}\\.ini$")).match(QFileInfo(backup).fileName()).hasMatch(),
+    QVERIFY2(QRegularExpression(QStringLiteral("^0050C2A1B2C3_\\d{8}-\\d{6}\\.ini$"))
+                 .match(QFileInfo(backup).fileName())
+                 .hasMatch(),
              qPrintable(backup));
     QCOMPARE(unixMode(backup), 0600);
     QCOMPARE(unixMode(QFileInfo(backup).absolutePath()), 0700);
@@ -264,13 +269,12 @@ void TestCliWrite::newPasswordIsUsedAfterTheWrite()
     QCOMPARE(parsedFile(backup).image, startImage());
     const QJsonArray changes = json.value(QStringLiteral("changes")).toArray();
     QCOMPARE(changes.size(), 3);
-    QCOMPARE(changes.at(0).toObject(),
-             (QJsonObject{{QStringLiteral("section"), QStringLiteral("Seriais")},
-                          {QStringLiteral("key"), QStringLiteral("BaudRate1")},
-                          {QStringLiteral("page"), QStringLiteral("Seriais")},
-                          {QStringLiteral("caption"), QStringLiteral("Baud - Rate COM 1")},
-                          {QStringLiteral("from"), QStringLiteral("9600")},
-                          {QStringLiteral("to"), QStringLiteral("19200")}}));
+    QCOMPARE(changes.at(0).toObject(), (QJsonObject{{QStringLiteral("section"), QStringLiteral("Seriais")},
+                                                    {QStringLiteral("key"), QStringLiteral("BaudRate1")},
+                                                    {QStringLiteral("page"), QStringLiteral("Seriais")},
+                                                    {QStringLiteral("caption"), QStringLiteral("Baud - Rate COM 1")},
+                                                    {QStringLiteral("from"), QStringLiteral("9600")},
+                                                    {QStringLiteral("to"), QStringLiteral("19200")}}));
     // The password bytes: changed, their values never shown.
     const QJsonObject secret = changes.at(2).toObject();
     QCOMPARE(secret.value(QStringLiteral("caption")).toString(), QStringLiteral("Nova Senha"));
@@ -378,11 +382,10 @@ void TestCliWrite::dryRunSendsNothingThatChanges()
     CliScenario& run = finished("dryrun");
     QCOMPARE(run.cli->exitCode(), 0);
     QCOMPARE(run.frameWords(), kReadOnly);
-    QCOMPARE(run.cli->outText(),
-             QStringLiteral("%1: simulação, nada foi enviado; 2 campo(s) mudariam\n"
-                            "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n"
-                            "  Conexão / IP Local [Conexao.IPLocal]: 192.168.0.50 -> 10.0.0.5\n")
-                 .arg(run.proxy.address()));
+    QCOMPARE(run.cli->outText(), QStringLiteral("%1: simulação, nada foi enviado; 2 campo(s) mudariam\n"
+                                                "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n"
+                                                "  Conexão / IP Local [Conexao.IPLocal]: 192.168.0.50 -> 10.0.0.5\n")
+                                     .arg(run.proxy.address()));
     QVERIFY(!QFileInfo::exists(folder("dryrun") + QStringLiteral("/Backups")));
     QCOMPARE(run.sim.storedImage(), startImage());
 }
@@ -451,8 +454,8 @@ void TestCliWrite::logThatCannotBeWritten()
     // The terminal took the write; the missing record is still a file problem.
     CliScenario& run = finished("badlog");
     QCOMPARE(run.cli->exitCode(), 6);
-    QVERIFY2(run.cli->errText().contains(
-                 QStringLiteral("não foi possível acrescentar o registro em %1").arg(folder("badlog") + QStringLiteral("/missing/Log.txt"))),
+    QVERIFY2(run.cli->errText().contains(QStringLiteral("não foi possível acrescentar o registro em %1")
+                                             .arg(folder("badlog") + QStringLiteral("/missing/Log.txt"))),
              qPrintable(run.cli->errText()));
     QCOMPARE(textOf(run.sim.storedImage(), "VIpLocal"), QByteArray("10.0.0.5"));
 }

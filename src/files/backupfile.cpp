@@ -44,8 +44,8 @@ SavedFile savePrivateFile(const QString& path, const QByteArray& bytes)
         saved.error = QStringLiteral("não foi possível criar %1: %2").arg(path, file.errorString());
         return saved;
     }
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) ||
-        file.write(bytes) != bytes.size() || !file.commit()) {
+    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || file.write(bytes) != bytes.size() ||
+        !file.commit()) {
         saved.error = QStringLiteral("não foi possível gravar %1: %2").arg(path, file.errorString());
         file.cancelWriting();
     }
@@ -57,6 +57,5 @@ SavedFile saveBackup(const QString& folder, const QByteArray& image, const Termi
 {
     if (!makeFolder(folder))
         return {{}, QStringLiteral("não foi possível criar a pasta de cópias de segurança %1").arg(folder)};
-    return savePrivateFile(freeName(QDir(folder), backupFileName(image, when)),
-                           configFileBytes(image, terminal));
+    return savePrivateFile(freeName(QDir(folder), backupFileName(image, when)), configFileBytes(image, terminal));
 }

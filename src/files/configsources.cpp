@@ -14,7 +14,8 @@ std::variant<QByteArray, FileError> readInputFile(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return FileError{QStringLiteral("%1: não foi possível ler o arquivo: %2").arg(path, file.errorString())};
     if (bytes.size() > kMaxInputFileSize)
-        return FileError{QStringLiteral("%1: arquivo grande demais (mais de %2 bytes)").arg(path).arg(kMaxInputFileSize)};
+        return FileError{
+            QStringLiteral("%1: arquivo grande demais (mais de %2 bytes)").arg(path).arg(kMaxInputFileSize)};
     return bytes;
 }
 

@@ -250,9 +250,8 @@ void TerminalClient::fail(Failure failure, const QString& detail)
 void TerminalClient::failLater(Request request, Failure failure)
 {
     // Never from inside the caller's own call.
-    QTimer::singleShot(0, this, [this, request, failure] {
-        emit failed(request, failure, failureText(failure, request, 0));
-    });
+    QTimer::singleShot(0, this,
+                       [this, request, failure] { emit failed(request, failure, failureText(failure, request, 0)); });
 }
 
 QString TerminalClient::failureText(Failure failure, Request request, int timeoutMs, const QString& detail)

@@ -65,9 +65,9 @@ public:
     void requestStatus();
     void requestRead(const QByteArray& password);
     void requestUnlock(const QByteArray& password);
-    void requestWrite(const QByteArray& image);  // 260 bytes, byte 1 'G'
-    void requestReboot();                        // success is the terminal closing the connection
-    void sendLogo(const QByteArray& logoFrame);  // 260 bytes; answered(Sent) once it has left
+    void requestWrite(const QByteArray& image); // 260 bytes, byte 1 'G'
+    void requestReboot();                       // success is the terminal closing the connection
+    void sendLogo(const QByteArray& logoFrame); // 260 bytes; answered(Sent) once it has left
     // Closes gracefully (frames already sent still leave); no signal follows.
     void close();
 
@@ -106,5 +106,5 @@ private:
     int m_replyTimeoutMs = kDefaultTimeoutMs;
     Pending m_pending = Pending::None;
     Request m_request = Request::Connect;
-    bool m_open = false;       // connected and not closed since
+    bool m_open = false; // connected and not closed since
 };

@@ -18,13 +18,13 @@ class ReadJob;
 // What a write is told to do, besides the image it computes.
 struct WriteOptions {
     Endpoint endpoint;
-    QByteArray password;    // the terminal's current password, 1..6 bytes
-    QString newPassword;    // empty: none; otherwise exactly 6 characters
-    bool dryRun = false;    // read and report the differences, send nothing that changes the terminal
-    bool verify = true;     // read back after the write and compare
-    bool reboot = true;     // unlock and reboot after the write
-    QString backupFolder;   // where the image as read is saved before the write
-    QString logPath;        // when set, the record of the written image is appended there
+    QByteArray password;  // the terminal's current password, 1..6 bytes
+    QString newPassword;  // empty: none; otherwise exactly 6 characters
+    bool dryRun = false;  // read and report the differences, send nothing that changes the terminal
+    bool verify = true;   // read back after the write and compare
+    bool reboot = true;   // unlock and reboot after the write
+    QString backupFolder; // where the image as read is saved before the write
+    QString logPath;      // when set, the record of the written image is appended there
     int connectTimeoutMs = TerminalClient::kDefaultTimeoutMs;
     int replyTimeoutMs = TerminalClient::kDefaultTimeoutMs;
 };

@@ -13,8 +13,7 @@ class CliProcess final
 public:
     // HXCONFIG_PASSWORD is removed from the environment unless `environment` sets it. `program`
     // replaces the built hxconfig-cli (a copy of it elsewhere).
-    explicit CliProcess(const QStringList& arguments, const QStringList& environment = {},
-                        const QString& program = {});
+    explicit CliProcess(const QStringList& arguments, const QStringList& environment = {}, const QString& program = {});
 
     // True when the program ended within the time.
     bool wait(int milliseconds = 30000);

@@ -19,16 +19,16 @@ class RecordingProxy final : public QObject
 
 public:
     struct Block {
-        qint64 atMs;     // since the proxy was made
-        bool fromTool;   // true: tool -> terminal
+        qint64 atMs;   // since the proxy was made
+        bool fromTool; // true: tool -> terminal
         QByteArray bytes;
     };
 
     explicit RecordingProxy(quint16 terminalPort);
 
     QString address() const; // "127.0.0.1:PORT"
-    QList<Block> blocks; // both directions, as they arrived
-    QList<Block> frames; // the tool's frames, each at the time its last byte arrived
+    QList<Block> blocks;     // both directions, as they arrived
+    QList<Block> frames;     // the tool's frames, each at the time its last byte arrived
 
     // The bytes of the tool's frames, in order.
     QList<QByteArray> frameBytes() const;
