@@ -23,22 +23,12 @@ using namespace clifixtures;
 namespace
 {
 
-const QString kPasswordOption = QStringLiteral("--password=123456");
-
 QStringList args(std::initializer_list<const char*> list)
 {
     QStringList result;
     for (const char* a : list)
         result << QString::fromUtf8(a);
     return result;
-}
-
-ConfigFile parsed(const QByteArray& bytes)
-{
-    auto result = parseConfigFile(bytes);
-    if (auto* file = std::get_if<ConfigFile>(&result))
-        return *file;
-    return {};
 }
 
 QJsonObject jsonOf(const QByteArray& line)
@@ -236,7 +226,7 @@ void TestCli::readToStandardOutputAndFile()
     CliResult result = runCli({QStringLiteral("read"), sim.address(), kPasswordOption});
     QCOMPARE(result.exitCode, 0);
     QVERIFY(result.out.contains("\r\n[Imagem]\r\n"));
-    const ConfigFile fromStdout = parsed(result.out);
+    const ConfigFile fromStdout = parsedConfig(result.out);
     QCOMPARE(fromStdout.image, sim.storedImage());
     QCOMPARE(fromStdout.terminal.mac, QStringLiteral("0050C2A1B2C3"));
     QCOMPARE(fromStdout.terminal.address, sim.address());
@@ -246,13 +236,13 @@ void TestCli::readToStandardOutputAndFile()
     QCOMPARE(result.exitCode, 0);
     QCOMPARE(result.outText(),
              QStringLiteral("%1: configuração de 0050C2A1B2C3 salva em %2\n").arg(sim.address(), path));
-    QCOMPARE(parsed(readFile(path)).image, sim.storedImage());
+    QCOMPARE(parsedConfig(readFile(path)).image, sim.storedImage());
     // It carries the terminal's password: for its owner only.
     QCOMPARE(unixMode(path), 0600);
 
     result = runCli({QStringLiteral("read"), sim.address(), kPasswordOption, QStringLiteral("--output=-")});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(parsed(result.out).image, sim.storedImage());
+    QCOMPARE(parsedConfig(result.out).image, sim.storedImage());
 }
 
 void TestCli::readPasswordSources()

@@ -13,7 +13,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -21,19 +20,6 @@
 #include <memory>
 
 using namespace clifixtures;
-
-namespace
-{
-
-const QString kPasswordOption = QStringLiteral("--password=123456");
-
-QString backupNamedIn(const QString& text)
-{
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("cópia de segurança: ([^\\n)]+)")).match(text);
-    return m.hasMatch() ? m.captured(1) : QString();
-}
-
-} // namespace
 
 class TestCliFaults : public QObject
 {
@@ -187,7 +173,7 @@ void TestCliFaults::storedSomethingElseFailsVerification()
              QStringLiteral("hxconfig-cli: %1: verificação falhou: o terminal guarda outra configuração do que a "
                             "enviada (Porta Local) (cópia de segurança: %2)\n")
                  .arg(run.proxy.address(), backup));
-    QCOMPARE(std::get<ConfigFile>(parseConfigFile(readFile(backup))).image, startImage());
+    QCOMPARE(parsedConfig(readFile(backup)).image, startImage());
     // Stopped at the verification: no unlock, no reboot.
     QCOMPARE(run.frameWords(),
              (QStringList{QStringLiteral("status"), QStringLiteral("read 123456"), QStringLiteral("unlock 123456"),

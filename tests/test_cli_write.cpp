@@ -25,7 +25,6 @@ using namespace clifixtures;
 namespace
 {
 
-const QString kPasswordOption = QStringLiteral("--password=123456");
 constexpr qint64 kTerminalPauseMs = 1500; // after a write, and before a reboot
 
 const QStringList kFullSequence = {QStringLiteral("status"),        QStringLiteral("read 123456"),
@@ -52,21 +51,6 @@ QByteArray textOf(const QByteArray& image, std::string_view control)
     const QByteArray bytes = image.mid(field->first, field->width);
     const qsizetype zero = bytes.indexOf('\0');
     return zero < 0 ? bytes : bytes.left(zero);
-}
-
-ConfigFile parsedFile(const QString& path)
-{
-    auto result = parseConfigFile(readFile(path));
-    if (auto* file = std::get_if<ConfigFile>(&result))
-        return *file;
-    return {};
-}
-
-// The backup path the output names ("cópia de segurança: PATH").
-QString backupNamedIn(const QString& text)
-{
-    const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("cópia de segurança: ([^\\n)]+)")).match(text);
-    return m.hasMatch() ? m.captured(1) : QString();
 }
 
 } // namespace
@@ -215,7 +199,7 @@ void TestCliWrite::applyWritesVerifiesAndReboots()
              qPrintable(backup));
     QCOMPARE(unixMode(backup), 0600);
     QCOMPARE(unixMode(QFileInfo(backup).absolutePath()), 0700);
-    QCOMPARE(parsedFile(backup).image, startImage());
+    QCOMPARE(parsedConfig(readFile(backup)).image, startImage());
 
     const QString out = run.cli->outText();
     QCOMPARE(out, QStringLiteral("%1: alterado, 2 campo(s)\n"
@@ -266,7 +250,7 @@ void TestCliWrite::newPasswordIsUsedAfterTheWrite()
     QCOMPARE(json.value(QStringLiteral("error")).toString(), QString());
     const QString backup = json.value(QStringLiteral("backup")).toString();
     QCOMPARE(QFileInfo(backup).absolutePath(), folder("newpassword") + QStringLiteral("/Backups"));
-    QCOMPARE(parsedFile(backup).image, startImage());
+    QCOMPARE(parsedConfig(readFile(backup)).image, startImage());
     const QJsonArray changes = json.value(QStringLiteral("changes")).toArray();
     QCOMPARE(changes.size(), 3);
     QCOMPARE(changes.at(0).toObject(), (QJsonObject{{QStringLiteral("section"), QStringLiteral("Seriais")},
@@ -421,7 +405,7 @@ void TestCliWrite::unlockRefused()
     QCOMPARE(run.cli->errText(), QStringLiteral("hxconfig-cli: %1: desbloqueio recusado pelo terminal (cópia de "
                                                 "segurança: %2)\n")
                                      .arg(run.proxy.address(), backup));
-    QCOMPARE(parsedFile(backup).image, startImage());
+    QCOMPARE(parsedConfig(readFile(backup)).image, startImage());
     QCOMPARE(run.frameWords(), kFullSequence.mid(0, 3));
     QCOMPARE(run.sim.storedImage(), startImage());
 }

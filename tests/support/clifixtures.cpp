@@ -4,6 +4,7 @@
 #include "terminalstate.h"
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <sys/stat.h>
 
@@ -44,6 +45,21 @@ QByteArray withText(QByteArray image, std::string_view control, const QByteArray
     for (int i = 0; i < field->width; ++i)
         image[field->first + i] = i < text.size() ? text.at(i) : '\0';
     return image;
+}
+
+ConfigFile parsedConfig(const QByteArray& bytes)
+{
+    auto result = parseConfigFile(bytes);
+    if (auto* file = std::get_if<ConfigFile>(&result))
+        return *file;
+    return {};
+}
+
+QString backupNamedIn(const QString& text)
+{
+    static const QRegularExpression named(QStringLiteral("cópia de segurança: ([^\\n)]+)"));
+    const QRegularExpressionMatch m = named.match(text);
+    return m.hasMatch() ? m.captured(1) : QString();
 }
 
 QStringList imageArgs(const QString& path, const QByteArray& image)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/configfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -10,6 +12,7 @@ namespace clifixtures
 {
 
 inline const QString kPassword = QStringLiteral("123456");
+inline const QString kPasswordOption = QStringLiteral("--password=123456");
 
 // Writes the file whole; returns its path (empty on failure).
 QString writeFile(const QString& path, const QByteArray& bytes);
@@ -26,6 +29,12 @@ int unixMode(const QString& path);
 
 // The file's bytes, or empty.
 QByteArray readFile(const QString& path);
+
+// The configuration file these bytes hold; an empty one when they hold none.
+ConfigFile parsedConfig(const QByteArray& bytes);
+
+// The backup path a message names ("cópia de segurança: PATH"), or empty.
+QString backupNamedIn(const QString& text);
 
 // Bytes 2..259: what two images must share to be the same configuration.
 inline QByteArray configurationOf(const QByteArray& image)
