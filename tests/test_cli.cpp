@@ -209,6 +209,13 @@ void TestCli::statusFailures()
     QVERIFY(result.out.isEmpty());
     QCOMPARE(result.err, QStringLiteral("hxconfig-cli: %1: conexão recusada\n").arg(closed));
 
+    StalledPort stalled;
+    const QString unanswered = QStringLiteral("127.0.0.1:%1").arg(stalled.port());
+    result = runCli({QStringLiteral("status"), unanswered, QStringLiteral("--timeout=300")});
+    QCOMPARE(result.exitCode, 3);
+    QCOMPARE(result.err,
+             QStringLiteral("hxconfig-cli: %1: terminal não localizado: sem conexão em 300 ms\n").arg(unanswered));
+
     SimProcess mute({QStringLiteral("--mute")});
     QVERIFY(mute.isRunning());
     result =

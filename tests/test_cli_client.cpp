@@ -91,6 +91,7 @@ private slots:
     void refusalsAreAnswers();
     void muteTerminalTimesOut();
     void refusedConnection();
+    void connectTimesOut();
     void requestsOutOfOrderFailLater();
     void closedBeforeTheAnswer();
     void logoLeavesAndIsStored();
@@ -239,6 +240,23 @@ void TestCliClient::refusedConnection()
     QCOMPARE(driver.outcome.failure, Failure::Refused);
     QCOMPARE(driver.outcome.request, Request::Connect);
     QCOMPARE(driver.outcome.text, QStringLiteral("conexão recusada"));
+}
+
+void TestCliClient::connectTimesOut()
+{
+    StalledPort stalled;
+    QVERIFY(stalled.port() != 0);
+    TerminalClient client;
+    client.setConnectTimeout(300);
+    Driver driver(client);
+    QElapsedTimer clock;
+    clock.start();
+    client.connectTo(endpointOf(stalled.port()));
+    QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
+    QVERIFY(clock.elapsed() >= 300);
+    QCOMPARE(driver.outcome.failure, Failure::Unreachable);
+    QCOMPARE(driver.outcome.request, Request::Connect);
+    QCOMPARE(driver.outcome.text, QStringLiteral("terminal não localizado: sem conexão em 300 ms"));
 }
 
 void TestCliClient::requestsOutOfOrderFailLater()
