@@ -64,7 +64,8 @@ ConfigFileError errorAt(int line, const QString& text)
 // "82 46 00 ...": twenty pairs of hexadecimal digits, one blank between pairs.
 std::optional<QByteArray> parseHexLine(const QString& value)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[0-9A-Fa-f]{2}( [0-9A-Fa-f]{2}){%1}$").arg(kBytesPerLine - 1));
+    static const QRegularExpression pattern(
+        QStringLiteral("^[0-9A-Fa-f]{2}( [0-9A-Fa-f]{2}){%1}$").arg(kBytesPerLine - 1));
     if (!pattern.match(value).hasMatch())
         return std::nullopt;
     return QByteArray::fromHex(value.toLatin1());
@@ -113,9 +114,9 @@ std::optional<ConfigFileError> takeTerminalItem(TerminalInfo& terminal, const In
     } else if (item.key.compare(kReadAt, Qt::CaseInsensitive) == 0) {
         terminal.readAt = QDateTime::fromString(item.value, Qt::ISODateWithMs);
         if (!item.value.isEmpty() && !terminal.readAt.isValid())
-            return errorAt(item.line,
-                           QStringLiteral("data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): %1.")
-                               .arg(item.value));
+            return errorAt(
+                item.line,
+                QStringLiteral("data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): %1.").arg(item.value));
     }
     return std::nullopt;
 }

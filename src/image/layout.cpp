@@ -75,8 +75,8 @@ constexpr Field shortText(int first, int width, sv control, int shown, Page page
     return f;
 }
 
-constexpr Field choice(int first, sv control, Page page, sv caption, sv key, Rule rule,
-                       std::span<const sv> items, int order)
+constexpr Field choice(int first, sv control, Page page, sv caption, sv key, Rule rule, std::span<const sv> items,
+                       int order)
 {
     return {.first = first,
             .width = 1,

@@ -200,7 +200,7 @@ QString companyValue(const Field& field, const QByteArray& image)
     const int byte = static_cast<unsigned char>(image.at(field.first));
     const auto named = [&field](int index) {
         return index >= 0 && std::size_t(index) < field.items.size() ? utf8(field.items[std::size_t(index)])
-                                                                    : QString();
+                                                                     : QString();
     };
     switch (field.rule) {
     case Rule::Text:
@@ -229,10 +229,9 @@ QString companyValue(const Field& field, const QByteArray& image)
 
 Profile profileFromIni(const IniFile& ini)
 {
-    return profileFrom([&ini](const QString& section) { return ini.readSection(section); },
-                       [&ini](const QString& section, const QString& key) {
-                           return ini.readString(section, key, QString());
-                       });
+    return profileFrom(
+        [&ini](const QString& section) { return ini.readSection(section); },
+        [&ini](const QString& section, const QString& key) { return ini.readString(section, key, QString()); });
 }
 
 Profile profileFromDocument(const IniDocument& document)
@@ -305,8 +304,8 @@ QString ProfileProblem::text() const
     for (const QString& value : accepted)
         quoted.append(QLatin1Char('"') + value + QLatin1Char('"'));
     // A long list (the numbers 00 to 99) is named by its ends.
-    const QString list = quoted.size() > 12 ? quoted.first() + QStringLiteral(" a ") + quoted.last()
-                                            : quoted.join(QStringLiteral(", "));
+    const QString list =
+        quoted.size() > 12 ? quoted.first() + QStringLiteral(" a ") + quoted.last() : quoted.join(QStringLiteral(", "));
     return QStringLiteral("Valor não aceito em [%1] %2=%3; valores aceitos: %4").arg(section, key, value, list);
 }
 
