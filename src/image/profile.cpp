@@ -225,6 +225,21 @@ QString companyValue(const Field& field, const QByteArray& image)
     return {};
 }
 
+// The field's keys with the values that say its byte; the TCP role takes two keys.
+void appendKeys(Profile& profile, const Field& field, const QByteArray& shown)
+{
+    const QString section = sectionOf(field);
+    if (field.rule != Rule::TcpRole) {
+        profile.append({section, keyOf(field), companyValue(field, shown)});
+        return;
+    }
+    const int role = static_cast<unsigned char>(shown.at(field.first));
+    const QStringList roles = {kNoRole, kClient, kServer, kSystem};
+    const bool named = role < roles.size();
+    profile.append({section, keyOf(field), !named ? QString() : role == 0 ? kNo : kYes});
+    profile.append({section, utf8(field.subKey), named ? roles.at(role) : QString()});
+}
+
 } // namespace
 
 Profile profileFromIni(const IniFile& ini)
@@ -247,17 +262,11 @@ Profile profileOf(const QByteArray& image)
 {
     const QByteArray shown = workingCopyAfterRead(image);
     Profile profile;
-    for (const Field* field : keyedFields()) {
-        const QString section = sectionOf(*field);
-        if (field->rule == Rule::TcpRole) {
-            const int role = static_cast<unsigned char>(shown.at(field->first));
-            const QStringList roles = {kNoRole, kClient, kServer, kSystem};
-            const bool named = role <= 3;
-            profile.append({section, keyOf(*field), !named ? QString() : role == 0 ? kNo : kYes});
-            profile.append({section, utf8(field->subKey), named ? roles.at(role) : QString()});
-            continue;
+    for (Page page : companyPages()) {
+        for (const Field* field : keyedFields()) {
+            if (field->page == page)
+                appendKeys(profile, *field, shown);
         }
-        profile.append({section, keyOf(*field), companyValue(*field, shown)});
     }
     return profile;
 }

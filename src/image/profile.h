@@ -28,8 +28,8 @@ using Profile = QList<ProfileEntry>; // file order; section and key match ignori
 Profile profileFromIni(const IniFile& ini);
 Profile profileFromDocument(const IniDocument& document);
 
-// The keys that say everything the five sections can say about `image`, in the "Default" button's
-// reading order, extension keys included. A value that cannot be said (a choice byte naming no
+// The keys that say everything the five sections can say about `image`, section by section in the
+// "Default" button's reading order, extension keys at the end of their section. A value that cannot be said (a choice byte naming no
 // item) is left empty.
 Profile profileOf(const QByteArray& image);
 
