@@ -230,6 +230,10 @@ void TestConfigFile::otherFaults()
              QStringLiteral("Linha %1: data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): ontem.")
                  .arg(dateLine));
 
+    // As the settings file reads: the first section and the first key of a name count.
+    const ConfigFile twice = parsed(good + "[Terminal]\r\nMAC=outro\r\nLidoEm=ontem\r\n");
+    QCOMPARE(twice.terminal, kTerminal);
+
     // Read in the forms an editor may save it in: LF line ends, a UTF-8 mark.
     QByteArray lf = good;
     lf.replace("\r\n", "\n");

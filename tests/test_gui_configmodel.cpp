@@ -146,7 +146,9 @@ void TestGuiConfigModel::exportedSectionsPasteIntoTheCompanyFile()
             const QByteArray shown = window.mid(field.first, field.width);
             const QByteArray own = image::workingCopyAfterRead(target).mid(field.first, field.width);
             const bool noRole = field.rule == image::Rule::TcpRole && wanted.at(field.first) == 0;
-            QVERIFY2(shown == (field.extension ? own : noRole ? target.mid(field.first, 1) : wanted.mid(field.first, field.width)),
+            QVERIFY2(shown == (field.extension ? own
+                               : noRole        ? target.mid(field.first, 1)
+                                               : wanted.mid(field.first, field.width)),
                      qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(image::captionOf(field))));
         }
     }

@@ -128,6 +128,8 @@ private:
     // The text of the item the box's text names, as the list spells it; empty for none.
     static QString selectedItemText(const QComboBox* box);
     void showPaddedRetries();
+    // One company-default key applied to its control and field; false when the load must stop.
+    bool loadDefault(const IniFile& ini, const image::Field& field);
     void cbCom0Click(bool checked);
     void cbCom1Click(bool checked);
     void cbConexaoTCPClick(bool checked);
