@@ -64,7 +64,8 @@ ConfigFileError errorAt(int line, const QString& text)
 // "82 46 00 ...": twenty pairs of hexadecimal digits, one blank between pairs.
 std::optional<QByteArray> parseHexLine(const QString& value)
 {
-    static const QRegularExpression pattern(QStringLiteral("^[0-9A-Fa-f]{2}( [0-9A-Fa-f]{2}){%1}$").arg(kBytesPerLine - 1));
+    static const QRegularExpression pattern(
+        QStringLiteral("^[0-9A-Fa-f]{2}( [0-9A-Fa-f]{2}){%1}$").arg(kBytesPerLine - 1));
     if (!pattern.match(value).hasMatch())
         return std::nullopt;
     return QByteArray::fromHex(value.toLatin1());
@@ -104,20 +105,26 @@ std::optional<ConfigFileError> takeImageItem(ImageLines& lines, const IniDocumen
     return std::nullopt;
 }
 
-std::optional<ConfigFileError> takeTerminalItem(TerminalInfo& terminal, const IniDocument::Item& item)
+// Section "Terminal" read as the settings file reads values: its first section, the first key of a name.
+std::variant<TerminalInfo, ConfigFileError> terminalOf(const IniDocument& document)
 {
-    if (item.key.compare(kMac, Qt::CaseInsensitive) == 0) {
-        terminal.mac = item.value;
-    } else if (item.key.compare(kAddress, Qt::CaseInsensitive) == 0) {
-        terminal.address = item.value;
-    } else if (item.key.compare(kReadAt, Qt::CaseInsensitive) == 0) {
-        terminal.readAt = QDateTime::fromString(item.value, Qt::ISODateWithMs);
-        if (!item.value.isEmpty() && !terminal.readAt.isValid())
-            return errorAt(item.line,
-                           QStringLiteral("data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): %1.")
-                               .arg(item.value));
+    TerminalInfo terminal;
+    terminal.mac = document.value(kTerminal, kMac).value_or(QString());
+    terminal.address = document.value(kTerminal, kAddress).value_or(QString());
+    const QString readAt = document.value(kTerminal, kReadAt).value_or(QString());
+    if (readAt.isEmpty())
+        return terminal;
+    terminal.readAt = QDateTime::fromString(readAt, Qt::ISODateWithMs);
+    if (terminal.readAt.isValid())
+        return terminal;
+    int line = 0;
+    for (const IniDocument::Item& item : document.items()) {
+        if (line == 0 && item.section.compare(kTerminal, Qt::CaseInsensitive) == 0 &&
+            item.key.compare(kReadAt, Qt::CaseInsensitive) == 0)
+            line = item.line;
     }
-    return std::nullopt;
+    return errorAt(line,
+                   QStringLiteral("data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): %1.").arg(readAt));
 }
 
 } // namespace
@@ -155,12 +162,9 @@ std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& byte
     ConfigFile file;
     ImageLines lines;
     for (const IniDocument::Item& item : document.items()) {
-        std::optional<ConfigFileError> error;
-        if (item.section.compare(kImage, Qt::CaseInsensitive) == 0)
-            error = takeImageItem(lines, item);
-        else if (!item.key.isEmpty() && item.section.compare(kTerminal, Qt::CaseInsensitive) == 0)
-            error = takeTerminalItem(file.terminal, item);
-        if (error)
+        if (item.section.compare(kImage, Qt::CaseInsensitive) != 0)
+            continue;
+        if (const std::optional<ConfigFileError> error = takeImageItem(lines, item))
             return *error;
     }
     if (lines.sectionLine == 0)
@@ -170,6 +174,10 @@ std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& byte
             return errorAt(lines.sectionLine,
                            QStringLiteral("falta a chave %1 na seção [Imagem].").arg(imageKey(i * kBytesPerLine)));
     }
+    auto terminal = terminalOf(document);
+    if (const auto* error = std::get_if<ConfigFileError>(&terminal))
+        return *error;
+    file.terminal = std::get<TerminalInfo>(terminal);
     file.image = lines.image;
     file.readable = image::profileFromDocument(document);
     return file;

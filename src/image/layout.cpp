@@ -75,8 +75,8 @@ constexpr Field shortText(int first, int width, sv control, int shown, Page page
     return f;
 }
 
-constexpr Field choice(int first, sv control, Page page, sv caption, sv key, Rule rule,
-                       std::span<const sv> items, int order)
+constexpr Field choice(int first, sv control, Page page, sv caption, sv key, Rule rule, std::span<const sv> items,
+                       int order)
 {
     return {.first = first,
             .width = 1,
@@ -104,6 +104,18 @@ constexpr Field flag(int first, sv control, Page page, sv caption, sv key, int o
             .order = order};
 }
 
+// The 2.4 GHz radio fields: extension keys, and boxes the decoder fills only with the radio on.
+constexpr Field radio(Field f, bool filledWithRadioOn = true)
+{
+    f.extension = true;
+    if (filledWithRadioOn) {
+        f.filledWhen = 15;
+        if (f.rule == Rule::Number)
+            f.kind = NumberByte;
+    }
+    return f;
+}
+
 constexpr Page kSerial = Page::Seriais;
 constexpr Page kGeneral = Page::Gerais;
 constexpr Page kLink = Page::Conexao;
@@ -126,53 +138,10 @@ constexpr std::array kLayout = {
     choice(12, "cbTeclado", kGeneral, "Teclado", "Teclado", Rule::List, kKeyboard, 21),
     choice(13, "cbAcionamento", kGeneral, "Acionamento", "Acionamento", Rule::List, kDigitalIo, 20),
     reserved(14, 1),
-    Field{.first = 15,
-          .width = 1,
-          .kind = Flag,
-          .control = "cbInterface2G",
-          .page = kGeneral,
-          .caption = "Interface de RF 2.4G",
-          .key = "Interface2G",
-          .rule = Rule::YesNo,
-          .extension = true,
-          .items = kNoYes,
-          .order = 43},
-    Field{.first = 16,
-          .width = 1,
-          .kind = NumberByte,
-          .control = "cbNumTerm",
-          .page = kGeneral,
-          .caption = "Nº do Terminal",
-          .key = "NumTerminal",
-          .rule = Rule::Number,
-          .extension = true,
-          .items = kTwoDigits,
-          .order = 44,
-          .filledWhen = 15},
-    Field{.first = 17,
-          .width = 1,
-          .kind = NumberByte,
-          .control = "cbCanalBase",
-          .page = kGeneral,
-          .caption = "Canal Base",
-          .key = "CanalBase",
-          .rule = Rule::Number,
-          .extension = true,
-          .items = kTwoDigits,
-          .order = 45,
-          .filledWhen = 15},
-    Field{.first = 18,
-          .width = 1,
-          .kind = Choice,
-          .control = "cbTaxa",
-          .page = kGeneral,
-          .caption = "Taxa de Transmissão",
-          .key = "Taxa",
-          .rule = Rule::List,
-          .extension = true,
-          .items = kRate,
-          .order = 46,
-          .filledWhen = 15},
+    radio(flag(15, "cbInterface2G", kGeneral, "Interface de RF 2.4G", "Interface2G", 43), false),
+    radio(choice(16, "cbNumTerm", kGeneral, "Nº do Terminal", "NumTerminal", Rule::Number, kTwoDigits, 44)),
+    radio(choice(17, "cbCanalBase", kGeneral, "Canal Base", "CanalBase", Rule::Number, kTwoDigits, 45)),
+    radio(choice(18, "cbTaxa", kGeneral, "Taxa de Transmissão", "Taxa", Rule::List, kRate, 46)),
     Field{.first = 19,
           .width = 1,
           .kind = Code,

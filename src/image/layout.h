@@ -55,12 +55,12 @@ struct Field {
     std::string_view caption{}; // UTF-8: the label next to the control, or its own caption
     std::string_view key{};     // key in the page's company section; empty when none
     Rule rule = Rule::None;
-    bool extension = false;     // a key of the configuration file that the "Default" button ignores
+    bool extension = false;                    // a key of the configuration file that the "Default" button ignores
     std::span<const std::string_view> items{}; // UTF-8 item texts; the value names of flags and codes
-    int order = 0;              // place in the "Default" button's reading order (extension keys last)
-    int padTo = 0;              // "Gravar" left-pads a shorter text with '0' to this many characters
-    std::string_view subKey{};  // TcpRole: the key naming the role
-    int filledWhen = 0;         // the decoder fills the box only when this flag byte is non-zero (0: always)
+    int order = 0;                             // place in the "Default" button's reading order (extension keys last)
+    int padTo = 0;                             // "Gravar" left-pads a shorter text with '0' to this many characters
+    std::string_view subKey{};                 // TcpRole: the key naming the role
+    int filledWhen = 0; // the decoder fills the box only when this flag byte is non-zero (0: always)
 };
 
 // All rows in byte order; together they cover bytes 0..259 exactly once.

@@ -14,16 +14,7 @@ namespace image
 namespace
 {
 
-const QString kYes = QStringLiteral("Sim");
-const QString kNo = QStringLiteral("Nao"); // no tilde: "Não" is a value other than "Nao"
-const QString kAutomatic = QStringLiteral("Automatico");
-const QString kClient = QStringLiteral("Client");
-const QString kServer = QStringLiteral("Server");
-const QString kSystem = QStringLiteral("System");
-const QString kNoRole = QStringLiteral("Nenhum"); // extension: no TCP role, beside "ConexaoTCP" other than "Sim"
-const QString kVt100 = QStringLiteral("VT-100");
-const QString kCorvale = QStringLiteral("Corvale");
-const QString kTelNet = QStringLiteral("TelNet");
+using namespace companyword;
 
 bool sameName(const QString& a, const QString& b)
 {
@@ -113,19 +104,19 @@ private:
                 storeText(m_work, field, value);
             break;
         case Rule::Speed:
-            if (value == kAutomatic)
+            if (value == automatic)
                 set(field, 0);
             else
-                applyList(field, value, QStringList{kAutomatic} + itemTexts(field));
+                applyList(field, value, QStringList{automatic} + itemTexts(field));
             break;
         case Rule::List:
             applyList(field, value, itemTexts(field));
             break;
         case Rule::YesNo:
-            set(field, value == kNo ? 0 : 1);
+            set(field, yesNoCode(value));
             break;
         case Rule::Protocol:
-            set(field, value == kVt100 ? 0 : value == kCorvale ? 1 : 2);
+            set(field, protocolCode(value));
             break;
         case Rule::Index:
             applyNumber(field, value, numbers(int(field.items.size())));
@@ -161,8 +152,8 @@ private:
     // byte as read and "Tipo" is not read, except the extension value "Nenhum": no role at all.
     void applyRole(const Field& field, const QString& connection, const QString& role)
     {
-        if (connection != kYes) {
-            if (role == kNoRole)
+        if (connection != yes) {
+            if (role == noRole)
                 set(field, 0);
             else
                 fromPristine(field);
@@ -171,14 +162,10 @@ private:
         set(field, 1);
         if (role.isEmpty())
             fromPristine(field);
-        else if (role == kClient)
-            set(field, 1);
-        else if (role == kServer)
-            set(field, 2);
-        else if (role == kNoRole)
-            problem(field, utf8(field.subKey), role, {kClient, kServer, kSystem});
+        else if (role == noRole)
+            problem(field, utf8(field.subKey), role, {client, server, system});
         else
-            set(field, 3);
+            set(field, roleCode(role));
     }
 
     void set(const Field& field, int value) { m_work[field.first] = char(value & 0xFF); }
@@ -200,7 +187,7 @@ QString companyValue(const Field& field, const QByteArray& image)
     const int byte = static_cast<unsigned char>(image.at(field.first));
     const auto named = [&field](int index) {
         return index >= 0 && std::size_t(index) < field.items.size() ? utf8(field.items[std::size_t(index)])
-                                                                    : QString();
+                                                                     : QString();
     };
     switch (field.rule) {
     case Rule::Text:
@@ -209,13 +196,13 @@ QString companyValue(const Field& field, const QByteArray& image)
     case Rule::Number:
         return named(byte);
     case Rule::Speed:
-        return byte == 0 ? kAutomatic : named(byte);
+        return byte == 0 ? automatic : named(byte);
     case Rule::YesNo:
         if (field.kind == Kind::Flag)
-            return byte != 0 ? kYes : kNo;
-        return byte == 0 ? kNo : byte == 1 ? kYes : QString();
+            return byte != 0 ? QString(yes) : no;
+        return byte == 0 ? no : byte == 1 ? QString(yes) : QString();
     case Rule::Protocol:
-        return byte == 0 ? kVt100 : byte == 1 ? kCorvale : kTelNet;
+        return byte == 0 ? vt100 : byte == 1 ? corvale : telNet;
     case Rule::Index:
         return std::size_t(byte) < field.items.size() ? QString::number(byte) : QString();
     case Rule::TcpRole:
@@ -225,14 +212,28 @@ QString companyValue(const Field& field, const QByteArray& image)
     return {};
 }
 
+// The field's keys with the values that say its byte; the TCP role takes two keys.
+void appendKeys(Profile& profile, const Field& field, const QByteArray& shown)
+{
+    const QString section = sectionOf(field);
+    if (field.rule != Rule::TcpRole) {
+        profile.append({section, keyOf(field), companyValue(field, shown)});
+        return;
+    }
+    const int role = static_cast<unsigned char>(shown.at(field.first));
+    const QStringList roles = {noRole, client, server, system};
+    const bool named = role < roles.size();
+    profile.append({section, keyOf(field), !named ? QString() : role == 0 ? no : QString(yes)});
+    profile.append({section, utf8(field.subKey), named ? roles.at(role) : QString()});
+}
+
 } // namespace
 
 Profile profileFromIni(const IniFile& ini)
 {
-    return profileFrom([&ini](const QString& section) { return ini.readSection(section); },
-                       [&ini](const QString& section, const QString& key) {
-                           return ini.readString(section, key, QString());
-                       });
+    return profileFrom(
+        [&ini](const QString& section) { return ini.readSection(section); },
+        [&ini](const QString& section, const QString& key) { return ini.readString(section, key, QString()); });
 }
 
 Profile profileFromDocument(const IniDocument& document)
@@ -248,19 +249,28 @@ Profile profileOf(const QByteArray& image)
 {
     const QByteArray shown = workingCopyAfterRead(image);
     Profile profile;
-    for (const Field* field : keyedFields()) {
-        const QString section = sectionOf(*field);
-        if (field->rule == Rule::TcpRole) {
-            const int role = static_cast<unsigned char>(shown.at(field->first));
-            const QStringList roles = {kNoRole, kClient, kServer, kSystem};
-            const bool named = role <= 3;
-            profile.append({section, keyOf(*field), !named ? QString() : role == 0 ? kNo : kYes});
-            profile.append({section, utf8(field->subKey), named ? roles.at(role) : QString()});
-            continue;
+    for (Page page : companyPages()) {
+        for (const Field* field : keyedFields()) {
+            if (field->page == page)
+                appendKeys(profile, *field, shown);
         }
-        profile.append({section, keyOf(*field), companyValue(*field, shown)});
     }
     return profile;
+}
+
+int yesNoCode(const QString& value)
+{
+    return value == no ? 0 : 1;
+}
+
+int roleCode(const QString& value)
+{
+    return value == client ? 1 : value == server ? 2 : 3;
+}
+
+int protocolCode(const QString& value)
+{
+    return value == vt100 ? 0 : value == corvale ? 1 : 2;
 }
 
 QString profileValue(const Profile& profile, const QString& section, const QString& key)
@@ -305,8 +315,8 @@ QString ProfileProblem::text() const
     for (const QString& value : accepted)
         quoted.append(QLatin1Char('"') + value + QLatin1Char('"'));
     // A long list (the numbers 00 to 99) is named by its ends.
-    const QString list = quoted.size() > 12 ? quoted.first() + QStringLiteral(" a ") + quoted.last()
-                                            : quoted.join(QStringLiteral(", "));
+    const QString list =
+        quoted.size() > 12 ? quoted.first() + QStringLiteral(" a ") + quoted.last() : quoted.join(QStringLiteral(", "));
     return QStringLiteral("Valor não aceito em [%1] %2=%3; valores aceitos: %4").arg(section, key, value, list);
 }
 

@@ -3,6 +3,7 @@
 #include "image/layout.h"
 
 #include <QByteArray>
+#include <QLatin1String>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -14,6 +15,26 @@ class IniDocument;
 // ConfDefault.ini, or of a configuration file) applied to an image with the "Default" button's rules.
 namespace image
 {
+
+// The fixed words of the company default's rules, compared exactly, letter case included.
+namespace companyword
+{
+constexpr QLatin1String yes("Sim");
+constexpr QLatin1String no("Nao"); // no tilde: "Não" is a value other than "Nao"
+constexpr QLatin1String automatic("Automatico");
+constexpr QLatin1String client("Client");
+constexpr QLatin1String server("Server");
+constexpr QLatin1String system("System");
+constexpr QLatin1String vt100("VT-100");
+constexpr QLatin1String corvale("Corvale");
+constexpr QLatin1String telNet("TelNet");
+constexpr QLatin1String noRole("Nenhum"); // extension: no TCP role, beside "ConexaoTCP" other than "Sim"
+} // namespace companyword
+
+// The codes the "Default" button's special rules give a value that is present.
+int yesNoCode(const QString& value);    // 0 for "Nao", 1 for anything else
+int roleCode(const QString& value);     // "Tipo" after "ConexaoTCP=Sim": 1 "Client", 2 "Server", 3 anything else
+int protocolCode(const QString& value); // 0 "VT-100", 1 "Corvale", 2 anything else
 
 struct ProfileEntry {
     QString section;
@@ -28,9 +49,9 @@ using Profile = QList<ProfileEntry>; // file order; section and key match ignori
 Profile profileFromIni(const IniFile& ini);
 Profile profileFromDocument(const IniDocument& document);
 
-// The keys that say everything the five sections can say about `image`, in the "Default" button's
-// reading order, extension keys included. A value that cannot be said (a choice byte naming no
-// item) is left empty.
+// The keys that say everything the five sections can say about `image`, section by section in the
+// "Default" button's reading order, extension keys at the end of their section. A value that cannot be said (a choice
+// byte naming no item) is left empty.
 Profile profileOf(const QByteArray& image);
 
 // The value the profile gives the key (the last entry wins); empty when absent.
