@@ -33,6 +33,7 @@ QString requestName(TerminalClient::Request request)
 TerminalClient::TerminalClient(QObject* parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer); // a timeout is a minimum: a coarse timer may end it early
     connect(&m_timer, &QTimer::timeout, this, &TerminalClient::timeOut);
     connect(&m_socket, &QTcpSocket::connected, this, [this] {
         if (m_pending != Pending::Connect)
@@ -73,7 +74,9 @@ void TerminalClient::connectTo(const Endpoint& endpoint)
     m_request = Request::Connect;
     m_pending = Pending::Connect;
     m_timer.start(m_connectTimeoutMs);
+    m_inCall = true;
     m_socket.connectToHost(endpoint.host, endpoint.port);
+    m_inCall = false;
 }
 
 void TerminalClient::requestStatus()
@@ -244,7 +247,11 @@ void TerminalClient::fail(Failure failure, const QString& detail)
     m_pending = Pending::None;
     m_open = false;
     m_socket.abort();
-    emit failed(request, failure, failureText(failure, request, timeout, detail));
+    const QString text = failureText(failure, request, timeout, detail);
+    if (m_inCall)
+        QTimer::singleShot(0, this, [this, request, failure, text] { emit failed(request, failure, text); });
+    else
+        emit failed(request, failure, text);
 }
 
 void TerminalClient::failLater(Request request, Failure failure)

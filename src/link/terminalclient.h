@@ -106,5 +106,6 @@ private:
     int m_replyTimeoutMs = kDefaultTimeoutMs;
     Pending m_pending = Pending::None;
     Request m_request = Request::Connect;
-    bool m_open = false; // connected and not closed since
+    bool m_open = false;   // connected and not closed since
+    bool m_inCall = false; // inside connectTo(): outcomes wait for the event loop
 };

@@ -6,7 +6,6 @@
 #include "image/imagerecord.h"
 #include "image/layout.h"
 #include "image/writeprep.h"
-#include "link/readjob.h"
 
 #include <QLocale>
 #include <QTimer>
@@ -58,13 +57,12 @@ QString outcomeName(WriteResult::Outcome outcome)
 }
 
 WriteJob::WriteJob(WriteOptions options, WritePlanner planner, QObject* parent)
-    : QObject(parent), m_options(std::move(options)), m_planner(std::move(planner))
+    : QObject(parent), m_options(std::move(options)), m_planner(std::move(planner)),
+      m_reader(m_client, m_options.password)
 {
     m_client.setConnectTimeout(m_options.connectTimeoutMs);
     m_client.setReplyTimeout(m_options.replyTimeoutMs);
 }
-
-WriteJob::~WriteJob() = default;
 
 QByteArray WriteJob::passwordAfterWrite(const QByteArray& image, const QByteArray& current)
 {
@@ -79,17 +77,16 @@ QByteArray WriteJob::passwordAfterWrite(const QByteArray& image, const QByteArra
 void WriteJob::start()
 {
     m_step = Step::Reading;
-    m_reader = new ReadJob(m_client, m_options.password, this);
-    connect(m_reader, &ReadJob::done, this, &WriteJob::takeRead);
-    connect(m_reader, &ReadJob::failed, this, &WriteJob::fail);
-    m_reader->start(m_options.endpoint);
+    connect(&m_reader, &ReadJob::done, this, &WriteJob::takeRead);
+    connect(&m_reader, &ReadJob::failed, this, &WriteJob::fail);
+    m_reader.start(m_options.endpoint);
 }
 
 void WriteJob::takeRead()
 {
-    const QByteArray read = m_reader->image();
+    const QByteArray read = m_reader.image();
     m_result.readImage = read;
-    m_result.readAt = m_reader->readAt();
+    m_result.readAt = m_reader.readAt();
 
     const WritePlan plan = m_planner(read);
     if (!plan.refusal.isEmpty()) {
@@ -217,7 +214,8 @@ void WriteJob::reboot()
 
 void WriteJob::pauseThen(void (WriteJob::*next)())
 {
-    QTimer::singleShot(kPauseMs, this, next);
+    // Never shorter: the terminal needs the whole pause.
+    QTimer::singleShot(kPauseMs, Qt::PreciseTimer, this, next);
 }
 
 void WriteJob::appendLog()

@@ -3,6 +3,7 @@
 #include "image/differences.h"
 #include "link/endpoint.h"
 #include "link/exitcode.h"
+#include "link/readjob.h"
 #include "link/terminalclient.h"
 
 #include <QByteArray>
@@ -12,8 +13,6 @@
 #include <QString>
 
 #include <functional>
-
-class ReadJob;
 
 // What a write is told to do, besides the image it computes.
 struct WriteOptions {
@@ -71,7 +70,6 @@ public:
     static constexpr int kPauseMs = 1500; // the terminal needs it after a write and before a reboot
 
     WriteJob(WriteOptions options, WritePlanner planner, QObject* parent = nullptr);
-    ~WriteJob() override;
 
     void start();
     const WriteResult& result() const { return m_result; }
@@ -103,7 +101,7 @@ private:
     WriteOptions m_options;
     WritePlanner m_planner;
     TerminalClient m_client;
-    ReadJob* m_reader = nullptr; // child
+    ReadJob m_reader; // after the client: it goes first
     WriteResult m_result;
     Step m_step = Step::Reading;
     QByteArray m_passwordAfter;
