@@ -83,7 +83,7 @@ Setup parseArguments(const QCoreApplication& app)
                                    QStringLiteral("Send a 64 KiB block instead of each reply."));
     const QCommandLineOption corruptWrites(
         QStringLiteral("corrupt-writes"),
-        QStringLiteral("Answer each write with 'G' but store it with one bit of the local port's first byte\n"
+        QStringLiteral("Answer each write with 'G' but store it with one bit of the local port's first byte "
                        "(image byte 36) flipped, so that a read afterwards differs from what was sent."));
     parser.addOptions({listen, port, password, imageFile, stateFile, mute, refuseUnlock, notReady, refuseReboot,
                        splitReplies, closeAfter, garbage, flood});
