@@ -95,8 +95,8 @@ const char* const kExitCodes = "Códigos de saída:\n"
                                "  5  verificação falhou (o terminal guarda outra coisa; a cópia de segurança é "
                                "indicada)\n"
                                "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
-                               "  7  recusado antes de gravar (valor que não nomeia item, nova senha sem 6 "
-                               "caracteres, arquivo de outro terminal sem --clone)\n";
+                               "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
+                               "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone)\n";
 
 QString text(const char* utf8)
 {
@@ -174,8 +174,28 @@ QString optionSynopsis(const QCommandLineOption& option)
     return synopsis;
 }
 
+// Words filled into lines of at most `width` characters, each further line indented.
+QString wrapped(const QString& text, int indent, int width)
+{
+    QString result;
+    int column = indent;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (column > indent && column + 1 + word.size() > width) {
+            result += QLatin1Char('\n') + QString(indent, u' ');
+            column = indent;
+        } else if (column > indent) {
+            result += QLatin1Char(' ');
+            ++column;
+        }
+        result += word;
+        column += int(word.size());
+    }
+    return result;
+}
+
 QString commandHelp(const CommandSpec& spec, const Options& options)
 {
+    constexpr int kWidth = 100;
     QStringList argumentNames;
     for (const Argument& a : spec.arguments)
         argumentNames << text(a.name);
@@ -184,8 +204,15 @@ QString commandHelp(const CommandSpec& spec, const Options& options)
     for (const Argument& a : spec.arguments)
         help += QStringLiteral("  %1  %2\n").arg(text(a.name), -10).arg(text(a.text));
     help += QStringLiteral("\nOpções:\n");
-    for (const QCommandLineOption& option : options.of(spec.groups))
-        help += QStringLiteral("  %1  %2\n").arg(optionSynopsis(option), -34).arg(option.description());
+    const QList<QCommandLineOption> list = options.of(spec.groups);
+    qsizetype column = 0;
+    for (const QCommandLineOption& option : list)
+        column = std::max(column, optionSynopsis(option).size());
+    for (const QCommandLineOption& option : list) {
+        help += QStringLiteral("  %1  %2\n")
+                    .arg(optionSynopsis(option), -int(column))
+                    .arg(wrapped(option.description(), int(column) + 4, kWidth));
+    }
     if (spec.groups & Password)
         help += text("\nA senha vem de --password, de --password-file ou da variável de ambiente "
                      "HXCONFIG_PASSWORD.\n");
