@@ -44,9 +44,7 @@ QByteArray padForWrite(const QByteArray& image, const ShownValue& shown, bool lo
         const QString text = shown(field);
         if (field.padTo == 0 || text.size() >= field.padTo)
             continue;
-        const QByteArray bytes = cp1252::encode(text.rightJustified(field.padTo, QLatin1Char('0')));
-        for (int i = 0; i < field.width; ++i)
-            padded[field.first + i] = i < bytes.size() ? bytes.at(i) : '\0';
+        storeText(padded, field, text.rightJustified(field.padTo, QLatin1Char('0')));
     }
     return padded;
 }
