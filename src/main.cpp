@@ -10,6 +10,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hxconfig"));
+    // Lets the desktop shell find the desktop entry and its icon for the window.
+    QApplication::setDesktopFileName(QStringLiteral(HX_APP_ID));
 
     // The interface is Portuguese, Qt's own standard buttons and dialogs included.
     installPortugueseTranslations(app);
