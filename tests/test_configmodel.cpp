@@ -523,6 +523,10 @@ void TestConfigModel::writePreparation()
         QCOMPARE(refused.image.mid(170, 7), richImage().mid(170, 7));
     }
 
+    // A short image counts as zero-filled: nothing is written beyond it.
+    QCOMPARE(prepareWrite(richImage().left(100), QStringLiteral("123456")).image.size(), kImageSize);
+    QCOMPARE(applyProfile(richImage().left(50), profileOf(richImage())).image.size(), kImageSize);
+
     // Empty text boxes are named by their captions, even the read-only MAC.
     QByteArray empty = richImage();
     empty.replace(226, 16, QByteArray(16, '\0'));

@@ -134,7 +134,7 @@ QByteArray configFileBytes(const QByteArray& image, const TerminalInfo& terminal
     // The sections stand in their order with a blank line between them; the keys then go in.
     QString skeleton = QStringLiteral("; Configuração de um microterminal (hxconfig)\r\n");
     for (image::Page page : image::companyPages())
-        skeleton += QStringLiteral("\r\n[%1]\r\n").arg(QString::fromUtf8(image::sectionName(page).data()));
+        skeleton += QStringLiteral("\r\n[%1]\r\n").arg(image::tableText(image::sectionName(page)));
     skeleton += QStringLiteral("\r\n[%1]\r\n\r\n[%2]\r\n").arg(kTerminal, kImage);
     IniDocument document(skeleton);
 

@@ -3,7 +3,6 @@
 #include "files/inidocument.h"
 #include "files/inifile.h"
 #include "files/integertext.h"
-#include "image/cp1252.h"
 #include "image/imagebuffer.h"
 #include "image/readable.h"
 
@@ -21,16 +20,11 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 template <typename KeysOf, typename ValueOf> Profile profileFrom(KeysOf keysOf, ValueOf valueOf)
 {
     Profile profile;
     for (Page page : companyPages()) {
-        const QString section = utf8(sectionName(page));
+        const QString section = tableText(sectionName(page));
         for (const QString& key : keysOf(section)) {
             const QString value = valueOf(section, key);
             if (!value.isEmpty())
@@ -38,15 +32,6 @@ template <typename KeysOf, typename ValueOf> Profile profileFrom(KeysOf keysOf, 
         }
     }
     return profile;
-}
-
-// The bytes a text box's change reaction stores with the loading flag clear: the text cut to the
-// field, zero bytes after it.
-void storeText(QByteArray& image, const Field& field, const QString& text)
-{
-    const QByteArray bytes = cp1252::encode(text);
-    for (int i = 0; i < field.width; ++i)
-        image[field.first + i] = i < bytes.size() ? bytes.at(i) : '\0';
 }
 
 QByteArray pristineAfterRead(const QByteArray& image)
@@ -87,7 +72,7 @@ private:
         const QString section = sectionOf(field);
         const QString value = profileValue(m_profile, section, keyOf(field));
         if (field.rule == Rule::TcpRole) {
-            applyRole(field, value, profileValue(m_profile, section, utf8(field.subKey)));
+            applyRole(field, value, profileValue(m_profile, section, tableText(field.subKey)));
             return;
         }
         if (value.isEmpty()) {
@@ -163,7 +148,7 @@ private:
         if (role.isEmpty())
             fromPristine(field);
         else if (role == noRole)
-            problem(field, utf8(field.subKey), role, {client, server, system});
+            problem(field, tableText(field.subKey), role, {client, server, system});
         else
             set(field, roleCode(role));
     }
@@ -186,7 +171,7 @@ QString companyValue(const Field& field, const QByteArray& image)
 {
     const int byte = static_cast<unsigned char>(image.at(field.first));
     const auto named = [&field](int index) {
-        return index >= 0 && std::size_t(index) < field.items.size() ? utf8(field.items[std::size_t(index)])
+        return index >= 0 && std::size_t(index) < field.items.size() ? tableText(field.items[std::size_t(index)])
                                                                      : QString();
     };
     switch (field.rule) {
@@ -224,7 +209,7 @@ void appendKeys(Profile& profile, const Field& field, const QByteArray& shown)
     const QStringList roles = {noRole, client, server, system};
     const bool named = role < roles.size();
     profile.append({section, keyOf(field), !named ? QString() : role == 0 ? no : QString(yes)});
-    profile.append({section, utf8(field.subKey), named ? roles.at(role) : QString()});
+    profile.append({section, tableText(field.subKey), named ? roles.at(role) : QString()});
 }
 
 } // namespace
@@ -293,7 +278,7 @@ const Field* fieldOfKey(const QString& section, const QString& key)
     for (const Field* field : keyedFields()) {
         if (!sameName(sectionOf(*field), section))
             continue;
-        if (sameName(keyOf(*field), key) || (!field->subKey.empty() && sameName(utf8(field->subKey), key)))
+        if (sameName(keyOf(*field), key) || (!field->subKey.empty() && sameName(tableText(field->subKey), key)))
             return field;
     }
     return nullptr;

@@ -8,11 +8,6 @@ namespace image
 namespace
 {
 
-QString utf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 int byteAt(const QByteArray& image, int i)
 {
     return i < image.size() ? static_cast<unsigned char>(image.at(i)) : 0;
@@ -44,7 +39,8 @@ QString shortText(const QByteArray& image, int first, int count)
 
 QString item(const Field& field, int index)
 {
-    return index >= 0 && std::size_t(index) < field.items.size() ? utf8(field.items[std::size_t(index)]) : QString();
+    return index >= 0 && std::size_t(index) < field.items.size() ? tableText(field.items[std::size_t(index)])
+                                                                 : QString();
 }
 
 // The TCP role a byte shows: a role button for 1..3; no button (no role) for anything else.
@@ -111,6 +107,18 @@ QString valueText(const Field& field, const QByteArray& image)
     }
 }
 
+QString tableText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+void storeText(QByteArray& image, const Field& field, const QString& text)
+{
+    const QByteArray bytes = cp1252::encode(text);
+    for (int i = 0; i < field.width; ++i)
+        image[field.first + i] = i < bytes.size() ? bytes.at(i) : '\0';
+}
+
 ShownValue shownAfterRead(const QByteArray& image)
 {
     return [image](const Field& field) { return readableValue(field, image); };
@@ -120,14 +128,14 @@ QStringList itemTexts(const Field& field)
 {
     QStringList texts;
     for (std::string_view text : field.items)
-        texts.append(utf8(text));
+        texts.append(tableText(text));
     return texts;
 }
 
 int namedItem(const Field& field, const QString& text)
 {
     for (std::size_t i = 0; i < field.items.size(); ++i) {
-        if (text.compare(utf8(field.items[i]), Qt::CaseInsensitive) == 0)
+        if (text.compare(tableText(field.items[i]), Qt::CaseInsensitive) == 0)
             return int(i);
     }
     return -1;
@@ -135,13 +143,13 @@ int namedItem(const Field& field, const QString& text)
 
 QString pageOf(const Field& field)
 {
-    return utf8(pageCaption(field.page));
+    return tableText(pageCaption(field.page));
 }
 
 QString captionOf(const Field& field)
 {
     if (field.kind != Kind::Reserved)
-        return utf8(field.caption);
+        return tableText(field.caption);
     if (field.width == 1)
         return QStringLiteral("Reservado (byte %1)").arg(field.first);
     return QStringLiteral("Reservado (bytes %1..%2)").arg(field.first).arg(field.first + field.width - 1);
@@ -149,12 +157,12 @@ QString captionOf(const Field& field)
 
 QString sectionOf(const Field& field)
 {
-    return field.key.empty() ? QString() : utf8(sectionName(field.page));
+    return field.key.empty() ? QString() : tableText(sectionName(field.page));
 }
 
 QString keyOf(const Field& field)
 {
-    return utf8(field.key);
+    return tableText(field.key);
 }
 
 QByteArray workingCopyAfterRead(const QByteArray& image)

@@ -28,6 +28,13 @@ QString valueText(const Field& field, const QByteArray& image);
 using ShownValue = std::function<QString(const Field& field)>;
 ShownValue shownAfterRead(const QByteArray& image);
 
+// A text of the field table (UTF-8) as a QString.
+QString tableText(std::string_view text);
+
+// What a text box's change reaction stores with the loading flag clear: the text in Windows-1252,
+// cut to the field, zero bytes after it.
+void storeText(QByteArray& image, const Field& field, const QString& text);
+
 // The item texts of a choice list (or the value names of a flag or code).
 QStringList itemTexts(const Field& field);
 // The item index whose text equals `text` ignoring letter case, or -1.

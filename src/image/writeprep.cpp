@@ -9,6 +9,14 @@ namespace
 
 constexpr int kPasswordLength = 6;
 
+// The image as 260 bytes: a shorter one counts as followed by zero bytes.
+QByteArray wholeImage(const QByteArray& image)
+{
+    QByteArray whole = image.left(kImageSize);
+    whole.resize(kImageSize, '\0');
+    return whole;
+}
+
 bool isTextField(const Field& field)
 {
     return field.kind == Kind::Text || field.kind == Kind::ShortText || field.kind == Kind::Mac;
@@ -28,7 +36,7 @@ QStringList emptyTextFields(const ShownValue& shown)
 
 QByteArray padForWrite(const QByteArray& image, const ShownValue& shown, bool loading)
 {
-    QByteArray padded = image;
+    QByteArray padded = wholeImage(image);
     // Under the loading flag the store rule stores no text that is not empty.
     if (loading)
         return padded;
@@ -36,9 +44,7 @@ QByteArray padForWrite(const QByteArray& image, const ShownValue& shown, bool lo
         const QString text = shown(field);
         if (field.padTo == 0 || text.size() >= field.padTo)
             continue;
-        const QByteArray bytes = cp1252::encode(text.rightJustified(field.padTo, QLatin1Char('0')));
-        for (int i = 0; i < field.width; ++i)
-            padded[field.first + i] = i < bytes.size() ? bytes.at(i) : '\0';
+        storeText(padded, field, text.rightJustified(field.padTo, QLatin1Char('0')));
     }
     return padded;
 }
@@ -48,7 +54,7 @@ WritePreparation prepareWrite(const QByteArray& image, const QString& newPasswor
 {
     WritePreparation out;
     out.emptyFields = emptyTextFields(shown);
-    out.image = image;
+    out.image = wholeImage(image);
     if (!newPassword.isEmpty()) {
         const QByteArray bytes = cp1252::encode(newPassword);
         if (bytes.size() != kPasswordLength) {

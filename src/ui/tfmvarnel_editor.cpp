@@ -26,42 +26,25 @@ void uncheckSilently(QRadioButton* button)
 
 } // namespace
 
-// The sixteen image text boxes, in the order of the editor pages.
+// The sixteen image text boxes and the twenty-six choice boxes, as the field table names them.
 QList<QLineEdit*> TfmVarnel::editorTextBoxes() const
 {
-    return {ui->edTimeOutR,  ui->edRetries, ui->edMac,      ui->VIpRemoto, ui->VIpLocal,  ui->VPortaRemota,
-            ui->VPortaLocal, ui->VGateway,  ui->VSubnet,    ui->VLogin,    ui->VPassword, ui->VCNPJ,
-            ui->edConTelNet, ui->edDelay,   ui->edTimeout0, ui->edTimeout1};
+    QList<QLineEdit*> boxes;
+    for (const image::Field& field : image::layout()) {
+        if (field.kind == image::Kind::Text || field.kind == image::Kind::ShortText || field.kind == image::Kind::Mac)
+            boxes.append(findChild<QLineEdit*>(QString::fromLatin1(field.control)));
+    }
+    return boxes;
 }
 
 QList<QComboBox*> TfmVarnel::editorChoiceBoxes() const
 {
-    return {ui->cbVelocidade,
-            ui->cbHFDuplex,
-            ui->cbTeclaDel,
-            ui->cbTeclaBackspace,
-            ui->cbImpDefault,
-            ui->cbAcionamento,
-            ui->cbTeclado,
-            ui->cbPolaridade,
-            ui->cbVLCM,
-            ui->cbTecladoTouch,
-            ui->cbSincronismoVideo,
-            ui->cbNumTerm,
-            ui->cbCanalBase,
-            ui->cbTaxa,
-            ui->cbBaud0,
-            ui->cbParidade0,
-            ui->cbBits0,
-            ui->cbStop0,
-            ui->cbHand0,
-            ui->cbFlag0,
-            ui->cbBaud1,
-            ui->cbParidade1,
-            ui->cbBits1,
-            ui->cbStop1,
-            ui->cbHand1,
-            ui->cbFlag1};
+    QList<QComboBox*> boxes;
+    for (const image::Field& field : image::layout()) {
+        if (field.kind == image::Kind::Choice || field.kind == image::Kind::NumberByte)
+            boxes.append(findChild<QComboBox*>(QString::fromLatin1(field.control)));
+    }
+    return boxes;
 }
 
 void TfmVarnel::ClearEditor()
