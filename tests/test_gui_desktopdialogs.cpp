@@ -24,33 +24,32 @@
 namespace
 {
 
-// Runs the action on the next modal box that opens, from inside its own event loop.
-void onNextBox(std::function<void(QMessageBox*)> action)
+// Runs the action on the next modal window of that kind that opens, from inside its own event loop.
+template <typename Modal> void onNext(std::function<void(Modal*)> action)
 {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
             poll->stop();
             poll->deleteLater();
-            action(box);
+            action(modal);
         }
     });
     poll->start(10);
 }
 
+void onNextBox(std::function<void(QMessageBox*)> action)
+{
+    onNext<QMessageBox>(std::move(action));
+}
+
 // Runs the action on the next file dialog that opens, then cancels it.
 void onNextFileDialog(std::function<void(QFileDialog*)> action)
 {
-    auto* poll = new QTimer(qApp);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            action(dialog);
-            dialog->reject();
-        }
+    onNext<QFileDialog>([action](QFileDialog* dialog) {
+        action(dialog);
+        dialog->reject();
     });
-    poll->start(10);
 }
 
 // The file types the dialog lists, as the user reads them in its type box.
