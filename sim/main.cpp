@@ -85,9 +85,13 @@ Setup parseArguments(const QCoreApplication& app)
         QStringLiteral("corrupt-writes"),
         QStringLiteral("Answer each write with 'G' but store it with one bit of the local port's first byte "
                        "(image byte 36) flipped, so that a read afterwards differs from what was sent."));
+    const QCommandLineOption verbose(
+        QStringLiteral("verbose"),
+        QStringLiteral("Print a line for every connection, received frame and reply: time, connection, letter,
+"
+                       "length, and for a write the fields that differ from the stored image."));
     parser.addOptions({listen, port, password, imageFile, stateFile, mute, refuseUnlock, notReady, refuseReboot,
-                       splitReplies, closeAfter, garbage, flood});
-    parser.addOption(corruptWrites);
+                       splitReplies, closeAfter, garbage, flood, corruptWrites, verbose});
     parser.process(app);
 
     Setup setup;
@@ -108,6 +112,7 @@ Setup parseArguments(const QCoreApplication& app)
     options.splitReplies = parser.isSet(splitReplies);
     options.garbage = parser.isSet(garbage);
     options.flood = parser.isSet(flood);
+    options.verbose = parser.isSet(verbose);
     if (parser.isSet(closeAfter)) {
         options.closeAfter = parser.value(closeAfter).toInt(&ok);
         if (!ok || options.closeAfter < 1)

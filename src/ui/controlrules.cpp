@@ -2,6 +2,7 @@
 
 #include "image/readable.h"
 #include "ui/dialogs.h"
+#include "ui/windowlook.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -151,6 +152,7 @@ void fillChoiceLists(QWidget* window)
 
 void prepareMainWindowControls(QWidget* window)
 {
+    applyWindowLook(window);
     fillChoiceLists(window);
     for (const Limit& limit : typingLimits)
         limitTyping(control<QLineEdit>(window, limit.box), limit.maxLength, limit.lowerCase);
