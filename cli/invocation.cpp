@@ -128,8 +128,7 @@ struct Options {
     QCommandLineOption noReboot{QStringLiteral("no-reboot"), text("Não reinicia o terminal depois de gravar.")};
     QCommandLineOption noVerify{QStringLiteral("no-verify"), text("Não lê de novo para verificar o que foi gravado.")};
     QCommandLineOption backupDir{QStringLiteral("backup-dir"),
-                                 text("Pasta das cópias de segurança (padrão: Backups ao lado do arquivo de "
-                                      "configurações)."),
+                                 text("Pasta das cópias de segurança (padrão: Backups ao lado do ConfDefault.ini)."),
                                  QStringLiteral("PASTA")};
     QCommandLineOption log{QStringLiteral("log"),
                            text("Acrescenta ao arquivo o registro de 16 linhas do que foi gravado, como "

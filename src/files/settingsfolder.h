@@ -2,9 +2,9 @@
 
 #include <QString>
 
-// The folder that holds the settings file ConfDefault.ini; everything the command line keeps
-// beside it (the backups) follows it. For now it is the program's own directory.
+// The tool's folder, which holds the settings file ConfDefault.ini: beside the program when it
+// runs portable, the user's own folder when it is installed (see tooldirectory.h).
 QString settingsFolder();
 
-// Where backups go unless the user names a folder: "Backups" beside the settings file.
+// Where backups go unless the user names a folder: "Backups" in the tool's folder.
 QString defaultBackupFolder();
