@@ -11,15 +11,18 @@ namespace
 
 constexpr char kSemicolon = ';';
 
-// The separator the header line uses more, counted outside quotes; a comma when it uses neither.
+// The separator the header line (the first that is not blank) uses more, counted outside quotes; a
+// comma when it uses neither.
 char separatorOf(const QByteArray& text)
 {
     int commas = 0;
     int semicolons = 0;
     bool quoted = false;
+    bool blank = true;
     for (const char c : text) {
-        if (c == '\n' && !quoted)
+        if (c == '\n' && !quoted && !blank)
             break;
+        blank = blank && (c == '\n' || c == '\r' || c == ' ' || c == '\t');
         if (c == '"')
             quoted = !quoted;
         else if (!quoted && c == ',')

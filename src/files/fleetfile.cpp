@@ -1,5 +1,7 @@
 #include "files/fleetfile.h"
 
+#include "image/readable.h"
+
 #include <algorithm>
 
 namespace
@@ -30,8 +32,13 @@ std::variant<ColumnRole, QString> roleOf(const QString& name)
     if (sameName(name, fleetcolumn::newPassword))
         return ColumnRole{Column::NewPassword, {}, {}};
     const qsizetype dot = name.indexOf(u'.');
-    if (dot > 0 && image::fieldOfKey(name.left(dot), name.mid(dot + 1)))
-        return ColumnRole{Column::Key, name.left(dot), name.mid(dot + 1)};
+    const QString key = name.mid(dot + 1);
+    if (const image::Field* field = dot > 0 ? image::fieldOfKey(name.left(dot), key) : nullptr) {
+        // Spelt as the field table spells it, as a profile file's keys are.
+        const bool subKey = !sameName(image::keyOf(*field), key);
+        return ColumnRole{Column::Key, image::sectionOf(*field),
+                          subKey ? image::tableText(field->subKey) : image::keyOf(*field)};
+    }
     return QStringLiteral("coluna desconhecida \"%1\" (as colunas são address, password, new_password e "
                           "Secao.Chave, por exemplo Conexao.IPLocal; hxconfig-cli show lista as chaves)")
         .arg(name);
