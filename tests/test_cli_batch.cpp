@@ -120,6 +120,7 @@ private slots:
     void semicolonAndCommaFilesGiveTheSamePlan();
     void dryRunWritesNothing();
     void reportFileMatchesTheTable();
+    void sharedIpLocalFoundByTheReadsIsWarnedOf();
     void progressOnATerminal();
     void badCommandLines();
 
@@ -219,6 +220,12 @@ void TestCliBatch::initTestCase()
           QStringList{QStringLiteral("batch"), writeFile(path(QStringLiteral("semicolons.csv")), semicolons)} + dryJson);
     start("commas", QStringList{QStringLiteral("batch"), writeFile(path(QStringLiteral("commas.csv")), commas)} +
                         dryJson);
+
+    // The first terminal is given the IP Local the second one already holds.
+    const QByteArray late = "address;Conexao.IPLocal\n" + m_dry->addresses().at(0).toLatin1() + ";10.0.0.2\n" +
+                            m_dry->addresses().at(1).toLatin1() + ";\n";
+    start("lateip", {QStringLiteral("batch"), writeFile(path(QStringLiteral("lateip.csv")), late),
+                     QStringLiteral("--dry-run"), QStringLiteral("--quiet")});
 
     start("dryrun", {QStringLiteral("batch"), m_dry->fleetFile(), m_profile, QStringLiteral("--dry-run"),
                      QStringLiteral("--backup-dir"), path(QStringLiteral("dry")), QStringLiteral("--report"),
@@ -429,6 +436,17 @@ void TestCliBatch::reportFileMatchesTheTable()
         expected.removeAll(QString());
         QCOMPARE(mixedTable.at(i + 1), expected);
     }
+}
+
+void TestCliBatch::sharedIpLocalFoundByTheReadsIsWarnedOf()
+{
+    CliProcess& run = finished("lateip");
+    QCOMPARE(run.exitCode(), 0);
+    QVERIFY2(run.errText().contains(QStringLiteral("hxconfig-cli: %1: aviso: linhas 2 e 3 (%2, %3): o mesmo IP Local "
+                                                   "10.0.0.2\n")
+                                        .arg(path(QStringLiteral("lateip.csv")), m_dry->addresses().at(0),
+                                             m_dry->addresses().at(1))),
+             qPrintable(run.errText()));
 }
 
 void TestCliBatch::progressOnATerminal()
