@@ -98,7 +98,13 @@ std::variant<CsvTable, CsvError> parseCsv(const QByteArray& bytes)
     if (!decoded)
         return CsvError{0, QStringLiteral("não é um arquivo de texto")};
     // libcsv reads bytes: UTF-8 keeps the separators and quotes as the single bytes they are.
-    const QByteArray text = decoded->text.toUtf8();
+    QByteArray text = decoded->text.toUtf8();
+    // A lone CR ends a line as LF does (old spreadsheets on some systems write it), so that lines
+    // are counted alike; CR LF stays as it is.
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == '\r' && (i + 1 == text.size() || text.at(i + 1) != '\n'))
+            text[i] = '\n';
+    }
 
     CsvTable table;
     table.separator = separatorOf(text);

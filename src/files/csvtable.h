@@ -13,7 +13,7 @@
 // What spreadsheets write and is taken here: comma or semicolon between cells (the one the header
 // line uses more; spreadsheets set to Portuguese write semicolons), cells in double quotes with the
 // separator, doubled quotes or line breaks inside, blanks around unquoted cells (dropped),
-// Windows-1252 or UTF-8 after a byte-order mark (or UTF-16 after its mark), CR LF or LF. Rows
+// Windows-1252 or UTF-8 after a byte-order mark (or UTF-16 after its mark), CR LF, LF or CR. Rows
 // whose cells are all empty (a blank line, ";;;") are left out.
 struct CsvRow {
     int line = 0; // the row's first line in the file, from 1
@@ -33,7 +33,7 @@ struct CsvError {
 
 std::variant<CsvTable, CsvError> parseCsv(const QByteArray& bytes);
 
-// The rows as a file the same reader and a spreadsheet set to Portuguese both take: UTF-8 with a
-// byte-order mark, semicolons, CR LF, a cell quoted when it holds a semicolon, a quote, a line
-// break or blanks at its ends.
+// The rows (all of one width, as a spreadsheet's) as a file the same reader and a spreadsheet set
+// to Portuguese both take: UTF-8 with a byte-order mark, semicolons, CR LF, a cell quoted when it
+// holds a separator, a quote, a line break or blanks at its ends.
 QByteArray csvBytes(const QList<QStringList>& rows);

@@ -109,13 +109,13 @@ void SimProcess::stop()
     stopProcess(m_process);
 }
 
-FleetProcess::FleetProcess(int count, const QStringList& extraArgs) : m_count(count)
+FleetProcess::FleetProcess(int count, const QStringList& extraArgs, Memory memory) : m_count(count)
 {
-    m_process.start(QStringLiteral(HXTERM_SIM_PATH),
-                    QStringList{QStringLiteral("--fleet"), QString::number(count), QStringLiteral("--port"),
-                                QStringLiteral("0"), QStringLiteral("--state"), stateFolder(),
-                                QStringLiteral("--write-fleet"), fleetFile()} +
-                        extraArgs);
+    QStringList args{QStringLiteral("--fleet"), QString::number(count), QStringLiteral("--port"), QStringLiteral("0"),
+                     QStringLiteral("--write-fleet"), fleetFile()};
+    if (memory == Memory::StateFolder)
+        args << QStringLiteral("--state") << stateFolder();
+    m_process.start(QStringLiteral(HXTERM_SIM_PATH), args + extraArgs);
     m_addresses = listeningAddresses(m_process, count, 2 * kStartTimeoutMs);
 }
 

@@ -44,13 +44,16 @@ private:
 
 // Runs the built hxterm-sim with --fleet N for one test: each terminal on a free loopback port
 // unless the extra arguments say otherwise (--listen, --port, --address-step), its memory in a
-// state folder and the fleet file beside it, in a temporary folder. Stopped when the object goes.
+// state folder (or in the process only) and the fleet file beside it, in a temporary folder.
+// Stopped when the object goes.
 class FleetProcess final
 {
     Q_DISABLE_COPY_MOVE(FleetProcess)
 
 public:
-    explicit FleetProcess(int count, const QStringList& extraArgs = {});
+    enum class Memory { StateFolder, InProcess };
+
+    explicit FleetProcess(int count, const QStringList& extraArgs = {}, Memory memory = Memory::StateFolder);
     ~FleetProcess();
 
     // True once every terminal has printed its "listening" line (within about 10 s).
@@ -60,6 +63,7 @@ public:
     QString fleetFile() const;
     QString stateFolder() const;
     QString errorOutput();
+    qint64 processId() const { return m_process.processId(); }
 
     // Terminal `number` (from 1) as its state file holds it; empty when it cannot be read.
     QByteArray storedImage(int number) const;
