@@ -250,7 +250,10 @@ QString commandHelp(const CommandSpec& spec, const Options& options)
                     .arg(optionSynopsis(option), -int(column))
                     .arg(wrapped(option.description(), int(column) + 4, kWidth));
     }
-    if (spec.groups & Password)
+    if (spec.groups & Fleet)
+        help += text("\nA senha de cada terminal vem da coluna password do arquivo de frota; onde a célula está "
+                     "vazia,\nde --password, de --password-file ou da variável de ambiente HXCONFIG_PASSWORD.\n");
+    else if (spec.groups & Password)
         help += text("\nA senha vem de --password, de --password-file ou da variável de ambiente "
                      "HXCONFIG_PASSWORD.\n");
     return help + QLatin1Char('\n') + text(kExitCodes);
