@@ -62,8 +62,8 @@ public:
             m_lines.append(terminal.line);
         }
         m_job = new BatchJob(std::move(items), parallel, this);
-        const Progress::Mode mode = !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine
-                                                                                         : Progress::Mode::Lines;
+        const Progress::Mode mode =
+            !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Lines;
         m_progress = new Progress(mode, m_job->total(), QStringLiteral("terminais"), QStringLiteral("falhas"), this);
         connect(m_job, &BatchJob::terminalFinished, this, &BatchRun::showOne);
         connect(m_job, &BatchJob::finished, this, &BatchRun::end);
@@ -85,8 +85,9 @@ private:
     {
         for (const QString& problem : problems)
             report::error(fleetPath(), problem);
-        report::error(fleetPath(), QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado")
-                                       .arg(problems.size()));
+        report::error(
+            fleetPath(),
+            QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado").arg(problems.size()));
         if (m_inv.json)
             report::outJson({{QStringLiteral("result"), QStringLiteral("refused")},
                              {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}});

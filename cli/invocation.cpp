@@ -367,8 +367,8 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     Invocation inv;
     inv.command = first;
     inv.arguments = parser.positionalArguments();
-    const auto required = std::count_if(spec->arguments.begin(), spec->arguments.end(),
-                                        [](const Argument& a) { return !a.optional; });
+    const auto required =
+        std::count_if(spec->arguments.begin(), spec->arguments.end(), [](const Argument& a) { return !a.optional; });
     if (inv.arguments.size() < required || inv.arguments.size() > qsizetype(spec->arguments.size())) {
         QStringList names;
         for (const Argument& a : spec->arguments)

@@ -97,8 +97,8 @@ QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteRes
                              QStringLiteral("backup"), QStringLiteral("error")}};
     for (qsizetype i = 0; i < results.size(); ++i) {
         const WriteResult& r = results.at(i);
-        rows.append({addresses.at(i), outcomeName(r.outcome), QString::number(r.changes.size()), r.backupPath,
-                     r.error});
+        rows.append(
+            {addresses.at(i), outcomeName(r.outcome), QString::number(r.changes.size()), r.backupPath, r.error});
     }
     return rows;
 }

@@ -31,8 +31,8 @@ public:
             endpoints.append({addressrange::addressText(quint32(a)), m_inv.port});
         const int parallel = std::min(m_inv.parallel, std::max(1, raiseOpenFileLimit() - kSparedFiles));
         m_job = new ScanJob(std::move(endpoints), parallel, m_inv.timeoutMs, this);
-        const Progress::Mode mode = !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine
-                                                                                         : Progress::Mode::Silent;
+        const Progress::Mode mode =
+            !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Silent;
         m_progress =
             new Progress(mode, m_job->total(), QStringLiteral("endereços"), QStringLiteral("encontrados"), this);
         connect(m_job, &ScanJob::addressDone, this, [this](int index) {

@@ -35,7 +35,6 @@ struct Setup {
     QString fleetFile;
 };
 
-
 [[noreturn]] void fail(const QString& message)
 {
     std::fprintf(stderr, "hxterm-sim: %s\n", qPrintable(message));
@@ -226,7 +225,8 @@ int runFleet(QCoreApplication& app, Setup setup)
             fail(saved.error);
     }
     for (const auto& server : fleet.servers())
-        std::printf("hxterm-sim listening on %s:%u\n", qPrintable(server->address().toString()), unsigned(server->port()));
+        std::printf("hxterm-sim listening on %s:%u\n", qPrintable(server->address().toString()),
+                    unsigned(server->port()));
     std::fflush(stdout);
     return app.exec();
 }

@@ -104,7 +104,8 @@ TerminalState initialState(const QByteArray& password)
 
 TerminalState fleetTerminalState(TerminalState base, int number)
 {
-    const QByteArray mac = QByteArrayLiteral("0050C2") + QByteArray::number(number, 16).toUpper().rightJustified(6, '0');
+    const QByteArray mac =
+        QByteArrayLiteral("0050C2") + QByteArray::number(number, 16).toUpper().rightJustified(6, '0');
     const quint32 ip = (10u << 24) + quint32(number);
     const QByteArray ipLocal = QByteArray::number(ip >> 24) + '.' + QByteArray::number((ip >> 16) & 0xFF) + '.' +
                                QByteArray::number((ip >> 8) & 0xFF) + '.' + QByteArray::number(ip & 0xFF);

@@ -168,8 +168,8 @@ void TestCliBatch::initTestCase()
     m_pair = std::make_unique<FleetProcess>(2);
     m_dry = std::make_unique<FleetProcess>(2);
     m_screen = std::make_unique<FleetProcess>(2);
-    for (FleetProcess* fleet : {m_good.get(), m_mute.get(), m_refusing.get(), m_pair.get(), m_dry.get(),
-                                m_screen.get()})
+    for (FleetProcess* fleet :
+         {m_good.get(), m_mute.get(), m_refusing.get(), m_pair.get(), m_dry.get(), m_screen.get()})
         QVERIFY2(fleet->isRunning(), qPrintable(fleet->errorOutput()));
     for (int i = 0; i < 2; ++i) {
         m_pairImages[i] = m_pair->storedImage(i + 1);
@@ -181,9 +181,9 @@ void TestCliBatch::initTestCase()
     const QStringList good = m_good->addresses();
     const QByteArray mixed = "address;password;new_password;Conexao.IPLocal\r\n" + good.at(0).toLatin1() +
                              ";123456;;10.20.0.1\r\n" + good.at(1).toLatin1() + ";;654321;10.20.0.2\r\n" +
-                             good.at(2).toLatin1() + ";999999;;10.20.0.3\r\n" +
-                             m_mute->addresses().at(0).toLatin1() + ";123456;;10.20.0.4\r\n" +
-                             m_refusing->addresses().at(0).toLatin1() + ";123456;;10.20.0.5\r\n";
+                             good.at(2).toLatin1() + ";999999;;10.20.0.3\r\n" + m_mute->addresses().at(0).toLatin1() +
+                             ";123456;;10.20.0.4\r\n" + m_refusing->addresses().at(0).toLatin1() +
+                             ";123456;;10.20.0.5\r\n";
     start("mixed", {QStringLiteral("batch"), writeFile(path(QStringLiteral("mixed.csv")), mixed), m_profile,
                     QStringLiteral("--timeout=1000"), QStringLiteral("--backup-dir"), path(QStringLiteral("mixed")),
                     QStringLiteral("--report"), path(QStringLiteral("mixed.json"))});
@@ -217,9 +217,10 @@ void TestCliBatch::initTestCase()
                               pair.at(1).toLatin1() + ", , 10.30.0.2 ,um;dois\n";
     const QStringList dryJson = {QStringLiteral("--dry-run"), QStringLiteral("--json"), QStringLiteral("--parallel=1")};
     start("semicolons",
-          QStringList{QStringLiteral("batch"), writeFile(path(QStringLiteral("semicolons.csv")), semicolons)} + dryJson);
-    start("commas", QStringList{QStringLiteral("batch"), writeFile(path(QStringLiteral("commas.csv")), commas)} +
-                        dryJson);
+          QStringList{QStringLiteral("batch"), writeFile(path(QStringLiteral("semicolons.csv")), semicolons)} +
+              dryJson);
+    start("commas",
+          QStringList{QStringLiteral("batch"), writeFile(path(QStringLiteral("commas.csv")), commas)} + dryJson);
 
     // The first terminal is given the IP Local the second one already holds.
     const QByteArray late = "address;Conexao.IPLocal\n" + m_dry->addresses().at(0).toLatin1() + ";10.0.0.2\n" +
@@ -256,8 +257,10 @@ void TestCliBatch::mixedFleetGivesAResultPerTerminal()
     }
     QCOMPARE(field(2, "error").toString(), QStringLiteral("leitura recusada: verifique a senha"));
     QCOMPARE(field(3, "error").toString(), QStringLiteral("sem resposta do terminal em 1000 ms (pedido de status)"));
-    QVERIFY(field(4, "error").toString().startsWith(QStringLiteral("desbloqueio recusado pelo terminal (cópia de "
-                                                                   "segurança: ")));
+    QVERIFY(field(4, "error")
+                .toString()
+                .startsWith(QStringLiteral("desbloqueio recusado pelo terminal (cópia de "
+                                           "segurança: ")));
 
     // Every good terminal was written and verified: its own IP Local, the profile's baud rate, the
     // new password where one was asked; its backup holds what it had.
@@ -311,9 +314,9 @@ void TestCliBatch::secondRunChangesNothing()
     const QStringList good = m_good->addresses();
     const QByteArray again = "address;password;Conexao.IPLocal\r\n" + good.at(0).toLatin1() + ";123456;10.20.0.1\r\n" +
                              good.at(1).toLatin1() + ";654321;10.20.0.2\r\n";
-    const CliResult run = runCli({QStringLiteral("batch"), writeFile(path(QStringLiteral("again.csv")), again),
-                                  m_profile, QStringLiteral("--json"), QStringLiteral("--backup-dir"),
-                                  path(QStringLiteral("again"))});
+    const CliResult run =
+        runCli({QStringLiteral("batch"), writeFile(path(QStringLiteral("again.csv")), again), m_profile,
+                QStringLiteral("--json"), QStringLiteral("--backup-dir"), path(QStringLiteral("again"))});
     QCOMPARE(run.exitCode, 0);
     const QList<QByteArray> lines = run.out.trimmed().split('\n');
     QCOMPARE(lines.size(), 2);
@@ -337,7 +340,8 @@ void TestCliBatch::sharedIpLocalIsRefusedBeforeAnyConnection()
                        "valores aceitos: \"1200\", \"2400\", \"4800\", \"9600\", \"19200\", \"38400\", \"57600\", "
                        "\"115200\"")
             .arg(file, port),
-        QStringLiteral("hxconfig-cli: %1: linhas 2 e 5 (%2, %2): o mesmo terminal %2 em mais de uma linha").arg(file, here),
+        QStringLiteral("hxconfig-cli: %1: linhas 2 e 5 (%2, %2): o mesmo terminal %2 em mais de uma linha")
+            .arg(file, here),
         QStringLiteral("hxconfig-cli: %1: linhas 2, 3, 4 e 5 (%2, 127.0.0.2:%3, 127.0.0.3:%3, %2): o mesmo IP Local "
                        "10.0.0.5; o perfil define Conexao.IPLocal para todos: dê a cada terminal o seu na coluna "
                        "Conexao.IPLocal")
@@ -353,9 +357,10 @@ void TestCliBatch::malformedFileIsRefusedBeforeAnyConnection()
 {
     CliProcess& run = finished("malformed");
     QCOMPARE(run.exitCode(), 6);
-    QCOMPARE(run.errText(), QStringLiteral("hxconfig-cli: batch: %1: linha 3: aspas fora do lugar (uma célula com "
-                                           "aspas deve começar e terminar com elas, e aspas dentro dela vêm dobradas)\n")
-                                .arg(path(QStringLiteral("malformed.csv"))));
+    QCOMPARE(run.errText(),
+             QStringLiteral("hxconfig-cli: batch: %1: linha 3: aspas fora do lugar (uma célula com "
+                            "aspas deve começar e terminar com elas, e aspas dentro dela vêm dobradas)\n")
+                 .arg(path(QStringLiteral("malformed.csv"))));
     QTest::qWait(100);
     QCOMPARE(m_connections, 0);
 }
@@ -391,11 +396,11 @@ void TestCliBatch::dryRunWritesNothing()
     QVERIFY(!QFileInfo::exists(path(QStringLiteral("dry"))));
     // What would change, terminal by terminal, before the table.
     const QString first = m_dry->addresses().at(0);
-    QVERIFY2(run.outText().startsWith(
-                 QStringLiteral("%1: simulação, nada foi enviado; 1 campo(s) mudariam\n"
-                                "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n")
-                     .arg(first)),
-             qPrintable(run.outText()));
+    QVERIFY2(
+        run.outText().startsWith(QStringLiteral("%1: simulação, nada foi enviado; 1 campo(s) mudariam\n"
+                                                "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n")
+                                     .arg(first)),
+        qPrintable(run.outText()));
     QVERIFY(run.errText().contains(QStringLiteral("2 terminais: 0 alterados, 0 inalterados, 2 simulados, 0 falharam")));
 }
 
@@ -414,8 +419,9 @@ void TestCliBatch::reportFileMatchesTheTable()
         report << cells;
     }
     QCOMPARE(report.size(), 3);
-    QCOMPARE(report.first(), QStringList({QStringLiteral("address"), QStringLiteral("result"),
-                                          QStringLiteral("changes"), QStringLiteral("backup"), QStringLiteral("error")}));
+    QCOMPARE(report.first(),
+             QStringList({QStringLiteral("address"), QStringLiteral("result"), QStringLiteral("changes"),
+                          QStringLiteral("backup"), QStringLiteral("error")}));
     QCOMPARE(report.at(1), QStringList({m_dry->addresses().at(0), QStringLiteral("dry-run"), QStringLiteral("1")}));
     QCOMPARE(table, report);
 
@@ -429,10 +435,10 @@ void TestCliBatch::reportFileMatchesTheTable()
     QCOMPARE(mixedTable.size(), terminals.size() + 1);
     for (qsizetype i = 0; i < terminals.size(); ++i) {
         const QJsonObject t = terminals.at(i).toObject();
-        QStringList expected = {t.value(QStringLiteral("address")).toString(),
-                                t.value(QStringLiteral("result")).toString(),
-                                QString::number(t.value(QStringLiteral("changes")).toArray().size()),
-                                t.value(QStringLiteral("backup")).toString(), t.value(QStringLiteral("error")).toString()};
+        QStringList expected = {
+            t.value(QStringLiteral("address")).toString(), t.value(QStringLiteral("result")).toString(),
+            QString::number(t.value(QStringLiteral("changes")).toArray().size()),
+            t.value(QStringLiteral("backup")).toString(), t.value(QStringLiteral("error")).toString()};
         expected.removeAll(QString());
         QCOMPARE(mixedTable.at(i + 1), expected);
     }
@@ -442,10 +448,10 @@ void TestCliBatch::sharedIpLocalFoundByTheReadsIsWarnedOf()
 {
     CliProcess& run = finished("lateip");
     QCOMPARE(run.exitCode(), 0);
-    QVERIFY2(run.errText().contains(QStringLiteral("hxconfig-cli: %1: aviso: linhas 2 e 3 (%2, %3): o mesmo IP Local "
-                                                   "10.0.0.2\n")
-                                        .arg(path(QStringLiteral("lateip.csv")), m_dry->addresses().at(0),
-                                             m_dry->addresses().at(1))),
+    QVERIFY2(run.errText().contains(
+                 QStringLiteral("hxconfig-cli: %1: aviso: linhas 2 e 3 (%2, %3): o mesmo IP Local "
+                                "10.0.0.2\n")
+                     .arg(path(QStringLiteral("lateip.csv")), m_dry->addresses().at(0), m_dry->addresses().at(1))),
              qPrintable(run.errText()));
 }
 

@@ -48,16 +48,15 @@ void TestCliScan::ranges_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<quint32>("first");
     QTest::addColumn<quint32>("last");
-    QTest::newRow("/24 without network and broadcast") << QStringLiteral("10.1.2.0/24") << ip("10.1.2.1")
-                                                       << ip("10.1.2.254");
+    QTest::newRow("/24 without network and broadcast")
+        << QStringLiteral("10.1.2.0/24") << ip("10.1.2.1") << ip("10.1.2.254");
     QTest::newRow("host bits set") << QStringLiteral("10.1.2.77/24") << ip("10.1.2.1") << ip("10.1.2.254");
     QTest::newRow("/16, the widest") << QStringLiteral("127.5.0.0/16") << ip("127.5.0.1") << ip("127.5.255.254");
     QTest::newRow("/30") << QStringLiteral("10.0.0.4/30") << ip("10.0.0.5") << ip("10.0.0.6");
     QTest::newRow("/31, both") << QStringLiteral("10.0.0.4/31") << ip("10.0.0.4") << ip("10.0.0.5");
     QTest::newRow("/32, one") << QStringLiteral("10.0.0.4/32") << ip("10.0.0.4") << ip("10.0.0.4");
     QTest::newRow("from-to") << QStringLiteral("10.0.0.250-10.0.1.3") << ip("10.0.0.250") << ip("10.0.1.3");
-    QTest::newRow("65536 addresses") << QStringLiteral("10.0.0.0-10.0.255.255") << ip("10.0.0.0")
-                                     << ip("10.0.255.255");
+    QTest::newRow("65536 addresses") << QStringLiteral("10.0.0.0-10.0.255.255") << ip("10.0.0.0") << ip("10.0.255.255");
     QTest::newRow("one") << QStringLiteral("10.0.0.9-10.0.0.9") << ip("10.0.0.9") << ip("10.0.0.9");
 }
 
@@ -135,16 +134,16 @@ void TestCliScan::scanFindsExactlyTheTerminalsThatAnswer()
     // The fleet file, ready to be filled in for batch.
     const QByteArray fleet = readFile(csv);
     QCOMPARE(fleet, "\xEF\xBB\xBF" + QStringLiteral("address;password\r\n127.77.1.2:%1;\r\n127.77.1.7:%1;\r\n"
-                                                     "127.77.1.12:%1;\r\n127.77.1.20:%1;\r\n")
-                                          .arg(port)
-                                          .toUtf8());
+                                                    "127.77.1.12:%1;\r\n127.77.1.20:%1;\r\n")
+                                         .arg(port)
+                                         .toUtf8());
     const auto parsed = parseFleetFile(fleet);
     QVERIFY(std::holds_alternative<FleetFile>(parsed));
     QCOMPARE(std::get<FleetFile>(parsed).rows.size(), 4);
 
-    const CliResult json = runCli({QStringLiteral("scan"), QStringLiteral("127.77.1.10-127.77.1.24"),
-                                   QStringLiteral("--port"), port, QStringLiteral("--timeout=500"),
-                                   QStringLiteral("--json")});
+    const CliResult json =
+        runCli({QStringLiteral("scan"), QStringLiteral("127.77.1.10-127.77.1.24"), QStringLiteral("--port"), port,
+                QStringLiteral("--timeout=500"), QStringLiteral("--json")});
     QCOMPARE(json.exitCode, 0);
     const QList<QByteArray> lines = json.out.trimmed().split('\n');
     QCOMPARE(lines.size(), 2);
@@ -169,8 +168,8 @@ void TestCliScan::badCommandLines()
     QCOMPARE(runCli({QStringLiteral("scan")}).exitCode, 2);
     QCOMPARE(runCli({QStringLiteral("scan"), QStringLiteral("127.0.0.1/32"), QStringLiteral("--password=1")}).exitCode,
              2);
-    const CliResult unwritable = runCli({QStringLiteral("scan"), QStringLiteral("127.77.2.1/32"), QStringLiteral("--csv"),
-                                         m_dir.filePath(QStringLiteral("missing/found.csv"))});
+    const CliResult unwritable = runCli({QStringLiteral("scan"), QStringLiteral("127.77.2.1/32"),
+                                         QStringLiteral("--csv"), m_dir.filePath(QStringLiteral("missing/found.csv"))});
     QCOMPARE(unwritable.exitCode, 6);
 }
 

@@ -79,10 +79,10 @@ void TestFleetFile::commaAndSemicolonFilesGiveTheSamePlan()
 {
     // The same fleet as two spreadsheets would export it: Portuguese settings write semicolons and
     // Windows-1252 with CR LF, others commas, UTF-8 with a mark and LF, quoting what they like.
-    const QByteArray semicolons = cp1252::encode(QStringLiteral(
-        "address;password;new_password;Conexao.IPLocal;Conexao.Login\r\n"
-        "10.1.1.1;123456;;10.0.0.11;operação\r\n"
-        "10.1.1.2:2323;;654321;10.0.0.12;\"a;b\"\r\n"));
+    const QByteArray semicolons =
+        cp1252::encode(QStringLiteral("address;password;new_password;Conexao.IPLocal;Conexao.Login\r\n"
+                                      "10.1.1.1;123456;;10.0.0.11;operação\r\n"
+                                      "10.1.1.2:2323;;654321;10.0.0.12;\"a;b\"\r\n"));
     const QByteArray commas = "\xEF\xBB\xBF"
                               "ADDRESS,Password,NEW_PASSWORD,conexao.iplocal,Conexao.Login\n"
                               "\"10.1.1.1\",123456,,10.0.0.11,opera\xC3\xA7\xC3\xA3o\n"
@@ -162,16 +162,16 @@ void TestFleetFile::malformedFilesNameTheLine_data()
                                      << QStringLiteral("coluna desconhecida \"Rede.IPLocal\"");
     QTest::newRow("repeated column") << QByteArray("address,password,Password\n") << 1
                                      << QStringLiteral("coluna repetida \"Password\"");
-    QTest::newRow("value beyond the header") << QByteArray("address;password\n10.1.1.1;1;;x\n") << 2
-                                             << QStringLiteral("valor \"x\" na coluna 4");
-    QTest::newRow("value under an unnamed column") << QByteArray("address;;password\n10.1.1.1;x;1\n") << 2
-                                                   << QStringLiteral("valor \"x\" na coluna 2");
+    QTest::newRow("value beyond the header")
+        << QByteArray("address;password\n10.1.1.1;1;;x\n") << 2 << QStringLiteral("valor \"x\" na coluna 4");
+    QTest::newRow("value under an unnamed column")
+        << QByteArray("address;;password\n10.1.1.1;x;1\n") << 2 << QStringLiteral("valor \"x\" na coluna 2");
     QTest::newRow("row without address") << QByteArray("address;password\n10.1.1.1;1\n;2\n") << 3
                                          << QStringLiteral("falta o endereço");
-    QTest::newRow("header only") << QByteArray("address;password\r\n;\r\n") << 1
-                                 << QStringLiteral("nenhum terminal");
+    QTest::newRow("header only") << QByteArray("address;password\r\n;\r\n") << 1 << QStringLiteral("nenhum terminal");
     QTest::newRow("empty") << QByteArray("\r\n\r\n") << 0 << QStringLiteral("vazio");
-    QTest::newRow("not text") << QByteArray("address\n10.1\0.1.1\n", 17) << 0 << QStringLiteral("não é um arquivo de texto");
+    QTest::newRow("not text") << QByteArray("address\n10.1\0.1.1\n", 17) << 0
+                              << QStringLiteral("não é um arquivo de texto");
 }
 
 void TestFleetFile::malformedFilesNameTheLine()
@@ -310,10 +310,9 @@ void TestFleetFile::rowValuesWinOverProfileAndSet()
 
 void TestFleetFile::sharedIpLocalsAfterTheRun()
 {
-    QCOMPARE(sharedIpLocals({2, 3, 4, 5}, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
-                                           QStringLiteral("d")},
-                            {QStringLiteral("10.0.0.1"), QString(), QStringLiteral("10.0.0.2"),
-                             QStringLiteral("10.0.0.1")}),
+    QCOMPARE(sharedIpLocals(
+                 {2, 3, 4, 5}, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"), QStringLiteral("d")},
+                 {QStringLiteral("10.0.0.1"), QString(), QStringLiteral("10.0.0.2"), QStringLiteral("10.0.0.1")}),
              QStringList(QStringLiteral("linhas 2 e 5 (a, d): o mesmo IP Local 10.0.0.1")));
     QVERIFY(sharedIpLocals({2, 3}, {QStringLiteral("a"), QStringLiteral("b")}, {QString(), QString()}).isEmpty());
 }

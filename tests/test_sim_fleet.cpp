@@ -152,8 +152,8 @@ void TestSimFleet::terminalsKeepTheirOwnMemory()
     options.reboot = false;
     QTemporaryDir backups;
     options.backupFolder = backups.path();
-    WriteJob job(options, writeplan::applying({{QStringLiteral("Conexao"), QStringLiteral("IPLocal"),
-                                                QStringLiteral("10.9.9.9")}}));
+    WriteJob job(options, writeplan::applying(
+                              {{QStringLiteral("Conexao"), QStringLiteral("IPLocal"), QStringLiteral("10.9.9.9")}}));
     bool over = false;
     connect(&job, &WriteJob::finished, this, [&] { over = true; });
     job.start();

@@ -87,7 +87,8 @@ struct ParserDeleter {
 bool needsQuotes(const QString& cell)
 {
     return cell.contains(QLatin1Char(kSemicolon)) || cell.contains(u'"') || cell.contains(u'\n') ||
-           cell.contains(u'\r') || cell.contains(u',') || (!cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace()));
+           cell.contains(u'\r') || cell.contains(u',') ||
+           (!cell.isEmpty() && (cell.front().isSpace() || cell.back().isSpace()));
 }
 
 } // namespace

@@ -80,9 +80,9 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
             if (cell.isEmpty())
                 continue;
             if (c >= roles.size() || roles.at(c).column == Column::Unnamed)
-                return CsvError{row.line, QStringLiteral("valor \"%1\" na coluna %2, que o cabeçalho não nomeia")
-                                              .arg(cell)
-                                              .arg(c + 1)};
+                return CsvError{
+                    row.line,
+                    QStringLiteral("valor \"%1\" na coluna %2, que o cabeçalho não nomeia").arg(cell).arg(c + 1)};
             const ColumnRole& role = roles.at(c);
             switch (role.column) {
             case Column::Address:

@@ -119,9 +119,8 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
         if (endpoint)
             terminal.endpoint = *endpoint;
         else
-            plan.problems.append(QStringLiteral("linha %1: endereço inválido: %2 (IPv4 ou host:porta)")
-                                     .arg(row.line)
-                                     .arg(row.address));
+            plan.problems.append(
+                QStringLiteral("linha %1: endereço inválido: %2 (IPv4 ou host:porta)").arg(row.line).arg(row.address));
 
         const QString password = row.password.isEmpty() ? cp1252::decode(defaults.password) : row.password;
         terminal.password = cp1252::encode(password);
@@ -152,10 +151,11 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
         canonical.append(endpoint ? canonicalAddress(*endpoint) : QString());
         // As the field will hold it (a text cut at the field's width), whatever else is wrong.
         const QString ip = image::profileValue(terminal.profile, image::sectionOf(ipField), image::keyOf(ipField));
-        ipLocals.append(ip.isEmpty() ? QString()
-                                     : ipLocalOf(image::applyProfile(neutral, {{image::sectionOf(ipField),
-                                                                                image::keyOf(ipField), ip}})
-                                                     .image));
+        ipLocals.append(
+            ip.isEmpty()
+                ? QString()
+                : ipLocalOf(
+                      image::applyProfile(neutral, {{image::sectionOf(ipField), image::keyOf(ipField), ip}}).image));
         plan.terminals.append(terminal);
     }
 

@@ -120,8 +120,7 @@ void WriteJob::takeRead()
     const TerminalInfo terminal{macText(read), m_result.readAt, m_client.address()};
     m_step = Step::SavingBackup;
     connect(&m_backup, &QFutureWatcher<SavedFile>::finished, this, &WriteJob::takeBackup);
-    m_backup.setFuture(
-        saveBackupInBackground(m_options.backupFolder, read, terminal, QDateTime::currentDateTime()));
+    m_backup.setFuture(saveBackupInBackground(m_options.backupFolder, read, terminal, QDateTime::currentDateTime()));
 }
 
 void WriteJob::takeBackup()

@@ -111,8 +111,8 @@ void SimProcess::stop()
 
 FleetProcess::FleetProcess(int count, const QStringList& extraArgs, Memory memory) : m_count(count)
 {
-    QStringList args{QStringLiteral("--fleet"), QString::number(count), QStringLiteral("--port"), QStringLiteral("0"),
-                     QStringLiteral("--write-fleet"), fleetFile()};
+    QStringList args{QStringLiteral("--fleet"), QString::number(count),          QStringLiteral("--port"),
+                     QStringLiteral("0"),       QStringLiteral("--write-fleet"), fleetFile()};
     if (memory == Memory::StateFolder)
         args << QStringLiteral("--state") << stateFolder();
     m_process.start(QStringLiteral(HXTERM_SIM_PATH), args + extraArgs);
