@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -17,25 +17,25 @@ namespace
 
 const QByteArray kFirstExample = "MAC;IP;\r\n0A;10.0.0.7;\r\n01;10.0.0.9;\r\n";
 
-QStringList column(const QTableWidget* grid, int c)
+QStringList column(const QTableView* grid, int c)
 {
     QStringList out;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        out.append(grid->item(r, c) ? grid->item(r, c)->text() : QStringLiteral("<none>"));
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        out.append(grid->model()->index(r, c).data().toString());
     return out;
 }
 
-QStringList headings(const QTableWidget* grid)
+QStringList headings(const QTableView* grid)
 {
     QStringList out;
-    for (int c = 0; c < grid->columnCount(); ++c)
-        out.append(grid->horizontalHeaderItem(c) ? grid->horizontalHeaderItem(c)->text() : QString());
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+        out.append(grid->model()->headerData(c, Qt::Horizontal).toString());
     return out;
 }
 
-void press(QTableWidget* grid, int row, int c)
+void press(QTableView* grid, int row, int c)
 {
-    const QRect cell = grid->visualItemRect(grid->item(row, c));
+    const QRect cell = grid->visualRect(grid->model()->index(row, c));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
@@ -98,9 +98,9 @@ private slots:
         QVERIFY(button->text().isEmpty());
         QCOMPARE(button->accessibleName(), QStringLiteral("Abrir arquivo"));
 
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         QCOMPARE(grid->objectName(), QStringLiteral("StringGrid1"));
-        QCOMPARE(grid->columnCount(), 14);
+        QCOMPARE(grid->model()->columnCount(), 14);
         const QList<int> widths = {85, 92, 51, 88, 52, 53, 90, 90, 72, 63, 52, 51, 63, 46};
         for (int c = 0; c < 14; ++c)
             QCOMPARE(grid->columnWidth(c), widths.at(c));
@@ -108,9 +108,9 @@ private slots:
         QVERIFY(!grid->verticalHeader()->isVisible());
         QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
         // Empty: the heading row and one blank data row.
-        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(headings(grid), QStringList(14, QString()));
-        QVERIFY(!(grid->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QVERIFY(!(grid->model()->index(0, 0).flags() & Qt::ItemIsEditable));
 
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
@@ -135,8 +135,8 @@ private slots:
         write(logFileName(), buildLogRecord(a, when, locale) + buildLogRecord(b, when, locale));
 
         auto viewer = makeViewer();
-        QTableWidget* grid = viewer->grid();
-        QCOMPARE(grid->rowCount(), 2);
+        QTableView* grid = viewer->grid();
+        QCOMPARE(grid->model()->rowCount(), 2);
         QCOMPARE(headings(grid).mid(0, 3),
                  (QStringList{QStringLiteral("MAC"), QStringLiteral("IP Local"), QStringLiteral("Data/Hora")}));
         QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0050C2000002"), QStringLiteral("0050C2000001")}));
@@ -147,7 +147,7 @@ private slots:
     void carregaArquivoReplacesTheTable()
     {
         auto viewer = makeViewer();
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
         QCOMPARE(headings(grid).mid(0, 3), (QStringList{QStringLiteral("MAC"), QStringLiteral("IP"), QString()}));
         QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0A"), QStringLiteral("01")}));
@@ -155,12 +155,12 @@ private slots:
 
         viewer->CarregaArquivo(write(QStringLiteral("second.txt"), "H1;H2;\r\na;b;z\r\nx;\r\n"));
         QCOMPARE(headings(grid).mid(0, 3), (QStringList{QStringLiteral("H1"), QStringLiteral("H2"), QString()}));
-        QCOMPARE(grid->rowCount(), 1);
-        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("x"));
-        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("b"));
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("x"));
+        QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("b"));
 
         viewer->CarregaArquivo(m_dir->filePath(QStringLiteral("missing.txt")));
-        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(column(grid, 0), QStringList{QString()});
         QCOMPARE(headings(grid).first(), QString());
         QVERIFY(m_dialogs.shown.isEmpty());
@@ -175,7 +175,7 @@ private slots:
         auto viewer = makeViewer();
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
 
         press(grid, 1, 0);
@@ -194,10 +194,10 @@ private slots:
         auto viewer = makeViewer();
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
-        QCOMPARE(grid->currentRow(), 0);
-        QCOMPARE(grid->currentColumn(), 0);
+        QCOMPARE(grid->currentIndex().row(), 0);
+        QCOMPARE(grid->currentIndex().column(), 0);
         QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0A"), QStringLiteral("01")})); // loading sorts nothing
         press(grid, 0, 0);
         QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("01"), QStringLiteral("0A")}));
@@ -208,7 +208,7 @@ private slots:
         auto viewer = makeViewer();
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("t.txt"), "a;b;c;\r\n0B;1.9;x;\r\n0A;1.8;y;\r\n"));
         for (int c = 2; c < 14; ++c)
             press(grid, 1, c);
@@ -220,7 +220,7 @@ private slots:
         auto viewer = makeViewer();
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("bad.txt"), "h;\r\n05;\r\n03;\r\nzz;\r\n01;\r\n"));
         press(grid, 2, 0);
         QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("'$zz' is not a valid integer value")});
@@ -232,7 +232,7 @@ private slots:
     void openButtonAndCancel()
     {
         auto viewer = makeViewer();
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
 
         // Cancelled before any file was ever chosen: the dialog holds no name, the table empties.
@@ -241,7 +241,7 @@ private slots:
         QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("open"));
         QCOMPARE(m_dialogs.lastFilter, QStringLiteral("Arquivo Texto (*.txt)"));
         QCOMPARE(QDir(m_dialogs.lastFolder), QDir(m_dir->path()));
-        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(headings(grid).first(), QString());
 
         const QString chosen = write(QStringLiteral("chosen.txt"), "A;\r\n1;\r\n2;\r\n");
@@ -260,7 +260,7 @@ private slots:
         auto viewer = makeViewer();
         viewer->showFile(write(QStringLiteral("first.txt"), kFirstExample));
         QVERIFY(viewer->isVisible());
-        QCOMPARE(viewer->grid()->rowCount(), 2);
+        QCOMPARE(viewer->grid()->model()->rowCount(), 2);
         QVERIFY(!m_main->isVisible());
         QVERIFY(viewer->close());
         QVERIFY(!viewer->isVisible());

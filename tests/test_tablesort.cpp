@@ -39,10 +39,18 @@ const QStringList kOctetPool = {
     QStringLiteral("5"),          QStringLiteral("x.2147483647"), QStringLiteral("x.-2147483648"),
     QStringLiteral("10.0.0.007"), QStringLiteral("10.0.0.255"),   QStringLiteral("0.0.0.0"),
 };
-const QStringList kBadHex = {QString(),          QStringLiteral(" 1"), QStringLiteral("0x1"),
-                             QStringLiteral("1G"), QStringLiteral("10000000000000000"), QStringLiteral("$1")};
-const QStringList kBadOctet = {QString(), QStringLiteral("10.0.0."), QStringLiteral("1.2.x"),
-                               QStringLiteral("x.2147483648"), QStringLiteral("10.0.0.7 "), QStringLiteral("1.2.-")};
+const QStringList kBadHex = {QString(),
+                             QStringLiteral(" 1"),
+                             QStringLiteral("0x1"),
+                             QStringLiteral("1G"),
+                             QStringLiteral("10000000000000000"),
+                             QStringLiteral("$1")};
+const QStringList kBadOctet = {QString(),
+                               QStringLiteral("10.0.0."),
+                               QStringLiteral("1.2.x"),
+                               QStringLiteral("x.2147483648"),
+                               QStringLiteral("10.0.0.7 "),
+                               QStringLiteral("1.2.-")};
 
 enum class Keys { FewValues, Pool, Wide };
 enum class Arrangement { Random, Ascending, Descending, SortedThenRandomTail };
@@ -267,7 +275,8 @@ private slots:
     void exchangeOrderMatchesThePlainRule()
     {
         Random random(99);
-        for (const std::size_t n : {std::size_t(0), std::size_t(1), std::size_t(2), std::size_t(130), std::size_t(3000)}) {
+        for (const std::size_t n :
+             {std::size_t(0), std::size_t(1), std::size_t(2), std::size_t(130), std::size_t(3000)}) {
             for (const std::int64_t range : {std::int64_t(2), std::int64_t(50), std::int64_t(1) << 40}) {
                 std::vector<std::int64_t> keys(n);
                 for (std::int64_t& k : keys)

@@ -103,10 +103,9 @@ Order exchangeSortOrder(Keys keys)
     // no two keys equal, ascending order is one order only, which a plain sort finds directly.
     Order order = identity(keys.size());
     std::sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return keys[a] < keys[b]; });
-    const bool distinct =
-        std::adjacent_find(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-            return keys[a] == keys[b];
-        }) == order.end();
+    const bool distinct = std::adjacent_find(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+                              return keys[a] == keys[b];
+                          }) == order.end();
     if (distinct)
         return order;
     return exchangeAll(std::move(keys));
