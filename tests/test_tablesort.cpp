@@ -285,8 +285,28 @@ private slots:
                 std::sort(keys.rbegin(), keys.rend()); // descending: every key a new minimum
                 QCOMPARE(exchangeSortOrder(keys), plainExchangeOrder(keys));
                 for (std::size_t k = 0; k < n; ++k)
-                    keys[k] = std::int64_t(k % 7) - std::int64_t(k % 64); // a saw across the blocks
+                    keys[k] = std::int64_t(k % 7) - std::int64_t(k % 64); // saws of two periods
                 QCOMPARE(exchangeSortOrder(keys), plainExchangeOrder(keys));
+                for (std::size_t k = 0; k < n; ++k)
+                    keys[k] = std::int64_t(k % 2) * range; // two values, alternating
+                QCOMPARE(exchangeSortOrder(keys), plainExchangeOrder(keys));
+            }
+        }
+    }
+
+    // Every sequence of up to eight keys drawn from four values.
+    void exchangeOrderOnEverySmallSequence()
+    {
+        for (std::size_t n = 0; n <= 8; ++n) {
+            std::size_t combinations = 1;
+            for (std::size_t k = 0; k < n; ++k)
+                combinations *= 4;
+            for (std::size_t code = 0; code < combinations; ++code) {
+                std::vector<std::int64_t> keys(n);
+                for (std::size_t k = 0, rest = code; k < n; ++k, rest /= 4)
+                    keys[k] = std::int64_t(rest % 4) - 1;
+                if (exchangeSortOrder(keys) != plainExchangeOrder(keys))
+                    QFAIL(qPrintable(QStringLiteral("differs on sequence %1 of length %2").arg(code).arg(n)));
             }
         }
     }
