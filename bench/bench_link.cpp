@@ -1,10 +1,8 @@
-// Measures the tool against baselines taken in the same run:
-//   - start-up to the first painted window (TfmVarnel + FormCreate + show) against a bare
-//     QMainWindow shown the same way;
-//   - resident memory with the window shown, each case in a child process of its own;
-//   - status, read (with decoding) and write against hxterm-sim on loopback, against the round
-//     trip of a status frame over a bare QTcpSocket to the same simulator.
-// Prints medians and ratios. hxterm-sim is expected beside this program.
+// Measures the link against a baseline taken in the same run: status, read (with decoding) and
+// write against hxterm-sim on loopback, against the round trip of a status frame over a bare
+// QTcpSocket to the same simulator. Prints medians and ratios. hxterm-sim is expected beside this
+// program. Start-up and memory are measured on whole processes by bench_startup.
+#include "startupprobe.h"
 #include "ui/silentdialogs.h"
 #include "ui/tfmvarnel.h"
 
@@ -12,16 +10,13 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMainWindow>
 #include <QProcess>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -31,15 +26,7 @@ namespace
 {
 
 constexpr int kRepeats = 50;
-constexpr int kMemoryRuns = 5;
 constexpr int kWaitLimitMs = 5000;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
 
 // Sets a flag on the first paint event of the watched widget.
 class PaintWatcher final : public QObject
@@ -81,70 +68,6 @@ std::unique_ptr<ToolWindow> createTool()
     tool->window->setLocalAddressSource([] { return QString(); });
     tool->window->FormCreate();
     return tool;
-}
-
-// Microseconds from nothing to the first painted window.
-double startUpUs(bool tool)
-{
-    QElapsedTimer timer;
-    timer.start();
-    std::unique_ptr<ToolWindow> toolWindow;
-    std::unique_ptr<QMainWindow> bare;
-    if (tool) {
-        toolWindow = createTool();
-        waitForPaint(*toolWindow->window);
-    } else {
-        bare = std::make_unique<QMainWindow>();
-        bare->resize(782, 490);
-        waitForPaint(*bare);
-    }
-    const double us = double(timer.nsecsElapsed()) / 1000.0;
-    toolWindow.reset();
-    bare.reset();
-    QCoreApplication::processEvents();
-    return us;
-}
-
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return -1;
-}
-
-// The child side of the memory measurement: shows one window and prints its resident size.
-int memoryChild(const QByteArray& which)
-{
-    std::unique_ptr<ToolWindow> tool;
-    QMainWindow bare;
-    if (which == "tool") {
-        tool = createTool();
-        waitForPaint(*tool->window);
-    } else {
-        bare.resize(782, 490);
-        waitForPaint(bare);
-    }
-    QCoreApplication::processEvents();
-    std::printf("%ld\n", residentKb());
-    return 0;
-}
-
-double memoryKb(const QString& which)
-{
-    std::vector<double> runs;
-    for (int i = 0; i < kMemoryRuns; ++i) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--memory-child"), which});
-        if (!child.waitForFinished(30000))
-            qFatal("memory child did not finish");
-        runs.push_back(child.readAllStandardOutput().trimmed().toDouble());
-    }
-    return median(runs);
 }
 
 // Runs hxterm-sim on a free loopback port; stopped when the object goes.
@@ -213,7 +136,7 @@ double bareRoundTripUs(quint16 port)
         });
         runs.push_back(double(timer.nsecsElapsed()) / 1000.0);
     }
-    return median(runs);
+    return medianOf(runs);
 }
 
 struct LinkTimes {
@@ -257,7 +180,7 @@ LinkTimes toolLinkUs(quint16 port)
         runUntil(&w, &TfmVarnel::statusShown, statusIs("Aviso: Reiniciar Terminal!"));
         write.push_back(double(timer.nsecsElapsed()) / 1000.0);
     }
-    return {median(status), median(read), median(write)};
+    return {medianOf(status), medianOf(read), medianOf(write)};
 }
 
 } // namespace
@@ -267,37 +190,18 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    if (argc == 3 && QByteArray(argv[1]) == "--memory-child")
-        return memoryChild(argv[2]);
-
-    // One of each first, so that fonts and styles are loaded before anything is timed.
-    startUpUs(false);
-    startUpUs(true);
-    std::vector<double> bareStart, toolStart;
-    for (int i = 0; i < kRepeats; ++i) {
-        bareStart.push_back(startUpUs(false));
-        toolStart.push_back(startUpUs(true));
-    }
-    const double bareStartUs = median(bareStart), toolStartUs = median(toolStart);
-
-    const double bareKb = memoryKb(QStringLiteral("bare"));
-    const double toolKb = memoryKb(QStringLiteral("tool"));
 
     Simulator sim;
     const double roundTripUs = bareRoundTripUs(sim.port());
     const LinkTimes link = toolLinkUs(sim.port());
 
     std::printf("%-44s %12s %12s %8s\n", "measure (median)", "tool", "baseline", "ratio");
-    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "start-up to first paint (vs bare QMainWindow)", toolStartUs,
-                bareStartUs, toolStartUs / bareStartUs);
-    std::printf("%-44s %9.0f KiB %9.0f KiB %8.2f\n", "resident memory, window shown (vs bare)", toolKb, bareKb,
-                toolKb / bareKb);
     std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "status (vs bare socket status round trip)", link.status,
                 roundTripUs, link.status / roundTripUs);
     std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "read incl. decoding (vs same round trip)", link.read, roundTripUs,
                 link.read / roundTripUs);
     std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "write (vs same round trip)", link.write, roundTripUs,
                 link.write / roundTripUs);
-    std::printf("(%d repeats each; memory: median of %d child processes per case)\n", kRepeats, kMemoryRuns);
+    std::printf("(%d repeats each)\n", kRepeats);
     return 0;
 }

@@ -1,7 +1,7 @@
 // How the tool behaves as LogCfg.txt grows, measured in one run against the start-up of the whole
 // program with an empty log:
-//   - start-up: the real program (hxconfig-firstpaint, beside this program) from process start to
-//     its first painted window, with peak resident memory, its current directory holding a
+//   - start-up: the real program, from exec to its first painted window, with peak resident
+//     memory (the whole-process unit of bench_startup), its current directory holding a
 //     LogCfg.txt of 0, 10 000 and 100 000 records; runs alternate between the sizes;
 //   - the log viewer shown for the first time (reading the log, filling the grid, first paint) and
 //     the memory it then holds;
@@ -19,6 +19,7 @@
 #include "generatedlog.h"
 #include "logsize/procstatus.h"
 #include "logsize/screenreader.h"
+#include "startupprobe.h"
 #include "ui/silentdialogs.h"
 
 #include <QAccessible>
@@ -26,7 +27,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -44,40 +44,32 @@ constexpr int kWaitLimitMs = 60000;
 constexpr int kPlainSortRows = 3000;
 const std::vector<int> kLogSizes = {0, 10000, 100000};
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2.0;
-}
-
 double msSince(const QElapsedTimer& timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
 }
 
-struct StartUp {
-    double ms = 0;
-    double peakKb = 0;
-};
-
-// One whole start of the program with workDir as its current directory: from starting the
-// process to its report of the first painted window.
-StartUp measureStartUp(const QString& program, const QString& workDir)
+// Whole starts of hxconfig, run from a program directory of its own with a settings file, its
+// current directory holding each log in turn. Medians in the order of kLogSizes.
+QList<StartupFigures> measureStartUps(const QString& scratch, const std::map<int, QString>& logDirs)
 {
-    QProcess process;
-    process.setWorkingDirectory(workDir);
-    process.setStandardErrorFile(QProcess::nullDevice());
-    QElapsedTimer timer;
-    timer.start();
-    process.start(program, {});
-    if (!process.waitForStarted(kWaitLimitMs) || !process.waitForReadyRead(kWaitLimitMs))
-        qFatal("%s did not report a painted window", qPrintable(program));
-    const double ms = msSince(timer);
-    const QByteArray line = process.readLine().trimmed();
-    if (!process.waitForFinished(kWaitLimitMs) || !line.startsWith("painted "))
-        qFatal("%s said \"%s\"", qPrintable(program), line.constData());
-    return {ms, line.mid(8).toDouble()};
+    const QString programDir = scratch + QStringLiteral("/program");
+    const QString program = programDir + QStringLiteral("/hxconfig");
+    QFile settings(programDir + QStringLiteral("/ConfDefault.ini"));
+    if (!QDir().mkpath(programDir) ||
+        !QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/hxconfig"), program) ||
+        !settings.open(QIODevice::WriteOnly) || settings.write("[HXConfig]\r\nListBox=1\r\n1=127.0.0.1:2323\r\n") < 0)
+        qFatal("cannot prepare a program directory for hxconfig");
+    settings.close();
+    QList<StartupCase> cases;
+    for (const int records : kLogSizes)
+        cases.append({QStringLiteral("LogCfg.txt of %1 records").arg(records), program, {}, logDirs.at(records)});
+    QString failure;
+    const StartupProbe probe(StartupProbe::probeDirBeside(QCoreApplication::applicationDirPath()));
+    const QList<StartupFigures> figures = probe.measure(cases, kStartRuns, &failure);
+    if (figures.isEmpty())
+        qFatal("%s", qPrintable(failure));
+    return figures;
 }
 
 // Sets a flag on the first paint event of the watched widget.
@@ -219,14 +211,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
 
-    // The program runs from a directory of its own (it writes ConfDefault.ini beside itself); each
-    // log size has a directory of its own as the current directory.
+    // Each log size has a directory of its own, the current directory of the runs that use it.
     QTemporaryDir scratch;
-    const QString programDir = scratch.filePath(QStringLiteral("program"));
-    const QString program = programDir + QStringLiteral("/hxconfig-firstpaint");
-    if (!QDir().mkpath(programDir) ||
-        !QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/hxconfig-firstpaint"), program))
-        qFatal("cannot copy hxconfig-firstpaint beside a scratch directory");
     std::map<int, QString> logDirs;
     std::map<int, qint64> logBytes;
     QElapsedTimer generating;
@@ -243,18 +229,9 @@ int main(int argc, char** argv)
     }
     std::printf("(logs generated in %.1f s)\n", msSince(generating) / 1000.0);
 
-    // Start-up: one run to seed ConfDefault.ini and warm the caches, then alternating runs.
-    measureStartUp(program, logDirs[0]);
-    std::map<int, std::vector<double>> startMs, startKb;
-    for (int run = 0; run < kStartRuns; ++run) {
-        for (const int records : kLogSizes) {
-            const StartUp s = measureStartUp(program, logDirs[records]);
-            startMs[records].push_back(s.ms);
-            startKb[records].push_back(s.peakKb);
-        }
-    }
-    const double baseMs = median(startMs[0]);
-    const double baseKb = median(startKb[0]);
+    const QList<StartupFigures> starts = measureStartUps(scratch.path(), logDirs);
+    const double baseMs = starts.at(0).medianMs;
+    const double baseKb = starts.at(0).medianPeakKib;
 
     SilentDialogs dialogs;
     const QString startDir = QDir::currentPath();
@@ -269,11 +246,12 @@ int main(int argc, char** argv)
     const auto ratio = [baseMs](double ms) { return ms / baseMs; };
     std::printf("%-58s %11s %8s\n", "measure", "figure", "ratio");
     std::printf("baseline: start-up to the first painted window, empty LogCfg.txt (median of %d)\n", kStartRuns);
-    for (const int records : kLogSizes) {
-        std::printf("start-up, LogCfg.txt of %6d records (%6.1f MiB)           %8.1f ms %8.2f\n", records,
-                    double(logBytes[records]) / 1048576.0, median(startMs[records]), ratio(median(startMs[records])));
-        std::printf("  peak resident memory at the first paint                  %8.0f KiB %7.2f\n",
-                    median(startKb[records]), median(startKb[records]) / baseKb);
+    for (std::size_t k = 0; k < kLogSizes.size(); ++k) {
+        const StartupFigures& f = starts.at(qsizetype(k));
+        std::printf("start-up, LogCfg.txt of %6d records (%6.1f MiB)           %8.1f ms %8.2f\n", kLogSizes[k],
+                    double(logBytes[kLogSizes[k]]) / 1048576.0, f.medianMs, ratio(f.medianMs));
+        std::printf("  peak resident memory at the first paint                  %8.0f KiB %7.2f\n", f.medianPeakKib,
+                    f.medianPeakKib / baseKb);
     }
     for (const int records : kLogSizes) {
         const ViewerFigures& f = viewer[records];

@@ -81,8 +81,12 @@ Setup parseArguments(const QCoreApplication& app)
     const QCommandLineOption garbage(QStringLiteral("garbage"), QStringLiteral("Send garbage instead of each reply."));
     const QCommandLineOption flood(QStringLiteral("flood"),
                                    QStringLiteral("Send a 64 KiB block instead of each reply."));
+    const QCommandLineOption verbose(
+        QStringLiteral("verbose"),
+        QStringLiteral("Print a line for every connection, received frame and reply: time, connection, letter,\n"
+                       "length, and for a write the fields that differ from the stored image."));
     parser.addOptions({listen, port, password, imageFile, stateFile, mute, refuseUnlock, notReady, refuseReboot,
-                       splitReplies, closeAfter, garbage, flood});
+                       splitReplies, closeAfter, garbage, flood, verbose});
     parser.process(app);
 
     Setup setup;
@@ -102,6 +106,7 @@ Setup parseArguments(const QCoreApplication& app)
     options.splitReplies = parser.isSet(splitReplies);
     options.garbage = parser.isSet(garbage);
     options.flood = parser.isSet(flood);
+    options.verbose = parser.isSet(verbose);
     if (parser.isSet(closeAfter)) {
         options.closeAfter = parser.value(closeAfter).toInt(&ok);
         if (!ok || options.closeAfter < 1)

@@ -12,6 +12,11 @@ SimConnection::SimConnection(QTcpSocket* socket, TerminalState& state, const Sim
     m_stall.setInterval(FrameSplitter::kStallMs);
     connect(&m_stall, &QTimer::timeout, this, &SimConnection::resyncStalled);
     connect(socket, &QTcpSocket::readyRead, this, &SimConnection::readRequests);
+    if (options.verbose) {
+        m_log.emplace();
+        m_log->connected(QStringLiteral("%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()));
+        connect(socket, &QTcpSocket::disconnected, this, [this] { m_log->closed(); });
+    }
 }
 
 QByteArray SimConnection::garbageBlock()
@@ -55,6 +60,8 @@ void SimConnection::answerAll(const QList<QByteArray>& requests)
 
 void SimConnection::answer(const QByteArray& request)
 {
+    if (m_log)
+        m_log->received(request, m_state.image);
     if (m_options.mute)
         return;
     const int revision = m_state.revision;
@@ -77,6 +84,8 @@ void SimConnection::answer(const QByteArray& request)
 
 void SimConnection::send(const QByteArray& reply)
 {
+    if (m_log)
+        m_log->sent(reply);
     if (!m_options.splitReplies) {
         m_pieces.append(reply);
     } else {

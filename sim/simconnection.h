@@ -3,10 +3,13 @@
 #include "framesplitter.h"
 #include "simoptions.h"
 #include "terminalmodel.h"
+#include "trafficlog.h"
 
 #include <QList>
 #include <QObject>
 #include <QTimer>
+
+#include <optional>
 
 class QTcpSocket;
 
@@ -50,4 +53,7 @@ private:
     QList<QByteArray> m_pieces; // reply pieces still to go, one every kPieceGapMs
     QTimer m_pace;
     QTimer m_stall; // runs while bytes of an unfinished frame wait for the rest
+
+    // With --verbose: a line on stdout for every frame and reply.
+    std::optional<TrafficLog> m_log;
 };

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// How the simulated terminal misbehaves on purpose, for fault tests.
+// How the simulated terminal misbehaves on purpose, for fault tests, and what it prints.
 struct SimOptions {
     ModelFaults faults;
     bool mute = false;         // read every request, answer none
@@ -13,4 +13,5 @@ struct SimOptions {
     bool garbage = false;      // send garbage instead of each reply
     bool flood = false;        // send a 64 KiB block instead of each reply
     QString statePath;         // where image, password and logo are kept; empty keeps nothing
+    bool verbose = false;      // a line on stdout for every frame and reply (TrafficLog)
 };

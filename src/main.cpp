@@ -1,4 +1,5 @@
 #include "files/tfmexibelog.h"
+#include "files/tooldirectory.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
 #include "ui/translations.h"
@@ -9,15 +10,18 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("hxconfig"));
+    // Lets the desktop shell find the desktop entry and its icon for the window.
+    QApplication::setDesktopFileName(QStringLiteral(HX_APP_ID));
 
     // The interface is Portuguese, Qt's own standard buttons and dialogs included.
     installPortugueseTranslations(app);
 
     DesktopDialogs dialogs;
-    const QString programDir = QApplication::applicationDirPath() + QLatin1Char('/');
+    // Beside the program when it runs portable, in the user's own folder when it is installed.
+    const tooldir::ToolDirectory folder = tooldir::prepareForProgram(QApplication::applicationDirPath());
 
     // The main window is created first, the hidden log viewer second.
-    TfmVarnel fmVarnel(programDir, dialogs);
+    TfmVarnel fmVarnel(folder.path, dialogs);
     fmVarnel.FormCreate();
     TfmExibeLog fmExibeLog(dialogs, &fmVarnel);
     // Closing the main window ends the program even while the viewer is open.

@@ -1,36 +1,67 @@
 // The real message boxes: their texts, captions and buttons, and the event loop they run while
-// open, in which the link goes on handling replies.
+// open, in which the link goes on handling replies. The real open dialogs: the file types they
+// offer, as the user reads them.
 #include "faketerminal.h"
+#include "files/tfmexibelog.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
 #include "ui/translations.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <functional>
 
 namespace
 {
 
-// Runs the action on the next modal box that opens, from inside its own event loop.
-void onNextBox(std::function<void(QMessageBox*)> action)
+// Runs the action on the next modal window of that kind that opens, from inside its own event loop.
+template <typename Modal> void onNext(std::function<void(Modal*)> action)
 {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, action] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        if (auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget())) {
             poll->stop();
             poll->deleteLater();
-            action(box);
+            action(modal);
         }
     });
     poll->start(10);
+}
+
+void onNextBox(std::function<void(QMessageBox*)> action)
+{
+    onNext<QMessageBox>(std::move(action));
+}
+
+// Runs the action on the next file dialog that opens, then cancels it.
+void onNextFileDialog(std::function<void(QFileDialog*)> action)
+{
+    onNext<QFileDialog>([action](QFileDialog* dialog) {
+        action(dialog);
+        dialog->reject();
+    });
+}
+
+// The file types the dialog lists, as the user reads them in its type box.
+QStringList shownFileTypes(QFileDialog* dialog)
+{
+    auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    if (!types)
+        return {QStringLiteral("<no file type box>")};
+    QStringList shown;
+    for (int i = 0; i < types->count(); ++i)
+        shown.append(types->itemText(i));
+    return shown;
 }
 
 } // namespace
@@ -44,6 +75,8 @@ private slots:
     void messageShowsCaptionTextAndOk();
     void questionAnswersYesAndNo();
     void repliesAreHandledWhileABoxIsOpen();
+    void viewerOpenDialogOffersTextFiles();
+    void logoOpenDialogOffersTextFiles();
 };
 
 void TestGuiDesktopDialogs::messageShowsCaptionTextAndOk()
@@ -107,6 +140,40 @@ void TestGuiDesktopDialogs::repliesAreHandledWhileABoxIsOpen()
     QTRY_VERIFY(!boxText.isEmpty());
     QCOMPARE(boxText, QStringLiteral("Terminal Não Respondendo!"));
     QCOMPARE(statusInsideBox, QStringLiteral("Retorno de Status"));
+}
+
+void TestGuiDesktopDialogs::viewerOpenDialogOffersTextFiles()
+{
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(dir.path()));
+    DesktopDialogs dialogs;
+    QWidget mainWindow;
+    TfmExibeLog viewer(dialogs, &mainWindow);
+    QStringList types;
+    QStringList filters;
+    onNextFileDialog([&](QFileDialog* dialog) {
+        types = shownFileTypes(dialog);
+        filters = dialog->nameFilters();
+    });
+    viewer.findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
+    QDir::setCurrent(previous);
+    QCOMPARE(types, QStringList{QStringLiteral("Arquivo Texto")});
+    QCOMPARE(filters, QStringList{QStringLiteral("Arquivo Texto (*.txt)")}); // still only text files
+}
+
+void TestGuiDesktopDialogs::logoOpenDialogOffersTextFiles()
+{
+    // The logo's dialog names its file type with the pattern in it: "Arquivo Texto (*.txt)".
+    QTemporaryDir dir;
+    DesktopDialogs dialogs;
+    TfmVarnel window(dir.path() + QLatin1Char('/'), dialogs);
+    window.setLocalAddressSource([] { return QString(); });
+    window.FormCreate();
+    QStringList types;
+    onNextFileDialog([&](QFileDialog* dialog) { types = shownFileTypes(dialog); });
+    window.btAbrirArquivoClick();
+    QCOMPARE(types, QStringList{QStringLiteral("Arquivo Texto (*.txt)")});
 }
 
 QTEST_MAIN(TestGuiDesktopDialogs)

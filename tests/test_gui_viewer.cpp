@@ -1,6 +1,7 @@
 #include "files/logrecord.h"
 #include "files/tfmexibelog.h"
 #include "scripteddialogs.h"
+#include "writefailure.h"
 
 #include <QDir>
 #include <QFile>
@@ -165,9 +166,36 @@ private slots:
         QCOMPARE(headings(grid).first(), QString());
         QVERIFY(m_dialogs.shown.isEmpty());
 
-        viewer->CarregaArquivo(m_dir->path()); // exists, cannot be read
+        viewer->CarregaArquivo(m_dir->path()); // a folder is no file: nothing to load, nothing to say
+        QVERIFY(m_dialogs.shown.isEmpty());
+        QCOMPARE(grid->model()->rowCount(), 1);
+    }
+
+    void folderNamedLikeTheLogAtStart()
+    {
+        QVERIFY(QDir(m_dir->path()).mkdir(logFileName()));
+        auto viewer = makeViewer();
+        QVERIFY(m_dialogs.shown.isEmpty());
+        QCOMPARE(viewer->grid()->model()->rowCount(), 1);
+        QCOMPARE(headings(viewer->grid()).first(), QString());
+    }
+
+    void unreadableLogAtStartSaysSoInPortuguese()
+    {
+        const QString path = write(logFileName(), kFirstExample);
+        {
+            writefailure::UnreadableFile unreadable(path);
+            if (!unreadable.active())
+                QSKIP("cannot make a file unreadable here");
+            auto viewer = makeViewer();
+            QCOMPARE(viewer->grid()->model()->rowCount(), 1);
+        }
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("error"));
+        // What the box shows, its CR a line break.
+        QCOMPARE(displayText(m_dialogs.shown.first().text),
+                 QStringLiteral("Não foi possível abrir o arquivo \"%1\".\nSem permissão de leitura.")
+                     .arg(QDir::currentPath() + QLatin1Char('/') + logFileName()));
     }
 
     void selectingACellSortsItsColumn()
@@ -239,7 +267,7 @@ private slots:
         viewer->findChild<QToolButton*>(QStringLiteral("SpeedButton1"))->click();
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("open"));
-        QCOMPARE(m_dialogs.lastFilter, QStringLiteral("Arquivo Texto (*.txt)"));
+        QCOMPARE(m_dialogs.lastFilter, QStringLiteral("Arquivo Texto|*.txt")); // the name alone is shown
         QCOMPARE(QDir(m_dialogs.lastFolder), QDir(m_dir->path()));
         QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(headings(grid).first(), QString());

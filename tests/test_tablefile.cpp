@@ -1,11 +1,16 @@
 #include "files/logrecord.h"
 #include "files/tablefile.h"
 #include "files/tablesort.h"
+#include "writefailure.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <algorithm>
+#include <cstring>
 
 namespace
 {
@@ -27,6 +32,30 @@ QStringList firstTwo(const Table& t)
         out.append(r[0] + QLatin1Char('|') + r[1]);
     return out;
 }
+
+// Hands out its bytes, then fails every further read like a disk that gives up.
+class FailingDevice final : public QIODevice
+{
+public:
+    explicit FailingDevice(QByteArray bytes) : m_bytes(std::move(bytes)) { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+    bool atEnd() const override { return false; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        if (m_bytes.isEmpty())
+            return -1;
+        const qint64 n = std::min<qint64>(maxSize, m_bytes.size());
+        std::memcpy(data, m_bytes.constData(), size_t(n));
+        m_bytes.remove(0, n);
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+};
 
 QStringList strings(std::initializer_list<const char*> texts)
 {
@@ -161,14 +190,53 @@ private slots:
         QCOMPARE(t.rows, emptyTable().rows);
     }
 
-    void unreadableFileIsAnError()
+    void folderIsNoFile()
     {
+        // A folder where the file is expected is treated like no file at all.
         QTemporaryDir dir;
         Table t = parseTable("a;\r\nb;\r\nc;\r\n");
         QString error;
-        QVERIFY(!loadTable(dir.path(), t, &error));
-        QVERIFY(!error.isEmpty());
+        QVERIFY(loadTable(dir.path(), t, &error));
+        QVERIFY(error.isEmpty());
         QCOMPARE(t.rows, emptyTable().rows);
+    }
+
+    void unreadableFileIsAnErrorInPortuguese()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("LogCfg.txt"));
+        QFile f(path);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("a;\r\nb;\r\n");
+        f.close();
+        Table t = parseTable("x;\r\ny;\r\nz;\r\n");
+        QString error;
+        {
+            writefailure::UnreadableFile unreadable(path);
+            if (!unreadable.active())
+                QSKIP("cannot make a file unreadable here");
+            QVERIFY(!loadTable(path, t, &error));
+        }
+        QCOMPARE(error,
+                 QStringLiteral("Não foi possível abrir o arquivo \"%1\".\rSem permissão de leitura.").arg(path));
+        QCOMPARE(t.rows, emptyTable().rows);
+    }
+
+    void readErrorKeepsWhatWasRead()
+    {
+        // Two complete lines arrive, then the device fails.
+        FailingDevice device("H;\r\n1;\r\n2");
+        bool failed = false;
+        const Table t = parseTable(device, &failed);
+        QVERIFY(failed);
+        QCOMPARE(firstTwo(t), (strings({"H|", "1|"})));
+        // Read to the end without trouble, the flag is cleared.
+        bool failedOnGoodData = true;
+        QByteArray bytes("H;\r\n1;\r\n");
+        QBuffer buffer(&bytes);
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        parseTable(buffer, &failedOnGoodData);
+        QVERIFY(!failedOnGoodData);
     }
 
     void hexKeys()

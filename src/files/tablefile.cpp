@@ -9,6 +9,10 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -65,16 +69,18 @@ Table SemicolonTableBuilder::table() const
     return table;
 }
 
-Table parseTable(QIODevice& device, QString* errorText)
+Table parseTable(QIODevice& device, bool* readFailed)
 {
     SemicolonTableBuilder cells;
     LogRecordTableBuilder records;
     enum class Kind { Unknown, Cells, Records } kind = Kind::Unknown;
+    if (readFailed)
+        *readFailed = false;
     while (!device.atEnd()) {
         QByteArray bytes;
         if (!readTextLine(device, bytes)) {
-            if (errorText)
-                *errorText = device.errorString();
+            if (readFailed)
+                *readFailed = true;
             break;
         }
         const QString line = cp1252::decode(bytes);
@@ -99,19 +105,37 @@ Table parseTable(const QByteArray& bytes)
 bool loadTable(const QString& path, Table& table, QString* errorText)
 {
     table = emptyTable();
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    // Only a file is loaded: nothing at the path, a folder or a device leaves the empty table.
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile())
         return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || QFileInfo(path).isDir()) {
-        if (errorText)
-            *errorText = QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString());
+    // The texts are the tool's own: the system's reason may come in English. Opened here so that
+    // the reason of a refusal is known; without blocking, should a pipe have taken the file's place.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat status {
+    };
+    if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
+        ::close(fd);
+        return true;
+    }
+    QFile file;
+    if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        const int reason = errno;
+        if (fd >= 0)
+            ::close(fd);
+        if (errorText) {
+            *errorText = QStringLiteral("Não foi possível abrir o arquivo \"%1\".").arg(path);
+            if (reason == EACCES || reason == EPERM)
+                *errorText += QStringLiteral("\rSem permissão de leitura.");
+        }
         return false;
     }
-    QString readError;
-    table = parseTable(file, &readError);
-    if (!readError.isEmpty()) {
+    bool readFailed = false;
+    table = parseTable(file, &readFailed);
+    if (readFailed) {
         if (errorText)
-            *errorText = readError;
+            *errorText =
+                QStringLiteral("Erro ao ler o arquivo \"%1\"; a tabela mostra o que foi lido até o erro.").arg(path);
         return false;
     }
     return true;

@@ -21,12 +21,13 @@ Table emptyTable();
 
 // Reads a table file. Semicolon files follow the cell rules of the viewer; a file whose first
 // non-blank line opens a "Log Conf." record is shown one record a row. On a read error the
-// lines read so far stay in the table and errorText (if given) says what went wrong.
-Table parseTable(QIODevice& device, QString* errorText = nullptr);
+// lines read so far stay in the table and readFailed (if given) is set.
+Table parseTable(QIODevice& device, bool* readFailed = nullptr);
 Table parseTable(const QByteArray& bytes);
 
-// Replaces table by the file at path. A missing file leaves the empty table and is no error;
-// false when the file exists but cannot be opened or read.
+// Replaces table by the file at path. No file there (nothing, a folder, a device) leaves the empty
+// table and is no error; false when the file exists but cannot be opened or read, with errorText
+// (if given) saying so in Portuguese.
 bool loadTable(const QString& path, Table& table, QString* errorText);
 
 // Builds the table of a semicolon file line by line: a ";" ends a cell, a line ending in ";"

@@ -124,7 +124,7 @@ void TfmExibeLog::loadPendingLog()
 void TfmExibeLog::SpeedButton1Click()
 {
     const QString folder = m_dialogFileName.isEmpty() ? m_dialogFolder : QFileInfo(m_dialogFileName).absolutePath();
-    const QString chosen = m_dialogs.openFile(this, QString(), QStringLiteral("Arquivo Texto (*.txt)"), folder);
+    const QString chosen = m_dialogs.openFile(this, QString(), QStringLiteral("Arquivo Texto|*.txt"), folder);
     // After a cancel the dialog still holds the name confirmed the time before (or none).
     if (!chosen.isEmpty())
         m_dialogFileName = chosen;

@@ -1,6 +1,7 @@
 #include "ui/controlrules.h"
 
 #include "ui/dialogs.h"
+#include "ui/windowlook.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -134,6 +135,7 @@ QStringList commandButtonNames()
 
 void prepareMainWindowControls(QWidget* window)
 {
+    applyWindowLook(window);
     for (const Limit& limit : typingLimits)
         limitTyping(control<QLineEdit>(window, limit.box), limit.maxLength, limit.lowerCase);
 

@@ -17,9 +17,9 @@ class QWidget;
 // The rule is owned by the box.
 void limitTyping(QLineEdit* box, int maxLength, bool lowerCase = false);
 
-// Applied once after the window design is built: typing limits, the controls that Tab skips, Enter
-// on a focused command button, the menu pictures, and a fixed, centred frame without a maximize
-// button whose client area below the menu bar is 638 x 449.
+// Applied once after the window design is built: fonts and colours (windowlook.h), typing limits,
+// the controls that Tab skips, Enter on a focused command button, the menu pictures, and a fixed,
+// centred frame without a maximize button whose client area below the menu bar is 638 x 449.
 void prepareMainWindowControls(QWidget* window);
 
 // One tool-tip text and the controls that show it.

@@ -24,6 +24,18 @@ QMessageBox::Icon toBoxIcon(Dialogs::Icon icon)
     return QMessageBox::NoIcon;
 }
 
+// "Arquivo Texto|*.txt|Todos|*.*" as Qt's filters "Arquivo Texto (*.txt);;Todos (*.*)".
+QString qtNameFilters(const QString& namesAndPatterns)
+{
+    const QStringList parts = namesAndPatterns.split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        const QString patterns = parts.at(i + 1).split(QLatin1Char(';'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+        filters.append(QStringLiteral("%1 (%2)").arg(parts.at(i), patterns));
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
 } // namespace
 
 QString displayText(const QString& stored)
@@ -57,7 +69,11 @@ void DesktopDialogs::error(QWidget* parent, const QString& text)
 
 QString DesktopDialogs::openFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder)
 {
-    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    if (!filter.contains(QLatin1Char('|')))
+        return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+    // Qt shows a filter's patterns after its name unless told not to.
+    return QFileDialog::getOpenFileName(parent, caption, folder, qtNameFilters(filter), nullptr,
+                                        QFileDialog::HideNameFilterDetails);
 }
 
 void DesktopDialogs::startDetached(const QString& program, const QStringList& arguments)

@@ -21,7 +21,10 @@ public:
     virtual bool question(QWidget* parent, const QString& caption, const QString& text) = 0;
     // The toolkit's standard error box for an error a handler does not catch.
     virtual void error(QWidget* parent, const QString& text) = 0;
-    // An open-file dialog; returns the chosen full path, or an empty text when cancelled.
+    // An open-file dialog; returns the chosen full path, or an empty text when cancelled. The filter
+    // is either file type names and their patterns separated by '|' ("Arquivo Texto|*.txt", several
+    // patterns separated by ';'), each name shown exactly as given, or a filter in Qt's own form
+    // ("Arquivo Texto (*.txt)"), shown as written.
     virtual QString openFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder) = 0;
     // Starts another program without waiting for it.
     virtual void startDetached(const QString& program, const QStringList& arguments) = 0;

@@ -104,6 +104,7 @@ private:
     void askRebootAfterWrite();
     void sendFrame(const QByteArray& frame);
     void closeConnection();
+    void setConnectCaption(const QString& caption);
     void VSenhaAtualChange(const QString& text);
     void VSenhaAtualEnter();
 

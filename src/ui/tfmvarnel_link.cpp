@@ -68,7 +68,7 @@ void TfmVarnel::BtConectarClick()
         SetDisconnectedState();
         return;
     }
-    ui->BtConectar->setText(kDesconectar);
+    setConnectCaption(kDesconectar);
     m_disconnectRequest = false;
 
     const QString address = ui->IpTerm->currentText();
@@ -272,9 +272,16 @@ void TfmVarnel::ConfigError(QAbstractSocket::SocketError error)
     setStatus(QStringLiteral("Falha na conexão"));
 }
 
+void TfmVarnel::setConnectCaption(const QString& caption)
+{
+    // A screen reader announces the button by its accessible name: it says what the button shows.
+    ui->BtConectar->setText(caption);
+    ui->BtConectar->setAccessibleName(caption);
+}
+
 void TfmVarnel::SetDisconnectedState()
 {
-    ui->BtConectar->setText(kConectar);
+    setConnectCaption(kConectar);
     setStatus(QStringLiteral("Desconectado"));
     for (QPushButton* button :
          {ui->BtPedeStatus, ui->BtLer, ui->BtGravar, ui->BtDesbloqueio, ui->BtReboot, ui->BtDefault, ui->btnLog})

@@ -49,6 +49,12 @@ QString SimProcess::errorOutput()
     return QString::fromLocal8Bit(m_process.readAllStandardError());
 }
 
+QString SimProcess::output()
+{
+    m_output += QString::fromLocal8Bit(m_process.readAllStandardOutput());
+    return m_output;
+}
+
 QByteArray SimProcess::storedImage() const
 {
     const auto state = statefile::load(m_statePath);

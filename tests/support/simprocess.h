@@ -23,6 +23,7 @@ public:
     QString address() const; // "127.0.0.1:PORT"
     QString statePath() const { return m_statePath; }
     QString errorOutput(); // what the simulator wrote to stderr so far
+    QString output();      // what it wrote to stdout after its "listening" line, so far
 
     // From the state file; empty when it cannot be read.
     QByteArray storedImage() const;
@@ -36,4 +37,5 @@ private:
     QString m_statePath;
     QProcess m_process;
     quint16 m_port = 0;
+    QString m_output;
 };

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,8 +14,22 @@ namespace writefailure
 
 namespace
 {
+
 constexpr uid_t kNobody = 65534;
+
+// Root ignores permission bits; as "nobody" they apply. True when the switch was made.
+bool dropRoot()
+{
+    return ::geteuid() == 0 && ::seteuid(kNobody) == 0;
 }
+
+void restoreRoot(bool switched)
+{
+    if (switched && ::seteuid(0) != 0)
+        qFatal("could not switch back to root");
+}
+
+} // namespace
 
 QString pathUnderFile(const QString& dir, const QString& fileName)
 {
@@ -30,19 +45,32 @@ ReadOnlyDirectory::ReadOnlyDirectory(QString dir) : m_dir(std::move(dir))
     const QByteArray native = QFile::encodeName(m_dir);
     if (::chmod(native.constData(), 0555) != 0)
         return;
-    if (::geteuid() == 0) {
-        m_switchedUser = ::seteuid(kNobody) == 0;
-        m_active = m_switchedUser;
-    } else {
-        m_active = true;
-    }
+    const bool root = ::geteuid() == 0;
+    m_switchedUser = dropRoot();
+    m_active = !root || m_switchedUser;
 }
 
 ReadOnlyDirectory::~ReadOnlyDirectory()
 {
-    if (m_switchedUser && ::seteuid(0) != 0)
-        qFatal("could not switch back to root");
+    restoreRoot(m_switchedUser);
     ::chmod(QFile::encodeName(m_dir).constData(), 0755);
+}
+
+UnreadableFile::UnreadableFile(QString path) : m_path(std::move(path))
+{
+    const QByteArray native = QFile::encodeName(m_path);
+    const QByteArray dir = QFile::encodeName(QFileInfo(m_path).absolutePath());
+    if (::chmod(dir.constData(), 0755) != 0 || ::chmod(native.constData(), 0) != 0)
+        return;
+    const bool root = ::geteuid() == 0;
+    m_switchedUser = dropRoot();
+    m_active = !root || m_switchedUser;
+}
+
+UnreadableFile::~UnreadableFile()
+{
+    restoreRoot(m_switchedUser);
+    ::chmod(QFile::encodeName(m_path).constData(), 0644);
 }
 
 FileSizeLimit::FileSizeLimit(rlim_t bytes)

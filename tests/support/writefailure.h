@@ -6,8 +6,8 @@
 
 #include <csignal>
 
-// Ways to make a file write really fail in a test, also when the tests run as root (root ignores
-// permission bits, so a plain read-only directory would not stop it).
+// Ways to make a file write (or read) really fail in a test, also when the tests run as root (root
+// ignores permission bits, so a plain read-only directory would not stop it).
 namespace writefailure
 {
 
@@ -30,6 +30,25 @@ public:
 
 private:
     QString m_dir;
+    bool m_switchedUser = false;
+    bool m_active = false;
+};
+
+// Makes one file unreadable while the scope lives: mode 0000, its directory open to everyone (0755)
+// so that the file is still seen there. As root it also switches the effective user to "nobody";
+// the directory's parents must be reachable by everyone.
+class UnreadableFile final
+{
+public:
+    explicit UnreadableFile(QString path);
+    ~UnreadableFile();
+    UnreadableFile(const UnreadableFile&) = delete;
+    UnreadableFile& operator=(const UnreadableFile&) = delete;
+
+    bool active() const { return m_active; } // false when the user switch was refused
+
+private:
+    QString m_path;
     bool m_switchedUser = false;
     bool m_active = false;
 };
