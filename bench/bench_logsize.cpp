@@ -12,6 +12,8 @@
 //   - the viewer showing 100 000 records with accessibility active, and what a screen reader reads
 //     first (headings, the current cell, the rows in sight), then a sort.
 // The logs are generated in a temporary directory. Figures are printed, never judged.
+//
+// Usage: bench_logsize [--program PATH]   (PATH: another build of hxconfig for the start-up rows)
 #include "directtablesort.h"
 #include "files/logrecord.h"
 #include "files/tablesort.h"
@@ -24,6 +26,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -39,7 +42,7 @@
 namespace
 {
 
-constexpr int kStartRuns = 21;
+constexpr int kStartRuns = 31;
 constexpr int kWaitLimitMs = 60000;
 constexpr int kPlainSortRows = 3000;
 const std::vector<int> kLogSizes = {0, 10000, 100000};
@@ -51,14 +54,14 @@ double msSince(const QElapsedTimer& timer)
 
 // Whole starts of hxconfig, run from a program directory of its own with a settings file, its
 // current directory holding each log in turn. Medians in the order of kLogSizes.
-QList<StartupFigures> measureStartUps(const QString& scratch, const std::map<int, QString>& logDirs)
+QList<StartupFigures> measureStartUps(const QString& tool, const QString& scratch,
+                                      const std::map<int, QString>& logDirs)
 {
     const QString programDir = scratch + QStringLiteral("/program");
     const QString program = programDir + QStringLiteral("/hxconfig");
     QFile settings(programDir + QStringLiteral("/ConfDefault.ini"));
-    if (!QDir().mkpath(programDir) ||
-        !QFile::copy(QCoreApplication::applicationDirPath() + QStringLiteral("/hxconfig"), program) ||
-        !settings.open(QIODevice::WriteOnly) || settings.write("[HXConfig]\r\nListBox=1\r\n1=127.0.0.1:2323\r\n") < 0)
+    if (!QDir().mkpath(programDir) || !QFile::copy(tool, program) || !settings.open(QIODevice::WriteOnly) ||
+        settings.write("[HXConfig]\r\nListBox=1\r\n1=127.0.0.1:2323\r\n") < 0)
         qFatal("cannot prepare a program directory for hxconfig");
     settings.close();
     QList<StartupCase> cases;
@@ -210,6 +213,17 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption programOption(QStringLiteral("program"),
+                                           QStringLiteral("The hxconfig whose start-up to measure (an older build, "
+                                                          "say); the rest measures this tree's code."),
+                                           QStringLiteral("PATH"));
+    parser.addOption(programOption);
+    parser.process(app);
+    const QString tool = parser.isSet(programOption)
+                             ? parser.value(programOption)
+                             : QCoreApplication::applicationDirPath() + QStringLiteral("/hxconfig");
 
     // Each log size has a directory of its own, the current directory of the runs that use it.
     QTemporaryDir scratch;
@@ -229,7 +243,7 @@ int main(int argc, char** argv)
     }
     std::printf("(logs generated in %.1f s)\n", msSince(generating) / 1000.0);
 
-    const QList<StartupFigures> starts = measureStartUps(scratch.path(), logDirs);
+    const QList<StartupFigures> starts = measureStartUps(tool, scratch.path(), logDirs);
     const double baseMs = starts.at(0).medianMs;
     const double baseKb = starts.at(0).medianPeakKib;
 
