@@ -81,12 +81,16 @@ Setup parseArguments(const QCoreApplication& app)
     const QCommandLineOption garbage(QStringLiteral("garbage"), QStringLiteral("Send garbage instead of each reply."));
     const QCommandLineOption flood(QStringLiteral("flood"),
                                    QStringLiteral("Send a 64 KiB block instead of each reply."));
+    const QCommandLineOption corruptWrites(
+        QStringLiteral("corrupt-writes"),
+        QStringLiteral("Answer each write with 'G' but store it with one bit of the local port's first byte "
+                       "(image byte 36) flipped, so that a read afterwards differs from what was sent."));
     const QCommandLineOption verbose(
         QStringLiteral("verbose"),
         QStringLiteral("Print a line for every connection, received frame and reply: time, connection, letter,\n"
                        "length, and for a write the fields that differ from the stored image."));
     parser.addOptions({listen, port, password, imageFile, stateFile, mute, refuseUnlock, notReady, refuseReboot,
-                       splitReplies, closeAfter, garbage, flood, verbose});
+                       splitReplies, closeAfter, garbage, flood, corruptWrites, verbose});
     parser.process(app);
 
     Setup setup;
@@ -102,6 +106,7 @@ Setup parseArguments(const QCoreApplication& app)
     options.faults.notReady = parser.isSet(notReady);
     options.faults.refuseUnlock = parser.isSet(refuseUnlock);
     options.faults.refuseReboot = parser.isSet(refuseReboot);
+    options.faults.corruptWrites = parser.isSet(corruptWrites);
     options.mute = parser.isSet(mute);
     options.splitReplies = parser.isSet(splitReplies);
     options.garbage = parser.isSet(garbage);

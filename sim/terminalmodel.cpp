@@ -82,6 +82,11 @@ QByteArray TerminalModel::handleWrite(const QByteArray& frame)
     if (!m_unlocked)
         return {};
     m_state.image = frame;
+    if (m_faults.corruptWrites) {
+        // One bit of the local port's first character: a field the tool reads back and compares.
+        const int spoilt = image::fieldOf("VPortaLocal")->first;
+        m_state.image[spoilt] = char(m_state.image.at(spoilt) ^ 0x01);
+    }
     // The tool writes bytes 170..176 only for a new password and otherwise sends back what it
     // read there, which is the current password.
     const QByteArray password = TerminalState::passwordIn(frame);

@@ -6,9 +6,10 @@
 
 // Refusals the simulated terminal can be told to make.
 struct ModelFaults {
-    bool notReady = false;     // status answers 'S' 'N'
-    bool refuseUnlock = false; // unlock answers 'U' 'N' whatever the password
-    bool refuseReboot = false; // reboot answers 'B' 'N' instead of rebooting
+    bool notReady = false;      // status answers 'S' 'N'
+    bool refuseUnlock = false;  // unlock answers 'U' 'N' whatever the password
+    bool refuseReboot = false;  // reboot answers 'B' 'N' instead of rebooting
+    bool corruptWrites = false; // a write is answered 'G' but stored with one byte of a field changed
 };
 
 // The terminal's side of one connection: answers one whole frame at a time. The image, password

@@ -113,6 +113,13 @@ int IniDocument::findKey(int sectionLine, const QString& key) const
     return -1;
 }
 
+QString IniDocument::unquoted(const QString& value)
+{
+    if (value.size() >= 2 && value.front() == u'"' && value.back() == u'"')
+        return value.mid(1, value.size() - 2);
+    return value;
+}
+
 std::optional<QString> IniDocument::value(const QString& section, const QString& key) const
 {
     const int sectionLine = findSection(section);
@@ -121,10 +128,23 @@ std::optional<QString> IniDocument::value(const QString& section, const QString&
     const int keyLine = findKey(sectionLine, key);
     if (keyLine < 0)
         return std::nullopt;
-    QString text = m_lines.at(keyLine).value;
-    if (text.size() >= 2 && text.front() == u'"' && text.back() == u'"')
-        text = text.mid(1, text.size() - 2);
-    return text;
+    return unquoted(m_lines.at(keyLine).value);
+}
+
+QList<IniDocument::Item> IniDocument::items() const
+{
+    QList<Item> out;
+    QString section;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines.at(i);
+        if (line.kind == Kind::Section) {
+            section = line.name;
+            out.append({i + 1, section, QString(), QString()});
+        } else if (line.kind == Kind::Key) {
+            out.append({i + 1, section, line.name, unquoted(line.value)});
+        }
+    }
+    return out;
 }
 
 QStringList IniDocument::keys(const QString& section) const

@@ -33,6 +33,17 @@ public:
     // Removes every section of that name with all its lines. False when there was none.
     bool removeSection(const QString& section);
 
+    // Every section and key line in file order, with its 1-based line number, for readers that
+    // check a file strictly (repeated names included). A section line has an empty key; a key line
+    // carries the section it stands in (empty before the first) and its value as value() reads it.
+    struct Item {
+        int line = 0;
+        QString section;
+        QString key;
+        QString value;
+    };
+    QList<Item> items() const;
+
 private:
     enum class Kind { Other, Section, Key };
     struct Line {
@@ -45,6 +56,7 @@ private:
     };
 
     static Line parseLine(const QString& text, const QString& ending);
+    static QString unquoted(const QString& value);
     int findSection(const QString& section) const;
     int findKey(int sectionLine, const QString& key) const;
 

@@ -16,6 +16,12 @@ QByteArray ImageBuffer::workingCopy() const
     return workingRange(0, kImageSize);
 }
 
+void ImageBuffer::setWorkingCopy(const QByteArray& image)
+{
+    for (int i = 0; i < kImageSize && i < image.size(); ++i)
+        m_bytes.at(i) = static_cast<std::uint8_t>(image.at(i));
+}
+
 QByteArray ImageBuffer::pristineCopy() const
 {
     return QByteArray(reinterpret_cast<const char*>(m_bytes.data()) + kPristineOffset, kImageSize);

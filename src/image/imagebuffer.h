@@ -22,7 +22,8 @@ public:
     void setWorking(int i, std::uint8_t value) { m_bytes.at(i) = value; }
     void restoreFromPristine(int first, int width);
 
-    QByteArray workingCopy() const; // 260 bytes: also the write frame as it stands
+    QByteArray workingCopy() const;               // 260 bytes: also the write frame as it stands
+    void setWorkingCopy(const QByteArray& image); // the first 260 bytes of image, as they are
     QByteArray pristineCopy() const;
     QByteArray workingRange(int first, int width) const;
 

@@ -1,5 +1,6 @@
 #include "image/layout.h"
 
+#include <algorithm>
 #include <array>
 
 namespace image
@@ -8,67 +9,215 @@ namespace
 {
 
 using enum Kind;
+using sv = std::string_view;
+
+constexpr std::array<sv, 8> kBaud = {"1200", "2400", "4800", "9600", "19200", "38400", "57600", "115200"};
+constexpr std::array<sv, 3> kParity = {"Sem", "Par", "Ímpar"};
+constexpr std::array<sv, 2> kBits = {"8", "7"};
+constexpr std::array<sv, 2> kStop = {"1", "2"};
+constexpr std::array<sv, 3> kHandshake = {"Cts/ Rts", "XOn/ XOff", "Nenhum"};
+constexpr std::array<sv, 4> kKeyboard = {"44 Numérico", "44 Qwerty", "16 Teclas", "65 Teclas"};
+constexpr std::array<sv, 4> kDigitalIo = {"Nenhuma", "Saída", "Entrada", "Todas"};
+constexpr std::array<sv, 2> kNoYes = {"Não", "Sim"};
+constexpr std::array<sv, 2> kRate = {"250 Kbit/s", "1 Mbit/s"};
+constexpr std::array<sv, 2> kPrinter = {"Paralela", "Serial"};
+constexpr std::array<sv, 2> kClockEdge = {"Subida", "Descida"};
+constexpr std::array<sv, 3> kSpeed = {"Automático", "10 Mbit/s", "100 Mbis/s"};
+constexpr std::array<sv, 2> kDuplex = {"Half Duplex", "Full Duplex"};
+constexpr std::array<sv, 4> kVideoSync = {"H-   V-", "H+   V-", "H-   V+", "H+   V+"};
+constexpr std::array<sv, 2> kBackspace = {"Chr(08)", "Chr(127)"};
+constexpr std::array<sv, 2> kDel = {"Chr(27)", "Chr(127)"};
+// The value names of the two codes, by code: the TCP role and the protocol as the editor names them.
+constexpr std::array<sv, 4> kTcpRole = {"Nenhum", "Client", "Server", "System"};
+constexpr std::array<sv, 3> kProtocol = {"VT - 100", "Corvale", "TelNet"};
+
+// "00".."99": the items of the terminal-number and channel boxes.
+constexpr auto kTwoDigitChars = [] {
+    std::array<char, 200> chars{};
+    for (int i = 0; i < 100; ++i) {
+        chars[std::size_t(2 * i)] = char('0' + i / 10);
+        chars[std::size_t(2 * i + 1)] = char('0' + i % 10);
+    }
+    return chars;
+}();
+constexpr auto kTwoDigits = [] {
+    std::array<sv, 100> items{};
+    for (std::size_t i = 0; i < items.size(); ++i)
+        items[i] = sv(kTwoDigitChars.data() + 2 * i, 2);
+    return items;
+}();
+
+constexpr Field reserved(int first, int width)
+{
+    return {.first = first, .width = width, .kind = Reserved, .control = {}};
+}
+
+constexpr Field text(int first, int width, sv control, Page page, sv caption, sv key, int order, int padTo = 0)
+{
+    return {.first = first,
+            .width = width,
+            .kind = Text,
+            .control = control,
+            .page = page,
+            .caption = caption,
+            .key = key,
+            .rule = Rule::Text,
+            .order = order,
+            .padTo = padTo};
+}
+
+constexpr Field shortText(int first, int width, sv control, int shown, Page page, sv caption, sv key, int order,
+                          int padTo)
+{
+    Field f = text(first, width, control, page, caption, key, order, padTo);
+    f.kind = ShortText;
+    f.shown = shown;
+    return f;
+}
+
+constexpr Field choice(int first, sv control, Page page, sv caption, sv key, Rule rule, std::span<const sv> items,
+                       int order)
+{
+    return {.first = first,
+            .width = 1,
+            .kind = Choice,
+            .control = control,
+            .page = page,
+            .caption = caption,
+            .key = key,
+            .rule = rule,
+            .items = items,
+            .order = order};
+}
+
+constexpr Field flag(int first, sv control, Page page, sv caption, sv key, int order)
+{
+    return {.first = first,
+            .width = 1,
+            .kind = Flag,
+            .control = control,
+            .page = page,
+            .caption = caption,
+            .key = key,
+            .rule = Rule::YesNo,
+            .items = kNoYes,
+            .order = order};
+}
+
+// The 2.4 GHz radio fields: extension keys, and boxes the decoder fills only with the radio on.
+constexpr Field radio(Field f, bool filledWithRadioOn = true)
+{
+    f.extension = true;
+    if (filledWithRadioOn) {
+        f.filledWhen = 15;
+        if (f.rule == Rule::Number)
+            f.kind = NumberByte;
+    }
+    return f;
+}
+
+constexpr Page kSerial = Page::Seriais;
+constexpr Page kGeneral = Page::Gerais;
+constexpr Page kLink = Page::Conexao;
+constexpr Page kProto = Page::Protocolo;
+constexpr Page kNet = Page::Rede;
 
 constexpr std::array kLayout = {
-    Field{0, 1, FrameStart, {}},
-    Field{1, 1, Letter, {}},
-    Field{2, 1, Choice, "cbBaud0"},
-    Field{3, 1, Choice, "cbParidade0"},
-    Field{4, 1, Choice, "cbBits0"},
-    Field{5, 1, Choice, "cbStop0"},
-    Field{6, 1, Choice, "cbHand0"},
-    Field{7, 1, Choice, "cbBaud1"},
-    Field{8, 1, Choice, "cbParidade1"},
-    Field{9, 1, Choice, "cbBits1"},
-    Field{10, 1, Choice, "cbStop1"},
-    Field{11, 1, Choice, "cbHand1"},
-    Field{12, 1, Choice, "cbTeclado"},
-    Field{13, 1, Choice, "cbAcionamento"},
-    Field{14, 1, Reserved, {}},
-    Field{15, 1, Flag, "cbInterface2G"},
-    Field{16, 1, NumberByte, "cbNumTerm"},
-    Field{17, 1, NumberByte, "cbCanalBase"},
-    Field{18, 1, Choice, "cbTaxa"},
-    Field{19, 1, Code, "cbConexaoTCP"},
-    Field{20, 16, Text, "VIpLocal"},
-    Field{36, 5, Text, "VPortaLocal"},
-    Field{41, 16, Text, "VIpRemoto"},
-    Field{57, 5, Text, "VPortaRemota"},
-    Field{62, 1, Choice, "cbFlag0"},
-    Field{63, 1, Choice, "cbFlag1"},
-    Field{64, 1, Choice, "cbImpDefault"},
-    Field{65, 1, Choice, "cbPolaridade"},
-    Field{66, 16, Text, "VGateway"},
-    Field{82, 16, Text, "VSubnet"},
-    Field{98, 4, Text, "edTimeOutR"},
-    Field{102, 2, ShortText, "edRetries", 2},
-    Field{104, 1, Choice, "cbVelocidade"},
-    Field{105, 1, Choice, "cbHFDuplex"},
-    Field{106, 1, Reserved, {}},
-    Field{107, 1, Code, "HabTelNet"},
-    Field{108, 2, ShortText, "edDelay", 2},
-    Field{110, 1, Choice, "cbTecladoTouch"},
-    Field{111, 1, Choice, "cbSincronismoVideo"},
-    Field{112, 2, Reserved, {}},
-    Field{114, 12, Mac, "edMac"},
-    Field{126, 4, Reserved, {}},
-    Field{130, 1, Flag, "cbCom0"},
-    Field{131, 1, Flag, "cbCom1"},
-    Field{132, 1, Reserved, {}},
-    Field{133, 1, Choice, "cbVLCM"},
-    Field{134, 4, ShortText, "edTimeout0", 3},
-    Field{138, 4, ShortText, "edTimeout1", 3},
-    Field{142, 1, Choice, "cbTeclaBackspace"},
-    Field{143, 1, Choice, "cbTeclaDel"},
-    Field{144, 26, Reserved, {}},
-    Field{170, 7, NewPassword, "VNovaSenha"},
-    Field{177, 1, Reserved, {}},
-    Field{178, 16, Text, "edConTelNet"},
-    Field{194, 16, Text, "VLogin"},
-    Field{210, 16, Text, "VPassword"},
-    Field{226, 16, Text, "VCNPJ"},
-    Field{242, 18, Reserved, {}},
+    Field{.first = 0, .width = 1, .kind = FrameStart, .control = {}, .caption = "Início do quadro"},
+    Field{.first = 1, .width = 1, .kind = Letter, .control = {}, .caption = "Letra do comando"},
+    choice(2, "cbBaud0", kSerial, "Baud - Rate COM 0", "BaudRate0", Rule::List, kBaud, 28),
+    choice(3, "cbParidade0", kSerial, "Paridade COM 0", "Paridade0", Rule::List, kParity, 29),
+    choice(4, "cbBits0", kSerial, "Nº de Bits COM 0", "NumBits0", Rule::List, kBits, 30),
+    choice(5, "cbStop0", kSerial, "Stop Bits COM 0", "StopBits0", Rule::List, kStop, 31),
+    choice(6, "cbHand0", kSerial, "HandShake COM 0", "HandShake0", Rule::List, kHandshake, 32),
+    choice(7, "cbBaud1", kSerial, "Baud - Rate COM 1", "BaudRate1", Rule::List, kBaud, 36),
+    choice(8, "cbParidade1", kSerial, "Paridade COM 1", "Paridade1", Rule::List, kParity, 37),
+    choice(9, "cbBits1", kSerial, "Nº de Bits COM 1", "NumBits1", Rule::List, kBits, 38),
+    choice(10, "cbStop1", kSerial, "Stop Bits COM 1", "StopBits1", Rule::List, kStop, 39),
+    choice(11, "cbHand1", kSerial, "HandShake COM 1", "HandShake1", Rule::List, kHandshake, 40),
+    choice(12, "cbTeclado", kGeneral, "Teclado", "Teclado", Rule::List, kKeyboard, 21),
+    choice(13, "cbAcionamento", kGeneral, "Acionamento", "Acionamento", Rule::List, kDigitalIo, 20),
+    reserved(14, 1),
+    radio(flag(15, "cbInterface2G", kGeneral, "Interface de RF 2.4G", "Interface2G", 43), false),
+    radio(choice(16, "cbNumTerm", kGeneral, "Nº do Terminal", "NumTerminal", Rule::Number, kTwoDigits, 44)),
+    radio(choice(17, "cbCanalBase", kGeneral, "Canal Base", "CanalBase", Rule::Number, kTwoDigits, 45)),
+    radio(choice(18, "cbTaxa", kGeneral, "Taxa de Transmissão", "Taxa", Rule::List, kRate, 46)),
+    Field{.first = 19,
+          .width = 1,
+          .kind = Code,
+          .control = "cbConexaoTCP",
+          .page = kLink,
+          .caption = "Conexão TCP",
+          .key = "ConexaoTCP",
+          .rule = Rule::TcpRole,
+          .items = kTcpRole,
+          .order = 5,
+          .subKey = "Tipo"},
+    text(20, 16, "VIpLocal", kLink, "IP Local", "IPLocal", 8),
+    text(36, 5, "VPortaLocal", kLink, "Porta Local", "PortaLocal", 9),
+    text(41, 16, "VIpRemoto", kLink, "IP Remoto", "IPRemoto", 6),
+    text(57, 5, "VPortaRemota", kLink, "Porta Remota", "PortaRemota", 7),
+    choice(62, "cbFlag0", kSerial, "Flag Serial COM 0", "FlagSerial0", Rule::YesNo, kNoYes, 33),
+    choice(63, "cbFlag1", kSerial, "Flag Serial COM 1", "FlagSerial1", Rule::YesNo, kNoYes, 41),
+    choice(64, "cbImpDefault", kProto, "Impressora Default", "ImpDefault", Rule::List, kPrinter, 18),
+    choice(65, "cbPolaridade", kGeneral, "Polaridade AT", "Polaridade", Rule::List, kClockEdge, 23),
+    text(66, 16, "VGateway", kLink, "Gateway", "Gateway", 10),
+    text(82, 16, "VSubnet", kLink, "Subnet Mask", "SubNetMask", 11),
+    text(98, 4, "edTimeOutR", kNet, "Timeout Rede", "TimeOutRede", 1, 4),
+    shortText(102, 2, "edRetries", 2, kNet, "Nº Retries", "NumRetries", 2, 2),
+    choice(104, "cbVelocidade", kNet, "Velocidade de Rede", "VelocRede", Rule::Speed, kSpeed, 3),
+    choice(105, "cbHFDuplex", kNet, "Half/Full Duplex", "Half/Full", Rule::List, kDuplex, 4),
+    reserved(106, 1),
+    Field{.first = 107,
+          .width = 1,
+          .kind = Code,
+          .control = "HabTelNet",
+          .page = kProto,
+          .caption = "Protocolo",
+          .key = "ProtEmulado",
+          .rule = Rule::Protocol,
+          .items = kProtocol,
+          .order = 15},
+    shortText(108, 2, "edDelay", 2, kGeneral, "Boot Delay", "BootDelay", 22, 0),
+    choice(110, "cbTecladoTouch", kGeneral, "Habilita Touch", "TecladoTouch", Rule::YesNo, kNoYes, 25),
+    choice(111, "cbSincronismoVideo", kGeneral, "Sincronismo de Vídeo", "SincronismoVideo", Rule::Index, kVideoSync,
+           26),
+    reserved(112, 2),
+    Field{.first = 114, .width = 12, .kind = Mac, .control = "edMac", .page = kNet, .caption = "Mac Address"},
+    reserved(126, 4),
+    flag(130, "cbCom0", kSerial, "COM 0", "Habilitado0", 27),
+    flag(131, "cbCom1", kSerial, "COM 1", "Habilitado1", 35),
+    reserved(132, 1),
+    choice(133, "cbVLCM", kGeneral, "LCM", "LCM", Rule::YesNo, kNoYes, 24),
+    shortText(134, 4, "edTimeout0", 3, kSerial, "Timeout COM 0", "TimeOut0", 34, 3),
+    shortText(138, 4, "edTimeout1", 3, kSerial, "Timeout COM 1", "TimeOut1", 42, 3),
+    choice(142, "cbTeclaBackspace", kProto, "Backspace", "BackSpace", Rule::List, kBackspace, 17),
+    choice(143, "cbTeclaDel", kProto, "Tecla DEL", "DEL", Rule::List, kDel, 16),
+    reserved(144, 26),
+    Field{.first = 170, .width = 7, .kind = NewPassword, .control = "VNovaSenha", .caption = "Nova Senha"},
+    reserved(177, 1),
+    text(178, 16, "edConTelNet", kProto, "Conexão TelNet", "ConexaoTelNet", 19),
+    text(194, 16, "VLogin", kLink, "Login", "Login", 12),
+    text(210, 16, "VPassword", kLink, "Password", "Password", 13),
+    text(226, 16, "VCNPJ", kLink, "CNPJ", "CNPJ", 14),
+    reserved(242, 18),
 };
+
+constexpr std::size_t kKeyedCount =
+    std::size_t(std::count_if(kLayout.begin(), kLayout.end(), [](const Field& f) { return !f.key.empty(); }));
+
+const std::array<const Field*, kKeyedCount> kKeyed = [] {
+    std::array<const Field*, kKeyedCount> rows{};
+    std::size_t n = 0;
+    for (const Field& f : kLayout) {
+        if (!f.key.empty())
+            rows[n++] = &f;
+    }
+    std::sort(rows.begin(), rows.end(), [](const Field* a, const Field* b) { return a->order < b->order; });
+    return rows;
+}();
+
+constexpr std::array kCompanyPages = {Page::Rede, Page::Conexao, Page::Protocolo, Page::Gerais, Page::Seriais};
 
 } // namespace
 
@@ -84,6 +233,40 @@ const Field* fieldOf(std::string_view control)
             return &f;
     }
     return nullptr;
+}
+
+std::span<const Field* const> keyedFields()
+{
+    return kKeyed;
+}
+
+std::string_view pageCaption(Page page)
+{
+    switch (page) {
+    case Page::Rede:
+        return "Rede";
+    case Page::Conexao:
+        return "Conexão";
+    case Page::Protocolo:
+        return "Protocolo";
+    case Page::Gerais:
+        return "Gerais";
+    case Page::Seriais:
+        return "Seriais";
+    case Page::None:
+        break;
+    }
+    return {};
+}
+
+std::string_view sectionName(Page page)
+{
+    return page == Page::Conexao ? std::string_view("Conexao") : pageCaption(page);
+}
+
+std::span<const Page> companyPages()
+{
+    return kCompanyPages;
 }
 
 } // namespace image

@@ -3,9 +3,10 @@
 #include <span>
 #include <string_view>
 
-// The 260-byte configuration image: every byte range, the editor control that shows it and its
-// encoding. The decoder, the stores, the company defaults and the log all address the image
-// through this one table.
+// The 260-byte configuration image: every byte range, the editor control that shows it, its
+// encoding, the page and caption it is shown under, the company-default key that carries it and
+// the item texts of its choice list. The decoder, the stores, the company defaults, the
+// configuration file and the log all address the image through this one table.
 namespace image
 {
 
@@ -28,12 +29,38 @@ enum class Kind {
     Reserved,    // carried through untouched
 };
 
+// The editor page that shows a field; its company section bears the same name without accents.
+enum class Page { None, Rede, Conexao, Protocolo, Gerais, Seriais };
+
+// How a company-default value reaches the field (the "Default" button's rules).
+enum class Rule {
+    None,     // no key: fixed, reserved, MAC and password bytes
+    Text,     // the value becomes the box's text, cut to the field in the image
+    List,     // an item text, matched whole ignoring letter case
+    YesNo,    // "Nao" (exactly) is off or item 0; any other value is on or item 1
+    Speed,    // "Automatico" (exactly) is item 0; any other value follows the list rule
+    TcpRole,  // key "Sim" (exactly) checks the box and reads subKey: "Client", "Server", else System
+    Protocol, // "VT-100", "Corvale" (exactly); any other value is TelNet
+    Index,    // a decimal integer that is the item index
+    Number,   // a decimal integer 0..99, the item index of a "00".."99" box
+};
+
 struct Field {
     int first;
     int width;
     Kind kind;
     std::string_view control; // objectName of the control; empty for fixed and reserved bytes
     int shown = 0;            // ShortText: characters shown in the box (2 or 3)
+    Page page = Page::None;
+    std::string_view caption{}; // UTF-8: the label next to the control, or its own caption
+    std::string_view key{};     // key in the page's company section; empty when none
+    Rule rule = Rule::None;
+    bool extension = false;                    // a key of the configuration file that the "Default" button ignores
+    std::span<const std::string_view> items{}; // UTF-8 item texts; the value names of flags and codes
+    int order = 0;                             // place in the "Default" button's reading order (extension keys last)
+    int padTo = 0;                             // "Gravar" left-pads a shorter text with '0' to this many characters
+    std::string_view subKey{};                 // TcpRole: the key naming the role
+    int filledWhen = 0; // the decoder fills the box only when this flag byte is non-zero (0: always)
 };
 
 // All rows in byte order; together they cover bytes 0..259 exactly once.
@@ -41,5 +68,16 @@ std::span<const Field> layout();
 
 // The row of the control with this objectName, or nullptr.
 const Field* fieldOf(std::string_view control);
+
+// The rows that carry a company or extension key, in the "Default" button's reading order.
+std::span<const Field* const> keyedFields();
+
+// "Rede", "Conexão", ...: the page's caption; empty for Page::None.
+std::string_view pageCaption(Page page);
+// "Rede", "Conexao", ...: the company section named after the page; empty for Page::None.
+std::string_view sectionName(Page page);
+
+// The five company sections in file order.
+std::span<const Page> companyPages();
 
 } // namespace image

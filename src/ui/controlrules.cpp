@@ -1,5 +1,6 @@
 #include "ui/controlrules.h"
 
+#include "image/readable.h"
 #include "ui/dialogs.h"
 #include "ui/windowlook.h"
 
@@ -133,9 +134,26 @@ QStringList commandButtonNames()
             QStringLiteral("btnLog"),       QStringLiteral("BtSair")};
 }
 
+void fillChoiceLists(QWidget* window)
+{
+    for (const image::Field& field : image::layout()) {
+        if (field.kind != image::Kind::Choice && field.kind != image::Kind::NumberByte)
+            continue;
+        auto* box = window->findChild<QComboBox*>(QString::fromLatin1(field.control));
+        Q_ASSERT_X(box, "fillChoiceLists", field.control.data());
+        if (!box)
+            continue;
+        box->addItems(image::itemTexts(field));
+        // Adding items to an empty box selects the first one; the editor starts with none.
+        box->setCurrentIndex(-1);
+        box->setEditText(QString());
+    }
+}
+
 void prepareMainWindowControls(QWidget* window)
 {
     applyWindowLook(window);
+    fillChoiceLists(window);
     for (const Limit& limit : typingLimits)
         limitTyping(control<QLineEdit>(window, limit.box), limit.maxLength, limit.lowerCase);
 

@@ -80,6 +80,10 @@ public:
     void StoreField(int first, int width, const QString& text);
     void PadBeforeWrite();
     bool AllFieldsFilled() const;
+    // What the editor shows for a field of the image, in the words of image::readableValue: a box's
+    // text, the text of the item a choice box names, "Sim"/"Não" for a check box, the role and
+    // protocol buttons by their value names.
+    QString shownValue(const image::Field& field) const;
 
 signals:
     // Every text the link status line is given, in order (also when it does not change).
@@ -124,6 +128,9 @@ private:
     std::optional<int> integerOrError(const QString& text);
     // The text of the item the box's text names, as the list spells it; empty for none.
     static QString selectedItemText(const QComboBox* box);
+    void showPaddedRetries();
+    // One company-default key applied to its control and field; false when the load must stop.
+    bool loadDefault(const IniFile& ini, const image::Field& field);
     void cbCom0Click(bool checked);
     void cbCom1Click(bool checked);
     void cbConexaoTCPClick(bool checked);
@@ -143,7 +150,6 @@ private:
 
     QList<QLineEdit*> editorTextBoxes() const;
     QList<QComboBox*> editorChoiceBoxes() const;
-    QList<QLineEdit*> allTextBoxes() const;
     void message(const QString& text);
     void setStatus(const QString& text);
 

@@ -5,6 +5,8 @@
 #include "files/integertext.h"
 #include "image/cp1252.h"
 #include "image/layout.h"
+#include "image/readable.h"
+#include "image/writeprep.h"
 #include "ui/dialogs.h"
 #include "ui_tfmvarnel.h"
 
@@ -24,49 +26,25 @@ void uncheckSilently(QRadioButton* button)
 
 } // namespace
 
-// The sixteen image text boxes, in the order of the editor pages.
+// The sixteen image text boxes and the twenty-six choice boxes, as the field table names them.
 QList<QLineEdit*> TfmVarnel::editorTextBoxes() const
 {
-    return {ui->edTimeOutR,  ui->edRetries, ui->edMac,      ui->VIpRemoto, ui->VIpLocal,  ui->VPortaRemota,
-            ui->VPortaLocal, ui->VGateway,  ui->VSubnet,    ui->VLogin,    ui->VPassword, ui->VCNPJ,
-            ui->edConTelNet, ui->edDelay,   ui->edTimeout0, ui->edTimeout1};
-}
-
-QList<QLineEdit*> TfmVarnel::allTextBoxes() const
-{
-    QList<QLineEdit*> boxes{ui->VSenhaAtual, ui->VNovaSenha};
-    boxes.append(editorTextBoxes());
+    QList<QLineEdit*> boxes;
+    for (const image::Field& field : image::layout()) {
+        if (field.kind == image::Kind::Text || field.kind == image::Kind::ShortText || field.kind == image::Kind::Mac)
+            boxes.append(findChild<QLineEdit*>(QString::fromLatin1(field.control)));
+    }
     return boxes;
 }
 
 QList<QComboBox*> TfmVarnel::editorChoiceBoxes() const
 {
-    return {ui->cbVelocidade,
-            ui->cbHFDuplex,
-            ui->cbTeclaDel,
-            ui->cbTeclaBackspace,
-            ui->cbImpDefault,
-            ui->cbAcionamento,
-            ui->cbTeclado,
-            ui->cbPolaridade,
-            ui->cbVLCM,
-            ui->cbTecladoTouch,
-            ui->cbSincronismoVideo,
-            ui->cbNumTerm,
-            ui->cbCanalBase,
-            ui->cbTaxa,
-            ui->cbBaud0,
-            ui->cbParidade0,
-            ui->cbBits0,
-            ui->cbStop0,
-            ui->cbHand0,
-            ui->cbFlag0,
-            ui->cbBaud1,
-            ui->cbParidade1,
-            ui->cbBits1,
-            ui->cbStop1,
-            ui->cbHand1,
-            ui->cbFlag1};
+    QList<QComboBox*> boxes;
+    for (const image::Field& field : image::layout()) {
+        if (field.kind == image::Kind::Choice || field.kind == image::Kind::NumberByte)
+            boxes.append(findChild<QComboBox*>(QString::fromLatin1(field.control)));
+    }
+    return boxes;
 }
 
 void TfmVarnel::ClearEditor()
@@ -401,32 +379,65 @@ void TfmVarnel::cbInterface2GClick(bool checked)
         w->setVisible(checked);
 }
 
+// ---- What the editor shows ----
+
+QString TfmVarnel::shownValue(const image::Field& field) const
+{
+    const QString name = QString::fromLatin1(field.control);
+    const auto valueName = [&field](int index) { return image::itemTexts(field).value(index); };
+    switch (field.kind) {
+    case image::Kind::Text:
+    case image::Kind::ShortText:
+    case image::Kind::Mac:
+        return findChild<QLineEdit*>(name)->text();
+    case image::Kind::Choice:
+    case image::Kind::NumberByte:
+        return selectedItemText(findChild<QComboBox*>(name));
+    case image::Kind::Flag:
+        return valueName(findChild<QCheckBox*>(name)->isChecked() ? 1 : 0);
+    case image::Kind::Code:
+        if (field.rule == image::Rule::TcpRole) {
+            const int role = ui->rbClient->isChecked()   ? 1
+                             : ui->rbServer->isChecked() ? 2
+                             : ui->rbSystem->isChecked() ? 3
+                                                         : 0;
+            return valueName(role);
+        }
+        return ui->HabVT100->isChecked()     ? valueName(0)
+               : ui->HabCorvale->isChecked() ? valueName(1)
+               : ui->HabTelNet->isChecked()  ? valueName(2)
+                                             : QString();
+    case image::Kind::FrameStart:
+    case image::Kind::Letter:
+    case image::Kind::NewPassword:
+    case image::Kind::Reserved:
+        break;
+    }
+    return {};
+}
+
 // ---- The write ----
 
 bool TfmVarnel::AllFieldsFilled() const
 {
-    for (const QLineEdit* box : allTextBoxes()) {
-        if (box->text().isEmpty())
-            return false;
-    }
-    return true;
+    if (ui->VSenhaAtual->text().isEmpty() || ui->VNovaSenha->text().isEmpty())
+        return false;
+    return image::emptyTextFields([this](const image::Field& field) { return shownValue(field); }).isEmpty();
 }
 
 void TfmVarnel::PadBeforeWrite()
 {
-    const QString timeoutR = ui->edTimeOutR->text();
-    if (timeoutR.size() < 4)
-        StoreField(98, 4, timeoutR.rightJustified(4, QLatin1Char('0')));
-    // Serial timeouts: three digits, left-padded, then a zero byte; the boxes keep their text.
-    const auto padTimeout = [this](const QString& text, int first) {
-        if (text.size() < 3)
-            StoreField(first, 4, (text + QChar(0)).rightJustified(4, QLatin1Char('0')));
-    };
-    padTimeout(ui->edTimeout0->text(), 134);
-    padTimeout(ui->edTimeout1->text(), 138);
+    const auto shown = [this](const image::Field& field) { return shownValue(field); };
+    m_image.setWorkingCopy(image::padForWrite(m_image.workingCopy(), shown, m_loading));
+    showPaddedRetries();
+}
+
+void TfmVarnel::showPaddedRetries()
+{
+    // The retries box itself shows the padded text; its change reaction stores it by the same rule.
     const QString retries = ui->edRetries->text();
     if (retries.size() < 2)
-        ui->edRetries->setText(QLatin1Char('0') + retries); // its change reaction stores it
+        ui->edRetries->setText(QLatin1Char('0') + retries);
 }
 
 void TfmVarnel::BtGravarClick()
@@ -439,19 +450,19 @@ void TfmVarnel::BtGravarClick()
     setStatus(QStringLiteral("Aguarde..."));
 
     const QString newPassword = ui->VNovaSenha->text();
-    if (newPassword != ui->VSenhaAtual->text()) {
-        const QByteArray bytes = cp1252::encode(newPassword);
-        if (bytes.size() != 6) {
-            message(QStringLiteral("Nova Senha Deverá ter 6 Dígitos!!!"));
-            // Nothing was sent, so the status line goes back to what it said.
-            setStatus(statusBefore);
-            return;
-        }
-        for (int i = 0; i < 6; ++i)
-            m_image.setWorking(170 + i, static_cast<std::uint8_t>(bytes.at(i)));
-        m_image.setWorking(176, 0);
-        ui->VSenhaAtual->setText(newPassword);
+    const bool passwordChanges = newPassword != ui->VSenhaAtual->text();
+    const image::WritePreparation prepared = image::prepareWrite(
+        m_image.workingCopy(), passwordChanges ? newPassword : QString(),
+        [this](const image::Field& field) { return shownValue(field); }, m_loading);
+    if (prepared.badNewPassword) {
+        message(QStringLiteral("Nova Senha Deverá ter 6 Dígitos!!!"));
+        // Nothing was sent, so the status line goes back to what it said.
+        setStatus(statusBefore);
+        return;
     }
-    PadBeforeWrite();
+    m_image.setWorkingCopy(prepared.image);
+    if (passwordChanges)
+        ui->VSenhaAtual->setText(newPassword);
+    showPaddedRetries();
     sendFrame(m_image.workingCopy());
 }

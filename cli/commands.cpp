@@ -1,0 +1,478 @@
+#include "commands.h"
+
+#include "report.h"
+
+#include "files/backupfile.h"
+#include "files/configsources.h"
+#include "files/logofile.h"
+#include "files/settingsfolder.h"
+#include "image/layout.h"
+#include "image/readable.h"
+#include "link/readjob.h"
+#include "link/terminalclient.h"
+#include "link/writejob.h"
+#include "link/writeplan.h"
+
+#include <QFileInfo>
+#include <QJsonObject>
+
+namespace
+{
+
+int code(ExitCode c)
+{
+    return int(c);
+}
+
+QString macOf(const QByteArray& image)
+{
+    return image::readableValue(*image::fieldOf("edMac"), image);
+}
+
+// A terminal read on its own connection: connect, status, read.
+class TerminalRead final : public QObject
+{
+    Q_OBJECT
+
+public:
+    TerminalRead(const Invocation& inv, const QString& address, QObject* parent)
+        : QObject(parent), m_address(address), m_job(m_client, inv.password)
+    {
+        m_client.setConnectTimeout(inv.timeoutMs);
+        m_client.setReplyTimeout(inv.timeoutMs);
+        connect(&m_job, &ReadJob::done, this, [this] { emit done(); });
+        connect(&m_job, &ReadJob::failed, this, [this](ExitCode c, const QString& text) {
+            m_client.close();
+            emit failed(c, text);
+        });
+    }
+
+    void start() { m_job.start(*parseAddress(m_address)); }
+    TerminalClient& client() { return m_client; }
+    const QByteArray& image() const { return m_job.image(); }
+    TerminalInfo info() const { return {macOf(m_job.image()), m_job.readAt(), m_address}; }
+    const QString& address() const { return m_address; }
+
+signals:
+    void done();
+    void failed(ExitCode code, const QString& text);
+
+private:
+    QString m_address;
+    TerminalClient m_client;
+    ReadJob m_job;
+};
+
+// status ADDRESS
+class StatusRun final : public CommandRun
+{
+public:
+    StatusRun(const Invocation& inv, QObject* parent) : CommandRun(parent), m_inv(inv)
+    {
+        m_client.setConnectTimeout(inv.timeoutMs);
+        m_client.setReplyTimeout(inv.timeoutMs);
+        connect(&m_client, &TerminalClient::connected, this, [this] { m_client.requestStatus(); });
+        connect(&m_client, &TerminalClient::answered, this,
+                [this](TerminalClient::Request, TerminalClient::Answer answer, const QByteArray&) {
+                    const bool ready = answer == TerminalClient::Answer::Ready;
+                    end(ready ? ExitCode::Success : ExitCode::TerminalRefused,
+                        ready ? QStringLiteral("ready") : QStringLiteral("not ready"), {});
+                });
+        connect(&m_client, &TerminalClient::failed, this,
+                [this](TerminalClient::Request, TerminalClient::Failure, const QString& text) {
+                    end(ExitCode::NoConnection, QStringLiteral("failed"), text);
+                });
+    }
+
+    int run() override
+    {
+        m_client.connectTo(*parseAddress(address()));
+        return -1;
+    }
+
+private:
+    const QString& address() const { return m_inv.arguments.at(0); }
+
+    void end(ExitCode c, const QString& result, const QString& error)
+    {
+        m_client.close();
+        if (!error.isEmpty())
+            report::error(address(), error);
+        if (m_inv.json) {
+            report::outJson({{QStringLiteral("address"), address()},
+                             {QStringLiteral("result"), result},
+                             {QStringLiteral("error"), error}});
+        } else if (!m_inv.quiet && error.isEmpty()) {
+            report::out(result + QLatin1Char('\n'));
+        }
+        emit finished(code(c));
+    }
+
+    Invocation m_inv;
+    TerminalClient m_client;
+};
+
+// read ADDRESS [-o FILE]
+class ReadRun final : public CommandRun
+{
+public:
+    ReadRun(const Invocation& inv, QObject* parent)
+        : CommandRun(parent), m_inv(inv), m_read(new TerminalRead(inv, inv.arguments.at(0), this))
+    {
+        connect(m_read, &TerminalRead::done, this, &ReadRun::save);
+        connect(m_read, &TerminalRead::failed, this, [this](ExitCode c, const QString& text) {
+            report::error(m_read->address(), text);
+            emit finished(code(c));
+        });
+    }
+
+    int run() override
+    {
+        m_read->start();
+        return -1;
+    }
+
+private:
+    void save()
+    {
+        m_read->client().close();
+        const QByteArray bytes = configFileBytes(m_read->image(), m_read->info());
+        if (m_inv.output.isEmpty() || m_inv.output == QStringLiteral("-")) {
+            report::outBytes(bytes);
+            emit finished(code(ExitCode::Success));
+            return;
+        }
+        const SavedFile saved = savePrivateFile(m_inv.output, bytes);
+        if (!saved.ok()) {
+            report::error(m_read->address(), saved.error);
+            emit finished(code(ExitCode::FileProblem));
+            return;
+        }
+        if (m_inv.json) {
+            report::outJson({{QStringLiteral("address"), m_read->address()},
+                             {QStringLiteral("mac"), m_read->info().mac},
+                             {QStringLiteral("file"), saved.path}});
+        } else if (!m_inv.quiet) {
+            report::out(QStringLiteral("%1: configuração de %2 salva em %3\n")
+                            .arg(m_read->address(), m_read->info().mac, saved.path));
+        }
+        emit finished(code(ExitCode::Success));
+    }
+
+    Invocation m_inv;
+    TerminalRead* m_read;
+};
+
+// show FILE
+class ShowRun final : public CommandRun
+{
+public:
+    ShowRun(const Invocation& inv, QObject* parent) : CommandRun(parent), m_inv(inv) {}
+
+    int run() override
+    {
+        const QString path = m_inv.arguments.at(0);
+        auto loaded = loadConfigFile(path);
+        if (auto* e = std::get_if<FileError>(&loaded)) {
+            report::error(QStringLiteral("show"), e->text);
+            return code(ExitCode::FileProblem);
+        }
+        const ConfigFile& file = std::get<ConfigFile>(loaded);
+        QString text = QStringLiteral("Terminal\n  MAC: %1\n").arg(macOf(file.image));
+        if (file.terminal.readAt.isValid())
+            text += QStringLiteral("  Lido em: %1\n").arg(file.terminal.readAt.toString(Qt::ISODate));
+        if (!file.terminal.address.isEmpty())
+            text += QStringLiteral("  Endereço: %1\n").arg(file.terminal.address);
+        // What the editor shows; where it shows nothing (the 2.4 GHz boxes while the interface is
+        // off) the value the file's key holds.
+        const image::Profile keys = image::profileOf(file.image);
+        for (image::Page page : image::companyPages()) {
+            text += QString::fromUtf8(image::pageCaption(page)) + QLatin1Char('\n');
+            for (const image::Field* field : image::keyedFields()) {
+                if (field->page != page)
+                    continue;
+                const QString section = image::sectionOf(*field);
+                const QString key = image::keyOf(*field);
+                QString value = image::readableValue(*field, file.image);
+                if (value.isEmpty())
+                    value = image::profileValue(keys, section, key);
+                text += QStringLiteral("  %1: %2 [%3.%4]\n").arg(image::captionOf(*field), value, section, key);
+            }
+        }
+        report::out(text);
+        return code(ExitCode::Success);
+    }
+
+private:
+    Invocation m_inv;
+};
+
+// diff A B
+class DiffRun final : public CommandRun
+{
+public:
+    DiffRun(const Invocation& inv, QObject* parent) : CommandRun(parent), m_inv(inv) {}
+
+    int run() override
+    {
+        for (int i = 0; i < 2; ++i) {
+            const QString& argument = m_inv.arguments.at(i);
+            if (isAddressArgument(argument)) {
+                auto* read = new TerminalRead(m_inv, argument, this);
+                connect(read, &TerminalRead::done, this, [this, i, read] {
+                    read->client().close();
+                    m_images[i] = read->image();
+                    compareWhenBoth();
+                });
+                connect(read, &TerminalRead::failed, this, [this, read](ExitCode c, const QString& text) {
+                    report::error(read->address(), text);
+                    m_failure = std::max(m_failure, code(c));
+                    compareWhenBoth();
+                });
+                m_pending.append(read);
+                continue;
+            }
+            auto loaded = loadConfigFile(argument);
+            if (auto* e = std::get_if<FileError>(&loaded)) {
+                report::error(QStringLiteral("diff"), e->text);
+                return code(ExitCode::FileProblem);
+            }
+            m_images[i] = std::get<ConfigFile>(loaded).image;
+        }
+        m_waiting = int(m_pending.size());
+        if (m_waiting == 0)
+            return compare();
+        for (TerminalRead* read : std::as_const(m_pending))
+            read->start();
+        return -1;
+    }
+
+private:
+    void compareWhenBoth()
+    {
+        if (--m_waiting > 0)
+            return;
+        emit finished(m_failure > 0 ? m_failure : compare());
+    }
+
+    int compare()
+    {
+        const QList<image::FieldDifference> changes = image::differences(m_images[0], m_images[1]);
+        if (m_inv.json) {
+            report::outJson(
+                {{QStringLiteral("a"), m_inv.arguments.at(0)},
+                 {QStringLiteral("b"), m_inv.arguments.at(1)},
+                 {QStringLiteral("result"), changes.isEmpty() ? QStringLiteral("equal") : QStringLiteral("different")},
+                 {QStringLiteral("changes"), report::differencesJson(changes)}});
+        } else if (!m_inv.quiet) {
+            QString text;
+            for (const image::FieldDifference& d : changes)
+                text += report::differenceLine(d) + QLatin1Char('\n');
+            report::out(text);
+        }
+        return code(changes.isEmpty() ? ExitCode::Success : ExitCode::Differences);
+    }
+
+    Invocation m_inv;
+    QByteArray m_images[2];
+    QList<TerminalRead*> m_pending;
+    int m_waiting = 0;
+    int m_failure = 0;
+};
+
+// apply ADDRESS PROFILE, restore ADDRESS FILE
+class WriteRun final : public CommandRun
+{
+public:
+    WriteRun(const Invocation& inv, QObject* parent) : CommandRun(parent), m_inv(inv) {}
+
+    int run() override
+    {
+        WritePlanner planner;
+        const QString& source = m_inv.arguments.at(1);
+        if (m_inv.command == QStringLiteral("apply")) {
+            auto profile = loadProfile(source);
+            if (auto* e = std::get_if<FileError>(&profile))
+                return fileProblem(e->text);
+            image::Profile entries = std::get<image::Profile>(profile);
+            entries.append(m_inv.sets);
+            planner = writeplan::applying(entries);
+        } else {
+            auto file = loadConfigFile(source);
+            if (auto* e = std::get_if<FileError>(&file))
+                return fileProblem(e->text);
+            planner = writeplan::restoring({std::get<ConfigFile>(file).image, m_inv.clone, m_inv.keepIp, m_inv.sets});
+        }
+
+        WriteOptions options;
+        options.endpoint = *parseAddress(address());
+        options.password = m_inv.password;
+        options.newPassword = m_inv.newPassword;
+        options.dryRun = m_inv.dryRun;
+        options.verify = !m_inv.noVerify;
+        options.reboot = !m_inv.noReboot;
+        options.backupFolder = m_inv.backupDir.isEmpty() ? defaultBackupFolder() : m_inv.backupDir;
+        options.logPath = m_inv.logPath;
+        options.connectTimeoutMs = m_inv.timeoutMs;
+        options.replyTimeoutMs = m_inv.timeoutMs;
+        m_job = new WriteJob(options, planner, this);
+        connect(m_job, &WriteJob::finished, this, &WriteRun::reportResult);
+        m_job->start();
+        return -1;
+    }
+
+private:
+    const QString& address() const { return m_inv.arguments.at(0); }
+
+    int fileProblem(const QString& text)
+    {
+        report::error(address(), text);
+        if (m_inv.json)
+            report::outJson(failedJson(text));
+        return code(ExitCode::FileProblem);
+    }
+
+    QJsonObject failedJson(const QString& error) const
+    {
+        return {{QStringLiteral("address"), address()},
+                {QStringLiteral("result"), outcomeName(WriteResult::Outcome::Failed)},
+                {QStringLiteral("changes"), QJsonArray()},
+                {QStringLiteral("backup"), QString()},
+                {QStringLiteral("verified"), false},
+                {QStringLiteral("error"), error}};
+    }
+
+    void reportResult()
+    {
+        const WriteResult& r = m_job->result();
+        if (!r.error.isEmpty())
+            report::error(address(), r.error);
+        if (m_inv.json) {
+            report::outJson({{QStringLiteral("address"), address()},
+                             {QStringLiteral("result"), outcomeName(r.outcome)},
+                             {QStringLiteral("changes"), report::differencesJson(r.changes)},
+                             {QStringLiteral("backup"), r.backupPath},
+                             {QStringLiteral("verified"), r.verified},
+                             {QStringLiteral("error"), r.error}});
+        } else if (!m_inv.quiet && r.outcome != WriteResult::Outcome::Failed) {
+            report::out(humanText(r));
+        }
+        emit finished(code(r.exitCode));
+    }
+
+    QString humanText(const WriteResult& r) const
+    {
+        using O = WriteResult::Outcome;
+        QString text;
+        switch (r.outcome) {
+        case O::Unchanged:
+            return QStringLiteral("%1: inalterado\n").arg(address());
+        case O::DryRun:
+            text = QStringLiteral("%1: simulação, nada foi enviado; %2 campo(s) mudariam\n")
+                       .arg(address())
+                       .arg(r.changes.size());
+            break;
+        case O::Changed:
+            text = QStringLiteral("%1: alterado, %2 campo(s)\n").arg(address()).arg(r.changes.size());
+            break;
+        case O::Failed:
+            return {};
+        }
+        for (const image::FieldDifference& d : r.changes)
+            text += QStringLiteral("  ") + report::differenceLine(d) + QLatin1Char('\n');
+        if (!r.backupPath.isEmpty())
+            text += QStringLiteral("  cópia de segurança: %1\n").arg(r.backupPath);
+        if (r.outcome == O::Changed)
+            text += r.verified ? QStringLiteral("  verificado\n") : QStringLiteral("  não verificado\n");
+        return text;
+    }
+
+    Invocation m_inv;
+    WriteJob* m_job = nullptr;
+};
+
+// logo ADDRESS LOGOFILE
+class LogoRun final : public CommandRun
+{
+public:
+    LogoRun(const Invocation& inv, QObject* parent)
+        : CommandRun(parent), m_inv(inv), m_read(new TerminalRead(inv, inv.arguments.at(0), this))
+    {
+        connect(m_read, &TerminalRead::done, this, &LogoRun::send);
+        connect(m_read, &TerminalRead::failed, this, &LogoRun::end);
+        connect(&m_read->client(), &TerminalClient::answered, this,
+                [this](TerminalClient::Request request, TerminalClient::Answer, const QByteArray&) {
+                    if (request == TerminalClient::Request::Logo)
+                        end(ExitCode::Success, {});
+                });
+        connect(&m_read->client(), &TerminalClient::failed, this,
+                [this](TerminalClient::Request request, TerminalClient::Failure, const QString& text) {
+                    if (request == TerminalClient::Request::Logo)
+                        end(ExitCode::NoConnection, text);
+                });
+    }
+
+    int run() override
+    {
+        const QString path = m_inv.arguments.at(1);
+        if (!QFileInfo(path).isFile() || !readLogoFile(path, m_logo)) {
+            const QString text = QStringLiteral("%1: não foi possível ler o arquivo de logotipo "
+                                                "(40 linhas de seis pares hexadecimais)")
+                                     .arg(path);
+            report::error(address(), text);
+            return code(ExitCode::FileProblem);
+        }
+        m_read->start();
+        return -1;
+    }
+
+private:
+    const QString& address() const { return m_inv.arguments.at(0); }
+
+    void send()
+    {
+        QByteArray workingCopy = m_read->image();
+        workingCopy[1] = 'G';
+        m_read->client().sendLogo(buildLogoFrame(workingCopy, m_logo));
+    }
+
+    void end(ExitCode c, const QString& error)
+    {
+        m_read->client().close();
+        if (!error.isEmpty())
+            report::error(address(), error);
+        const bool sent = c == ExitCode::Success;
+        if (m_inv.json) {
+            report::outJson({{QStringLiteral("address"), address()},
+                             {QStringLiteral("result"), sent ? QStringLiteral("sent") : QStringLiteral("failed")},
+                             {QStringLiteral("error"), error}});
+        } else if (!m_inv.quiet && sent) {
+            report::out(QStringLiteral("%1: logotipo enviado\n").arg(address()));
+        }
+        emit finished(code(c));
+    }
+
+    Invocation m_inv;
+    TerminalRead* m_read;
+    LogoData m_logo{};
+};
+
+} // namespace
+
+CommandRun* makeCommand(const Invocation& inv, QObject* parent)
+{
+    const QString& c = inv.command;
+    if (c == QStringLiteral("status"))
+        return new StatusRun(inv, parent);
+    if (c == QStringLiteral("read"))
+        return new ReadRun(inv, parent);
+    if (c == QStringLiteral("show"))
+        return new ShowRun(inv, parent);
+    if (c == QStringLiteral("diff"))
+        return new DiffRun(inv, parent);
+    if (c == QStringLiteral("logo"))
+        return new LogoRun(inv, parent);
+    return new WriteRun(inv, parent);
+}
+
+#include "commands.moc"

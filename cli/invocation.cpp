@@ -1,0 +1,432 @@
+#include "invocation.h"
+
+#include "files/configsources.h"
+#include "image/cp1252.h"
+#include "link/terminalclient.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QHostAddress>
+
+#include <algorithm>
+
+namespace
+{
+
+// Which options a command takes.
+enum Group : unsigned {
+    Password = 1u << 0, // --password, --password-file
+    Network = 1u << 1,  // --timeout
+    Report = 1u << 2,   // --json, --quiet
+    Write = 1u << 3,    // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set
+    Restore = 1u << 4,  // --clone, --keep-ip
+    Output = 1u << 5,   // -o
+};
+
+struct Argument {
+    const char* name;
+    const char* text;
+};
+
+struct CommandSpec {
+    const char* name;
+    const char* summary;
+    const char* description;
+    std::initializer_list<Argument> arguments;
+    unsigned groups;
+};
+
+const Argument kAddress{"ENDEREÇO", "IPv4 do terminal (porta 23) ou host:porta"};
+
+const std::initializer_list<CommandSpec> kCommands = {
+    {"status",
+     "pede o status: \"ready\" ou \"not ready\"",
+     "Pede o status do terminal e escreve \"ready\" (pronto) ou \"not ready\" (não pronto, saída 4).",
+     {kAddress},
+     Network | Report},
+    {"read",
+     "lê a configuração e escreve o arquivo de configuração",
+     "Lê a configuração do terminal e escreve o arquivo de configuração (Windows-1252, CR LF) em ARQUIVO,\n"
+     "só legível pelo dono, ou na saída padrão (sem -o ou com -o -).",
+     {kAddress},
+     Password | Network | Report | Output},
+    {"show",
+     "mostra um arquivo de configuração, um campo por linha",
+     "Mostra a configuração de um arquivo, legível, um campo por linha, agrupada por página, com a\n"
+     "seção e a chave de cada campo.",
+     {{"ARQUIVO", "arquivo de configuração (lido com \"read\" ou salvo como cópia de segurança)"}},
+     0},
+    {"diff",
+     "compara duas configurações (arquivos ou endereços)",
+     "Mostra as diferenças entre A e B campo a campo. A e B são arquivos de configuração ou endereços\n"
+     "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff.",
+     {{"A", "arquivo de configuração ou endereço"}, {"B", "arquivo de configuração ou endereço"}},
+     Password | Network | Report},
+    {"apply",
+     "aplica um perfil e grava só quando algo muda",
+     "Lê o terminal, aplica o perfil (as cinco seções da empresa de um ConfDefault.ini ou de um arquivo de\n"
+     "configuração, e os valores de --set depois dele) e grava só quando algo mudou: antes, salva uma\n"
+     "cópia de segurança; depois, lê de novo para verificar e reinicia o terminal.",
+     {kAddress, {"PERFIL", "arquivo INI com as seções Rede, Conexao, Protocolo, Gerais, Seriais"}},
+     Password | Network | Report | Write},
+    {"restore",
+     "grava de volta a imagem de um arquivo de configuração",
+     "Grava a imagem de um arquivo de configuração de volta no terminal, byte a byte, quando o MAC do\n"
+     "arquivo é o do terminal. Um arquivo de outro terminal é recusado (saída 7), a não ser com --clone:\n"
+     "então só os campos editáveis vêm do arquivo, o terminal guarda seu MAC, seus bytes reservados e\n"
+     "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip.",
+     {kAddress, {"ARQUIVO", "arquivo de configuração"}},
+     Password | Network | Report | Write | Restore},
+    {"logo",
+     "lê o terminal e envia um logotipo",
+     "Lê o terminal e envia o logotipo do arquivo (40 linhas de seis pares hexadecimais) no quadro de\n"
+     "logotipo. O terminal não responde a esse quadro.",
+     {kAddress, {"LOGOTIPO", "arquivo de logotipo (texto)"}},
+     Password | Network | Report},
+};
+
+const char* const kExitCodes = "Códigos de saída:\n"
+                               "  0  sucesso (alterado ou inalterado; no diff, iguais)\n"
+                               "  1  diff encontrou diferenças\n"
+                               "  2  uso incorreto da linha de comando\n"
+                               "  3  sem conexão (recusada, tempo esgotado, fechada antes da resposta)\n"
+                               "  4  recusado pelo terminal (não pronto, senha errada, desbloqueio ou reinício "
+                               "recusado)\n"
+                               "  5  verificação falhou (o terminal guarda outra coisa; a cópia de segurança é "
+                               "indicada)\n"
+                               "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
+                               "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
+                               "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone)\n";
+
+QString text(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+struct Options {
+    QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Mostra esta ajuda.")};
+    QCommandLineOption password{QStringLiteral("password"),
+                                text("Senha atual do terminal (1 a 6 caracteres). Prefira --password-file ou "
+                                     "HXCONFIG_PASSWORD, que não aparecem na lista de processos."),
+                                QStringLiteral("P")};
+    QCommandLineOption passwordFile{QStringLiteral("password-file"), text("Lê a senha da primeira linha do arquivo."),
+                                    QStringLiteral("ARQUIVO")};
+    QCommandLineOption timeout{QStringLiteral("timeout"),
+                               text("Tempo máximo para conectar e para cada resposta (padrão 3000)."),
+                               QStringLiteral("MS")};
+    QCommandLineOption json{QStringLiteral("json"), text("Um objeto JSON por terminal na saída padrão.")};
+    QCommandLineOption quiet{QStringLiteral("quiet"), text("Nada na saída padrão; erros continuam na saída de erro.")};
+    QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
+                              text("Arquivo a escrever; - é a saída padrão."),
+                              QStringLiteral("ARQUIVO")};
+    QCommandLineOption newPassword{QStringLiteral("new-password"),
+                                   text("Nova senha do terminal, exatamente 6 caracteres (gravada com a "
+                                        "configuração)."),
+                                   QStringLiteral("P")};
+    QCommandLineOption dryRun{QStringLiteral("dry-run"),
+                              text("Lê e mostra as diferenças; não envia nada que mude o terminal.")};
+    QCommandLineOption noReboot{QStringLiteral("no-reboot"), text("Não reinicia o terminal depois de gravar.")};
+    QCommandLineOption noVerify{QStringLiteral("no-verify"), text("Não lê de novo para verificar o que foi gravado.")};
+    QCommandLineOption backupDir{QStringLiteral("backup-dir"),
+                                 text("Pasta das cópias de segurança (padrão: Backups ao lado do ConfDefault.ini)."),
+                                 QStringLiteral("PASTA")};
+    QCommandLineOption log{QStringLiteral("log"),
+                           text("Acrescenta ao arquivo o registro de 16 linhas do que foi gravado, como "
+                                "\"Log Conf.\"."),
+                           QStringLiteral("ARQUIVO")};
+    QCommandLineOption set{QStringLiteral("set"),
+                           text("Define um valor depois do perfil, por exemplo Conexao.IPLocal=10.0.0.5 "
+                                "(pode repetir)."),
+                           QStringLiteral("Secao.Chave=Valor")};
+    QCommandLineOption clone{QStringLiteral("clone"),
+                             text("Aceita um arquivo de outro terminal: copia só os campos editáveis.")};
+    QCommandLineOption keepIp{QStringLiteral("keep-ip"), text("Com --clone: o terminal mantém seu próprio IP local.")};
+
+    QList<QCommandLineOption> of(unsigned groups) const
+    {
+        QList<QCommandLineOption> list;
+        if (groups & Output)
+            list << output;
+        if (groups & Password)
+            list << password << passwordFile;
+        if (groups & Network)
+            list << timeout;
+        if (groups & Write)
+            list << set << newPassword << dryRun << noReboot << noVerify << backupDir << log;
+        if (groups & Restore)
+            list << clone << keepIp;
+        if (groups & Report)
+            list << json << quiet;
+        list << help;
+        return list;
+    }
+};
+
+QString optionSynopsis(const QCommandLineOption& option)
+{
+    QStringList names;
+    for (const QString& name : option.names())
+        names << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    QString synopsis = names.join(QStringLiteral(", "));
+    if (!option.valueName().isEmpty())
+        synopsis += QLatin1Char(' ') + option.valueName();
+    return synopsis;
+}
+
+// Words filled into lines of at most `width` characters, each further line indented.
+QString wrapped(const QString& text, int indent, int width)
+{
+    QString result;
+    int column = indent;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (column > indent && column + 1 + word.size() > width) {
+            result += QLatin1Char('\n') + QString(indent, u' ');
+            column = indent;
+        } else if (column > indent) {
+            result += QLatin1Char(' ');
+            ++column;
+        }
+        result += word;
+        column += int(word.size());
+    }
+    return result;
+}
+
+QString commandHelp(const CommandSpec& spec, const Options& options)
+{
+    constexpr int kWidth = 100;
+    QStringList argumentNames;
+    for (const Argument& a : spec.arguments)
+        argumentNames << text(a.name);
+    QString help = QStringLiteral("Uso: hxconfig-cli %1 [opções] %2\n\n%3\n\nArgumentos:\n")
+                       .arg(text(spec.name), argumentNames.join(QLatin1Char(' ')), text(spec.description));
+    for (const Argument& a : spec.arguments)
+        help += QStringLiteral("  %1  %2\n").arg(text(a.name), -10).arg(text(a.text));
+    help += QStringLiteral("\nOpções:\n");
+    const QList<QCommandLineOption> list = options.of(spec.groups);
+    qsizetype column = 0;
+    for (const QCommandLineOption& option : list)
+        column = std::max(column, optionSynopsis(option).size());
+    for (const QCommandLineOption& option : list) {
+        help += QStringLiteral("  %1  %2\n")
+                    .arg(optionSynopsis(option), -int(column))
+                    .arg(wrapped(option.description(), int(column) + 4, kWidth));
+    }
+    if (spec.groups & Password)
+        help += text("\nA senha vem de --password, de --password-file ou da variável de ambiente "
+                     "HXCONFIG_PASSWORD.\n");
+    return help + QLatin1Char('\n') + text(kExitCodes);
+}
+
+QString generalHelp()
+{
+    QString help = text("Uso: hxconfig-cli COMANDO [opções] ARGUMENTOS\n"
+                        "     hxconfig-cli COMANDO --help\n\n"
+                        "Lê, compara, aplica, verifica e restaura a configuração de microterminais pela "
+                        "rede.\n\nComandos:\n");
+    for (const CommandSpec& spec : kCommands)
+        help += QStringLiteral("  %1  %2\n").arg(text(spec.name), -8).arg(text(spec.summary));
+    help += text("\nOpções:\n  -h, --help     Mostra esta ajuda.\n  -v, --version  Mostra a versão.\n\n");
+    return help + text(kExitCodes);
+}
+
+ParseOutcome usage(const QString& message)
+{
+    ParseOutcome outcome;
+    outcome.code = ExitCode::Usage;
+    outcome.err = QStringLiteral("hxconfig-cli: %1\n").arg(message);
+    return outcome;
+}
+
+ParseOutcome refusal(ExitCode code, const QString& message)
+{
+    ParseOutcome outcome = usage(message);
+    outcome.code = code;
+    return outcome;
+}
+
+const CommandSpec* findCommand(const QString& name)
+{
+    for (const CommandSpec& spec : kCommands) {
+        if (name == text(spec.name))
+            return &spec;
+    }
+    return nullptr;
+}
+
+// The first line of the file, without its line end.
+std::optional<QString> passwordFromFile(const QString& path, QString& error)
+{
+    auto bytes = readInputFile(path);
+    if (auto* e = std::get_if<FileError>(&bytes)) {
+        error = e->text;
+        return std::nullopt;
+    }
+    QByteArray line = std::get<QByteArray>(bytes);
+    const qsizetype end = line.indexOf('\n');
+    if (end >= 0)
+        line.truncate(end);
+    if (line.endsWith('\r'))
+        line.chop(1);
+    return cp1252::decode(line);
+}
+
+// A password goes into the frames unescaped between their start and end bytes.
+QString passwordProblem(const QByteArray& password)
+{
+    if (password.isEmpty() || password.size() > 6)
+        return text("a senha deve ter de 1 a 6 caracteres");
+    if (password.contains('\x82') || password.contains('\x83'))
+        return text("a senha não pode conter os caracteres \u201A e \u0192");
+    return {};
+}
+
+} // namespace
+
+std::optional<Endpoint> parseAddress(const QString& text)
+{
+    if (text.contains(u':')) {
+        const Endpoint endpoint = parseEndpoint(text);
+        if (endpoint.host.isEmpty() || endpoint.host == text)
+            return std::nullopt;
+        return endpoint;
+    }
+    QHostAddress address;
+    if (text.count(u'.') != 3 || !address.setAddress(text) || address.protocol() != QAbstractSocket::IPv4Protocol)
+        return std::nullopt;
+    return Endpoint{text, 23};
+}
+
+bool isAddressArgument(const QString& text)
+{
+    return !QFileInfo(text).isFile() && parseAddress(text).has_value();
+}
+
+ParseOutcome parseCommandLine(const QStringList& arguments)
+{
+    const QString first = arguments.value(1);
+    if (first.isEmpty())
+        return usage(text("falta o comando (hxconfig-cli --help lista os comandos)"));
+    if (first == QStringLiteral("-h") || first == QStringLiteral("--help") || first == QStringLiteral("help")) {
+        ParseOutcome outcome;
+        outcome.out = generalHelp();
+        return outcome;
+    }
+    if (first == QStringLiteral("-v") || first == QStringLiteral("--version")) {
+        ParseOutcome outcome;
+        outcome.out = QStringLiteral("hxconfig-cli %1\n").arg(QStringLiteral(HX_VERSION));
+        return outcome;
+    }
+    const CommandSpec* spec = findCommand(first);
+    if (!spec)
+        return usage(text("comando desconhecido: %1 (hxconfig-cli --help lista os comandos)").arg(first));
+
+    const Options o;
+    QCommandLineParser parser;
+    parser.addOptions(o.of(spec->groups));
+    if (!parser.parse(QStringList{arguments.at(0)} + arguments.mid(2))) {
+        const QStringList unknown = parser.unknownOptionNames();
+        return usage(unknown.isEmpty() ? text("%1: %2").arg(first, parser.errorText())
+                                       : text("%1: opção desconhecida: %2").arg(first, unknown.join(u' ')));
+    }
+    // Asked only about options the command has, so that the parser stays quiet about the others.
+    const QStringList given = parser.optionNames();
+    const auto isSet = [&given](const QCommandLineOption& option) {
+        const QStringList names = option.names();
+        return std::any_of(names.begin(), names.end(), [&given](const QString& name) { return given.contains(name); });
+    };
+    const auto value = [&](const QCommandLineOption& option) {
+        return isSet(option) ? parser.value(option) : QString();
+    };
+    const auto values = [&](const QCommandLineOption& option) {
+        return isSet(option) ? parser.values(option) : QStringList();
+    };
+    if (isSet(o.help)) {
+        ParseOutcome outcome;
+        outcome.out = commandHelp(*spec, o);
+        return outcome;
+    }
+
+    Invocation inv;
+    inv.command = first;
+    inv.arguments = parser.positionalArguments();
+    if (inv.arguments.size() != qsizetype(spec->arguments.size())) {
+        QStringList names;
+        for (const Argument& a : spec->arguments)
+            names << text(a.name);
+        return usage(text("%1 espera %2 (hxconfig-cli %1 --help)").arg(first, names.join(u' ')));
+    }
+    // Every command that talks to a terminal names it first; diff takes files or addresses.
+    if ((spec->groups & Network) && inv.command != QStringLiteral("diff") && !parseAddress(inv.arguments.at(0)))
+        return usage(text("endereço inválido: %1 (IPv4 ou host:porta)").arg(inv.arguments.at(0)));
+
+    inv.json = isSet(o.json);
+    inv.quiet = isSet(o.quiet);
+    inv.output = value(o.output);
+    if (isSet(o.timeout)) {
+        bool ok = false;
+        inv.timeoutMs = value(o.timeout).toInt(&ok);
+        if (!ok || inv.timeoutMs < 1 || inv.timeoutMs > 600000)
+            return usage(text("--timeout espera milissegundos de 1 a 600000, não %1").arg(value(o.timeout)));
+    }
+
+    // Write options.
+    inv.dryRun = isSet(o.dryRun);
+    inv.noReboot = isSet(o.noReboot);
+    inv.noVerify = isSet(o.noVerify);
+    inv.backupDir = value(o.backupDir);
+    inv.logPath = value(o.log);
+    inv.clone = isSet(o.clone);
+    inv.keepIp = isSet(o.keepIp);
+    for (const QString& assignment : values(o.set)) {
+        const qsizetype dot = assignment.indexOf(u'.');
+        const qsizetype equals = assignment.indexOf(u'=');
+        if (dot <= 0 || equals < dot + 2)
+            return usage(text("--set espera Secao.Chave=Valor, não %1").arg(assignment));
+        const QString section = assignment.left(dot);
+        const QString key = assignment.mid(dot + 1, equals - dot - 1);
+        if (!image::fieldOfKey(section, key))
+            return usage(text("--set: chave desconhecida %1.%2 (hxconfig-cli show lista as chaves)").arg(section, key));
+        image::setProfileValue(inv.sets, section, key, assignment.mid(equals + 1));
+    }
+    if (inv.keepIp && !inv.clone)
+        return usage(text("--keep-ip só vale com --clone"));
+    if (inv.clone && !inv.keepIp &&
+        image::profileValue(inv.sets, QStringLiteral("Conexao"), QStringLiteral("IPLocal")).isEmpty())
+        return usage(
+            text("--clone pede --set Conexao.IPLocal=... ou --keep-ip: dois terminais não podem ter o mesmo IP"));
+    if (isSet(o.newPassword)) {
+        inv.newPassword = value(o.newPassword);
+        if (inv.newPassword.size() != 6)
+            return refusal(ExitCode::RefusedBeforeWrite, text("a nova senha deve ter exatamente 6 caracteres"));
+        if (const QString problem = passwordProblem(cp1252::encode(inv.newPassword)); !problem.isEmpty())
+            return refusal(ExitCode::RefusedBeforeWrite, text("nova senha: %1").arg(problem));
+    }
+
+    // The password, where the command talks to a terminal that needs one.
+    bool needsPassword = spec->groups & Password;
+    if (inv.command == QStringLiteral("diff"))
+        needsPassword = isAddressArgument(inv.arguments.at(0)) || isAddressArgument(inv.arguments.at(1));
+    if (needsPassword) {
+        QString password;
+        if (isSet(o.password)) {
+            password = value(o.password);
+        } else if (isSet(o.passwordFile)) {
+            QString error;
+            const std::optional<QString> fromFile = passwordFromFile(value(o.passwordFile), error);
+            if (!fromFile)
+                return refusal(ExitCode::FileProblem, error);
+            password = *fromFile;
+        } else if (const QString env = qEnvironmentVariable("HXCONFIG_PASSWORD"); !env.isEmpty()) {
+            password = env;
+        } else {
+            return usage(text("%1: falta a senha (--password, --password-file ou HXCONFIG_PASSWORD)").arg(first));
+        }
+        inv.password = cp1252::encode(password);
+        if (const QString problem = passwordProblem(inv.password); !problem.isEmpty())
+            return usage(problem);
+    }
+    ParseOutcome outcome;
+    outcome.invocation = inv;
+    return outcome;
+}

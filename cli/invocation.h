@@ -1,0 +1,49 @@
+#pragma once
+
+#include "image/profile.h"
+#include "link/endpoint.h"
+#include "link/exitcode.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One run of hxconfig-cli as the command line asked for it, checked and complete.
+struct Invocation {
+    QString command;
+    QStringList arguments; // the positional arguments after the command
+    QByteArray password;   // empty when the command needs none
+    int timeoutMs = 3000;
+    bool json = false;
+    bool quiet = false;
+    QString output; // read: "-" or empty for standard output
+
+    // The commands that write.
+    QString newPassword;
+    bool dryRun = false;
+    bool noReboot = false;
+    bool noVerify = false;
+    QString backupDir;
+    QString logPath;
+    image::Profile sets;
+    bool clone = false;
+    bool keepIp = false;
+};
+
+// What parsing ends in: an invocation to run, or an exit code with what to print.
+struct ParseOutcome {
+    std::optional<Invocation> invocation;
+    ExitCode code = ExitCode::Success;
+    QString out; // for standard output (help, version)
+    QString err; // for standard error
+};
+
+ParseOutcome parseCommandLine(const QStringList& arguments);
+
+// An address is a dotted IPv4 address (port 23) or host:port.
+std::optional<Endpoint> parseAddress(const QString& text);
+
+// For diff: an existing file is a file; otherwise an address is read from the terminal.
+bool isAddressArgument(const QString& text);

@@ -1,0 +1,27 @@
+// hxconfig-cli: reads, compares, applies, verifies and restores terminal configurations from the
+// command line, without windows.
+#include "commands.h"
+#include "invocation.h"
+#include "report.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("hxconfig-cli"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(HX_VERSION));
+
+    const ParseOutcome parsed = parseCommandLine(QCoreApplication::arguments());
+    if (!parsed.invocation) {
+        report::out(parsed.out);
+        std::fputs(parsed.err.toUtf8().constData(), stderr);
+        return int(parsed.code);
+    }
+    CommandRun* command = makeCommand(*parsed.invocation, &app);
+    QObject::connect(command, &CommandRun::finished, &app, &QCoreApplication::exit);
+    const int immediate = command->run();
+    return immediate >= 0 ? immediate : app.exec();
+}

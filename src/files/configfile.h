@@ -1,0 +1,38 @@
+#pragma once
+
+#include "image/profile.h"
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <variant>
+
+// The configuration file: a terminal's configuration as an INI file (Windows-1252, CR LF). The five
+// company sections carry every key, extension keys included, so they can be pasted into
+// ConfDefault.ini; section "Terminal" says where and when it was read (for people, never applied);
+// section "Imagem" holds the whole 260-byte image in hexadecimal, so a backup restores byte for byte.
+
+struct TerminalInfo {
+    QString mac;
+    QDateTime readAt;
+    QString address;
+    bool operator==(const TerminalInfo&) const = default;
+};
+
+struct ConfigFile {
+    QByteArray image; // 260 bytes, exactly as in section "Imagem"
+    TerminalInfo terminal;
+    image::Profile readable; // the five company sections as the file has them
+};
+
+struct ConfigFileError {
+    int line = 0; // 1-based; 0 = the whole file
+    QString text; // Portuguese, names the line when there is one
+};
+
+QByteArray configFileBytes(const QByteArray& image, const TerminalInfo& terminal);
+std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& bytes);
+
+// Backup file name for an image: "<MAC>_<yyyyMMdd-HHmmss>.ini".
+QString backupFileName(const QByteArray& image, const QDateTime& when);

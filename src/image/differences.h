@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// Two images compared field by field, as people read them.
+namespace image
+{
+
+struct FieldDifference {
+    QString page, caption, section, key, from, to;
+    bool operator==(const FieldDifference&) const = default;
+};
+
+// Field by field in byte order; reserved bytes, the frame start and the password bytes reported as
+// changed only (from and to empty). Byte 1 (the reply or command letter) is no configuration and
+// never differs. A choice byte that names no item reads "(N)" with its value.
+QList<FieldDifference> differences(const QByteArray& before, const QByteArray& after);
+
+} // namespace image

@@ -1,0 +1,313 @@
+#include "image/profile.h"
+
+#include "files/inidocument.h"
+#include "files/inifile.h"
+#include "files/integertext.h"
+#include "image/imagebuffer.h"
+#include "image/readable.h"
+
+#include <optional>
+
+namespace image
+{
+namespace
+{
+
+using namespace companyword;
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+template <typename KeysOf, typename ValueOf> Profile profileFrom(KeysOf keysOf, ValueOf valueOf)
+{
+    Profile profile;
+    for (Page page : companyPages()) {
+        const QString section = tableText(sectionName(page));
+        for (const QString& key : keysOf(section)) {
+            const QString value = valueOf(section, key);
+            if (!value.isEmpty())
+                profile.append({section, key, value});
+        }
+    }
+    return profile;
+}
+
+QByteArray pristineAfterRead(const QByteArray& image)
+{
+    ImageBuffer buffer;
+    buffer.takeReadReply(image);
+    return buffer.pristineCopy();
+}
+
+QStringList numbers(int count)
+{
+    QStringList out;
+    for (int i = 0; i < count; ++i)
+        out.append(QString::number(i));
+    return out;
+}
+
+// One run of the "Default" button's rules over a profile.
+class Applier
+{
+public:
+    // The pristine copy is the image as read; the working copy is what the decoder left of it.
+    Applier(const QByteArray& image, const Profile& profile)
+        : m_pristine(pristineAfterRead(image)), m_work(workingCopyAfterRead(image)), m_profile(profile)
+    {
+    }
+
+    ApplyResult run()
+    {
+        for (const Field* field : keyedFields())
+            apply(*field);
+        return {m_work, m_problems};
+    }
+
+private:
+    void apply(const Field& field)
+    {
+        const QString section = sectionOf(field);
+        const QString value = profileValue(m_profile, section, keyOf(field));
+        if (field.rule == Rule::TcpRole) {
+            applyRole(field, value, profileValue(m_profile, section, tableText(field.subKey)));
+            return;
+        }
+        if (value.isEmpty()) {
+            // "Default" leaves a text alone and gives a choice its byte as read; it does not
+            // know the extension keys at all.
+            if (field.rule != Rule::Text && !field.extension)
+                fromPristine(field);
+            return;
+        }
+        switch (field.rule) {
+        case Rule::Text:
+            // A box that already shows the text raises no change reaction: the field keeps its bytes.
+            if (value != readableValue(field, m_work))
+                storeText(m_work, field, value);
+            break;
+        case Rule::Speed:
+            if (value == automatic)
+                set(field, 0);
+            else
+                applyList(field, value, QStringList{automatic} + itemTexts(field));
+            break;
+        case Rule::List:
+            applyList(field, value, itemTexts(field));
+            break;
+        case Rule::YesNo:
+            set(field, yesNoCode(value));
+            break;
+        case Rule::Protocol:
+            set(field, protocolCode(value));
+            break;
+        case Rule::Index:
+            applyNumber(field, value, numbers(int(field.items.size())));
+            break;
+        case Rule::Number:
+            applyNumber(field, value, itemTexts(field));
+            break;
+        case Rule::TcpRole:
+        case Rule::None:
+            break;
+        }
+    }
+
+    void applyList(const Field& field, const QString& value, const QStringList& accepted)
+    {
+        const int index = namedItem(field, value);
+        if (index < 0)
+            problem(field, keyOf(field), value, accepted);
+        else
+            set(field, index);
+    }
+
+    void applyNumber(const Field& field, const QString& value, const QStringList& accepted)
+    {
+        const std::optional<int> number = decimalInteger(value);
+        if (!number || *number < 0 || std::size_t(*number) >= field.items.size())
+            problem(field, keyOf(field), value, accepted);
+        else
+            set(field, *number);
+    }
+
+    // "ConexaoTCP" = "Sim" checks the box (byte 1) and reads "Tipo"; any other value gives the
+    // byte as read and "Tipo" is not read, except the extension value "Nenhum": no role at all.
+    void applyRole(const Field& field, const QString& connection, const QString& role)
+    {
+        if (connection != yes) {
+            if (role == noRole)
+                set(field, 0);
+            else
+                fromPristine(field);
+            return;
+        }
+        set(field, 1);
+        if (role.isEmpty())
+            fromPristine(field);
+        else if (role == noRole)
+            problem(field, tableText(field.subKey), role, {client, server, system});
+        else
+            set(field, roleCode(role));
+    }
+
+    void set(const Field& field, int value) { m_work[field.first] = char(value & 0xFF); }
+    void fromPristine(const Field& field) { m_work[field.first] = m_pristine.at(field.first); }
+
+    void problem(const Field& field, const QString& key, const QString& value, const QStringList& accepted)
+    {
+        m_problems.append({sectionOf(field), key, value, accepted});
+    }
+
+    QByteArray m_pristine;
+    QByteArray m_work;
+    const Profile& m_profile;
+    QList<ProfileProblem> m_problems;
+};
+
+QString companyValue(const Field& field, const QByteArray& image)
+{
+    const int byte = static_cast<unsigned char>(image.at(field.first));
+    const auto named = [&field](int index) {
+        return index >= 0 && std::size_t(index) < field.items.size() ? tableText(field.items[std::size_t(index)])
+                                                                     : QString();
+    };
+    switch (field.rule) {
+    case Rule::Text:
+        return readableValue(field, image);
+    case Rule::List:
+    case Rule::Number:
+        return named(byte);
+    case Rule::Speed:
+        return byte == 0 ? automatic : named(byte);
+    case Rule::YesNo:
+        if (field.kind == Kind::Flag)
+            return byte != 0 ? QString(yes) : no;
+        return byte == 0 ? no : byte == 1 ? QString(yes) : QString();
+    case Rule::Protocol:
+        return byte == 0 ? vt100 : byte == 1 ? corvale : telNet;
+    case Rule::Index:
+        return std::size_t(byte) < field.items.size() ? QString::number(byte) : QString();
+    case Rule::TcpRole:
+    case Rule::None:
+        break;
+    }
+    return {};
+}
+
+// The field's keys with the values that say its byte; the TCP role takes two keys.
+void appendKeys(Profile& profile, const Field& field, const QByteArray& shown)
+{
+    const QString section = sectionOf(field);
+    if (field.rule != Rule::TcpRole) {
+        profile.append({section, keyOf(field), companyValue(field, shown)});
+        return;
+    }
+    const int role = static_cast<unsigned char>(shown.at(field.first));
+    const QStringList roles = {noRole, client, server, system};
+    const bool named = role < roles.size();
+    profile.append({section, keyOf(field), !named ? QString() : role == 0 ? no : QString(yes)});
+    profile.append({section, tableText(field.subKey), named ? roles.at(role) : QString()});
+}
+
+} // namespace
+
+Profile profileFromIni(const IniFile& ini)
+{
+    return profileFrom(
+        [&ini](const QString& section) { return ini.readSection(section); },
+        [&ini](const QString& section, const QString& key) { return ini.readString(section, key, QString()); });
+}
+
+Profile profileFromDocument(const IniDocument& document)
+{
+    return profileFrom([&document](const QString& section) { return document.keys(section); },
+                       [&document](const QString& section, const QString& key) {
+                           // Read as the settings file reads a value.
+                           return document.value(section, key).value_or(QString()).left(IniFile::kMaxValueLength);
+                       });
+}
+
+Profile profileOf(const QByteArray& image)
+{
+    const QByteArray shown = workingCopyAfterRead(image);
+    Profile profile;
+    for (Page page : companyPages()) {
+        for (const Field* field : keyedFields()) {
+            if (field->page == page)
+                appendKeys(profile, *field, shown);
+        }
+    }
+    return profile;
+}
+
+int yesNoCode(const QString& value)
+{
+    return value == no ? 0 : 1;
+}
+
+int roleCode(const QString& value)
+{
+    return value == client ? 1 : value == server ? 2 : 3;
+}
+
+int protocolCode(const QString& value)
+{
+    return value == vt100 ? 0 : value == corvale ? 1 : 2;
+}
+
+QString profileValue(const Profile& profile, const QString& section, const QString& key)
+{
+    for (auto it = profile.crbegin(); it != profile.crend(); ++it) {
+        if (sameName(it->section, section) && sameName(it->key, key))
+            return it->value;
+    }
+    return {};
+}
+
+void setProfileValue(Profile& profile, const QString& section, const QString& key, const QString& value)
+{
+    profile.removeIf([&](const ProfileEntry& e) { return sameName(e.section, section) && sameName(e.key, key); });
+    profile.append({section, key, value});
+}
+
+const Field* fieldOfKey(const QString& section, const QString& key)
+{
+    for (const Field* field : keyedFields()) {
+        if (!sameName(sectionOf(*field), section))
+            continue;
+        if (sameName(keyOf(*field), key) || (!field->subKey.empty() && sameName(tableText(field->subKey), key)))
+            return field;
+    }
+    return nullptr;
+}
+
+Profile unknownEntries(const Profile& profile)
+{
+    Profile unknown;
+    for (const ProfileEntry& entry : profile) {
+        if (!fieldOfKey(entry.section, entry.key))
+            unknown.append(entry);
+    }
+    return unknown;
+}
+
+QString ProfileProblem::text() const
+{
+    QStringList quoted;
+    for (const QString& value : accepted)
+        quoted.append(QLatin1Char('"') + value + QLatin1Char('"'));
+    // A long list (the numbers 00 to 99) is named by its ends.
+    const QString list =
+        quoted.size() > 12 ? quoted.first() + QStringLiteral(" a ") + quoted.last() : quoted.join(QStringLiteral(", "));
+    return QStringLiteral("Valor não aceito em [%1] %2=%3; valores aceitos: %4").arg(section, key, value, list);
+}
+
+ApplyResult applyProfile(const QByteArray& image, const Profile& profile)
+{
+    return Applier(image, profile).run();
+}
+
+} // namespace image

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "image/layout.h"
+
+#include <QByteArray>
+#include <QLatin1String>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+class IniFile;
+class IniDocument;
+
+// A company default (the five sections "Rede", "Conexao", "Protocolo", "Gerais", "Seriais" of
+// ConfDefault.ini, or of a configuration file) applied to an image with the "Default" button's rules.
+namespace image
+{
+
+// The fixed words of the company default's rules, compared exactly, letter case included.
+namespace companyword
+{
+constexpr QLatin1String yes("Sim");
+constexpr QLatin1String no("Nao"); // no tilde: "Não" is a value other than "Nao"
+constexpr QLatin1String automatic("Automatico");
+constexpr QLatin1String client("Client");
+constexpr QLatin1String server("Server");
+constexpr QLatin1String system("System");
+constexpr QLatin1String vt100("VT-100");
+constexpr QLatin1String corvale("Corvale");
+constexpr QLatin1String telNet("TelNet");
+constexpr QLatin1String noRole("Nenhum"); // extension: no TCP role, beside "ConexaoTCP" other than "Sim"
+} // namespace companyword
+
+// The codes the "Default" button's special rules give a value that is present.
+int yesNoCode(const QString& value);    // 0 for "Nao", 1 for anything else
+int roleCode(const QString& value);     // "Tipo" after "ConexaoTCP=Sim": 1 "Client", 2 "Server", 3 anything else
+int protocolCode(const QString& value); // 0 "VT-100", 1 "Corvale", 2 anything else
+
+struct ProfileEntry {
+    QString section;
+    QString key;
+    QString value;
+    bool operator==(const ProfileEntry&) const = default;
+};
+using Profile = QList<ProfileEntry>; // file order; section and key match ignoring case
+
+// Every key of the five company sections, in file order, with the values as the settings file
+// reads them (blanks and one pair of quotes taken off). Empty values are left out: they are absent.
+Profile profileFromIni(const IniFile& ini);
+Profile profileFromDocument(const IniDocument& document);
+
+// The keys that say everything the five sections can say about `image`, section by section in the
+// "Default" button's reading order, extension keys at the end of their section. A value that cannot be said (a choice
+// byte naming no item) is left empty.
+Profile profileOf(const QByteArray& image);
+
+// The value the profile gives the key (the last entry wins); empty when absent.
+QString profileValue(const Profile& profile, const QString& section, const QString& key);
+// Sets one "Section.Key=Value" on top of a profile (later entries win).
+void setProfileValue(Profile& profile, const QString& section, const QString& key, const QString& value);
+
+// The row whose key (or TCP-role key) this is, or nullptr for a key the tool does not know.
+const Field* fieldOfKey(const QString& section, const QString& key);
+// Entries whose key the tool does not know; "Default" ignores them, and so does applyProfile.
+Profile unknownEntries(const Profile& profile);
+
+struct ProfileProblem {
+    QString section, key, value;
+    QStringList accepted; // the accepted values
+    QString text() const; // Portuguese, one line, names all of the above
+    bool operator==(const ProfileProblem&) const = default;
+};
+
+struct ApplyResult {
+    QByteArray image; // the working copy after a read of the image and the "Default" button
+    QList<ProfileProblem> problems;
+};
+
+// The "Default" button's rules on every key, plus the extension keys, applied to the working copy
+// the editor holds after a read of `image` (absent choice keys give the byte as read). A value that
+// names no item is a problem instead of the byte 255. With problems, callers must not use `image`.
+ApplyResult applyProfile(const QByteArray& image, const Profile& profile);
+
+} // namespace image

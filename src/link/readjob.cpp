@@ -1,0 +1,80 @@
+#include "link/readjob.h"
+
+namespace refusal
+{
+
+QString notReady()
+{
+    return QStringLiteral("terminal não está pronto (status recusado)");
+}
+
+QString readRefused()
+{
+    return QStringLiteral("leitura recusada: verifique a senha");
+}
+
+QString unlockRefused()
+{
+    return QStringLiteral("desbloqueio recusado pelo terminal");
+}
+
+QString rebootRefused()
+{
+    return QStringLiteral("reinício não concluído: o terminal recusou");
+}
+
+} // namespace refusal
+
+ReadJob::ReadJob(TerminalClient& client, QByteArray password, QObject* parent)
+    : QObject(parent), m_client(client), m_password(std::move(password))
+{
+}
+
+void ReadJob::start(const Endpoint& endpoint)
+{
+    m_connections = {
+        connect(&m_client, &TerminalClient::connected, this, [this] { m_client.requestStatus(); }),
+        connect(&m_client, &TerminalClient::answered, this, &ReadJob::takeAnswer),
+        connect(&m_client, &TerminalClient::failed, this,
+                [this](TerminalClient::Request, TerminalClient::Failure, const QString& text) {
+                    end(ExitCode::NoConnection, text);
+                }),
+    };
+    m_client.connectTo(endpoint);
+}
+
+void ReadJob::takeAnswer(TerminalClient::Request request, TerminalClient::Answer answer, const QByteArray& image)
+{
+    using A = TerminalClient::Answer;
+    switch (answer) {
+    case A::Ready:
+        m_client.requestRead(m_password);
+        return;
+    case A::NotReady:
+        end(ExitCode::TerminalRefused, refusal::notReady());
+        return;
+    case A::ReadRefused:
+        end(ExitCode::TerminalRefused, refusal::readRefused());
+        return;
+    case A::Image:
+        m_image = image;
+        m_readAt = QDateTime::currentDateTime();
+        end(ExitCode::Success, {});
+        return;
+    default:
+        end(ExitCode::NoConnection,
+            TerminalClient::failureText(TerminalClient::Failure::Busy, request, m_client.replyTimeout()));
+        return;
+    }
+}
+
+void ReadJob::end(ExitCode code, const QString& text)
+{
+    for (const QMetaObject::Connection& c : std::as_const(m_connections))
+        disconnect(c);
+    m_connections.clear();
+    if (code == ExitCode::Success)
+        emit done();
+    else
+        emit failed(code, text);
+}

@@ -1,0 +1,285 @@
+#include "link/terminalclient.h"
+
+#include "image/layout.h"
+#include "link/frames.h"
+
+namespace
+{
+
+QString requestName(TerminalClient::Request request)
+{
+    using R = TerminalClient::Request;
+    switch (request) {
+    case R::Connect:
+        return QStringLiteral("conexão");
+    case R::Status:
+        return QStringLiteral("pedido de status");
+    case R::Read:
+        return QStringLiteral("leitura");
+    case R::Unlock:
+        return QStringLiteral("desbloqueio");
+    case R::Write:
+        return QStringLiteral("gravação");
+    case R::Reboot:
+        return QStringLiteral("reinício");
+    case R::Logo:
+        return QStringLiteral("envio do logotipo");
+    }
+    return {};
+}
+
+} // namespace
+
+TerminalClient::TerminalClient(QObject* parent) : QObject(parent)
+{
+    m_timer.setSingleShot(true);
+    m_timer.setTimerType(Qt::PreciseTimer); // a timeout is a minimum: a coarse timer may end it early
+    connect(&m_timer, &QTimer::timeout, this, &TerminalClient::timeOut);
+    connect(&m_socket, &QTcpSocket::connected, this, [this] {
+        if (m_pending != Pending::Connect)
+            return;
+        m_timer.stop();
+        m_pending = Pending::None;
+        m_open = true;
+        emit connected();
+    });
+    connect(&m_socket, &QTcpSocket::readyRead, this, &TerminalClient::takeBytes);
+    connect(&m_socket, &QTcpSocket::bytesWritten, this, &TerminalClient::takeBytesWritten);
+    connect(&m_socket, &QTcpSocket::errorOccurred, this, &TerminalClient::takeSocketError);
+    connect(&m_socket, &QTcpSocket::disconnected, this, &TerminalClient::takeDisconnected);
+}
+
+TerminalClient::~TerminalClient()
+{
+    // The socket goes after this object's body: it must not call back into a half-gone client.
+    m_socket.disconnect(this);
+    m_socket.abort();
+}
+
+QString TerminalClient::address() const
+{
+    return QStringLiteral("%1:%2").arg(m_endpoint.host).arg(m_endpoint.port);
+}
+
+void TerminalClient::connectTo(const Endpoint& endpoint)
+{
+    if (m_pending != Pending::None) {
+        failLater(Request::Connect, Failure::Busy);
+        return;
+    }
+    m_socket.abort(); // a socket left closing would ignore the new connect
+    m_assembler.clear();
+    m_endpoint = endpoint;
+    m_open = false;
+    m_request = Request::Connect;
+    m_pending = Pending::Connect;
+    m_timer.start(m_connectTimeoutMs);
+    m_inCall = true;
+    m_socket.connectToHost(endpoint.host, endpoint.port);
+    m_inCall = false;
+}
+
+void TerminalClient::requestStatus()
+{
+    send(Request::Status, frames::statusRequest(), Pending::Reply);
+}
+
+void TerminalClient::requestRead(const QByteArray& password)
+{
+    send(Request::Read, frames::readRequest(password), Pending::Reply);
+}
+
+void TerminalClient::requestUnlock(const QByteArray& password)
+{
+    send(Request::Unlock, frames::unlockRequest(password), Pending::Reply);
+}
+
+void TerminalClient::requestWrite(const QByteArray& image)
+{
+    send(Request::Write, image, Pending::Reply);
+}
+
+void TerminalClient::requestReboot()
+{
+    send(Request::Reboot, frames::rebootRequest(), Pending::Reply);
+}
+
+void TerminalClient::sendLogo(const QByteArray& logoFrame)
+{
+    send(Request::Logo, logoFrame, Pending::Sending);
+}
+
+void TerminalClient::close()
+{
+    m_timer.stop();
+    m_pending = Pending::None;
+    m_open = false;
+    m_socket.disconnectFromHost();
+}
+
+void TerminalClient::send(Request request, const QByteArray& frame, Pending pending)
+{
+    if (m_pending != Pending::None) {
+        failLater(request, Failure::Busy);
+        return;
+    }
+    if (!m_open) {
+        failLater(request, Failure::Closed);
+        return;
+    }
+    m_assembler.clear();
+    m_request = request;
+    m_pending = pending;
+    m_timer.start(m_replyTimeoutMs);
+    m_socket.write(frame);
+}
+
+void TerminalClient::takeBytes()
+{
+    const QByteArray bytes = m_socket.readAll();
+    // Bytes that no request waits for are the tail of an earlier reply or noise: dropped.
+    if (m_pending != Pending::Reply)
+        return;
+    if (const std::optional<QByteArray> reply = m_assembler.feed(bytes))
+        takeReply(*reply);
+}
+
+void TerminalClient::takeReply(const QByteArray& reply)
+{
+    const frames::Reply r = frames::classify(reply);
+    // A reply that does not answer the pending request is ignored; the timeout keeps running.
+    switch (m_request) {
+    case Request::Status:
+        if (r.letter == 'S')
+            finish(m_request, r.statusOk() ? Answer::Ready : Answer::NotReady);
+        break;
+    case Request::Read:
+        if (r.letter == 'F')
+            finish(m_request, Answer::Image, reply);
+        else if (r.letter == 'L' && r.statusRefused())
+            finish(m_request, Answer::ReadRefused);
+        break;
+    case Request::Unlock:
+        if (r.letter == 'U')
+            finish(m_request, r.statusOk() ? Answer::Unlocked : Answer::UnlockRefused);
+        break;
+    case Request::Write:
+        if (r.letter == 'G')
+            finish(m_request, Answer::Written);
+        break;
+    case Request::Reboot:
+        if (r.letter == 'B')
+            finish(m_request, Answer::RebootRefused);
+        break;
+    case Request::Connect:
+    case Request::Logo:
+        break;
+    }
+}
+
+void TerminalClient::takeBytesWritten()
+{
+    if (m_pending != Pending::Sending)
+        return;
+    // Counted from what the socket still holds, not from the signal's argument: the socket may
+    // have had bytes of earlier frames queued.
+    if (m_socket.bytesToWrite() == 0)
+        finish(Request::Logo, Answer::Sent);
+}
+
+void TerminalClient::takeSocketError(QAbstractSocket::SocketError error)
+{
+    if (m_pending == Pending::Connect) {
+        switch (error) {
+        case QAbstractSocket::ConnectionRefusedError:
+            fail(Failure::Refused);
+            return;
+        case QAbstractSocket::HostNotFoundError:
+            fail(Failure::NotFound);
+            return;
+        case QAbstractSocket::SocketTimeoutError:
+        case QAbstractSocket::NetworkError:
+            fail(Failure::Unreachable, m_socket.errorString());
+            return;
+        default:
+            fail(Failure::Other, m_socket.errorString());
+            return;
+        }
+    }
+    // The peer closing is handled with the disconnected signal that follows it.
+    if (error == QAbstractSocket::RemoteHostClosedError)
+        return;
+    if (m_pending == Pending::Reply || m_pending == Pending::Sending)
+        fail(Failure::Other, m_socket.errorString());
+    else
+        m_open = false;
+}
+
+void TerminalClient::takeDisconnected()
+{
+    m_open = false;
+    if (m_pending == Pending::Reply && m_request == Request::Reboot)
+        finish(Request::Reboot, Answer::Rebooted);
+    else if (m_pending == Pending::Reply || m_pending == Pending::Sending)
+        fail(Failure::Closed);
+}
+
+void TerminalClient::timeOut()
+{
+    if (m_pending == Pending::Connect)
+        fail(Failure::Unreachable);
+    else if (m_pending != Pending::None)
+        fail(Failure::NoAnswer);
+}
+
+void TerminalClient::finish(Request request, Answer answer, const QByteArray& image)
+{
+    m_timer.stop();
+    m_pending = Pending::None;
+    emit answered(request, answer, answer == Answer::Image ? image.left(image::kImageSize) : QByteArray());
+}
+
+void TerminalClient::fail(Failure failure, const QString& detail)
+{
+    const Request request = m_request;
+    const int timeout = request == Request::Connect ? m_connectTimeoutMs : m_replyTimeoutMs;
+    m_timer.stop();
+    m_pending = Pending::None;
+    m_open = false;
+    m_socket.abort();
+    const QString text = failureText(failure, request, timeout, detail);
+    if (m_inCall)
+        QTimer::singleShot(0, this, [this, request, failure, text] { emit failed(request, failure, text); });
+    else
+        emit failed(request, failure, text);
+}
+
+void TerminalClient::failLater(Request request, Failure failure)
+{
+    // Never from inside the caller's own call.
+    QTimer::singleShot(0, this,
+                       [this, request, failure] { emit failed(request, failure, failureText(failure, request, 0)); });
+}
+
+QString TerminalClient::failureText(Failure failure, Request request, int timeoutMs, const QString& detail)
+{
+    const QString what = requestName(request);
+    switch (failure) {
+    case Failure::Refused:
+        return QStringLiteral("conexão recusada");
+    case Failure::Unreachable:
+        return detail.isEmpty() ? QStringLiteral("terminal não localizado: sem conexão em %1 ms").arg(timeoutMs)
+                                : QStringLiteral("terminal não localizado: %1").arg(detail);
+    case Failure::NotFound:
+        return QStringLiteral("endereço não encontrado");
+    case Failure::NoAnswer:
+        return QStringLiteral("sem resposta do terminal em %1 ms (%2)").arg(timeoutMs).arg(what);
+    case Failure::Closed:
+        return QStringLiteral("conexão encerrada pelo terminal (%1)").arg(what);
+    case Failure::Busy:
+        return QStringLiteral("pedido fora de ordem (%1)").arg(what);
+    case Failure::Other:
+        return QStringLiteral("erro de conexão (%1): %2").arg(what, detail);
+    }
+    return {};
+}

@@ -1,0 +1,256 @@
+#include "link/writejob.h"
+
+#include "files/backupfile.h"
+#include "files/logrecord.h"
+#include "image/cp1252.h"
+#include "image/imagerecord.h"
+#include "image/layout.h"
+#include "image/writeprep.h"
+
+#include <QLocale>
+#include <QTimer>
+
+namespace
+{
+
+// Byte 1 is 'F' in what the terminal sends and 'G' in what the tool sends back.
+bool sameApartFromLetter(const QByteArray& a, const QByteArray& b)
+{
+    if (a.size() != image::kImageSize || b.size() != image::kImageSize)
+        return false;
+    return a.left(1) == b.left(1) && a.mid(2) == b.mid(2);
+}
+
+// The terminal's MAC as its field shows it.
+QString macText(const QByteArray& image)
+{
+    const image::Field* field = image::fieldOf("edMac");
+    QByteArray mac = image.mid(field->first, field->width);
+    const qsizetype zero = mac.indexOf('\0');
+    return cp1252::decode(zero < 0 ? mac : mac.left(zero));
+}
+
+QString captionsOf(const QList<image::FieldDifference>& differences)
+{
+    QStringList captions;
+    for (const image::FieldDifference& d : differences)
+        captions.append(d.caption);
+    captions.removeDuplicates();
+    return captions.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+QString outcomeName(WriteResult::Outcome outcome)
+{
+    switch (outcome) {
+    case WriteResult::Outcome::Changed:
+        return QStringLiteral("changed");
+    case WriteResult::Outcome::Unchanged:
+        return QStringLiteral("unchanged");
+    case WriteResult::Outcome::DryRun:
+        return QStringLiteral("dry-run");
+    case WriteResult::Outcome::Failed:
+        return QStringLiteral("failed");
+    }
+    return {};
+}
+
+WriteJob::WriteJob(WriteOptions options, WritePlanner planner, QObject* parent)
+    : QObject(parent), m_options(std::move(options)), m_planner(std::move(planner)),
+      m_reader(m_client, m_options.password)
+{
+    m_client.setConnectTimeout(m_options.connectTimeoutMs);
+    m_client.setReplyTimeout(m_options.replyTimeoutMs);
+}
+
+QByteArray WriteJob::passwordAfterWrite(const QByteArray& image, const QByteArray& current)
+{
+    const image::Field* field = image::fieldOf("VNovaSenha");
+    QByteArray carried = image.mid(field->first, field->width - 1);
+    const qsizetype zero = carried.indexOf('\0');
+    if (zero >= 0)
+        carried.truncate(zero);
+    return carried.isEmpty() ? current : carried;
+}
+
+void WriteJob::start()
+{
+    m_step = Step::Reading;
+    connect(&m_reader, &ReadJob::done, this, &WriteJob::takeRead);
+    connect(&m_reader, &ReadJob::failed, this, &WriteJob::fail);
+    m_reader.start(m_options.endpoint);
+}
+
+void WriteJob::takeRead()
+{
+    const QByteArray read = m_reader.image();
+    m_result.readImage = read;
+    m_result.readAt = m_reader.readAt();
+
+    const WritePlan plan = m_planner(read);
+    if (!plan.refusal.isEmpty()) {
+        fail(ExitCode::RefusedBeforeWrite, plan.refusal);
+        return;
+    }
+    const image::WritePreparation prepared = image::prepareWrite(plan.image, m_options.newPassword);
+    if (!prepared.emptyFields.isEmpty()) {
+        fail(ExitCode::RefusedBeforeWrite,
+             QStringLiteral("campos de texto vazios: %1").arg(prepared.emptyFields.join(QStringLiteral(", "))));
+        return;
+    }
+    if (prepared.badNewPassword) {
+        fail(ExitCode::RefusedBeforeWrite, QStringLiteral("a nova senha deve ter exatamente 6 caracteres"));
+        return;
+    }
+    QByteArray sent = prepared.image;
+    sent[1] = 'G';
+    m_result.sentImage = sent;
+    m_result.changes = image::differences(read, sent);
+
+    if (sameApartFromLetter(read, sent) && m_options.newPassword.isEmpty()) {
+        succeed(WriteResult::Outcome::Unchanged);
+        return;
+    }
+    if (m_options.dryRun) {
+        succeed(WriteResult::Outcome::DryRun);
+        return;
+    }
+
+    const TerminalInfo terminal{macText(read), m_result.readAt, m_client.address()};
+    const SavedFile backup = saveBackup(m_options.backupFolder, read, terminal, QDateTime::currentDateTime());
+    if (!backup.ok()) {
+        fail(ExitCode::FileProblem, backup.error + QStringLiteral("; nada foi gravado no terminal"));
+        return;
+    }
+    m_result.backupPath = backup.path;
+    m_passwordAfter = m_options.newPassword.isEmpty() ? passwordAfterWrite(sent, m_options.password)
+                                                      : cp1252::encode(m_options.newPassword);
+
+    connect(&m_client, &TerminalClient::answered, this, &WriteJob::takeAnswer);
+    connect(&m_client, &TerminalClient::failed, this,
+            [this](TerminalClient::Request, TerminalClient::Failure, const QString& text) {
+                fail(ExitCode::NoConnection, text);
+            });
+    m_step = Step::Unlocking;
+    m_client.requestUnlock(m_options.password);
+}
+
+void WriteJob::takeAnswer(TerminalClient::Request, TerminalClient::Answer answer, const QByteArray& image)
+{
+    using A = TerminalClient::Answer;
+    switch (m_step) {
+    case Step::Unlocking:
+        if (answer != A::Unlocked)
+            return fail(ExitCode::TerminalRefused, refusal::unlockRefused());
+        m_step = Step::Writing;
+        m_client.requestWrite(m_result.sentImage);
+        return;
+    case Step::Writing:
+        appendLog();
+        return afterWrite();
+    case Step::Verifying:
+        if (answer != A::Image)
+            return fail(ExitCode::VerifyFailed,
+                        QStringLiteral("verificação falhou: o terminal recusou a leitura com a senha gravada"));
+        return takeVerification(image);
+    case Step::UnlockingForReboot:
+        if (answer != A::Unlocked)
+            return fail(ExitCode::TerminalRefused, refusal::unlockRefused());
+        m_step = Step::Rebooting;
+        return pauseThen(&WriteJob::reboot);
+    case Step::Rebooting:
+        if (answer != A::Rebooted)
+            return fail(ExitCode::TerminalRefused, refusal::rebootRefused());
+        return succeed(WriteResult::Outcome::Changed);
+    case Step::Reading:
+    case Step::Done:
+        return;
+    }
+}
+
+void WriteJob::afterWrite()
+{
+    if (m_options.verify)
+        pauseThen(&WriteJob::verify);
+    else if (m_options.reboot)
+        pauseThen(&WriteJob::unlockForReboot);
+    else
+        succeed(WriteResult::Outcome::Changed);
+}
+
+void WriteJob::verify()
+{
+    m_step = Step::Verifying;
+    m_client.requestRead(m_passwordAfter);
+}
+
+void WriteJob::takeVerification(const QByteArray& image)
+{
+    if (!sameApartFromLetter(image, m_result.sentImage)) {
+        const QString fields = captionsOf(image::differences(m_result.sentImage, image));
+        fail(ExitCode::VerifyFailed,
+             QStringLiteral("verificação falhou: o terminal guarda outra configuração do que a enviada%1")
+                 .arg(fields.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(fields)));
+        return;
+    }
+    m_result.verified = true;
+    if (m_options.reboot)
+        unlockForReboot();
+    else
+        succeed(WriteResult::Outcome::Changed);
+}
+
+void WriteJob::unlockForReboot()
+{
+    m_step = Step::UnlockingForReboot;
+    m_client.requestUnlock(m_passwordAfter);
+}
+
+void WriteJob::reboot()
+{
+    m_client.requestReboot();
+}
+
+void WriteJob::pauseThen(void (WriteJob::*next)())
+{
+    // Never shorter: the terminal needs the whole pause.
+    QTimer::singleShot(kPauseMs, Qt::PreciseTimer, this, next);
+}
+
+void WriteJob::appendLog()
+{
+    if (m_options.logPath.isEmpty())
+        return;
+    const QByteArray record = image::logRecordOf(m_result.sentImage, QDateTime::currentDateTime(), QLocale::system());
+    if (!appendToFile(m_options.logPath, record))
+        m_logError = QStringLiteral("não foi possível acrescentar o registro em %1").arg(m_options.logPath);
+}
+
+void WriteJob::succeed(WriteResult::Outcome outcome)
+{
+    m_result.outcome = outcome;
+    m_result.exitCode = m_logError.isEmpty() ? ExitCode::Success : ExitCode::FileProblem;
+    m_result.error = m_logError;
+    end();
+}
+
+void WriteJob::fail(ExitCode code, const QString& text)
+{
+    m_result.outcome = WriteResult::Outcome::Failed;
+    m_result.exitCode = code;
+    m_result.error = m_result.backupPath.isEmpty()
+                         ? text
+                         : QStringLiteral("%1 (cópia de segurança: %2)").arg(text, m_result.backupPath);
+    end();
+}
+
+void WriteJob::end()
+{
+    if (m_step == Step::Done)
+        return;
+    m_step = Step::Done;
+    m_client.disconnect(this);
+    m_client.close();
+    emit finished();
+}
