@@ -23,6 +23,7 @@
 #include "logsize/screenreader.h"
 #include "startupprobe.h"
 #include "ui/silentdialogs.h"
+#include "waitforpaint.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -75,31 +76,9 @@ QList<StartupFigures> measureStartUps(const QString& tool, const QString& scratc
     return figures;
 }
 
-// Sets a flag on the first paint event of the watched widget.
-class PaintWatcher final : public QObject
-{
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
 void showAndWaitForPaint(QWidget& window)
 {
-    PaintWatcher watcher;
-    window.installEventFilter(&watcher);
-    window.show();
-    QElapsedTimer limit;
-    limit.start();
-    while (!watcher.painted && limit.elapsed() < kWaitLimitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    window.removeEventFilter(&watcher);
-    if (!watcher.painted)
-        qFatal("no paint event within %d ms", kWaitLimitMs);
+    waitForPaint(window, kWaitLimitMs);
     QCoreApplication::processEvents();
 }
 
