@@ -18,10 +18,6 @@
 namespace
 {
 
-// Sockets the program keeps for itself besides the terminals' (standard streams, files, the
-// event loop's own).
-constexpr int kSparedFiles = 64;
-
 class BatchRun final : public CommandRun
 {
 public:
@@ -45,7 +41,7 @@ public:
         if (!plan.problems.isEmpty())
             return refuse(plan.problems);
 
-        const int parallel = std::min(m_inv.parallel, std::max(1, raiseOpenFileLimit() - kSparedFiles));
+        const int parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         if (parallel < m_inv.parallel)
             report::error(fleetPath(), QStringLiteral("o limite de arquivos abertos permite %1 terminais ao mesmo "
                                                       "tempo, não %2")

@@ -15,8 +15,6 @@
 namespace
 {
 
-constexpr int kSparedFiles = 64;
-
 class ScanRun final : public CommandRun
 {
 public:
@@ -29,7 +27,7 @@ public:
         endpoints.reserve(range.size());
         for (quint64 a = range.first; a <= range.last; ++a)
             endpoints.append({addressrange::addressText(quint32(a)), m_inv.port});
-        const int parallel = std::min(m_inv.parallel, std::max(1, raiseOpenFileLimit() - kSparedFiles));
+        const int parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         m_job = new ScanJob(std::move(endpoints), parallel, m_inv.timeoutMs, this);
         const Progress::Mode mode =
             !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Silent;

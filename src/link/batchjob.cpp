@@ -1,29 +1,22 @@
 #include "link/batchjob.h"
 
-#include <QTimer>
-
 BatchJob::BatchJob(QList<Item> items, int parallel, QObject* parent)
-    : QObject(parent), m_items(std::move(items)), m_results(m_items.size()), m_parallel(qMax(1, parallel))
+    : QObject(parent), m_items(std::move(items)), m_results(m_items.size()),
+      m_runner(m_items.size(), parallel, [this](int index) { startOne(index); })
 {
+    connect(&m_runner, &ParallelRunner::finished, this, &BatchJob::finished);
 }
 
 void BatchJob::start()
 {
-    if (m_items.isEmpty()) {
-        QTimer::singleShot(0, this, &BatchJob::finished);
-        return;
-    }
-    while (m_running < m_parallel && m_next < m_items.size())
-        startNext();
+    m_runner.start();
 }
 
-void BatchJob::startNext()
+void BatchJob::startOne(int index)
 {
-    const int index = m_next++;
     Item& item = m_items[index];
     auto* job = new WriteJob(item.options, std::move(item.planner), this);
     connect(job, &WriteJob::finished, this, [this, index, job] { take(index, job); });
-    ++m_running;
     job->start();
 }
 
@@ -32,13 +25,9 @@ void BatchJob::take(int index, WriteJob* job)
     m_results[index] = job->result();
     // Its socket is closed; the job goes once its signal has returned.
     job->deleteLater();
-    --m_running;
     ++m_done;
     if (m_results.at(index).outcome == WriteResult::Outcome::Failed)
         ++m_failed;
     emit terminalFinished(index);
-    if (m_next < m_items.size())
-        startNext();
-    else if (m_running == 0)
-        emit finished();
+    m_runner.oneDone();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "link/parallelrunner.h"
 #include "link/writejob.h"
 
 #include <QList>
@@ -36,14 +37,12 @@ signals:
     void finished();
 
 private:
-    void startNext();
+    void startOne(int index);
     void take(int index, WriteJob* job);
 
     QList<Item> m_items;
     QList<WriteResult> m_results;
-    int m_parallel;
-    int m_next = 0;
-    int m_running = 0;
+    ParallelRunner m_runner;
     int m_done = 0;
     int m_failed = 0;
 };

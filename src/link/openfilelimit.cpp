@@ -2,6 +2,7 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <climits>
 
 int raiseOpenFileLimit()
@@ -16,4 +17,10 @@ int raiseOpenFileLimit()
             limit = raised;
     }
     return limit.rlim_cur == RLIM_INFINITY || limit.rlim_cur > rlim_t(INT_MAX) ? INT_MAX : int(limit.rlim_cur);
+}
+
+int parallelWithinOpenFileLimit(int asked)
+{
+    constexpr int kSparedFiles = 64;
+    return std::min(asked, std::max(1, raiseOpenFileLimit() - kSparedFiles));
 }

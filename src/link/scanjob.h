@@ -1,6 +1,7 @@
 #pragma once
 
 #include "link/endpoint.h"
+#include "link/parallelrunner.h"
 
 #include <QList>
 #include <QObject>
@@ -36,15 +37,13 @@ signals:
     void finished();
 
 private:
-    void startNext();
+    void startOne(int index);
     void take(int index, Answer answer);
 
     QList<Endpoint> m_endpoints;
     QList<Answer> m_answers;
-    int m_parallel;
     int m_timeoutMs;
-    int m_next = 0;
-    int m_running = 0;
+    ParallelRunner m_runner;
     int m_done = 0;
     int m_found = 0;
 };
