@@ -87,8 +87,7 @@ Setup parseArguments(const QCoreApplication& app)
                        "(image byte 36) flipped, so that a read afterwards differs from what was sent."));
     const QCommandLineOption verbose(
         QStringLiteral("verbose"),
-        QStringLiteral("Print a line for every connection, received frame and reply: time, connection, letter,
-"
+        QStringLiteral("Print a line for every connection, received frame and reply: time, connection, letter,\n"
                        "length, and for a write the fields that differ from the stored image."));
     parser.addOptions({listen, port, password, imageFile, stateFile, mute, refuseUnlock, notReady, refuseReboot,
                        splitReplies, closeAfter, garbage, flood, corruptWrites, verbose});
