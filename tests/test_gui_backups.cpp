@@ -137,7 +137,8 @@ void TestGuiBackups::backupsOfOneSecondKeepEachOther()
     terminal.send(second);
     QVERIFY(QTest::qWaitFor([&f] { return backupFiles(f).size() == 2; }, 5000));
     const QString secondName = QStringLiteral("0050C2A1B2C3_20260102-030405-2.ini");
-    QCOMPARE(backupFiles(f), (QStringList{kBackupName, secondName}));
+    QCOMPARE(backupFiles(f), (QStringList{secondName, kBackupName})); // by name: '-' before '.'
+
     QCOMPARE(backupLine(f)->text(), QStringLiteral("Backup: ") + secondName);
     const auto image = [&f](const QString& name) {
         QFile file(QDir(f.w().backupFolder()).filePath(name));
@@ -167,11 +168,15 @@ void TestGuiBackups::failedBackupLeavesTheReadAsItIs()
     QSignalSpy badStatus(&bad.w(), &TfmVarnel::statusShown);
     QVERIFY(fakesession::read(good, saved, richImage()));
 
+    // Connected first: the address history is written at the connect.
+    QVERIFY(fakesession::connect(bad, refused));
     std::unique_ptr<writefailure::ReadOnlyDirectory> guard;
     if (readOnlyFolder) {
-        // Reachable by the unprivileged user the guard switches to when the tests run as root.
+        // Reachable by the unprivileged user the guard switches to when the tests run as root (who
+        // keeps root's group).
         QVERIFY(QFile::setPermissions(bad.tempDir(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                                         QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                                         QFileDevice::ExeOwner | QFileDevice::ReadGroup |
+                                                         QFileDevice::ExeGroup | QFileDevice::ReadOther |
                                                          QFileDevice::ExeOther));
         QVERIFY(QDir().mkdir(bad.w().backupFolder()));
         guard = std::make_unique<writefailure::ReadOnlyDirectory>(bad.w().backupFolder());
@@ -180,7 +185,7 @@ void TestGuiBackups::failedBackupLeavesTheReadAsItIs()
     } else {
         bad.writeFile(QStringLiteral("Backups"), "not a folder");
     }
-    const bool read = fakesession::read(bad, refused, richImage());
+    const bool read = fakesession::readNow(bad, refused, richImage());
     guard.reset();
     QVERIFY(read);
 

@@ -8,15 +8,25 @@
 namespace fakesession
 {
 
-bool read(WindowFixture& f, FakeTerminal& terminal, const QByteArray& reply)
+bool connect(WindowFixture& f, FakeTerminal& terminal)
 {
     if (!f.connectTo(terminal.address()) || !terminal.waitForPeer())
         return false;
     f.edit("VSenhaAtual")->setText(kPassword);
     terminal.answerEveryRequestWith(QByteArray("\x82SO\x83"));
     f.w().BtPedeStatusClick();
-    if (!f.waitStatus(QStringLiteral("Retorno de Status")))
-        return false;
+    const bool ready = f.waitStatus(QStringLiteral("Retorno de Status"));
+    terminal.answerEveryRequestWith({});
+    return ready;
+}
+
+bool read(WindowFixture& f, FakeTerminal& terminal, const QByteArray& reply)
+{
+    return connect(f, terminal) && readNow(f, terminal, reply);
+}
+
+bool readNow(WindowFixture& f, FakeTerminal& terminal, const QByteArray& reply)
+{
     terminal.answerEveryRequestWith(reply);
     f.w().BtLerClick();
     const bool read = f.waitStatus(QStringLiteral("Retorno de Leitura"));

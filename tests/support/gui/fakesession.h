@@ -13,7 +13,11 @@ namespace fakesession
 
 inline const QString kPassword = QStringLiteral("123456");
 
-// Connects, asks the status and reads `reply` with kPassword; true once "Retorno de Leitura" shows.
+// Connects and asks the status; true once "Retorno de Status" shows.
+bool connect(WindowFixture& f, FakeTerminal& terminal);
+// Presses "Ler", answered with `reply`; true once "Retorno de Leitura" shows.
+bool readNow(WindowFixture& f, FakeTerminal& terminal, const QByteArray& reply);
+// Both: connects, asks the status and reads `reply` with kPassword.
 bool read(WindowFixture& f, FakeTerminal& terminal, const QByteArray& reply);
 // Unlocks; true once "Terminal Desbloqueado" shows.
 bool unlock(WindowFixture& f, FakeTerminal& terminal);
