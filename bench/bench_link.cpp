@@ -7,6 +7,7 @@
 #include "startupprobe.h"
 #include "ui/silentdialogs.h"
 #include "ui/tfmvarnel.h"
+#include "waitforpaint.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,33 +31,6 @@ namespace
 
 constexpr int kRepeats = 50;
 constexpr int kWaitLimitMs = 5000;
-
-// Sets a flag on the first paint event of the watched widget.
-class PaintWatcher final : public QObject
-{
-public:
-    bool painted = false;
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return false;
-    }
-};
-
-void waitForPaint(QWidget& window)
-{
-    PaintWatcher watcher;
-    window.installEventFilter(&watcher);
-    window.show();
-    QElapsedTimer limit;
-    limit.start();
-    while (!watcher.painted && limit.elapsed() < kWaitLimitMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    window.removeEventFilter(&watcher);
-    if (!watcher.painted)
-        qFatal("no paint event within %d ms", kWaitLimitMs);
-}
 
 struct ToolWindow {
     QTemporaryDir programDir;
@@ -155,7 +129,7 @@ LinkTimes toolLinkUs(quint16 port, bool backupsBlocked = false)
             qFatal("cannot block the backups folder");
     }
     TfmVarnel& w = *tool->window;
-    waitForPaint(w);
+    waitForPaint(w, kWaitLimitMs);
     QLabel* label = w.findChild<QLabel*>(QStringLiteral("lbConectado"));
     const auto statusIs = [label](const char* text) {
         return [label, text] { return label->text() == QLatin1String(text); };

@@ -1,12 +1,16 @@
+#include "directtablesort.h"
 #include "files/logrecord.h"
 #include "files/tfmexibelog.h"
+#include "generatedlog.h"
 #include "scripteddialogs.h"
 #include "writefailure.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QScreen>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -18,25 +22,83 @@ namespace
 
 const QByteArray kFirstExample = "MAC;IP;\r\n0A;10.0.0.7;\r\n01;10.0.0.9;\r\n";
 
-QStringList column(const QTableWidget* grid, int c)
+QStringList column(const QTableView* grid, int c)
 {
     QStringList out;
-    for (int r = 0; r < grid->rowCount(); ++r)
-        out.append(grid->item(r, c) ? grid->item(r, c)->text() : QStringLiteral("<none>"));
+    for (int r = 0; r < grid->model()->rowCount(); ++r)
+        out.append(grid->model()->index(r, c).data().toString());
     return out;
 }
 
-QStringList headings(const QTableWidget* grid)
+QStringList headings(const QTableView* grid)
 {
     QStringList out;
-    for (int c = 0; c < grid->columnCount(); ++c)
-        out.append(grid->horizontalHeaderItem(c) ? grid->horizontalHeaderItem(c)->text() : QString());
+    for (int c = 0; c < grid->model()->columnCount(); ++c)
+        out.append(grid->model()->headerData(c, Qt::Horizontal).toString());
     return out;
 }
 
-void press(QTableWidget* grid, int row, int c)
+// What the grid shows, row by row, as the table it was filled from would hold it.
+QList<TableRow> shownRows(const QTableView* grid)
 {
-    const QRect cell = grid->visualItemRect(grid->item(row, c));
+    const QAbstractItemModel* model = grid->model();
+    QList<TableRow> rows;
+    TableRow headings;
+    for (int c = 0; c < model->columnCount(); ++c)
+        headings[std::size_t(c)] = model->headerData(c, Qt::Horizontal).toString();
+    rows.append(headings);
+    for (int r = 0; r < model->rowCount(); ++r) {
+        TableRow row;
+        for (int c = 0; c < model->columnCount(); ++c)
+            row[std::size_t(c)] = model->index(r, c).data().toString();
+        rows.append(row);
+    }
+    return rows;
+}
+
+// What a screen reader gets from the grid: its column headings and the name of every cell.
+QList<TableRow> heardRows(QTableView* grid)
+{
+    QAccessibleInterface* view = QAccessible::queryAccessibleInterface(grid);
+    QAccessibleTableInterface* table = view ? view->tableInterface() : nullptr;
+    if (!table)
+        return {};
+    QList<TableRow> rows;
+    TableRow headings;
+    for (int c = 0; c < table->columnCount(); ++c)
+        headings[std::size_t(c)] = table->columnDescription(c);
+    rows.append(headings);
+    for (int r = 0; r < table->rowCount(); ++r) {
+        TableRow row;
+        for (int c = 0; c < table->columnCount() && c < kTableColumns; ++c) {
+            QAccessibleInterface* cell = table->cellAt(r, c);
+            row[std::size_t(c)] = cell ? cell->text(QAccessible::Name) : QStringLiteral("<no cell>");
+        }
+        rows.append(row);
+    }
+    return rows;
+}
+
+// The grid's cells as the window shows them: what was last painted.
+QImage shownOnScreen(QTableView* grid)
+{
+    QCoreApplication::processEvents();
+    const QWidget* cells = grid->viewport();
+    const QPoint at = cells->mapTo(grid->window(), QPoint(0, 0));
+    return grid->screen()
+        ->grabWindow(grid->window()->winId(), at.x(), at.y(), cells->width(), cells->height())
+        .toImage();
+}
+
+// The grid's cells painted afresh from the table.
+QImage rendered(QTableView* grid)
+{
+    return grid->viewport()->grab().toImage();
+}
+
+void press(QTableView* grid, int row, int c)
+{
+    const QRect cell = grid->visualRect(grid->model()->index(row, c));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
 }
 
@@ -61,6 +123,12 @@ class TestGuiViewer : public QObject
     }
 
     std::unique_ptr<TfmExibeLog> makeViewer() { return std::make_unique<TfmExibeLog>(m_dialogs, m_main.get()); }
+
+    static void showAndWait(TfmExibeLog& viewer)
+    {
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+    }
 
 private slots:
     void init()
@@ -99,9 +167,9 @@ private slots:
         QVERIFY(button->text().isEmpty());
         QCOMPARE(button->accessibleName(), QStringLiteral("Abrir arquivo"));
 
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         QCOMPARE(grid->objectName(), QStringLiteral("StringGrid1"));
-        QCOMPARE(grid->columnCount(), 14);
+        QCOMPARE(grid->model()->columnCount(), 14);
         const QList<int> widths = {85, 92, 51, 88, 52, 53, 90, 90, 72, 63, 52, 51, 63, 46};
         for (int c = 0; c < 14; ++c)
             QCOMPARE(grid->columnWidth(c), widths.at(c));
@@ -109,9 +177,9 @@ private slots:
         QVERIFY(!grid->verticalHeader()->isVisible());
         QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
         // Empty: the heading row and one blank data row.
-        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(headings(grid), QStringList(14, QString()));
-        QVERIFY(!(grid->item(0, 0)->flags() & Qt::ItemIsEditable));
+        QVERIFY(!(grid->model()->index(0, 0).flags() & Qt::ItemIsEditable));
 
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
@@ -136,8 +204,8 @@ private slots:
         write(logFileName(), buildLogRecord(a, when, locale) + buildLogRecord(b, when, locale));
 
         auto viewer = makeViewer();
-        QTableWidget* grid = viewer->grid();
-        QCOMPARE(grid->rowCount(), 2);
+        QTableView* grid = viewer->grid();
+        QCOMPARE(grid->model()->rowCount(), 2);
         QCOMPARE(headings(grid).mid(0, 3),
                  (QStringList{QStringLiteral("MAC"), QStringLiteral("IP Local"), QStringLiteral("Data/Hora")}));
         QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0050C2000002"), QStringLiteral("0050C2000001")}));
@@ -148,7 +216,7 @@ private slots:
     void carregaArquivoReplacesTheTable()
     {
         auto viewer = makeViewer();
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
         QCOMPARE(headings(grid).mid(0, 3), (QStringList{QStringLiteral("MAC"), QStringLiteral("IP"), QString()}));
         QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0A"), QStringLiteral("01")}));
@@ -156,19 +224,19 @@ private slots:
 
         viewer->CarregaArquivo(write(QStringLiteral("second.txt"), "H1;H2;\r\na;b;z\r\nx;\r\n"));
         QCOMPARE(headings(grid).mid(0, 3), (QStringList{QStringLiteral("H1"), QStringLiteral("H2"), QString()}));
-        QCOMPARE(grid->rowCount(), 1);
-        QCOMPARE(grid->item(0, 0)->text(), QStringLiteral("x"));
-        QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("b"));
+        QCOMPARE(grid->model()->rowCount(), 1);
+        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("x"));
+        QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("b"));
 
         viewer->CarregaArquivo(m_dir->filePath(QStringLiteral("missing.txt")));
-        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(column(grid, 0), QStringList{QString()});
         QCOMPARE(headings(grid).first(), QString());
         QVERIFY(m_dialogs.shown.isEmpty());
 
         viewer->CarregaArquivo(m_dir->path()); // a folder is no file: nothing to load, nothing to say
         QVERIFY(m_dialogs.shown.isEmpty());
-        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->model()->rowCount(), 1);
     }
 
     void folderNamedLikeTheLogAtStart()
@@ -176,7 +244,7 @@ private slots:
         QVERIFY(QDir(m_dir->path()).mkdir(logFileName()));
         auto viewer = makeViewer();
         QVERIFY(m_dialogs.shown.isEmpty());
-        QCOMPARE(viewer->grid()->rowCount(), 1);
+        QCOMPARE(viewer->grid()->model()->rowCount(), 1);
         QCOMPARE(headings(viewer->grid()).first(), QString());
     }
 
@@ -188,7 +256,7 @@ private slots:
             if (!unreadable.active())
                 QSKIP("cannot make a file unreadable here");
             auto viewer = makeViewer();
-            QCOMPARE(viewer->grid()->rowCount(), 1);
+            QCOMPARE(viewer->grid()->model()->rowCount(), 1);
         }
         QCOMPARE(m_dialogs.shown.size(), 1);
         QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("error"));
@@ -203,7 +271,7 @@ private slots:
         auto viewer = makeViewer();
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
 
         press(grid, 1, 0);
@@ -222,10 +290,10 @@ private slots:
         auto viewer = makeViewer();
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
-        QCOMPARE(grid->currentRow(), 0);
-        QCOMPARE(grid->currentColumn(), 0);
+        QCOMPARE(grid->currentIndex().row(), 0);
+        QCOMPARE(grid->currentIndex().column(), 0);
         QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("0A"), QStringLiteral("01")})); // loading sorts nothing
         press(grid, 0, 0);
         QCOMPARE(column(grid, 0), (QStringList{QStringLiteral("01"), QStringLiteral("0A")}));
@@ -236,7 +304,7 @@ private slots:
         auto viewer = makeViewer();
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("t.txt"), "a;b;c;\r\n0B;1.9;x;\r\n0A;1.8;y;\r\n"));
         for (int c = 2; c < 14; ++c)
             press(grid, 1, c);
@@ -248,7 +316,7 @@ private slots:
         auto viewer = makeViewer();
         viewer->show();
         QVERIFY(QTest::qWaitForWindowExposed(viewer.get()));
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("bad.txt"), "h;\r\n05;\r\n03;\r\nzz;\r\n01;\r\n"));
         press(grid, 2, 0);
         QCOMPARE(m_dialogs.texts(), QStringList{QStringLiteral("'$zz' is not a valid integer value")});
@@ -260,7 +328,7 @@ private slots:
     void openButtonAndCancel()
     {
         auto viewer = makeViewer();
-        QTableWidget* grid = viewer->grid();
+        QTableView* grid = viewer->grid();
         viewer->CarregaArquivo(write(QStringLiteral("first.txt"), kFirstExample));
 
         // Cancelled before any file was ever chosen: the dialog holds no name, the table empties.
@@ -269,7 +337,7 @@ private slots:
         QCOMPARE(m_dialogs.shown.first().kind, QStringLiteral("open"));
         QCOMPARE(m_dialogs.lastFilter, QStringLiteral("Arquivo Texto|*.txt")); // the name alone is shown
         QCOMPARE(QDir(m_dialogs.lastFolder), QDir(m_dir->path()));
-        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(headings(grid).first(), QString());
 
         const QString chosen = write(QStringLiteral("chosen.txt"), "A;\r\n1;\r\n2;\r\n");
@@ -288,11 +356,124 @@ private slots:
         auto viewer = makeViewer();
         viewer->showFile(write(QStringLiteral("first.txt"), kFirstExample));
         QVERIFY(viewer->isVisible());
-        QCOMPARE(viewer->grid()->rowCount(), 2);
+        QCOMPARE(viewer->grid()->model()->rowCount(), 2);
         QVERIFY(!m_main->isVisible());
         QVERIFY(viewer->close());
         QVERIFY(!viewer->isVisible());
         QVERIFY(m_main->isVisible());
+    }
+
+    void readsTheLogWhenFirstShown()
+    {
+        write(logFileName(), generatedLog(3));
+        auto viewer = makeViewer();
+        QCOMPARE(viewer->table().rows, emptyTable().rows); // created, not yet read
+
+        // The log as it is when the viewer opens, not as it was when the tool started.
+        const QByteArray log = generatedLog(5, 2);
+        write(logFileName(), log);
+        showAndWait(*viewer);
+        QCOMPARE(viewer->table().rows, parseTable(log).rows);
+        QCOMPARE(shownRows(viewer->grid()), parseTable(log).rows);
+
+        // Shown again later: not read again.
+        viewer->hide();
+        write(logFileName(), generatedLog(1));
+        showAndWait(*viewer);
+        QCOMPARE(viewer->grid()->model()->rowCount(), 5);
+        QVERIFY(m_dialogs.shown.isEmpty());
+    }
+
+    void aFileLoadedBeforeTheFirstShowStays()
+    {
+        write(logFileName(), generatedLog(4));
+        auto viewer = makeViewer();
+        viewer->CarregaArquivo(write(QStringLiteral("other.txt"), "A;B;\r\n1;2;\r\n"));
+        showAndWait(*viewer);
+        QCOMPARE(shownRows(viewer->grid()).mid(0, 2), (QList<TableRow>{{QStringLiteral("A"), QStringLiteral("B")},
+                                                                       {QStringLiteral("1"), QStringLiteral("2")}}));
+
+        // "Visualizar Log" hands the viewer the program's log, which it loads and shows at once.
+        auto second = makeViewer();
+        const QString programLog = write(QStringLiteral("program-log.txt"), generatedLog(2, 9));
+        second->showFile(programLog);
+        QVERIFY(second->isVisible());
+        QCOMPARE(second->table().rows, parseTable(generatedLog(2, 9)).rows);
+    }
+
+    void showsTheRowsHeadingsAndWidthsOfTheTable()
+    {
+        const QByteArray log = generatedLog(40, 3);
+        write(logFileName(), log);
+        auto viewer = makeViewer();
+        showAndWait(*viewer);
+        QTableView* grid = viewer->grid();
+        const QList<TableRow> expected = parseTable(log).rows;
+        QCOMPARE(expected.size(), 41);
+        QCOMPARE(shownRows(grid), expected);
+        QCOMPARE(heardRows(grid), expected);
+
+        const QList<int> widths = {85, 92, 51, 88, 52, 53, 90, 90, 72, 63, 52, 51, 63, 46};
+        for (int c = 0; c < kTableColumns; ++c) {
+            QCOMPARE(grid->columnWidth(c), widths.at(c));
+            QCOMPARE(grid->horizontalHeader()->sectionSize(c), widths.at(c));
+        }
+        for (int r = 0; r < 40; ++r)
+            QCOMPARE(grid->rowHeight(r), 20);
+        QVERIFY(grid->horizontalHeader()->isVisible());
+        QCOMPARE(grid->horizontalHeader()->height(), 20);
+        QVERIFY(!grid->verticalHeader()->isVisible());
+        // Headings are part of no row: the first data row is the first row of the grid.
+        QCOMPARE(grid->rowAt(grid->visualRect(grid->model()->index(0, 0)).center().y()), 0);
+
+        // A press selects that one cell; cells cannot be edited.
+        press(grid, 3, 5);
+        QCOMPARE(grid->selectionModel()->selectedIndexes(), QModelIndexList{grid->model()->index(3, 5)});
+        QTest::keyClick(grid, Qt::Key_F2);
+        QVERIFY(!grid->indexWidget(grid->currentIndex()));
+        QCOMPARE(grid->editTriggers(), QAbstractItemView::NoEditTriggers);
+        QVERIFY(!(grid->model()->flags(grid->model()->index(3, 5)) & Qt::ItemIsEditable));
+    }
+
+    void sortingMovesTheTextsAndKeepsTheCurrentCell()
+    {
+        const QByteArray log = generatedLog(150, 4);
+        write(logFileName(), log);
+        auto viewer = makeViewer();
+        showAndWait(*viewer);
+        QTableView* grid = viewer->grid();
+        Table expected = parseTable(log);
+
+        press(grid, 4, 5);                             // the grid takes the focus, nothing sorts
+        QCOMPARE(shownOnScreen(grid), rendered(grid)); // painted: from here on only changes are
+        press(grid, 4, 0);
+        QVERIFY(directSortColumn(expected, 0, nullptr));
+        QCOMPARE(shownRows(grid), expected.rows);
+        QCOMPARE(heardRows(grid), expected.rows);
+        QCOMPARE(grid->currentIndex(), grid->model()->index(4, 0));
+        // On screen too: the window shows the moved texts, not only the model.
+        QCOMPARE(shownOnScreen(grid), rendered(grid));
+
+        QTest::keyClick(grid, Qt::Key_Right);
+        QVERIFY(directSortColumn(expected, 1, nullptr));
+        QCOMPARE(shownRows(grid), expected.rows);
+        QCOMPARE(grid->currentIndex(), grid->model()->index(4, 1));
+        QCOMPARE(shownOnScreen(grid), rendered(grid));
+        QVERIFY(m_dialogs.shown.isEmpty());
+    }
+
+    void loadingAfterASortShowsTheNewFileOnly()
+    {
+        write(logFileName(), generatedLog(30, 5));
+        auto viewer = makeViewer();
+        showAndWait(*viewer);
+        QTableView* grid = viewer->grid();
+        press(grid, 10, 1);
+        viewer->CarregaArquivo(write(QStringLiteral("small.txt"), "H;\r\nx;\r\n"));
+        QCOMPARE(shownRows(grid).size(), 2);
+        QCOMPARE(heardRows(grid).size(), 2);
+        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("x"));
+        QCOMPARE(grid->currentIndex(), grid->model()->index(0, 0));
     }
 };
 

@@ -2,8 +2,9 @@
 // (QT_PLUGIN_PATH and QT_QPA_GENERIC_PLUGINS=hxfirstpaint). The measured program stays as it is:
 // Qt loads the plugin while the application object is built, and the plugin watches the events.
 // Once the first top-level widget has been painted and its backing store flushed, it prints
-// "hx-first-paint <CLOCK_MONOTONIC nanoseconds>" on standard output and ends the process at once,
-// so the peak resident size the parent reads is the peak up to the first painted window.
+// "hx-first-paint <CLOCK_MONOTONIC nanoseconds> <peak resident KiB>" on standard output and ends
+// the process at once. The peak is the process's own (VmHWM): the rusage the parent gets for a
+// child started with posix_spawn also counts the parent's own peak, taken over at exec.
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGenericPlugin>
@@ -15,6 +16,21 @@
 
 namespace
 {
+
+long peakResidentKib()
+{
+    FILE* status = std::fopen("/proc/self/status", "r");
+    if (!status)
+        return -1;
+    char line[256];
+    long kib = -1;
+    while (std::fgets(line, sizeof line, status)) {
+        if (std::sscanf(line, "VmHWM: %ld", &kib) == 1)
+            break;
+    }
+    std::fclose(status);
+    return kib;
+}
 
 class FirstPaintWatcher final : public QObject
 {
@@ -35,7 +51,8 @@ private:
     {
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
-        std::printf("hx-first-paint %lld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+        std::printf("hx-first-paint %lld %ld\n", static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec,
+                    peakResidentKib());
         std::fflush(stdout);
         _exit(0);
     }

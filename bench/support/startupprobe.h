@@ -20,7 +20,7 @@ struct StartupCase {
 
 struct StartupRun {
     double milliseconds = 0; // exec to the first painted window (CLOCK_MONOTONIC on both sides)
-    long peakKib = 0;        // peak resident memory (ru_maxrss of the ended process)
+    long peakKib = 0;        // peak resident memory up to the first paint (the process's VmHWM)
     QString failure;         // empty when the run reached its first paint
 };
 

@@ -1,8 +1,10 @@
 #include "files/tablesort.h"
 
+#include "files/exchangesort.h"
 #include "files/integertext.h"
 
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -24,6 +26,18 @@ std::optional<std::int64_t> keyOf(const QString& cell, int column)
     if (column == 0)
         return hexKey(cell);
     return UltimoOcteto(cell);
+}
+
+// Data row 1 + order[k] becomes data row 1 + k; rows past the order stay where they are. Each
+// row is moved once.
+void moveRows(QList<TableRow>& rows, const std::vector<std::size_t>& order)
+{
+    QList<TableRow> moved;
+    moved.reserve(qsizetype(order.size()));
+    for (const std::size_t from : order)
+        moved.append(std::move(rows[qsizetype(from) + 1]));
+    for (qsizetype k = 0; k < moved.size(); ++k)
+        rows[k + 1] = std::move(moved[k]);
 }
 
 } // namespace
@@ -83,26 +97,28 @@ bool sortColumn(Table& table, int column, QString* errorText)
     QList<TableRow>& rows = table.rows;
     if (rows.size() <= 2 || (column != 0 && column != 1))
         return true;
-    auto key = [&](qsizetype row) {
-        const QString& cell = rows.at(row)[column];
-        const auto k = keyOf(cell, column);
-        if (!k && errorText)
-            *errorText = invalidIntegerText(keyText(cell, column));
-        return k;
-    };
-    for (qsizetype i = 1; i < rows.size(); ++i) {
-        auto minimum = key(i);
-        if (!minimum)
-            return false;
-        for (qsizetype j = i + 1; j < rows.size(); ++j) {
-            const auto candidate = key(j);
-            if (!candidate)
-                return false;
-            if (*candidate < *minimum) {
-                minimum = candidate;
-                std::swap(rows[i], rows[j]);
-            }
+
+    // Each key is read once. The exchanges read every key of the first pass before any other, so
+    // an unreadable key always stops that first pass at the first such row, with what the pass
+    // exchanged before it.
+    std::vector<std::int64_t> keys;
+    keys.reserve(std::size_t(rows.size() - 1));
+    qsizetype unreadable = -1;
+    for (qsizetype r = 1; r < rows.size(); ++r) {
+        const auto key = keyOf(rows.at(r)[column], column);
+        if (!key) {
+            unreadable = r;
+            break;
         }
+        keys.push_back(*key);
     }
-    return true;
+
+    const std::vector<std::size_t> order =
+        unreadable < 0 ? exchangeSortOrder(std::move(keys)) : firstExchangePassOrder(std::move(keys));
+    moveRows(rows, order);
+    if (unreadable < 0)
+        return true;
+    if (errorText)
+        *errorText = invalidIntegerText(keyText(rows.at(unreadable)[column], column));
+    return false;
 }

@@ -19,9 +19,10 @@ std::optional<std::int32_t> UltimoOcteto(const QString& text);
 // column 1.
 QString keyText(const QString& cell, int column);
 
-// Sorts the data rows by column 0 or 1 with the viewer's selection sort: for each row, every
+// Sorts the data rows by column 0 or 1 as the viewer's exchange sort does: for each row, every
 // later row whose key is below the running minimum becomes the new minimum and is exchanged with
-// it at once. Keys are computed anew at every comparison. Other columns and tables of two rows or
-// fewer are left alone. A key that cannot be read stops the sort where it is (exchanges made so
-// far stay) and returns false with "'%s' is not a valid integer value".
+// it at once, which also fixes the final order of equal keys. Each key is read once and each row
+// moved once. Other columns and tables of two rows or fewer are left alone. A key that cannot be
+// read stops the sort where the exchanges would have met it (exchanges made before it stay) and
+// returns false with "'%s' is not a valid integer value".
 bool sortColumn(Table& table, int column, QString* errorText);

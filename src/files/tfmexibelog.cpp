@@ -1,7 +1,7 @@
 #include "files/tfmexibelog.h"
 
 #include "files/logrecord.h"
-#include "files/tablesort.h"
+#include "files/tablemodel.h"
 #include "ui/dialogs.h"
 
 #include <QCloseEvent>
@@ -9,8 +9,9 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QStyle>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -49,9 +50,10 @@ void TfmExibeLog::buildLayout()
     SpeedButton1->setAccessibleName(QStringLiteral("Abrir arquivo"));
     connect(SpeedButton1, &QToolButton::clicked, this, &TfmExibeLog::SpeedButton1Click);
 
-    StringGrid1 = new QTableWidget(this);
+    m_model = new TableModel(this);
+    StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setColumnCount(kTableColumns);
+    StringGrid1->setModel(m_model);
     for (int c = 0; c < kTableColumns; ++c)
         StringGrid1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
     StringGrid1->verticalHeader()->setVisible(false);
@@ -65,15 +67,16 @@ void TfmExibeLog::buildLayout()
 
     // Selecting a cell sorts by its column: the keyboard moves the current cell, a press may also
     // land on the cell that is already current.
-    connect(StringGrid1, &QTableWidget::currentCellChanged, this, [this](int row, int column, int, int) {
-        if (m_filling || row < 0 || column < 0)
-            return;
-        m_sortedByMove = true;
-        StringGrid1SelectCell(column, row);
-    });
-    connect(StringGrid1, &QTableWidget::cellPressed, this, [this](int row, int column) {
+    connect(StringGrid1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (m_filling || !current.isValid())
+                    return;
+                m_sortedByMove = true;
+                StringGrid1SelectCell(current.column(), current.row());
+            });
+    connect(StringGrid1, &QTableView::pressed, this, [this](const QModelIndex& index) {
         if (!m_sortedByMove)
-            StringGrid1SelectCell(column, row);
+            StringGrid1SelectCell(index.column(), index.row());
         m_sortedByMove = false;
     });
 
@@ -82,7 +85,18 @@ void TfmExibeLog::buildLayout()
     layout->setSpacing(0);
     layout->addWidget(Panel1);
     layout->addWidget(StringGrid1);
-    showTable();
+    showTable(emptyTable());
+}
+
+QTableView* TfmExibeLog::grid()
+{
+    loadPendingLog();
+    return StringGrid1;
+}
+
+const Table& TfmExibeLog::table() const
+{
+    return m_model->table();
 }
 
 bool TfmExibeLog::eventFilter(QObject* watched, QEvent* event)
@@ -95,7 +109,16 @@ bool TfmExibeLog::eventFilter(QObject* watched, QEvent* event)
 void TfmExibeLog::FormCreate()
 {
     m_dialogFolder = QDir::currentPath();
-    CarregaArquivo(QDir::currentPath() + QLatin1Char('/') + logFileName());
+    // LogCfg.txt only grows: it is read when the viewer is first shown, not while the tool starts.
+    m_pendingLog = QDir::currentPath() + QLatin1Char('/') + logFileName();
+}
+
+void TfmExibeLog::loadPendingLog()
+{
+    if (!m_pendingLog)
+        return;
+    const QString path = *m_pendingLog; // loading forgets the pending log
+    CarregaArquivo(path);
 }
 
 void TfmExibeLog::SpeedButton1Click()
@@ -110,9 +133,11 @@ void TfmExibeLog::SpeedButton1Click()
 
 void TfmExibeLog::CarregaArquivo(const QString& path)
 {
+    m_pendingLog.reset(); // whatever is loaded first replaces the log the viewer opens on
+    Table table;
     QString errorText;
-    const bool ok = loadTable(path, m_table, &errorText);
-    showTable();
+    const bool ok = loadTable(path, table, &errorText);
+    showTable(std::move(table));
     if (!ok)
         m_dialogs.error(this, errorText);
 }
@@ -120,8 +145,7 @@ void TfmExibeLog::CarregaArquivo(const QString& path)
 void TfmExibeLog::OrdenaColuna(int column)
 {
     QString errorText;
-    const bool ok = sortColumn(m_table, column, &errorText);
-    refreshCells(); // exchanges made before a bad key stay
+    const bool ok = m_model->sortColumn(column, &errorText); // exchanges made before a bad key stay
     if (!ok)
         m_dialogs.error(this, errorText);
 }
@@ -140,6 +164,12 @@ void TfmExibeLog::showFile(const QString& path)
     activateWindow();
 }
 
+void TfmExibeLog::showEvent(QShowEvent* event)
+{
+    loadPendingLog();
+    QWidget::showEvent(event);
+}
+
 void TfmExibeLog::closeEvent(QCloseEvent* event)
 {
     hide();
@@ -148,31 +178,11 @@ void TfmExibeLog::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TfmExibeLog::showTable()
+void TfmExibeLog::showTable(Table table)
 {
     m_filling = true;
-    StringGrid1->clearContents();
-    StringGrid1->setRowCount(static_cast<int>(m_table.rows.size()) - 1);
-    for (int r = 1; r < m_table.rows.size(); ++r) {
-        for (int c = 0; c < kTableColumns; ++c) {
-            auto* item = new QTableWidgetItem;
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            StringGrid1->setItem(r - 1, c, item);
-        }
-    }
-    refreshCells();
+    m_model->setTable(std::move(table));
     // A current cell from the start keeps the view from picking one (and sorting) on focus.
-    StringGrid1->setCurrentCell(0, 0);
+    StringGrid1->setCurrentIndex(m_model->index(0, 0));
     m_filling = false;
-}
-
-void TfmExibeLog::refreshCells()
-{
-    const TableRow& headings = m_table.rows.at(0);
-    StringGrid1->setHorizontalHeaderLabels(QStringList(headings.begin(), headings.end()));
-    for (int r = 1; r < m_table.rows.size(); ++r) {
-        const TableRow& row = m_table.rows.at(r);
-        for (int c = 0; c < kTableColumns; ++c)
-            StringGrid1->item(r - 1, c)->setText(row[static_cast<std::size_t>(c)]);
-    }
 }
