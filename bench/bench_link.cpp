@@ -181,8 +181,8 @@ int main(int argc, char** argv)
     std::printf("%-44s %12s %12s %8s\n", "measure (median)", "tool", "baseline", "ratio");
     std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "status (vs bare socket status round trip)", link.status,
                 roundTripUs, link.status / roundTripUs);
-    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "read incl. decoding, backup (vs round trip)", link.read, roundTripUs,
-                link.read / roundTripUs);
+    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "read incl. decoding, backup (vs round trip)", link.read,
+                roundTripUs, link.read / roundTripUs);
     std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "read and its backup (vs read, backup blocked)", link.read,
                 noBackup.read, link.read / noBackup.read);
     std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "write (vs same round trip)", link.write, roundTripUs,

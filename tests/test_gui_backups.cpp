@@ -33,7 +33,8 @@ QByteArray asCopied(QByteArray reply)
 
 int modeOf(const QString& path)
 {
-    struct stat info {};
+    struct stat info {
+    };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
 }
 
@@ -57,11 +58,7 @@ QStringList backupFiles(WindowFixture& f)
 // both copies, the command buttons, the status line and every box.
 QStringList readOutcome(WindowFixture& f)
 {
-    QStringList out;
-    for (const image::Field& field : image::layout())
-        out.append(f.w().shownValue(field));
-    out.append(QString::fromLatin1(f.w().buffer().workingCopy().toHex()));
-    out.append(QString::fromLatin1(f.w().buffer().pristineCopy().toHex()));
+    QStringList out = f.editorState();
     out.append(f.buttons());
     out.append(f.status());
     out.append(f.dialogs.texts());

@@ -197,8 +197,9 @@ void TestGuiDesktopDialogs::saveDialogAddsTheSuffixOfItsFilter()
             name->setText(QStringLiteral("terminal"));
         static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, which adds the suffix
     });
-    const QString chosen = dialogs.saveFile(nullptr, QStringLiteral("Exportar Configuração"),
-                                            QStringLiteral("Configuração (*.ini)"), dir.filePath(QStringLiteral("a.ini")));
+    const QString chosen =
+        dialogs.saveFile(nullptr, QStringLiteral("Exportar Configuração"), QStringLiteral("Configuração (*.ini)"),
+                         dir.filePath(QStringLiteral("a.ini")));
     QCOMPARE(types, QStringList{QStringLiteral("Configuração (*.ini)")});
     QCOMPARE(proposed, dir.filePath(QStringLiteral("a.ini")));
     QCOMPARE(chosen, dir.filePath(QStringLiteral("terminal.ini")));

@@ -69,16 +69,26 @@ QByteArray withValue(QByteArray file, const char* key, const char* value)
     return text.toLatin1();
 }
 
-// What the user meets in the editor, field by field, and both copies.
-QStringList editorState(WindowFixture& f)
-{
-    QStringList out;
-    for (const image::Field& field : image::layout())
-        out.append(f.w().shownValue(field));
-    out.append(QString::fromLatin1(f.w().buffer().workingCopy().toHex()));
-    out.append(QString::fromLatin1(f.w().buffer().pristineCopy().toHex()));
-    return out;
-}
+// A window that has read richImage() from a fake terminal and unlocked it: "Carregar" is enabled.
+struct UnlockedWindow {
+    FakeTerminal terminal;
+    WindowFixture f;
+    bool start()
+    {
+        f.create();
+        return fakesession::read(f, terminal, richImage()) && fakesession::unlock(f, terminal);
+    }
+    // "Carregar Configuração…" on a file of these bytes; the texts of the boxes it showed.
+    QStringList load(const QString& path, const QByteArray& bytes, bool answer = true)
+    {
+        writeFile(path, bytes);
+        f.dialogs.clear();
+        f.dialogs.fileChoices = {path};
+        f.dialogs.answers = {answer};
+        trigger(f, "CarregarConfiguracao1");
+        return f.dialogs.texts();
+    }
+};
 
 // Another terminal: its own MAC, address and reserved bytes, and a few settings of its own.
 QByteArray otherTerminal()
@@ -88,9 +98,9 @@ QByteArray otherTerminal()
         image.replace(first, width, text.leftJustified(width, '\0'));
     };
     put(114, 12, "0050C2FFFFFF");
-    put(20, 16, "10.1.1.77");  // IP Local
-    put(41, 16, "10.1.1.1");   // IP Remoto
-    image[7] = 6;              // COM 1 at 57600
+    put(20, 16, "10.1.1.77"); // IP Local
+    put(41, 16, "10.1.1.1");  // IP Remoto
+    image[7] = 6;             // COM 1 at 57600
     for (int i = 144; i < 170; ++i)
         image[i] = char(0xEE); // reserved
     return image;
@@ -129,11 +139,12 @@ void TestGuiSafetyNet::newMenuItems()
         captions.append(action->text());
         QVERIFY2(!action->icon().isNull(), qPrintable(action->objectName()));
     }
-    QCOMPARE(names, (QStringList{QStringLiteral("Diretrio1"), QStringLiteral("Log1"), QStringLiteral("VisualizarLog1")} +
-                     kNewItems));
-    QCOMPARE(captions.mid(3), (QStringList{QStringLiteral("Comparar com o Lido…"),
-                                           QStringLiteral("Exportar Configuração…"),
-                                           QStringLiteral("Carregar Configuração…"), QStringLiteral("Abrir Backups")}));
+    QCOMPARE(names,
+             (QStringList{QStringLiteral("Diretrio1"), QStringLiteral("Log1"), QStringLiteral("VisualizarLog1")} +
+              kNewItems));
+    QCOMPARE(captions.mid(3),
+             (QStringList{QStringLiteral("Comparar com o Lido…"), QStringLiteral("Exportar Configuração…"),
+                          QStringLiteral("Carregar Configuração…"), QStringLiteral("Abrir Backups")}));
 
     // A screen reader names each item of the menu by its caption.
     QAccessibleInterface* face = QAccessible::queryAccessibleInterface(menu);
@@ -227,8 +238,8 @@ void TestGuiSafetyNet::compareListsExactlyTheEdits()
     f.dialogs.clear();
     trigger(f, "CompararLido1");
     seen = f.dialogs.dialogsSeen.first();
-    QCOMPARE(seen.rows.last(), (QStringList{QString(), QStringLiteral("Nova Senha"), QString(),
-                                            QStringLiteral("(alterado)")}));
+    QCOMPARE(seen.rows.last(),
+             (QStringList{QString(), QStringLiteral("Nova Senha"), QString(), QStringLiteral("(alterado)")}));
     for (const QStringList& row : seen.rows)
         QVERIFY(!row.join(QLatin1Char(' ')).contains(QStringLiteral("654321")));
 }
@@ -260,7 +271,8 @@ void TestGuiSafetyNet::exportThenLoadSendsWhatTheEditsSent()
     QCOMPARE(edited.dialogs.shown.last().caption, QStringLiteral("Exportar Configuração"));
     QCOMPARE(edited.dialogs.lastFilter, QStringLiteral("Configuração (*.ini)"));
     QCOMPARE(edited.dialogs.lastFolder, edited.programDir() + QStringLiteral("0050C2A1B2C3_20260304-050607.ini"));
-    struct stat info {};
+    struct stat info {
+    };
     QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
     QCOMPARE(int(info.st_mode & 0777), 0600);
     const auto exported = parseConfigFile(readFile(path));
@@ -291,9 +303,9 @@ void TestGuiSafetyNet::exportThenLoadSendsWhatTheEditsSent()
     QVERIFY2(loadedFrame == editedFrame, qPrintable(diff(loadedFrame, editedFrame)));
 
     // A cancelled dialog saves and loads nothing.
-    const QStringList before = editorState(loaded);
+    const QStringList before = loaded.editorState();
     trigger(loaded, "CarregarConfiguracao1");
-    QCOMPARE(editorState(loaded), before);
+    QCOMPARE(loaded.editorState(), before);
     QFile::remove(path);
     trigger(edited, "ExportarConfiguracao1");
     QVERIFY(!QFile::exists(path));
@@ -319,22 +331,15 @@ void TestGuiSafetyNet::exportFailureIsReported()
 
 void TestGuiSafetyNet::loadRefusesValuesThatNameNoItem()
 {
-    FakeTerminal terminal;
-    WindowFixture f;
-    f.create();
-    QVERIFY(fakesession::read(f, terminal, richImage()));
-    QVERIFY(fakesession::unlock(f, terminal));
+    UnlockedWindow session;
+    QVERIFY(session.start());
+    WindowFixture& f = session.f;
     QByteArray file = configFileOf(otherTerminal());
     file = withValue(file, "SincronismoVideo", "x");
     file = withValue(file, "Paridade1", "Impar");
     file = withValue(file, "NumTerminal", "100");
-    const QString path = f.path(QStringLiteral("ruim.ini"));
-    writeFile(path, file);
-    const QStringList before = editorState(f);
-    f.dialogs.clear();
-    f.dialogs.fileChoices = {path};
-    trigger(f, "CarregarConfiguracao1");
-    QCOMPARE(f.dialogs.texts(),
+    const QStringList before = f.editorState();
+    QCOMPARE(session.load(f.path(QStringLiteral("ruim.ini")), file),
              QStringList{QStringLiteral(
                  "Nada foi carregado. Valores que não correspondem a nenhum item:\r"
                  "Valor não aceito em [Gerais] SincronismoVideo=x; valores aceitos: \"0\", \"1\", \"2\", \"3\"\r"
@@ -342,44 +347,33 @@ void TestGuiSafetyNet::loadRefusesValuesThatNameNoItem()
                  "Valor não aceito em [Gerais] NumTerminal=100; valores aceitos: \"00\" a \"99\"")});
     QCOMPARE(f.dialogs.shown.last().caption, QStringLiteral("Carregar Configuração"));
     QCOMPARE(f.dialogs.shown.last().icon, Dialogs::Icon::Warning);
-    QCOMPARE(editorState(f), before); // nothing loaded, no MAC question asked
+    QCOMPARE(f.editorState(), before); // nothing loaded, no MAC question asked
     QVERIFY(!f.w().loadingFlag());
 }
 
 void TestGuiSafetyNet::loadOfAnotherTerminalAsksAndKeepsIpLocal()
 {
-    FakeTerminal terminal;
-    WindowFixture f;
-    f.create();
-    QVERIFY(fakesession::read(f, terminal, richImage()));
-    QVERIFY(fakesession::unlock(f, terminal));
+    UnlockedWindow session;
+    QVERIFY(session.start());
+    WindowFixture& f = session.f;
     const QString path = f.path(QStringLiteral("outro.ini"));
-    writeFile(path, configFileOf(otherTerminal()));
     const QString question =
         QStringLiteral("Esta configuração é de outro terminal (MAC 0050C2FFFFFF). Carregar mesmo assim?");
 
     // No: nothing changes.
-    const QStringList before = editorState(f);
-    f.dialogs.clear();
-    f.dialogs.fileChoices = {path};
-    f.dialogs.answers = {false};
-    trigger(f, "CarregarConfiguracao1");
-    QCOMPARE(f.dialogs.texts(), QStringList{question});
+    const QStringList before = f.editorState();
+    QCOMPARE(session.load(path, configFileOf(otherTerminal()), false), QStringList{question});
     QCOMPARE(f.dialogs.shown.last().caption, QStringLiteral("Carregar Configuração"));
-    QCOMPARE(editorState(f), before);
+    QCOMPARE(f.editorState(), before);
 
     // Yes: the file's settings, with this terminal's own address, MAC and reserved bytes.
     const QByteArray own = f.w().buffer().workingCopy();
-    f.dialogs.clear();
-    f.dialogs.fileChoices = {path};
-    f.dialogs.answers = {true};
-    trigger(f, "CarregarConfiguracao1");
-    QCOMPARE(f.dialogs.texts(), QStringList{question});
+    QCOMPARE(session.load(path, configFileOf(otherTerminal()), true), QStringList{question});
     QCOMPARE(f.edit("VIpRemoto")->text(), QStringLiteral("10.1.1.1"));
     QCOMPARE(f.combo("cbBaud1")->currentText(), QStringLiteral("57600"));
     QCOMPARE(f.edit("VIpLocal")->text(), QStringLiteral("192.168.0.50"));
     QCOMPARE(f.edit("edMac")->text(), QStringLiteral("0050C2A1B2C3"));
-    const QByteArray frame = fakesession::writeFrame(f, terminal);
+    const QByteArray frame = fakesession::writeFrame(f, session.terminal);
     QCOMPARE(frame.size(), 260);
     QCOMPARE(frame.mid(41, 16), QByteArray("10.1.1.1").leftJustified(16, '\0'));
     QCOMPARE(frame.at(7), char(6));
@@ -392,11 +386,9 @@ void TestGuiSafetyNet::loadOfAnotherTerminalAsksAndKeepsIpLocal()
 
 void TestGuiSafetyNet::loadOfAMalformedFileNamesTheLine()
 {
-    FakeTerminal terminal;
-    WindowFixture f;
-    f.create();
-    QVERIFY(fakesession::read(f, terminal, richImage()));
-    QVERIFY(fakesession::unlock(f, terminal));
+    UnlockedWindow session;
+    QVERIFY(session.start());
+    WindowFixture& f = session.f;
     QByteArray file = configFileOf(richImage());
     const QList<QByteArray> lines = file.split('\n');
     int line = 0;
@@ -405,18 +397,14 @@ void TestGuiSafetyNet::loadOfAMalformedFileNamesTheLine()
     QVERIFY(line < lines.size());
     file.replace(lines.at(line), "Bytes040=82 46");
     const QString path = f.path(QStringLiteral("quebrado.ini"));
-    writeFile(path, file);
-    const QStringList before = editorState(f);
-    f.dialogs.clear();
-    f.dialogs.fileChoices = {path};
-    trigger(f, "CarregarConfiguracao1");
-    QCOMPARE(f.dialogs.texts(),
+    const QStringList before = f.editorState();
+    QCOMPARE(session.load(path, file),
              QStringList{QStringLiteral("Não foi possível carregar a configuração:\r%1: Linha %2: Bytes040 deve ter 20 "
                                         "bytes em hexadecimal, pares separados por um espaço.")
                              .arg(path)
                              .arg(line + 1)});
     QCOMPARE(f.dialogs.shown.last().caption, QStringLiteral("Erro"));
-    QCOMPARE(editorState(f), before);
+    QCOMPARE(f.editorState(), before);
 
     // A file that cannot be read at all says so too.
     f.dialogs.clear();
@@ -426,7 +414,7 @@ void TestGuiSafetyNet::loadOfAMalformedFileNamesTheLine()
     QVERIFY2(f.dialogs.texts().first().startsWith(QStringLiteral("Não foi possível carregar a configuração:\r") +
                                                   f.path(QStringLiteral("ausente.ini"))),
              qPrintable(f.dialogs.texts().first()));
-    QCOMPARE(editorState(f), before);
+    QCOMPARE(f.editorState(), before);
 }
 
 QTEST_MAIN(TestGuiSafetyNet)

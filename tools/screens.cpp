@@ -10,10 +10,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>

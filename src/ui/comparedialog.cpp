@@ -35,8 +35,8 @@ CompareDialog::CompareDialog(const QList<image::FieldDifference>& differences, Q
 
     m_table->setObjectName(QStringLiteral("gdAlteracoes"));
     m_table->setAccessibleName(QStringLiteral("Alterações"));
-    m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("Página"), QStringLiteral("Campo"), QStringLiteral("Valor lido"), QStringLiteral("Valor atual")});
+    m_table->setHorizontalHeaderLabels({QStringLiteral("Página"), QStringLiteral("Campo"), QStringLiteral("Valor lido"),
+                                        QStringLiteral("Valor atual")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -77,7 +77,8 @@ QString DesktopDialogs::openFile(QWidget* parent, const QString& caption, const 
                                         QFileDialog::HideNameFilterDetails);
 }
 
-QString DesktopDialogs::saveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& proposal)
+QString DesktopDialogs::saveFile(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& proposal)
 {
     QFileDialog dialog(parent, caption, proposal, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

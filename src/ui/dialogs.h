@@ -30,7 +30,8 @@ public:
     // A save-file dialog with a filter in Qt's own form ("Configuração (*.ini)"), opened on `proposal`
     // (a folder, or a folder and a file name); a name typed without a suffix gets the filter's first
     // one. Returns the chosen full path, or an empty text when cancelled.
-    virtual QString saveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& proposal) = 0;
+    virtual QString saveFile(QWidget* parent, const QString& caption, const QString& filter,
+                             const QString& proposal) = 0;
     // Runs a dialog of the program's own modally, until the user closes it.
     virtual void showDialog(QDialog& dialog) = 0;
     // Starts another program without waiting for it.

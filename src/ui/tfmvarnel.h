@@ -189,6 +189,6 @@ private:
     std::array<std::uint8_t, 240> m_logo{};
     std::function<QString()> m_localAddresses;
     std::function<QDateTime()> m_clock;
-    QDateTime m_readAt;  // when the last read reply was taken in
-    QString m_readFrom;  // the terminal's address then, "host:port"
+    QDateTime m_readAt; // when the last read reply was taken in
+    QString m_readFrom; // the terminal's address then, "host:port"
 };

@@ -44,11 +44,11 @@ public:
     // What a dialog of the program's own showed the user: its title, its labels and its table.
     struct DialogSeen {
         QString title;
-        QStringList labels;       // visible labels, in creation order
-        bool tableShown = false;  // a table is visible
-        QString tableName;        // the table's accessible name
-        QStringList headers;      // column heads
-        QList<QStringList> rows;  // cell texts, row by row
+        QStringList labels;      // visible labels, in creation order
+        bool tableShown = false; // a table is visible
+        QString tableName;       // the table's accessible name
+        QStringList headers;     // column heads
+        QList<QStringList> rows; // cell texts, row by row
     };
     QList<DialogSeen> dialogsSeen;
 
