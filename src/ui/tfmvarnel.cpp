@@ -35,6 +35,7 @@ TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* paren
     connect(clearAction, &QAction::triggered, this, &TfmVarnel::LimparCaixa1Click);
 
     m_localAddresses = [] { return GetLocalAddresses(); };
+    m_clock = [] { return QDateTime::currentDateTime(); };
     ui->IpTerm->installEventFilter(this);
     ui->VSenhaAtual->installEventFilter(this);
     wireSignals();
@@ -93,6 +94,7 @@ void TfmVarnel::wireSignals()
     // (eventFilter sees the buttons' enabled changes).
     ui->btnLog->installEventFilter(this);
     ui->BtDefault->installEventFilter(this);
+    followCommandButtons();
 
     connect(ui->VSenhaAtual, &QLineEdit::textChanged, this, &TfmVarnel::VSenhaAtualChange);
 

@@ -41,8 +41,10 @@ TerminalInfo TfmVarnel::terminalInfo(const QByteArray& image) const
 // the status line says so. Whatever happens here, the read stands as it is.
 void TfmVarnel::saveReadBackup()
 {
-    m_readAt = m_clock ? m_clock() : QDateTime::currentDateTime();
-    m_readFrom = QStringLiteral("%1:%2").arg(Config->peerName()).arg(Config->peerPort());
+    m_readAt = m_clock();
+    m_readFrom = Config->state() == QAbstractSocket::ConnectedState
+                     ? QStringLiteral("%1:%2").arg(Config->peerName()).arg(Config->peerPort())
+                     : QString();
     // The pristine copy: the reply as it arrived, byte 1 'G', untouched by the decoding.
     const QByteArray asRead = m_image.pristineCopy();
     const SavedFile saved = saveBackup(backupFolder(), asRead, terminalInfo(asRead), m_readAt);
@@ -80,9 +82,8 @@ void TfmVarnel::CompararLido1Click()
 void TfmVarnel::ExportarConfiguracao1Click()
 {
     const QByteArray image = m_image.workingCopy();
-    const QDateTime now = m_clock ? m_clock() : QDateTime::currentDateTime();
     const QString path = m_dialogs.saveFile(this, QStringLiteral("Exportar Configuração"), kConfigurationFilter,
-                                            m_programDir + backupFileName(image, now));
+                                            m_programDir + backupFileName(image, m_clock()));
     if (path.isEmpty())
         return;
     // The file carries the passwords of the image: readable by its owner only.
