@@ -192,6 +192,10 @@ void TestGuiBackups::failedBackupLeavesTheReadAsItIs()
     const QString failure = backupLine(bad)->accessibleName();
     QVERIFY2(failure.startsWith(QStringLiteral("Backup falhou: ")), qPrintable(failure));
     QVERIFY2(failure.contains(bad.w().backupFolder()), qPrintable(failure)); // where it failed
+    // Why, in the tool's own words rather than the system's English.
+    const QString reason =
+        readOnlyFolder ? QStringLiteral("sem permissão") : QStringLiteral("já existe um arquivo com esse nome");
+    QVERIFY2(failure.endsWith(reason), qPrintable(failure));
     QCOMPARE(spoken(backupLine(bad)), failure);
     QCOMPARE(backupLine(bad)->toolTip(), failure);
     // The strip shows the text whole or shortened in its middle, never cut at an end.

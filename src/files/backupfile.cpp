@@ -1,8 +1,12 @@
 #include "files/backupfile.h"
 
+#include "files/systemreason.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
 
 namespace
 {
@@ -40,13 +44,14 @@ SavedFile savePrivateFile(const QString& path, const QByteArray& bytes)
 {
     SavedFile saved{path, {}};
     QSaveFile file(path);
+    errno = 0; // so that a reason left from an earlier call is not taken for this one
     if (!file.open(QIODevice::WriteOnly)) {
-        saved.error = QStringLiteral("não foi possível criar %1: %2").arg(path, file.errorString());
+        saved.error = QStringLiteral("não foi possível criar %1: %2").arg(path, fileFailureReason(file));
         return saved;
     }
     if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || file.write(bytes) != bytes.size() ||
         !file.commit()) {
-        saved.error = QStringLiteral("não foi possível gravar %1: %2").arg(path, file.errorString());
+        saved.error = QStringLiteral("não foi possível gravar %1: %2").arg(path, fileFailureReason(file));
         file.cancelWriting();
     }
     return saved;
@@ -56,6 +61,8 @@ SavedFile saveBackup(const QString& folder, const QByteArray& image, const Termi
                      const QDateTime& when)
 {
     if (!makeFolder(folder))
-        return {{}, QStringLiteral("não foi possível criar a pasta de cópias de segurança %1").arg(folder)};
+        return {{},
+                QStringLiteral("não foi possível criar a pasta de cópias de segurança %1: %2")
+                    .arg(folder, fileFailureReason(errno, QFileDevice::OpenError))};
     return savePrivateFile(freeName(QDir(folder), backupFileName(image, when)), configFileBytes(image, terminal));
 }
