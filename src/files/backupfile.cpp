@@ -44,14 +44,14 @@ SavedFile savePrivateFile(const QString& path, const QByteArray& bytes)
 {
     SavedFile saved{path, {}};
     QSaveFile file(path);
-    errno = 0; // so that a reason left from an earlier call is not taken for this one
     if (!file.open(QIODevice::WriteOnly)) {
-        saved.error = QStringLiteral("não foi possível criar %1: %2").arg(path, fileFailureReason(file));
+        saved.error =
+            QStringLiteral("não foi possível criar %1: %2").arg(path, openFailureReason(path, true, file.error()));
         return saved;
     }
     if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || file.write(bytes) != bytes.size() ||
         !file.commit()) {
-        saved.error = QStringLiteral("não foi possível gravar %1: %2").arg(path, fileFailureReason(file));
+        saved.error = QStringLiteral("não foi possível gravar %1: %2").arg(path, transferFailureReason(file));
         file.cancelWriting();
     }
     return saved;
@@ -63,6 +63,6 @@ SavedFile saveBackup(const QString& folder, const QByteArray& image, const Termi
     if (!makeFolder(folder))
         return {{},
                 QStringLiteral("não foi possível criar a pasta de cópias de segurança %1: %2")
-                    .arg(folder, fileFailureReason(errno, QFileDevice::OpenError))};
+                    .arg(folder, folderFailureReason(folder))};
     return savePrivateFile(freeName(QDir(folder), backupFileName(image, when)), configFileBytes(image, terminal));
 }

@@ -6,17 +6,16 @@
 
 #include <QFile>
 
-#include <cerrno>
-
 std::variant<QByteArray, FileError> readInputFile(const QString& path)
 {
     QFile file(path);
-    errno = 0; // so that a reason left from an earlier call is not taken for this one
     if (!file.open(QIODevice::ReadOnly))
-        return FileError{QStringLiteral("%1: não foi possível ler o arquivo: %2").arg(path, fileFailureReason(file))};
+        return FileError{QStringLiteral("%1: não foi possível ler o arquivo: %2")
+                             .arg(path, openFailureReason(path, false, file.error()))};
     QByteArray bytes = file.read(kMaxInputFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return FileError{QStringLiteral("%1: não foi possível ler o arquivo: %2").arg(path, fileFailureReason(file))};
+        return FileError{
+            QStringLiteral("%1: não foi possível ler o arquivo: %2").arg(path, transferFailureReason(file))};
     if (bytes.size() > kMaxInputFileSize)
         return FileError{
             QStringLiteral("%1: arquivo grande demais (mais de %2 bytes)").arg(path).arg(kMaxInputFileSize)};

@@ -1,8 +1,13 @@
 #include "files/systemreason.h"
 
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 QString fileFailureReason(int errnoValue, QFileDevice::FileError error)
 {
@@ -55,10 +60,34 @@ QString fileFailureReason(int errnoValue, QFileDevice::FileError error)
     }
 }
 
-QString fileFailureReason(const QFileDevice& file)
+QString openFailureReason(const QString& path, bool forWriting, QFileDevice::FileError error)
 {
-    // Qt refuses a folder itself, without a system error to tell why.
-    if (QFileInfo(file.fileName()).isDir())
-        return fileFailureReason(EISDIR, file.error());
+    const QFileInfo info(path);
+    if (info.isDir())
+        return fileFailureReason(EISDIR, error);
+    // The effective user's rights, as the failed open had them.
+    const auto refusal = [](const QString& target, int mode) {
+        return ::faccessat(AT_FDCWD, QFile::encodeName(target).constData(), mode, AT_EACCESS) == 0 ? 0 : errno;
+    };
+    int reason = 0;
+    if (info.exists())
+        reason = refusal(path, forWriting ? W_OK : R_OK);
+    else if (!forWriting || !info.absoluteDir().exists())
+        reason = ENOENT;
+    else
+        reason = refusal(info.absolutePath(), W_OK | X_OK);
+    return fileFailureReason(reason, error == QFileDevice::NoError ? QFileDevice::OpenError : error);
+}
+
+QString transferFailureReason(const QFileDevice& file)
+{
     return fileFailureReason(errno, file.error());
+}
+
+QString folderFailureReason(const QString& folder)
+{
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return fileFailureReason(EEXIST, QFileDevice::OpenError);
+    return openFailureReason(folder, true, QFileDevice::OpenError);
 }

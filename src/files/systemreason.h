@@ -8,5 +8,12 @@
 // when it says nothing known, Qt's error kind decides.
 QString fileFailureReason(int errnoValue, QFileDevice::FileError error);
 
-// The same for a file device that has just failed, with the current errno.
-QString fileFailureReason(const QFileDevice& file);
+// Why opening `path` for reading or for writing failed. Qt makes further system calls after the
+// failing one, so errno no longer tells: the system is asked again about the file and its folder.
+QString openFailureReason(const QString& path, bool forWriting, QFileDevice::FileError error);
+
+// Why reading or writing a file that is open failed, from errno and the device's error kind.
+QString transferFailureReason(const QFileDevice& file);
+
+// Why a folder could not be made at `folder`.
+QString folderFailureReason(const QString& folder);
