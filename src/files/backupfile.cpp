@@ -1,5 +1,7 @@
 #include "files/backupfile.h"
 
+#include "files/systemreason.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QMutex>
@@ -8,6 +10,7 @@
 #include <QSet>
 #include <QThreadPool>
 
+#include <cerrno>
 #include <memory>
 
 namespace
@@ -70,12 +73,13 @@ SavedFile savePrivateFile(const QString& path, const QByteArray& bytes)
     SavedFile saved{path, {}};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        saved.error = QStringLiteral("não foi possível criar %1: %2").arg(path, file.errorString());
+        saved.error =
+            QStringLiteral("não foi possível criar %1: %2").arg(path, openFailureReason(path, true, file.error()));
         return saved;
     }
     if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || file.write(bytes) != bytes.size() ||
         !file.commit()) {
-        saved.error = QStringLiteral("não foi possível gravar %1: %2").arg(path, file.errorString());
+        saved.error = QStringLiteral("não foi possível gravar %1: %2").arg(path, transferFailureReason(file));
         file.cancelWriting();
     }
     return saved;
@@ -85,7 +89,9 @@ SavedFile saveBackup(const QString& folder, const QByteArray& image, const Termi
                      const QDateTime& when)
 {
     if (!makeFolder(folder))
-        return {{}, QStringLiteral("não foi possível criar a pasta de cópias de segurança %1").arg(folder)};
+        return {{},
+                QStringLiteral("não foi possível criar a pasta de cópias de segurança %1: %2")
+                    .arg(folder, folderFailureReason(folder))};
     const QString path = reserveFreeName(QDir(folder), backupFileName(image, when));
     const SavedFile saved = savePrivateFile(path, configFileBytes(image, terminal));
     release(path);

@@ -2,6 +2,7 @@
 
 #include "image/layout.h"
 #include "link/frames.h"
+#include "link/socketerror.h"
 
 #include <poll.h>
 
@@ -203,10 +204,10 @@ void TerminalClient::takeSocketError(QAbstractSocket::SocketError error)
             return;
         case QAbstractSocket::SocketTimeoutError:
         case QAbstractSocket::NetworkError:
-            fail(Failure::Unreachable, m_socket.errorString());
+            fail(Failure::Unreachable, socketFailureReason(error));
             return;
         default:
-            fail(Failure::Other, m_socket.errorString());
+            fail(Failure::Other, socketFailureReason(error));
             return;
         }
     }
@@ -214,7 +215,7 @@ void TerminalClient::takeSocketError(QAbstractSocket::SocketError error)
     if (error == QAbstractSocket::RemoteHostClosedError)
         return;
     if (m_pending == Pending::Reply || m_pending == Pending::Sending)
-        fail(Failure::Other, m_socket.errorString());
+        fail(Failure::Other, socketFailureReason(error));
     else
         m_open = false;
 }

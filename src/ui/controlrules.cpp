@@ -176,6 +176,10 @@ void prepareMainWindowControls(QWidget* window)
     setMenuPicture(window, "Diretrio1", QStyle::SP_DirOpenIcon);
     setMenuPicture(window, "Log1", QStyle::SP_FileIcon);
     setMenuPicture(window, "VisualizarLog1", QStyle::SP_FileDialogDetailedView);
+    setMenuPicture(window, "CompararLido1", QStyle::SP_FileDialogContentsView);
+    setMenuPicture(window, "ExportarConfiguracao1", QStyle::SP_DialogSaveButton);
+    setMenuPicture(window, "CarregarConfiguracao1", QStyle::SP_DialogOpenButton);
+    setMenuPicture(window, "AbrirBackups1", QStyle::SP_DirClosedIcon);
 
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint);
