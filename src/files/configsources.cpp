@@ -43,3 +43,17 @@ std::variant<ConfigFile, FileError> loadConfigFile(const QString& path)
         return FileError{QStringLiteral("%1: %2").arg(path, error->text)};
     return std::get<ConfigFile>(std::move(parsed));
 }
+
+std::variant<FleetFile, FileError> loadFleetFile(const QString& path)
+{
+    auto bytes = readInputFile(path);
+    if (auto* error = std::get_if<FileError>(&bytes))
+        return *error;
+    auto parsed = parseFleetFile(std::get<QByteArray>(bytes));
+    if (auto* error = std::get_if<CsvError>(&parsed)) {
+        if (error->line == 0)
+            return FileError{QStringLiteral("%1: %2").arg(path, error->text)};
+        return FileError{QStringLiteral("%1: linha %2: %3").arg(path).arg(error->line).arg(error->text)};
+    }
+    return std::get<FleetFile>(std::move(parsed));
+}
