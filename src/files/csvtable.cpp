@@ -2,6 +2,8 @@
 
 #include "files/initext.h"
 
+#include <QStringDecoder>
+
 #include <csv.h>
 
 #include <memory>
@@ -56,7 +58,10 @@ private:
     {
         if (m_row.cells.isEmpty())
             m_row.line = m_line;
-        m_row.cells.append(QString::fromUtf8(bytes));
+        // QString::fromUtf8 would drop a cell's leading U+FEFF as if it were a byte-order mark.
+        QStringDecoder decoder(QStringDecoder::Utf8,
+                               QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        m_row.cells.append(decoder.decode(bytes));
         m_line += int(bytes.count('\n'));
     }
 
