@@ -148,8 +148,9 @@ private:
     void uncheckRadio(QRadioButton* button);
     void selectIndex(QComboBox* box, int index);
 
-    QList<QLineEdit*> editorTextBoxes() const;
-    QList<QComboBox*> editorChoiceBoxes() const;
+    void findEditorBoxes();
+    const QList<QLineEdit*>& editorTextBoxes() const;
+    const QList<QComboBox*>& editorChoiceBoxes() const;
     void message(const QString& text);
     void setStatus(const QString& text);
 
@@ -167,4 +168,6 @@ private:
     QString m_logoPath;
     std::array<std::uint8_t, 240> m_logo{};
     std::function<QString()> m_localAddresses;
+    QList<QLineEdit*> m_textBoxes;
+    QList<QComboBox*> m_choiceBoxes;
 };
