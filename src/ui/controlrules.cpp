@@ -1,6 +1,7 @@
 #include "ui/controlrules.h"
 
 #include "image/readable.h"
+#include "ui/deferredicon.h"
 #include "ui/dialogs.h"
 #include "ui/namedcontrols.h"
 #include "ui/windowlook.h"
@@ -97,7 +98,7 @@ constexpr Limit typingLimits[] = {
 
 void setMenuPicture(QWidget* window, const NamedControls& controls, const char* action, QStyle::StandardPixmap picture)
 {
-    control<QAction>(controls, action)->setIcon(window->style()->standardIcon(picture));
+    control<QAction>(controls, action)->setIcon(deferredStandardIcon(window->style(), picture));
 }
 
 // The client area below the menu bar stays 638 x 449 whatever height the menu bar takes.
