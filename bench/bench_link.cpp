@@ -1,6 +1,8 @@
 // Measures the link against a baseline taken in the same run: status, read (with decoding) and
 // write against hxterm-sim on loopback, against the round trip of a status frame over a bare
-// QTcpSocket to the same simulator. Prints medians and ratios. hxterm-sim is expected beside this
+// QTcpSocket to the same simulator. Prints medians and ratios. The read includes the backup the
+// window saves of it; a second run with the backups folder blocked (a file in its place, so the
+// save fails before any disk write) gives the read without it. hxterm-sim is expected beside this
 // program. Start-up and memory are measured on whole processes by bench_startup.
 #include "startupprobe.h"
 #include "ui/silentdialogs.h"
@@ -11,6 +13,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
@@ -117,9 +120,14 @@ struct LinkTimes {
     double status = 0, read = 0, write = 0;
 };
 
-LinkTimes toolLinkUs(quint16 port)
+LinkTimes toolLinkUs(quint16 port, bool backupsBlocked = false)
 {
     auto tool = createTool();
+    if (backupsBlocked) {
+        QFile blocker(tool->window->backupFolder());
+        if (!blocker.open(QIODevice::WriteOnly))
+            qFatal("cannot block the backups folder");
+    }
     TfmVarnel& w = *tool->window;
     waitForPaint(w, kWaitLimitMs);
     QLabel* label = w.findChild<QLabel*>(QStringLiteral("lbConectado"));
@@ -168,12 +176,15 @@ int main(int argc, char** argv)
     Simulator sim;
     const double roundTripUs = bareRoundTripUs(sim.port());
     const LinkTimes link = toolLinkUs(sim.port());
+    const LinkTimes noBackup = toolLinkUs(sim.port(), true);
 
     std::printf("%-44s %12s %12s %8s\n", "measure (median)", "tool", "baseline", "ratio");
     std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "status (vs bare socket status round trip)", link.status,
                 roundTripUs, link.status / roundTripUs);
-    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "read incl. decoding (vs same round trip)", link.read, roundTripUs,
-                link.read / roundTripUs);
+    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "read incl. decoding, backup (vs round trip)", link.read,
+                roundTripUs, link.read / roundTripUs);
+    std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "read and its backup (vs read, backup blocked)", link.read,
+                noBackup.read, link.read / noBackup.read);
     std::printf("%-44s %10.0f us %10.0f us %8.2f\n", "write (vs same round trip)", link.write, roundTripUs,
                 link.write / roundTripUs);
     std::printf("(%d repeats each)\n", kRepeats);

@@ -304,17 +304,8 @@ public:
             planner = writeplan::restoring({std::get<ConfigFile>(file).image, m_inv.clone, m_inv.keepIp, m_inv.sets});
         }
 
-        WriteOptions options;
+        WriteOptions options = writeOptionsOf(m_inv);
         options.endpoint = *parseAddress(address());
-        options.password = m_inv.password;
-        options.newPassword = m_inv.newPassword;
-        options.dryRun = m_inv.dryRun;
-        options.verify = !m_inv.noVerify;
-        options.reboot = !m_inv.noReboot;
-        options.backupFolder = m_inv.backupDir.isEmpty() ? defaultBackupFolder() : m_inv.backupDir;
-        options.logPath = m_inv.logPath;
-        options.connectTimeoutMs = m_inv.timeoutMs;
-        options.replyTimeoutMs = m_inv.timeoutMs;
         m_job = new WriteJob(options, planner, this);
         connect(m_job, &WriteJob::finished, this, &WriteRun::reportResult);
         m_job->start();
@@ -327,19 +318,12 @@ private:
     int fileProblem(const QString& text)
     {
         report::error(address(), text);
-        if (m_inv.json)
-            report::outJson(failedJson(text));
+        if (m_inv.json) {
+            WriteResult failed;
+            failed.error = text;
+            report::outJson(report::writeResultJson(address(), failed));
+        }
         return code(ExitCode::FileProblem);
-    }
-
-    QJsonObject failedJson(const QString& error) const
-    {
-        return {{QStringLiteral("address"), address()},
-                {QStringLiteral("result"), outcomeName(WriteResult::Outcome::Failed)},
-                {QStringLiteral("changes"), QJsonArray()},
-                {QStringLiteral("backup"), QString()},
-                {QStringLiteral("verified"), false},
-                {QStringLiteral("error"), error}};
     }
 
     void reportResult()
@@ -347,44 +331,11 @@ private:
         const WriteResult& r = m_job->result();
         if (!r.error.isEmpty())
             report::error(address(), r.error);
-        if (m_inv.json) {
-            report::outJson({{QStringLiteral("address"), address()},
-                             {QStringLiteral("result"), outcomeName(r.outcome)},
-                             {QStringLiteral("changes"), report::differencesJson(r.changes)},
-                             {QStringLiteral("backup"), r.backupPath},
-                             {QStringLiteral("verified"), r.verified},
-                             {QStringLiteral("error"), r.error}});
-        } else if (!m_inv.quiet && r.outcome != WriteResult::Outcome::Failed) {
-            report::out(humanText(r));
-        }
+        if (m_inv.json)
+            report::outJson(report::writeResultJson(address(), r));
+        else if (!m_inv.quiet)
+            report::out(report::writeResultText(address(), r));
         emit finished(code(r.exitCode));
-    }
-
-    QString humanText(const WriteResult& r) const
-    {
-        using O = WriteResult::Outcome;
-        QString text;
-        switch (r.outcome) {
-        case O::Unchanged:
-            return QStringLiteral("%1: inalterado\n").arg(address());
-        case O::DryRun:
-            text = QStringLiteral("%1: simulação, nada foi enviado; %2 campo(s) mudariam\n")
-                       .arg(address())
-                       .arg(r.changes.size());
-            break;
-        case O::Changed:
-            text = QStringLiteral("%1: alterado, %2 campo(s)\n").arg(address()).arg(r.changes.size());
-            break;
-        case O::Failed:
-            return {};
-        }
-        for (const image::FieldDifference& d : r.changes)
-            text += QStringLiteral("  ") + report::differenceLine(d) + QLatin1Char('\n');
-        if (!r.backupPath.isEmpty())
-            text += QStringLiteral("  cópia de segurança: %1\n").arg(r.backupPath);
-        if (r.outcome == O::Changed)
-            text += r.verified ? QStringLiteral("  verificado\n") : QStringLiteral("  não verificado\n");
-        return text;
     }
 
     Invocation m_inv;
@@ -459,6 +410,21 @@ private:
 
 } // namespace
 
+WriteOptions writeOptionsOf(const Invocation& inv)
+{
+    WriteOptions options;
+    options.password = inv.password;
+    options.newPassword = inv.newPassword;
+    options.dryRun = inv.dryRun;
+    options.verify = !inv.noVerify;
+    options.reboot = !inv.noReboot;
+    options.backupFolder = inv.backupDir.isEmpty() ? defaultBackupFolder() : inv.backupDir;
+    options.logPath = inv.logPath;
+    options.connectTimeoutMs = inv.timeoutMs;
+    options.replyTimeoutMs = inv.timeoutMs;
+    return options;
+}
+
 CommandRun* makeCommand(const Invocation& inv, QObject* parent)
 {
     const QString& c = inv.command;
@@ -472,6 +438,10 @@ CommandRun* makeCommand(const Invocation& inv, QObject* parent)
         return new DiffRun(inv, parent);
     if (c == QStringLiteral("logo"))
         return new LogoRun(inv, parent);
+    if (c == QStringLiteral("batch"))
+        return makeBatchRun(inv, parent);
+    if (c == QStringLiteral("scan"))
+        return makeScanRun(inv, parent);
     return new WriteRun(inv, parent);
 }
 

@@ -2,6 +2,8 @@
 
 #include "invocation.h"
 
+#include "link/writejob.h"
+
 #include <QObject>
 
 // One command of hxconfig-cli run to its end. Commands that talk to terminals run on the event
@@ -21,3 +23,9 @@ signals:
 
 // The run for an invocation; owned by `parent`.
 CommandRun* makeCommand(const Invocation& invocation, QObject* parent);
+CommandRun* makeBatchRun(const Invocation& invocation, QObject* parent); // batchrun.cpp
+CommandRun* makeScanRun(const Invocation& invocation, QObject* parent);  // scanrun.cpp
+
+// The write options the command line gives (password, new password, dry run, verification, reboot,
+// backup folder, log, timeouts); the endpoint is the caller's.
+WriteOptions writeOptionsOf(const Invocation& invocation);

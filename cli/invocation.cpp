@@ -2,11 +2,11 @@
 
 #include "files/configsources.h"
 #include "image/cp1252.h"
+#include "link/frames.h"
 #include "link/terminalclient.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QHostAddress>
 
 #include <algorithm>
 
@@ -21,11 +21,14 @@ enum Group : unsigned {
     Write = 1u << 3,    // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set
     Restore = 1u << 4,  // --clone, --keep-ip
     Output = 1u << 5,   // -o
+    Fleet = 1u << 6,    // --parallel (32), --report
+    Scan = 1u << 7,     // --port, --parallel (64), --csv
 };
 
 struct Argument {
     const char* name;
     const char* text;
+    bool optional = false;
 };
 
 struct CommandSpec {
@@ -83,6 +86,24 @@ const std::initializer_list<CommandSpec> kCommands = {
      "logotipo. O terminal não responde a esse quadro.",
      {kAddress, {"LOGOTIPO", "arquivo de logotipo (texto)"}},
      Password | Network | Report},
+    {"batch",
+     "aplica um perfil a uma frota de terminais ao mesmo tempo",
+     "Faz o que apply faz em cada terminal do arquivo de frota, --parallel terminais ao mesmo tempo, cada\n"
+     "um com sua cópia de segurança, verificação e resultado; a falha de um não muda os outros. Antes de\n"
+     "conectar, confere a frota inteira (valores que nomeiam itens, endereços repetidos, o mesmo IP\n"
+     "Local para dois terminais, senhas) e recusa toda ela com a lista dos problemas (saída 7). Os\n"
+     "valores da linha valem sobre o perfil e --set. No fim, uma tabela (address, result, changes,\n"
+     "backup, error); saída 8 quando algum terminal falhou.",
+     {{"FROTA", "arquivo CSV: address, password, new_password, Secao.Chave (, ou ;)"},
+      {"PERFIL", "arquivo INI com as seções da empresa (opcional)", true}},
+     Password | Network | Report | Write | Fleet},
+    {"scan",
+     "procura terminais numa faixa de endereços",
+     "Conecta a cada endereço da faixa na porta (--port) e pede o status, --parallel endereços ao mesmo\n"
+     "tempo, cada um com o tempo de --timeout. Escreve os endereços que responderam, prontos (ready) ou\n"
+     "não (not ready), em ordem de endereço; --csv salva-os como arquivo de frota para batch.",
+     {{"FAIXA", "a.b.c.d/nn (de /16 a /32) ou a.b.c.d-e.f.g.h"}},
+     Network | Report | Scan},
 };
 
 const char* const kExitCodes = "Códigos de saída:\n"
@@ -96,7 +117,9 @@ const char* const kExitCodes = "Códigos de saída:\n"
                                "indicada)\n"
                                "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
                                "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
-                               "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone)\n";
+                               "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, frota com "
+                               "problemas)\n"
+                               "  8  batch: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n";
 
 QString text(const char* utf8)
 {
@@ -141,6 +164,17 @@ struct Options {
     QCommandLineOption clone{QStringLiteral("clone"),
                              text("Aceita um arquivo de outro terminal: copia só os campos editáveis.")};
     QCommandLineOption keepIp{QStringLiteral("keep-ip"), text("Com --clone: o terminal mantém seu próprio IP local.")};
+    QCommandLineOption parallelBatch{QStringLiteral("parallel"), text("Terminais ao mesmo tempo (padrão 32)."),
+                                     QStringLiteral("N")};
+    QCommandLineOption parallelScan{QStringLiteral("parallel"), text("Endereços ao mesmo tempo (padrão 64)."),
+                                    QStringLiteral("N")};
+    QCommandLineOption report{QStringLiteral("report"),
+                              text("Salva a tabela do fim em ARQUIVO: CSV, ou JSON quando o nome termina em .json."),
+                              QStringLiteral("ARQUIVO")};
+    QCommandLineOption port{QStringLiteral("port"), text("Porta dos terminais (padrão 23)."), QStringLiteral("N")};
+    QCommandLineOption csv{QStringLiteral("csv"),
+                           text("Salva os endereços encontrados como arquivo de frota (coluna address)."),
+                           QStringLiteral("ARQUIVO")};
 
     QList<QCommandLineOption> of(unsigned groups) const
     {
@@ -155,6 +189,10 @@ struct Options {
             list << set << newPassword << dryRun << noReboot << noVerify << backupDir << log;
         if (groups & Restore)
             list << clone << keepIp;
+        if (groups & Fleet)
+            list << parallelBatch << report;
+        if (groups & Scan)
+            list << port << parallelScan << csv;
         if (groups & Report)
             list << json << quiet;
         list << help;
@@ -197,7 +235,7 @@ QString commandHelp(const CommandSpec& spec, const Options& options)
     constexpr int kWidth = 100;
     QStringList argumentNames;
     for (const Argument& a : spec.arguments)
-        argumentNames << text(a.name);
+        argumentNames << (a.optional ? QStringLiteral("[%1]").arg(text(a.name)) : text(a.name));
     QString help = QStringLiteral("Uso: hxconfig-cli %1 [opções] %2\n\n%3\n\nArgumentos:\n")
                        .arg(text(spec.name), argumentNames.join(QLatin1Char(' ')), text(spec.description));
     for (const Argument& a : spec.arguments)
@@ -212,7 +250,10 @@ QString commandHelp(const CommandSpec& spec, const Options& options)
                     .arg(optionSynopsis(option), -int(column))
                     .arg(wrapped(option.description(), int(column) + 4, kWidth));
     }
-    if (spec.groups & Password)
+    if (spec.groups & Fleet)
+        help += text("\nA senha de cada terminal vem da coluna password do arquivo de frota; onde a célula está "
+                     "vazia,\nde --password, de --password-file ou da variável de ambiente HXCONFIG_PASSWORD.\n");
+    else if (spec.groups & Password)
         help += text("\nA senha vem de --password, de --password-file ou da variável de ambiente "
                      "HXCONFIG_PASSWORD.\n");
     return help + QLatin1Char('\n') + text(kExitCodes);
@@ -271,31 +312,7 @@ std::optional<QString> passwordFromFile(const QString& path, QString& error)
     return cp1252::decode(line);
 }
 
-// A password goes into the frames unescaped between their start and end bytes.
-QString passwordProblem(const QByteArray& password)
-{
-    if (password.isEmpty() || password.size() > 6)
-        return text("a senha deve ter de 1 a 6 caracteres");
-    if (password.contains('\x82') || password.contains('\x83'))
-        return text("a senha não pode conter os caracteres \u201A e \u0192");
-    return {};
-}
-
 } // namespace
-
-std::optional<Endpoint> parseAddress(const QString& text)
-{
-    if (text.contains(u':')) {
-        const Endpoint endpoint = parseEndpoint(text);
-        if (endpoint.host.isEmpty() || endpoint.host == text)
-            return std::nullopt;
-        return endpoint;
-    }
-    QHostAddress address;
-    if (text.count(u'.') != 3 || !address.setAddress(text) || address.protocol() != QAbstractSocket::IPv4Protocol)
-        return std::nullopt;
-    return Endpoint{text, 23};
-}
 
 bool isAddressArgument(const QString& text)
 {
@@ -350,14 +367,16 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     Invocation inv;
     inv.command = first;
     inv.arguments = parser.positionalArguments();
-    if (inv.arguments.size() != qsizetype(spec->arguments.size())) {
+    const auto required =
+        std::count_if(spec->arguments.begin(), spec->arguments.end(), [](const Argument& a) { return !a.optional; });
+    if (inv.arguments.size() < required || inv.arguments.size() > qsizetype(spec->arguments.size())) {
         QStringList names;
         for (const Argument& a : spec->arguments)
-            names << text(a.name);
+            names << (a.optional ? QStringLiteral("[%1]").arg(text(a.name)) : text(a.name));
         return usage(text("%1 espera %2 (hxconfig-cli %1 --help)").arg(first, names.join(u' ')));
     }
-    // Every command that talks to a terminal names it first; diff takes files or addresses.
-    if ((spec->groups & Network) && inv.command != QStringLiteral("diff") && !parseAddress(inv.arguments.at(0)))
+    // Every command that talks to one terminal names it first.
+    if (spec->arguments.begin()->name == kAddress.name && !parseAddress(inv.arguments.at(0)))
         return usage(text("endereço inválido: %1 (IPv4 ou host:porta)").arg(inv.arguments.at(0)));
 
     inv.json = isSet(o.json);
@@ -368,6 +387,32 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         inv.timeoutMs = value(o.timeout).toInt(&ok);
         if (!ok || inv.timeoutMs < 1 || inv.timeoutMs > 600000)
             return usage(text("--timeout espera milissegundos de 1 a 600000, não %1").arg(value(o.timeout)));
+    }
+
+    // Fleet and scan options.
+    const auto number = [&](const QCommandLineOption& option, int low, int high, int& target) {
+        if (!isSet(option))
+            return true;
+        bool ok = false;
+        const int n = value(option).toInt(&ok);
+        if (!ok || n < low || n > high)
+            return false;
+        target = n;
+        return true;
+    };
+    inv.parallel = inv.command == QStringLiteral("scan") ? 64 : 32;
+    if (!number(spec->groups & Scan ? o.parallelScan : o.parallelBatch, 1, 10000, inv.parallel))
+        return usage(text("--parallel espera um número de 1 a 10000"));
+    int port = inv.port;
+    if (!number(o.port, 1, 65535, port))
+        return usage(text("--port espera um número de 1 a 65535, não %1").arg(value(o.port)));
+    inv.port = quint16(port);
+    inv.reportPath = value(o.report);
+    inv.csvPath = value(o.csv);
+    if (inv.command == QStringLiteral("scan")) {
+        inv.range = addressrange::parse(inv.arguments.at(0));
+        if (const auto* problem = std::get_if<QString>(&inv.range))
+            return usage(*problem);
     }
 
     // Write options.
@@ -397,14 +442,14 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
             text("--clone pede --set Conexao.IPLocal=... ou --keep-ip: dois terminais não podem ter o mesmo IP"));
     if (isSet(o.newPassword)) {
         inv.newPassword = value(o.newPassword);
-        if (inv.newPassword.size() != 6)
-            return refusal(ExitCode::RefusedBeforeWrite, text("a nova senha deve ter exatamente 6 caracteres"));
-        if (const QString problem = passwordProblem(cp1252::encode(inv.newPassword)); !problem.isEmpty())
-            return refusal(ExitCode::RefusedBeforeWrite, text("nova senha: %1").arg(problem));
+        if (const QString problem = frames::newPasswordProblem(inv.newPassword); !problem.isEmpty())
+            return refusal(ExitCode::RefusedBeforeWrite, problem);
     }
 
-    // The password, where the command talks to a terminal that needs one.
+    // The password, where the command talks to a terminal that needs one; a fleet file may give
+    // each terminal its own.
     bool needsPassword = spec->groups & Password;
+    const bool passwordOptional = inv.command == QStringLiteral("batch");
     if (inv.command == QStringLiteral("diff"))
         needsPassword = isAddressArgument(inv.arguments.at(0)) || isAddressArgument(inv.arguments.at(1));
     if (needsPassword) {
@@ -419,11 +464,12 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
             password = *fromFile;
         } else if (const QString env = qEnvironmentVariable("HXCONFIG_PASSWORD"); !env.isEmpty()) {
             password = env;
-        } else {
+        } else if (!passwordOptional) {
             return usage(text("%1: falta a senha (--password, --password-file ou HXCONFIG_PASSWORD)").arg(first));
         }
         inv.password = cp1252::encode(password);
-        if (const QString problem = passwordProblem(inv.password); !problem.isEmpty())
+        const QString problem = frames::passwordProblem(inv.password);
+        if (!problem.isEmpty() && !(passwordOptional && password.isEmpty()))
             return usage(problem);
     }
     ParseOutcome outcome;

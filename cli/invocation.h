@@ -1,6 +1,7 @@
 #pragma once
 
 #include "image/profile.h"
+#include "link/addressrange.h"
 #include "link/endpoint.h"
 #include "link/exitcode.h"
 
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <variant>
 
 // One run of hxconfig-cli as the command line asked for it, checked and complete.
 struct Invocation {
@@ -30,6 +32,13 @@ struct Invocation {
     image::Profile sets;
     bool clone = false;
     bool keepIp = false;
+
+    // batch and scan.
+    int parallel = 32;
+    QString reportPath;
+    quint16 port = 23;
+    QString csvPath;
+    std::variant<addressrange::Range, QString> range; // scan
 };
 
 // What parsing ends in: an invocation to run, or an exit code with what to print.
@@ -41,9 +50,6 @@ struct ParseOutcome {
 };
 
 ParseOutcome parseCommandLine(const QStringList& arguments);
-
-// An address is a dotted IPv4 address (port 23) or host:port.
-std::optional<Endpoint> parseAddress(const QString& text);
 
 // For diff: an existing file is a file; otherwise an address is read from the terminal.
 bool isAddressArgument(const QString& text);

@@ -54,4 +54,73 @@ QJsonArray differencesJson(const QList<image::FieldDifference>& differences)
     return list;
 }
 
+QJsonObject writeResultJson(const QString& address, const WriteResult& r)
+{
+    return {{QStringLiteral("address"), address},
+            {QStringLiteral("result"), outcomeName(r.outcome)},
+            {QStringLiteral("changes"), differencesJson(r.changes)},
+            {QStringLiteral("backup"), r.backupPath},
+            {QStringLiteral("verified"), r.verified},
+            {QStringLiteral("error"), r.error}};
+}
+
+QString writeResultText(const QString& address, const WriteResult& r)
+{
+    using O = WriteResult::Outcome;
+    QString text;
+    switch (r.outcome) {
+    case O::Unchanged:
+        return QStringLiteral("%1: inalterado\n").arg(address);
+    case O::DryRun:
+        text = QStringLiteral("%1: simulação, nada foi enviado; %2 campo(s) mudariam\n")
+                   .arg(address)
+                   .arg(r.changes.size());
+        break;
+    case O::Changed:
+        text = QStringLiteral("%1: alterado, %2 campo(s)\n").arg(address).arg(r.changes.size());
+        break;
+    case O::Failed:
+        return {};
+    }
+    for (const image::FieldDifference& d : r.changes)
+        text += QStringLiteral("  ") + differenceLine(d) + QLatin1Char('\n');
+    if (!r.backupPath.isEmpty())
+        text += QStringLiteral("  cópia de segurança: %1\n").arg(r.backupPath);
+    if (r.outcome == O::Changed)
+        text += r.verified ? QStringLiteral("  verificado\n") : QStringLiteral("  não verificado\n");
+    return text;
+}
+
+QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteResult>& results)
+{
+    QList<QStringList> rows{{QStringLiteral("address"), QStringLiteral("result"), QStringLiteral("changes"),
+                             QStringLiteral("backup"), QStringLiteral("error")}};
+    for (qsizetype i = 0; i < results.size(); ++i) {
+        const WriteResult& r = results.at(i);
+        rows.append(
+            {addresses.at(i), outcomeName(r.outcome), QString::number(r.changes.size()), r.backupPath, r.error});
+    }
+    return rows;
+}
+
+QString alignedText(const QList<QStringList>& rows)
+{
+    QList<qsizetype> widths;
+    for (const QStringList& row : rows) {
+        for (qsizetype c = 0; c < row.size(); ++c) {
+            if (c >= widths.size())
+                widths.append(0);
+            widths[c] = std::max(widths.at(c), row.at(c).size());
+        }
+    }
+    QString text;
+    for (const QStringList& row : rows) {
+        QString line;
+        for (qsizetype c = 0; c < row.size(); ++c)
+            line += c + 1 < row.size() ? row.at(c).leftJustified(widths.at(c) + 2) : row.at(c);
+        text += line.trimmed() + QLatin1Char('\n');
+    }
+    return text;
+}
+
 } // namespace report

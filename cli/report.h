@@ -1,12 +1,14 @@
 #pragma once
 
 #include "image/differences.h"
+#include "link/writejob.h"
 
 #include <QByteArray>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // What the program prints: results on standard output (text or one JSON object per terminal),
 // errors on standard error, in Portuguese, naming the address or file and what failed.
@@ -24,5 +26,18 @@ void error(const QString& where, const QString& text);
 QString differenceLine(const image::FieldDifference& difference);
 // Each difference as {section, key, page, caption, from, to}.
 QJsonArray differencesJson(const QList<image::FieldDifference>& differences);
+
+// One terminal's write (apply, restore, each terminal of a batch) as JSON: address, result, changes,
+// backup, verified, error.
+QJsonObject writeResultJson(const QString& address, const WriteResult& result);
+// The same as text, a line and the differences under it; empty for a failure, whose error goes to
+// standard error.
+QString writeResultText(const QString& address, const WriteResult& result);
+
+// batch's table: the header (address, result, changes, backup, error), then a row per terminal with
+// the number of fields that change; the report file holds the same cells.
+QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteResult>& results);
+// Rows as columns aligned with blanks, the last one not padded.
+QString alignedText(const QList<QStringList>& rows);
 
 } // namespace report

@@ -1,9 +1,13 @@
 // hxterm-sim: a simulated microterminal on a TCP port, for trying the configuration tool and for
 // its tests without a real device.
 
+#include "simfleet.h"
 #include "simserver.h"
 #include "statefile.h"
 #include "terminalstate.h"
+
+#include "files/backupfile.h"
+#include "link/openfilelimit.h"
 
 #include "image/cp1252.h"
 #include "image/layout.h"
@@ -24,12 +28,30 @@ struct Setup {
     quint16 port = 0;
     TerminalState state;
     SimOptions options;
+    // A fleet: more than one terminal in the process.
+    int fleet = 0; // 0: one terminal
+    int faulty = -1;
+    int addressStep = 0;
+    QString fleetFile;
 };
 
 [[noreturn]] void fail(const QString& message)
 {
     std::fprintf(stderr, "hxterm-sim: %s\n", qPrintable(message));
     std::exit(1);
+}
+
+int positiveNumber(const QCommandLineParser& parser, const QCommandLineOption& option, int low, int high)
+{
+    bool ok = false;
+    const int n = parser.value(option).toInt(&ok);
+    if (!ok || n < low || n > high)
+        fail(QStringLiteral("--%1 needs a number from %2 to %3, not %4")
+                 .arg(option.names().constFirst())
+                 .arg(low)
+                 .arg(high)
+                 .arg(parser.value(option)));
+    return n;
 }
 
 QByteArray readImageFile(const QString& path)
@@ -89,8 +111,28 @@ Setup parseArguments(const QCoreApplication& app)
         QStringLiteral("verbose"),
         QStringLiteral("Print a line for every connection, received frame and reply: time, connection, letter,\n"
                        "length, and for a write the fields that differ from the stored image."));
+    const QCommandLineOption fleet(
+        QStringLiteral("fleet"),
+        QStringLiteral("Run N terminals in this process, on ports P to P+N-1 (P from --port; with --port 0 each on\n"
+                       "a free port of its own), each with its own MAC (0050C2000001, ...), IP Local (10.0.0.1,\n"
+                       "...), password, logo and state; one \"listening\" line each. --state then names a folder\n"
+                       "that holds one state file per terminal (terminal-0001.txt, ...)."),
+        QStringLiteral("N"));
+    const QCommandLineOption faulty(QStringLiteral("faulty"),
+                                    QStringLiteral("With --fleet: the fault modes apply to the last K terminals only."),
+                                    QStringLiteral("K"));
+    const QCommandLineOption addressStep(
+        QStringLiteral("address-step"),
+        QStringLiteral("With --fleet: terminal i listens on the listen address plus (i-1) x S, all on one port,\n"
+                       "so that a range can be scanned (127.0.0.0/8 is loopback as a whole)."),
+        QStringLiteral("S"));
+    const QCommandLineOption writeFleet(QStringLiteral("write-fleet"),
+                                        QStringLiteral("With --fleet: write the fleet file for hxconfig-cli batch "
+                                                       "(address as host:port, password)\nbefore the listening lines."),
+                                        QStringLiteral("FILE"));
     parser.addOptions({listen, port, password, imageFile, stateFile, mute, refuseUnlock, notReady, refuseReboot,
-                       splitReplies, closeAfter, garbage, flood, corruptWrites, verbose});
+                       splitReplies, closeAfter, garbage, flood, corruptWrites, verbose, fleet, faulty, addressStep,
+                       writeFleet});
     parser.process(app);
 
     Setup setup;
@@ -119,8 +161,26 @@ Setup parseArguments(const QCoreApplication& app)
     }
     options.statePath = parser.value(stateFile);
 
+    if (parser.isSet(fleet)) {
+        setup.fleet = positiveNumber(parser, fleet, 1, 10000);
+        if (parser.isSet(faulty))
+            setup.faulty = positiveNumber(parser, faulty, 0, setup.fleet);
+        if (parser.isSet(addressStep)) {
+            setup.addressStep = positiveNumber(parser, addressStep, 1, 65536);
+            if (setup.address.protocol() != QAbstractSocket::IPv4Protocol ||
+                quint64(setup.address.toIPv4Address()) + quint64(setup.fleet - 1) * quint64(setup.addressStep) >
+                    0xFFFFFFFFull)
+                fail(QStringLiteral("--address-step needs an IPv4 listen address with room for the fleet"));
+        } else if (setup.port != 0 && setup.port + setup.fleet - 1 > 65535) {
+            fail(QStringLiteral("ports %1 to %2 do not exist").arg(setup.port).arg(setup.port + setup.fleet - 1));
+        }
+        setup.fleetFile = parser.value(writeFleet);
+    } else if (parser.isSet(faulty) || parser.isSet(addressStep) || parser.isSet(writeFleet)) {
+        fail(QStringLiteral("--faulty, --address-step and --write-fleet need --fleet"));
+    }
+
     std::optional<TerminalState> stored;
-    if (!options.statePath.isEmpty() && QFile::exists(options.statePath)) {
+    if (setup.fleet == 0 && !options.statePath.isEmpty() && QFile::exists(options.statePath)) {
         stored = statefile::load(options.statePath);
         if (!stored)
             fail(QStringLiteral("not a state file: %1").arg(options.statePath));
@@ -143,6 +203,34 @@ Setup parseArguments(const QCoreApplication& app)
     return setup;
 }
 
+int runFleet(QCoreApplication& app, Setup setup)
+{
+    raiseOpenFileLimit();
+    FleetSetup fleetSetup;
+    fleetSetup.count = setup.fleet;
+    fleetSetup.address = setup.address;
+    fleetSetup.port = setup.port;
+    fleetSetup.addressStep = setup.addressStep;
+    fleetSetup.faulty = setup.faulty;
+    fleetSetup.base = std::move(setup.state);
+    fleetSetup.stateFolder = setup.options.statePath;
+    fleetSetup.options = std::move(setup.options);
+    SimFleet fleet(std::move(fleetSetup));
+    QString error;
+    if (!fleet.start(&error))
+        fail(error);
+    if (!setup.fleetFile.isEmpty()) {
+        const SavedFile saved = savePrivateFile(setup.fleetFile, fleet.fleetFileBytes());
+        if (!saved.ok())
+            fail(saved.error);
+    }
+    for (const auto& server : fleet.servers())
+        std::printf("hxterm-sim listening on %s:%u\n", qPrintable(server->address().toString()),
+                    unsigned(server->port()));
+    std::fflush(stdout);
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -150,6 +238,8 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("hxterm-sim"));
     Setup setup = parseArguments(app);
+    if (setup.fleet > 0)
+        return runFleet(app, std::move(setup));
     const bool freshState = !setup.options.statePath.isEmpty() && !QFile::exists(setup.options.statePath);
 
     SimServer server(std::move(setup.state), setup.options);

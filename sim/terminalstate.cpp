@@ -101,3 +101,15 @@ TerminalState initialState(const QByteArray& password)
     state.logo = QByteArray(TerminalState::kLogoSize, '\0');
     return state;
 }
+
+TerminalState fleetTerminalState(TerminalState base, int number)
+{
+    const QByteArray mac =
+        QByteArrayLiteral("0050C2") + QByteArray::number(number, 16).toUpper().rightJustified(6, '0');
+    const quint32 ip = (10u << 24) + quint32(number);
+    const QByteArray ipLocal = QByteArray::number(ip >> 24) + '.' + QByteArray::number((ip >> 16) & 0xFF) + '.' +
+                               QByteArray::number((ip >> 8) & 0xFF) + '.' + QByteArray::number(ip & 0xFF);
+    putText(base.image, "edMac", mac.right(12));
+    putText(base.image, "VIpLocal", ipLocal);
+    return base;
+}

@@ -26,3 +26,8 @@ struct TerminalState {
 // A believable terminal: Telnet client on 192.168.0.50, COM 1 at 9600 8N1, COM 0 off, and
 // non-zero reserved bytes so that carrying them through can be seen.
 TerminalState initialState(const QByteArray& password);
+
+// Terminal `number` (from 1) of a simulated fleet: `base` with its own MAC ("0050C2" and the number
+// in six hexadecimal digits, 0050C2000001 for the first) and IP Local (10.0.0.0 plus the number,
+// 10.0.0.1 for the first), so that no two terminals of a fleet look alike.
+TerminalState fleetTerminalState(TerminalState base, int number);

@@ -331,7 +331,15 @@ void TestCli::showRejectsBadFiles()
     const QString missing = m_dir.filePath(QStringLiteral("none.ini"));
     CliResult result = runCli({QStringLiteral("show"), missing});
     QCOMPARE(result.exitCode, 6);
-    QVERIFY(result.err.contains(missing));
+    QCOMPARE(result.err, QStringLiteral("hxconfig-cli: show: %1: não foi possível ler o arquivo: arquivo ou pasta "
+                                        "inexistente\n")
+                             .arg(missing));
+    // A folder is no file; the reason is the tool's own, never the system's English.
+    result = runCli({QStringLiteral("show"), m_dir.path()});
+    QCOMPARE(result.exitCode, 6);
+    QCOMPARE(result.err,
+             QStringLiteral("hxconfig-cli: show: %1: não foi possível ler o arquivo: é uma pasta, não um arquivo\n")
+                 .arg(m_dir.path()));
 
     SimProcess sim;
     QVERIFY(sim.isRunning());

@@ -1,17 +1,20 @@
 // The real message boxes: their texts, captions and buttons, and the event loop they run while
-// open, in which the link goes on handling replies. The real open dialogs: the file types they
-// offer, as the user reads them.
+// open, in which the link goes on handling replies. The real open and save dialogs: the file types
+// they offer, as the user reads them. The compare dialog, run until its button closes it.
 #include "faketerminal.h"
 #include "files/tfmexibelog.h"
+#include "ui/comparedialog.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
 #include "ui/translations.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -77,6 +80,8 @@ private slots:
     void repliesAreHandledWhileABoxIsOpen();
     void viewerOpenDialogOffersTextFiles();
     void logoOpenDialogOffersTextFiles();
+    void saveDialogAddsTheSuffixOfItsFilter();
+    void compareDialogRunsUntilClosed();
 };
 
 void TestGuiDesktopDialogs::messageShowsCaptionTextAndOk()
@@ -174,6 +179,56 @@ void TestGuiDesktopDialogs::logoOpenDialogOffersTextFiles()
     onNextFileDialog([&](QFileDialog* dialog) { types = shownFileTypes(dialog); });
     window.btAbrirArquivoClick();
     QCOMPARE(types, QStringList{QStringLiteral("Arquivo Texto (*.txt)")});
+}
+
+void TestGuiDesktopDialogs::saveDialogAddsTheSuffixOfItsFilter()
+{
+    // "Exportar Configuração…" proposes a name in the tool's folder; a name typed without ".ini"
+    // is saved with it.
+    QTemporaryDir dir;
+    DesktopDialogs dialogs;
+    QStringList types;
+    QString proposed;
+    onNext<QFileDialog>([&](QFileDialog* dialog) {
+        types = shownFileTypes(dialog);
+        proposed = dialog->selectedFiles().value(0);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (name)
+            name->setText(QStringLiteral("terminal"));
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept, which adds the suffix
+    });
+    const QString chosen =
+        dialogs.saveFile(nullptr, QStringLiteral("Exportar Configuração"), QStringLiteral("Configuração (*.ini)"),
+                         dir.filePath(QStringLiteral("a.ini")));
+    QCOMPARE(types, QStringList{QStringLiteral("Configuração (*.ini)")});
+    QCOMPARE(proposed, dir.filePath(QStringLiteral("a.ini")));
+    QCOMPARE(chosen, dir.filePath(QStringLiteral("terminal.ini")));
+
+    onNextFileDialog([](QFileDialog*) {}); // cancelled
+    QCOMPARE(dialogs.saveFile(nullptr, QStringLiteral("Exportar Configuração"), QStringLiteral("Configuração (*.ini)"),
+                              dir.path()),
+             QString());
+}
+
+void TestGuiDesktopDialogs::compareDialogRunsUntilClosed()
+{
+    DesktopDialogs dialogs;
+    CompareDialog dialog({{QStringLiteral("Conexão"), QStringLiteral("IP Remoto"), QStringLiteral("Conexao"),
+                           QStringLiteral("IPRemoto"), QStringLiteral("192.168.0.10"), QStringLiteral("10.0.0.9")}});
+    QString title;
+    bool wasModal = false;
+    onNext<QDialog>([&](QDialog* shown) {
+        title = shown->windowTitle();
+        wasModal = shown == &dialog;
+        // The one button closes it; Portuguese like the rest.
+        auto* close = shown->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close);
+        QCOMPARE(close->text().remove(QLatin1Char('&')), QStringLiteral("Fechar"));
+        close->click();
+    });
+    dialogs.showDialog(dialog);
+    QVERIFY(wasModal);
+    QCOMPARE(title, QStringLiteral("Comparar com o Lido"));
+    QVERIFY(!dialog.isVisible());
 }
 
 QTEST_MAIN(TestGuiDesktopDialogs)

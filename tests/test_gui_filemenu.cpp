@@ -75,7 +75,7 @@ void TestGuiFileMenu::menuItems()
     QCOMPARE(menu->title(), QStringLiteral("Arquivo"));
     QCOMPARE(f.w().menuBar()->actions(), QList<QAction*>{menu->menuAction()});
     const QList<QAction*> items = menu->actions();
-    QCOMPARE(items.size(), 3);
+    QVERIFY(items.size() >= 3); // the safety-net items follow them (test_gui_safetynet)
     const QStringList names = {QStringLiteral("Diretrio1"), QStringLiteral("Log1"), QStringLiteral("VisualizarLog1")};
     const QStringList captions = {QStringLiteral("Diretório"), QStringLiteral("Log"), QStringLiteral("Visualizar Log")};
     for (int i = 0; i < 3; ++i) {

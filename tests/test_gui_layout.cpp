@@ -259,7 +259,7 @@ void TestGuiLayout::windowCaptionPagesAndMenu()
     QCOMPARE(menu->title(), QStringLiteral("Arquivo"));
     QCOMPARE(m_window->menuBar()->objectName(), QStringLiteral("MainMenu1"));
     const QList<QAction*> items = menu->actions();
-    QCOMPARE(items.size(), 3);
+    QVERIFY(items.size() >= 3); // the safety-net items follow them (test_gui_safetynet)
     QCOMPARE(items[0]->objectName(), QStringLiteral("Diretrio1"));
     QCOMPARE(items[0]->text(), QStringLiteral("Diretório"));
     QCOMPARE(items[1]->objectName(), QStringLiteral("Log1"));

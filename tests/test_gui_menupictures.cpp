@@ -1,6 +1,6 @@
 // The menu pictures, read only when first needed, look exactly as the style's own pictures: every
-// size, screen pixel ratio, mode and state gives the same pixels, and the "Arquivo" menu shows
-// the folder, the file and the detailed list.
+// size, screen pixel ratio, mode and state gives the same pixels, and each item of the "Arquivo"
+// menu shows its picture.
 #include "ui/deferredicon.h"
 #include "windowfixture.h"
 
@@ -105,6 +105,10 @@ private slots:
             {"Diretrio1", QStyle::SP_DirOpenIcon},
             {"Log1", QStyle::SP_FileIcon},
             {"VisualizarLog1", QStyle::SP_FileDialogDetailedView},
+            {"CompararLido1", QStyle::SP_FileDialogContentsView},
+            {"ExportarConfiguracao1", QStyle::SP_DialogSaveButton},
+            {"CarregarConfiguracao1", QStyle::SP_DialogOpenButton},
+            {"AbrirBackups1", QStyle::SP_DirClosedIcon},
         };
         for (const auto& [name, picture] : items) {
             auto* action = f.find<QAction>(name);

@@ -1,13 +1,19 @@
 // Renders the main window with each notebook page in front to PNG files, headless, so the layout
-// can be looked at without a desktop. Usage: hxscreens <output directory>
+// can be looked at without a desktop, and the "Comparar com o Lido" dialog after a few edits.
+// Usage: hxscreens <output directory>
 #include "terminalstate.h"
 #include "ui/silentdialogs.h"
 #include "ui/tfmvarnel.h"
+#include "ui/translations.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -15,6 +21,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
+    // As the program shows them: Qt's own buttons in Portuguese.
+    installPortugueseTranslations(app);
     QTextStream err(stderr);
     if (argc != 2) {
         err << "usage: hxscreens <output directory>\n";
@@ -34,6 +42,8 @@ int main(int argc, char* argv[])
     }
     SilentDialogs dialogs;
     TfmVarnel window(programDir.path() + QLatin1Char('/'), dialogs);
+    // A fixed time: the backup line names the backup of the read by it.
+    window.setClock([] { return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)); });
     window.FormCreate();
     window.show();
     QApplication::processEvents();
@@ -71,6 +81,24 @@ int main(int argc, char* argv[])
     for (int i = 0; i < pages->count() - 1; ++i) {
         pages->setCurrentIndex(i);
         shoot(QStringLiteral("%1-%2-lido").arg(pages->count() + 2 + i).arg(pages->widget(i)->objectName()));
+    }
+    // A few edits, then "Comparar com o Lido…" lists them.
+    window.findChild<QLineEdit*>(QStringLiteral("VIpRemoto"))->setText(QStringLiteral("10.0.0.9"));
+    window.findChild<QLineEdit*>(QStringLiteral("VPortaRemota"))->setText(QStringLiteral("0024"));
+    window.findChild<QRadioButton*>(QStringLiteral("rbSystem"))->click();
+    window.findChild<QCheckBox*>(QStringLiteral("cbCom1"))->click();
+    const QString compareFile = QDir(outDir).filePath(QStringLiteral("%1-Comparar.png").arg(2 * pages->count() + 1));
+    bool compared = false;
+    dialogs.onDialog = [&](QDialog& dialog) {
+        dialog.show();
+        QApplication::processEvents();
+        compared = dialog.grab().save(compareFile);
+        dialog.hide();
+    };
+    window.findChild<QAction*>(QStringLiteral("CompararLido1"))->trigger();
+    if (!compared) {
+        err << "cannot write " << compareFile << '\n';
+        ++failures;
     }
     return failures == 0 ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFuture>
 #include <QString>
 
 // The outcome of saving a file: its path, or a Portuguese text saying what failed.
@@ -19,6 +20,10 @@ SavedFile savePrivateFile(const QString& path, const QByteArray& bytes);
 
 // Saves the configuration file of an image as read into `folder`, named by backupFileName(); a
 // missing folder is created for its owner only. An earlier backup of the same second is kept:
-// the new one then gets "-2", "-3", ... before ".ini".
+// the new one then gets "-2", "-3", ... before ".ini", also when two are being saved at once.
 SavedFile saveBackup(const QString& folder, const QByteArray& image, const TerminalInfo& terminal,
                      const QDateTime& when);
+// The same on a thread for files: a backup waits for the disk to hold it, and a fleet's other
+// terminals on the event loop must not wait with it.
+QFuture<SavedFile> saveBackupInBackground(const QString& folder, const QByteArray& image, const TerminalInfo& terminal,
+                                          const QDateTime& when);

@@ -2,6 +2,7 @@
 
 #include "files/inidocument.h"
 #include "files/initext.h"
+#include "files/systemreason.h"
 
 #include <QFile>
 
@@ -9,10 +10,12 @@ std::variant<QByteArray, FileError> readInputFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return FileError{QStringLiteral("%1: não foi possível ler o arquivo: %2").arg(path, file.errorString())};
+        return FileError{QStringLiteral("%1: não foi possível ler o arquivo: %2")
+                             .arg(path, openFailureReason(path, false, file.error()))};
     QByteArray bytes = file.read(kMaxInputFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return FileError{QStringLiteral("%1: não foi possível ler o arquivo: %2").arg(path, file.errorString())};
+        return FileError{
+            QStringLiteral("%1: não foi possível ler o arquivo: %2").arg(path, transferFailureReason(file))};
     if (bytes.size() > kMaxInputFileSize)
         return FileError{
             QStringLiteral("%1: arquivo grande demais (mais de %2 bytes)").arg(path).arg(kMaxInputFileSize)};
@@ -39,4 +42,18 @@ std::variant<ConfigFile, FileError> loadConfigFile(const QString& path)
     if (auto* error = std::get_if<ConfigFileError>(&parsed))
         return FileError{QStringLiteral("%1: %2").arg(path, error->text)};
     return std::get<ConfigFile>(std::move(parsed));
+}
+
+std::variant<FleetFile, FileError> loadFleetFile(const QString& path)
+{
+    auto bytes = readInputFile(path);
+    if (auto* error = std::get_if<FileError>(&bytes))
+        return *error;
+    auto parsed = parseFleetFile(std::get<QByteArray>(bytes));
+    if (auto* error = std::get_if<CsvError>(&parsed)) {
+        if (error->line == 0)
+            return FileError{QStringLiteral("%1: %2").arg(path, error->text)};
+        return FileError{QStringLiteral("%1: linha %2: %3").arg(path).arg(error->line).arg(error->text)};
+    }
+    return std::get<FleetFile>(std::move(parsed));
 }

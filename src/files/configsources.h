@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/configfile.h"
+#include "files/fleetfile.h"
 #include "image/profile.h"
 
 #include <QString>
@@ -8,8 +9,8 @@
 #include <variant>
 
 // The files the command line takes from the user, read whole and checked: a profile (any INI text
-// with the five company sections, ConfDefault.ini or a configuration file) and a configuration
-// file. Errors are Portuguese texts that name the file and, where there is one, the line.
+// with the five company sections, ConfDefault.ini or a configuration file), a configuration file
+// and a fleet file. Errors are Portuguese texts that name the file and, where there is one, the line.
 
 struct FileError {
     QString text;
@@ -21,3 +22,4 @@ constexpr qint64 kMaxInputFileSize = 4 * 1024 * 1024;
 
 std::variant<image::Profile, FileError> loadProfile(const QString& path);
 std::variant<ConfigFile, FileError> loadConfigFile(const QString& path);
+std::variant<FleetFile, FileError> loadFleetFile(const QString& path);

@@ -1,5 +1,7 @@
 #include "link/endpoint.h"
 
+#include <QHostAddress>
+
 namespace
 {
 
@@ -33,4 +35,30 @@ Endpoint parseEndpoint(const QString& text)
     endpoint.host = text.left(colon);
     endpoint.port = quint16(port);
     return endpoint;
+}
+
+std::optional<Endpoint> parseAddress(const QString& text)
+{
+    if (text.contains(u':')) {
+        const Endpoint endpoint = parseEndpoint(text);
+        if (endpoint.host.isEmpty() || endpoint.host == text)
+            return std::nullopt;
+        return endpoint;
+    }
+    QHostAddress address;
+    if (text.count(u'.') != 3 || !address.setAddress(text) || address.protocol() != QAbstractSocket::IPv4Protocol)
+        return std::nullopt;
+    return Endpoint{text, 23};
+}
+
+QString canonicalAddress(const Endpoint& endpoint)
+{
+    QHostAddress address;
+    const QString host = address.setAddress(endpoint.host) ? address.toString() : endpoint.host.toLower();
+    return QStringLiteral("%1:%2").arg(host).arg(endpoint.port);
+}
+
+QString shortAddress(const Endpoint& endpoint)
+{
+    return endpoint.port == 23 ? endpoint.host : QStringLiteral("%1:%2").arg(endpoint.host).arg(endpoint.port);
 }

@@ -11,4 +11,5 @@ enum class ExitCode : int {
     VerifyFailed = 5,       // what the terminal holds differs from what was sent
     FileProblem = 6,        // a file could not be read, parsed or written
     RefusedBeforeWrite = 7, // a value that names no item, a bad new password, another terminal's file
+    SomeFailed = 8,         // a batch in which some terminals failed (each result says why)
 };

@@ -1,5 +1,7 @@
 #include "link/frames.h"
 
+#include "image/cp1252.h"
+
 namespace frames
 {
 namespace
@@ -47,6 +49,24 @@ Reply classify(const QByteArray& block)
         reply.status = block.at(2);
     }
     return reply;
+}
+
+QString passwordProblem(const QByteArray& password)
+{
+    if (password.isEmpty() || password.size() > 6)
+        return QStringLiteral("a senha deve ter de 1 a 6 caracteres");
+    if (password.contains(kStart) || password.contains(kEnd))
+        return QStringLiteral("a senha não pode conter os caracteres \u201A e \u0192");
+    return {};
+}
+
+QString newPasswordProblem(const QString& newPassword)
+{
+    if (newPassword.size() != 6)
+        return QStringLiteral("a nova senha deve ter exatamente 6 caracteres");
+    if (const QString problem = passwordProblem(cp1252::encode(newPassword)); !problem.isEmpty())
+        return QStringLiteral("nova senha: %1").arg(problem);
+    return {};
 }
 
 } // namespace frames

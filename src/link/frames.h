@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 // The short command frames the tool sends to the terminal, and the rule by which it recognises
 // a reply: the letter at index 1 and the status byte at index 2. The write and logo frames are
@@ -24,6 +25,12 @@ struct Reply {
     bool statusOk() const { return hasStatus && status == 'O'; }
     bool statusRefused() const { return hasStatus && status == 'N'; }
 };
+
+// The frames carry a password unescaped between their start and end bytes: a password must have 1
+// to 6 bytes and neither of those two. Empty when it is fit, else a Portuguese text saying why.
+QString passwordProblem(const QByteArray& password);
+// A new password is placed in the image's 6 password bytes: exactly 6 characters, and fit as above.
+QString newPasswordProblem(const QString& newPassword);
 
 // One receive notification's block is one reply; nothing beyond index 2 is looked at.
 Reply classify(const QByteArray& block);

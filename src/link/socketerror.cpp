@@ -18,3 +18,28 @@ int winsockCode(QAbstractSocket::SocketError error)
         return 10000 + int(error);
     }
 }
+
+QString socketFailureReason(QAbstractSocket::SocketError error)
+{
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        return QStringLiteral("conexão recusada");
+    case QAbstractSocket::RemoteHostClosedError:
+        return QStringLiteral("conexão encerrada pelo terminal");
+    case QAbstractSocket::HostNotFoundError:
+        return QStringLiteral("endereço não encontrado");
+    case QAbstractSocket::SocketTimeoutError:
+        return QStringLiteral("tempo esgotado");
+    case QAbstractSocket::NetworkError:
+        return QStringLiteral("rede ou terminal inalcançável");
+    case QAbstractSocket::SocketResourceError:
+        return QStringLiteral("sem recursos do sistema para abrir a conexão");
+    case QAbstractSocket::SocketAccessError:
+        return QStringLiteral("sem permissão para abrir a conexão");
+    case QAbstractSocket::AddressInUseError:
+    case QAbstractSocket::SocketAddressNotAvailableError:
+        return QStringLiteral("endereço local indisponível");
+    default:
+        return QStringLiteral("erro de rede (código %1)").arg(int(error));
+    }
+}

@@ -21,6 +21,7 @@ class TerminalClient final : public QObject
 
 public:
     static constexpr int kDefaultTimeoutMs = 3000;
+    static constexpr int kMostLateChecks = 1000; // of 1 ms each
 
     enum class Request { Connect, Status, Read, Unlock, Write, Reboot, Logo };
     Q_ENUM(Request)
@@ -94,6 +95,7 @@ private:
     void takeSocketError(QAbstractSocket::SocketError error);
     void takeDisconnected();
     void timeOut();
+    bool hasUndelivered() const;
     void finish(Request request, Answer answer, const QByteArray& image = {});
     void fail(Failure failure, const QString& detail = {});
     void failLater(Request request, Failure failure);
@@ -105,6 +107,7 @@ private:
     int m_connectTimeoutMs = kDefaultTimeoutMs;
     int m_replyTimeoutMs = kDefaultTimeoutMs;
     Pending m_pending = Pending::None;
+    int m_lateChecks = 0; // times the timeout waited for what had arrived, since the request
     Request m_request = Request::Connect;
     bool m_open = false;   // connected and not closed since
     bool m_inCall = false; // inside connectTo(): outcomes wait for the event loop

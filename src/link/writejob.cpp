@@ -118,13 +118,20 @@ void WriteJob::takeRead()
     }
 
     const TerminalInfo terminal{macText(read), m_result.readAt, m_client.address()};
-    const SavedFile backup = saveBackup(m_options.backupFolder, read, terminal, QDateTime::currentDateTime());
+    m_step = Step::SavingBackup;
+    connect(&m_backup, &QFutureWatcher<SavedFile>::finished, this, &WriteJob::takeBackup);
+    m_backup.setFuture(saveBackupInBackground(m_options.backupFolder, read, terminal, QDateTime::currentDateTime()));
+}
+
+void WriteJob::takeBackup()
+{
+    const SavedFile backup = m_backup.result();
     if (!backup.ok()) {
         fail(ExitCode::FileProblem, backup.error + QStringLiteral("; nada foi gravado no terminal"));
         return;
     }
     m_result.backupPath = backup.path;
-    m_passwordAfter = m_options.newPassword.isEmpty() ? passwordAfterWrite(sent, m_options.password)
+    m_passwordAfter = m_options.newPassword.isEmpty() ? passwordAfterWrite(m_result.sentImage, m_options.password)
                                                       : cp1252::encode(m_options.newPassword);
 
     connect(&m_client, &TerminalClient::answered, this, &WriteJob::takeAnswer);
@@ -164,6 +171,7 @@ void WriteJob::takeAnswer(TerminalClient::Request, TerminalClient::Answer answer
             return fail(ExitCode::TerminalRefused, refusal::rebootRefused());
         return succeed(WriteResult::Outcome::Changed);
     case Step::Reading:
+    case Step::SavingBackup:
     case Step::Done:
         return;
     }

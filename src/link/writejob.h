@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/backupfile.h"
 #include "image/differences.h"
 #include "link/endpoint.h"
 #include "link/exitcode.h"
@@ -8,6 +9,7 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QFutureWatcher>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -83,9 +85,10 @@ signals:
     void finished();
 
 private:
-    enum class Step { Reading, Unlocking, Writing, Verifying, UnlockingForReboot, Rebooting, Done };
+    enum class Step { Reading, SavingBackup, Unlocking, Writing, Verifying, UnlockingForReboot, Rebooting, Done };
 
     void takeRead();
+    void takeBackup();
     void takeAnswer(TerminalClient::Request request, TerminalClient::Answer answer, const QByteArray& image);
     void afterWrite();
     void verify();
@@ -105,5 +108,6 @@ private:
     WriteResult m_result;
     Step m_step = Step::Reading;
     QByteArray m_passwordAfter;
+    QFutureWatcher<SavedFile> m_backup;
     QString m_logError;
 };

@@ -189,6 +189,10 @@ void prepareMainWindowControls(QWidget* window)
     setMenuPicture(window, controls, "Diretrio1", QStyle::SP_DirOpenIcon);
     setMenuPicture(window, controls, "Log1", QStyle::SP_FileIcon);
     setMenuPicture(window, controls, "VisualizarLog1", QStyle::SP_FileDialogDetailedView);
+    setMenuPicture(window, controls, "CompararLido1", QStyle::SP_FileDialogContentsView);
+    setMenuPicture(window, controls, "ExportarConfiguracao1", QStyle::SP_DialogSaveButton);
+    setMenuPicture(window, controls, "CarregarConfiguracao1", QStyle::SP_DialogOpenButton);
+    setMenuPicture(window, controls, "AbrirBackups1", QStyle::SP_DirClosedIcon);
 
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint);

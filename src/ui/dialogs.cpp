@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QThread>
 
 namespace
@@ -74,6 +75,24 @@ QString DesktopDialogs::openFile(QWidget* parent, const QString& caption, const 
     // Qt shows a filter's patterns after its name unless told not to.
     return QFileDialog::getOpenFileName(parent, caption, folder, qtNameFilters(filter), nullptr,
                                         QFileDialog::HideNameFilterDetails);
+}
+
+QString DesktopDialogs::saveFile(QWidget* parent, const QString& caption, const QString& filter,
+                                 const QString& proposal)
+{
+    QFileDialog dialog(parent, caption, proposal, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // "Configuração (*.ini)": a name typed as "terminal" is saved as "terminal.ini".
+    static const QRegularExpression firstSuffix(QStringLiteral("\\*\\.(\\w+)"));
+    dialog.setDefaultSuffix(firstSuffix.match(filter).captured(1));
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.selectedFiles().value(0);
+}
+
+void DesktopDialogs::showDialog(QDialog& dialog)
+{
+    dialog.exec();
 }
 
 void DesktopDialogs::startDetached(const QString& program, const QStringList& arguments)

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 
+class QDialog;
 class QWidget;
 
 // Everything that waits on the user or leaves the program goes through this interface: message
@@ -26,6 +27,13 @@ public:
     // patterns separated by ';'), each name shown exactly as given, or a filter in Qt's own form
     // ("Arquivo Texto (*.txt)"), shown as written.
     virtual QString openFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder) = 0;
+    // A save-file dialog with a filter in Qt's own form ("Configuração (*.ini)"), opened on `proposal`
+    // (a folder, or a folder and a file name); a name typed without a suffix gets the filter's first
+    // one. Returns the chosen full path, or an empty text when cancelled.
+    virtual QString saveFile(QWidget* parent, const QString& caption, const QString& filter,
+                             const QString& proposal) = 0;
+    // Runs a dialog of the program's own modally, until the user closes it.
+    virtual void showDialog(QDialog& dialog) = 0;
     // Starts another program without waiting for it.
     virtual void startDetached(const QString& program, const QStringList& arguments) = 0;
     // Blocks the GUI thread for the given time.
@@ -40,6 +48,8 @@ public:
     bool question(QWidget* parent, const QString& caption, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     QString openFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder) override;
+    QString saveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& proposal) override;
+    void showDialog(QDialog& dialog) override;
     void startDetached(const QString& program, const QStringList& arguments) override;
     void pause(int milliseconds) override;
 };

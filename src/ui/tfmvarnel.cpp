@@ -36,6 +36,7 @@ TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* paren
     connect(clearAction, &QAction::triggered, this, &TfmVarnel::LimparCaixa1Click);
 
     m_localAddresses = [] { return GetLocalAddresses(); };
+    m_clock = [] { return QDateTime::currentDateTime(); };
     ui->IpTerm->installEventFilter(this);
     ui->VSenhaAtual->installEventFilter(this);
     wireSignals();
@@ -86,6 +87,15 @@ void TfmVarnel::wireSignals()
     connect(ui->Diretrio1, &QAction::triggered, this, &TfmVarnel::Diretrio1Click);
     connect(ui->Log1, &QAction::triggered, this, &TfmVarnel::Log1Click);
     connect(ui->VisualizarLog1, &QAction::triggered, this, &TfmVarnel::VisualizarLogClick);
+    connect(ui->CompararLido1, &QAction::triggered, this, &TfmVarnel::CompararLido1Click);
+    connect(ui->ExportarConfiguracao1, &QAction::triggered, this, &TfmVarnel::ExportarConfiguracao1Click);
+    connect(ui->CarregarConfiguracao1, &QAction::triggered, this, &TfmVarnel::CarregarConfiguracao1Click);
+    connect(ui->AbrirBackups1, &QAction::triggered, this, &TfmVarnel::AbrirBackups1Click);
+    // The menu items that depend on a read or an unlock are enabled with the buttons that do
+    // (eventFilter sees the buttons' enabled changes).
+    ui->btnLog->installEventFilter(this);
+    ui->BtDefault->installEventFilter(this);
+    followCommandButtons();
 
     connect(ui->VSenhaAtual, &QLineEdit::textChanged, this, &TfmVarnel::VSenhaAtualChange);
 
@@ -170,6 +180,8 @@ void TfmVarnel::closeEvent(QCloseEvent* event)
 
 bool TfmVarnel::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::EnabledChange && (watched == ui->btnLog || watched == ui->BtDefault))
+        followCommandButtons();
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

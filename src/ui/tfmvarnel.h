@@ -1,8 +1,10 @@
 #pragma once
 
 #include "image/imagebuffer.h"
+#include "image/profile.h"
 
 #include <QAbstractSocket>
+#include <QDateTime>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -14,6 +16,7 @@
 
 class Dialogs;
 class IniFile;
+struct TerminalInfo;
 class QTcpSocket;
 class QLineEdit;
 class QComboBox;
@@ -50,6 +53,10 @@ public:
     QTcpSocket* socket() const { return Config; }
     // Where the first start takes the PC's own addresses from; the host's interfaces by default.
     void setLocalAddressSource(std::function<QString()> source) { m_localAddresses = std::move(source); }
+    // The time that names backups and exported files; the system clock by default.
+    void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
+    // "Backups" beside the settings file: every read is saved there.
+    QString backupFolder() const;
 
     // The handlers, public so that tests can run them the way the events do.
     void FormCreate();
@@ -70,6 +77,10 @@ public:
     void Log1Click();
     void VisualizarLogClick();
     void LimparCaixa1Click();
+    void CompararLido1Click();
+    void ExportarConfiguracao1Click();
+    void CarregarConfiguracao1Click();
+    void AbrirBackups1Click();
 
     // The reply dispatch for one received block, as the data-available event runs it.
     void handleReply(const QByteArray& block);
@@ -129,8 +140,12 @@ private:
     // The text of the item the box's text names, as the list spells it; empty for none.
     static QString selectedItemText(const QComboBox* box);
     void showPaddedRetries();
-    // One company-default key applied to its control and field; false when the load must stop.
-    bool loadDefault(const IniFile& ini, const image::Field& field);
+    // A profile's keys loaded into the editor and the working copy in the "Default" button's reading
+    // order; with extensions, the keys of the configuration file that "Default" ignores too. False
+    // when a value stopped the load.
+    bool loadProfileIntoEditor(const image::Profile& profile, bool withExtensions);
+    // One key applied to its control and field; false when the load must stop.
+    bool loadKey(const image::Profile& profile, const image::Field& field, bool withExtensions);
     void cbCom0Click(bool checked);
     void cbCom1Click(bool checked);
     void cbConexaoTCPClick(bool checked);
@@ -147,6 +162,12 @@ private:
     void checkRadio(QRadioButton* button);
     void uncheckRadio(QRadioButton* button);
     void selectIndex(QComboBox* box, int index);
+
+    // The safety net: a backup of every read, and the menu items that follow the command buttons.
+    void saveReadBackup();
+    void showBackupState(const QString& text);
+    void followCommandButtons();
+    TerminalInfo terminalInfo(const QByteArray& image) const;
 
     void findEditorBoxes();
     const QList<QLineEdit*>& editorTextBoxes() const;
@@ -168,6 +189,9 @@ private:
     QString m_logoPath;
     std::array<std::uint8_t, 240> m_logo{};
     std::function<QString()> m_localAddresses;
+    std::function<QDateTime()> m_clock;
+    QDateTime m_readAt; // when the last read reply was taken in
+    QString m_readFrom; // the terminal's address then, "host:port"
     QList<QLineEdit*> m_textBoxes;
     QList<QComboBox*> m_choiceBoxes;
 };

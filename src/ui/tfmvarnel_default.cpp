@@ -1,10 +1,11 @@
 // "Default": the company's standard configuration from the settings file, loaded into the editor
-// and the working copy. Keys are read in the field table's reading order, since checking a box or
-// a role runs its reaction before the next key is read.
+// and the working copy. "Carregar Configuração…" loads a configuration file's keys the same way.
+// Keys are read in the field table's reading order, since checking a box or a role runs its
+// reaction before the next key is read.
 #include "ui/tfmvarnel.h"
 
 #include "files/inifile.h"
-#include "image/profile.h"
+#include "files/integertext.h"
 #include "image/readable.h"
 #include "ui/dialogs.h"
 #include "ui_tfmvarnel.h"
@@ -16,35 +17,46 @@ void TfmVarnel::BtDefaultClick()
     // Only a file counts: a directory of that name is no settings file.
     if (!QFileInfo(settingsPath()).isFile())
         return;
-    const IniFile& ini = settings();
-    m_loading = false;
-    for (const image::Field* field : image::keyedFields()) {
-        if (field->extension)
-            continue; // keys of the configuration file that the company default does not know
-        // A "SincronismoVideo" that is not a number stops the load: the serial keys are not read
-        // and the loading flag stays clear.
-        if (!loadDefault(ini, *field))
-            return;
-    }
-    m_loading = true;
+    // The extension keys of the configuration file are unknown to the company default.
+    loadProfileIntoEditor(image::profileFromIni(settings()), false);
 }
 
-bool TfmVarnel::loadDefault(const IniFile& ini, const image::Field& field)
+bool TfmVarnel::loadProfileIntoEditor(const image::Profile& profile, bool withExtensions)
+{
+    m_loading = false;
+    for (const image::Field* field : image::keyedFields()) {
+        if (field->extension && !withExtensions)
+            continue;
+        // A "SincronismoVideo" that is not a number stops the load: the serial keys are not read
+        // and the loading flag stays clear.
+        if (!loadKey(profile, *field, withExtensions))
+            return false;
+    }
+    m_loading = true;
+    return true;
+}
+
+bool TfmVarnel::loadKey(const image::Profile& profile, const image::Field& field, bool withExtensions)
 {
     const QString section = image::sectionOf(field);
-    const QString value = ini.readString(section, image::keyOf(field), QString());
+    const QString value = image::profileValue(profile, section, image::keyOf(field));
     const int byte = field.first;
     const QString name = QString::fromLatin1(field.control);
     const auto store = [this, byte](int index) { m_image.setWorking(byte, static_cast<std::uint8_t>(index & 0xFF)); };
 
     if (field.rule == image::Rule::TcpRole) {
+        const QString kind = image::profileValue(profile, section, QString::fromLatin1(field.subKey));
         if (value != image::companyword::yes) {
-            m_image.restoreFromPristine(byte, 1); // "Tipo" is not read
+            if (withExtensions && kind == image::companyword::noRole) {
+                setChecked(ui->cbConexaoTCP, false); // its reaction clears the role when it was on
+                store(0);
+            } else {
+                m_image.restoreFromPristine(byte, 1); // "Tipo" is not read
+            }
             return true;
         }
         setChecked(ui->cbConexaoTCP, true);
         store(1);
-        const QString kind = ini.readString(section, QString::fromLatin1(field.subKey), QString());
         if (kind.isEmpty()) {
             m_image.restoreFromPristine(byte, 1);
             return true;
@@ -55,8 +67,9 @@ bool TfmVarnel::loadDefault(const IniFile& ini, const image::Field& field)
         return true;
     }
     if (value.isEmpty()) {
-        // A text left out changes nothing; any other field takes its byte as read.
-        if (field.rule != image::Rule::Text)
+        // A text left out changes nothing; any other company field takes its byte as read. A key
+        // the company default does not know leaves its field alone.
+        if (field.rule != image::Rule::Text && !field.extension)
             m_image.restoreFromPristine(byte, 1);
         return true;
     }
@@ -100,7 +113,16 @@ bool TfmVarnel::loadDefault(const IniFile& ini, const image::Field& field)
         store(shown);
         break;
     }
-    case image::Rule::Number:
+    case image::Rule::Number: {
+        // An extension key: the caller has refused values outside the list before the load.
+        auto* box = findChild<QComboBox*>(name);
+        const std::optional<int> number = decimalInteger(value);
+        if (!number || *number < 0 || *number >= box->count())
+            break;
+        selectIndex(box, *number);
+        store(*number);
+        break;
+    }
     case image::Rule::TcpRole:
     case image::Rule::None:
         break;

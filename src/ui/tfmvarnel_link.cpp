@@ -195,6 +195,7 @@ void TfmVarnel::handleReply(const QByteArray& block)
         readIntake(block);
         ui->btnLog->setEnabled(true);
         setStatus(QStringLiteral("Retorno de Leitura"));
+        saveReadBackup(); // after the read handling, which it never changes
         return;
     case 'L':
         if (reply.statusRefused())

@@ -85,6 +85,10 @@ void lookOfStatusStrip(QWidget* window)
     auto* state = control<QLabel>(window, "lbConectado");
     state->setFont(arial(19, true));
     setTextColour(state, kWhite);
+    // The backup line keeps to the strip's top edge, above the status text, in small letters.
+    auto* backup = control<QLabel>(window, "lbBackup");
+    backup->setFont(arial(9));
+    setTextColour(backup, kWhite);
 }
 
 } // namespace

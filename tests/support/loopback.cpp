@@ -18,11 +18,14 @@ quint16 closedPort()
     return port;
 }
 
-StalledPort::StalledPort()
+StalledPort::StalledPort() : StalledPort(INADDR_LOOPBACK, 0) {}
+
+StalledPort::StalledPort(quint32 ipv4, quint16 port)
 {
     sockaddr_in address{};
     address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_addr.s_addr = htonl(ipv4);
+    address.sin_port = htons(port);
     socklen_t length = sizeof address;
     m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
     // A queue of one connection, never accepted; the fillers take it, later connects wait.

@@ -12,7 +12,9 @@ class StalledPort final
     Q_DISABLE_COPY_MOVE(StalledPort)
 
 public:
+    // On 127.0.0.1 and a free port, or on the given loopback address and port (host order).
     StalledPort();
+    StalledPort(quint32 address, quint16 port);
     ~StalledPort();
     quint16 port() const { return m_port; }
 

@@ -1,15 +1,51 @@
 #include "simprocess.h"
 
 #include "image/cp1252.h"
+#include "simfleet.h"
 #include "statefile.h"
 
 #include <QDeadlineTimer>
+#include <QDir>
 
 namespace
 {
 
 constexpr int kStartTimeoutMs = 5000;
 const QByteArray kListening = QByteArrayLiteral("hxterm-sim listening on ");
+
+// The "ADDR:PORT" of the next `count` "listening" lines the started simulator prints; fewer when it
+// stops or the time runs out first.
+QStringList listeningAddresses(QProcess& process, int count, int timeoutMs)
+{
+    QStringList addresses;
+    if (!process.waitForStarted(timeoutMs))
+        return addresses;
+    const QDeadlineTimer deadline(timeoutMs);
+    while (addresses.size() < count && !deadline.hasExpired()) {
+        if (!process.canReadLine()) {
+            if (process.state() != QProcess::Running)
+                break;
+            process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+            continue;
+        }
+        const QByteArray line = process.readLine().trimmed();
+        if (!line.startsWith(kListening))
+            break;
+        addresses.append(QString::fromLatin1(line.mid(kListening.size())));
+    }
+    return addresses;
+}
+
+void stopProcess(QProcess& process)
+{
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(2000)) {
+        process.kill();
+        process.waitForFinished(2000);
+    }
+}
 
 } // namespace
 
@@ -19,17 +55,12 @@ SimProcess::SimProcess(const QStringList& extraArgs, const QString& statePath)
     QStringList args{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--state"), m_statePath};
     args += extraArgs;
     m_process.start(QStringLiteral(HXTERM_SIM_PATH), args);
-    if (!m_process.waitForStarted(kStartTimeoutMs))
+    const QStringList listening = listeningAddresses(m_process, 1, kStartTimeoutMs);
+    if (listening.isEmpty())
         return;
-    const QDeadlineTimer deadline(kStartTimeoutMs);
-    while (!m_process.canReadLine() && !deadline.hasExpired() && m_process.state() == QProcess::Running)
-        m_process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
-    const QByteArray line = m_process.readLine().trimmed();
-    if (!line.startsWith(kListening))
-        return;
-    const qsizetype colon = line.lastIndexOf(':');
+    const QString& line = listening.first();
     bool ok = false;
-    const uint port = line.mid(colon + 1).toUInt(&ok);
+    const uint port = line.mid(line.lastIndexOf(u':') + 1).toUInt(&ok);
     if (ok && port > 0 && port <= 65535)
         m_port = quint16(port);
 }
@@ -75,11 +106,52 @@ QString SimProcess::storedPassword() const
 
 void SimProcess::stop()
 {
-    if (m_process.state() == QProcess::NotRunning)
-        return;
-    m_process.terminate();
-    if (!m_process.waitForFinished(2000)) {
-        m_process.kill();
-        m_process.waitForFinished(2000);
-    }
+    stopProcess(m_process);
+}
+
+FleetProcess::FleetProcess(int count, const QStringList& extraArgs, Memory memory) : m_count(count)
+{
+    QStringList args{QStringLiteral("--fleet"), QString::number(count),          QStringLiteral("--port"),
+                     QStringLiteral("0"),       QStringLiteral("--write-fleet"), fleetFile()};
+    if (memory == Memory::StateFolder)
+        args << QStringLiteral("--state") << stateFolder();
+    m_process.start(QStringLiteral(HXTERM_SIM_PATH), args + extraArgs);
+    m_addresses = listeningAddresses(m_process, count, 2 * kStartTimeoutMs);
+}
+
+FleetProcess::~FleetProcess()
+{
+    stop();
+}
+
+QString FleetProcess::fleetFile() const
+{
+    return m_dir.filePath(QStringLiteral("fleet.csv"));
+}
+
+QString FleetProcess::stateFolder() const
+{
+    return m_dir.filePath(QStringLiteral("states"));
+}
+
+QString FleetProcess::errorOutput()
+{
+    return QString::fromLocal8Bit(m_process.readAllStandardError());
+}
+
+QByteArray FleetProcess::storedImage(int number) const
+{
+    const auto state = statefile::load(QDir(stateFolder()).filePath(SimFleet::stateFileName(number)));
+    return state ? state->image : QByteArray();
+}
+
+QString FleetProcess::storedPassword(int number) const
+{
+    const auto state = statefile::load(QDir(stateFolder()).filePath(SimFleet::stateFileName(number)));
+    return state ? cp1252::decode(state->password) : QString();
+}
+
+void FleetProcess::stop()
+{
+    stopProcess(m_process);
 }

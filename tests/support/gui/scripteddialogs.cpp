@@ -1,5 +1,8 @@
 #include "scripteddialogs.h"
 
+#include <QDialog>
+#include <QLabel>
+#include <QTableWidget>
 #include <QThread>
 
 void ScriptedDialogs::message(QWidget*, const QString& caption, const QString& text, Icon icon)
@@ -32,6 +35,40 @@ QString ScriptedDialogs::openFile(QWidget*, const QString& caption, const QStrin
     return fileChoices.isEmpty() ? QString() : fileChoices.takeFirst();
 }
 
+QString ScriptedDialogs::saveFile(QWidget*, const QString& caption, const QString& filter, const QString& proposal)
+{
+    shown.append({QStringLiteral("save"), caption, QString(), Icon::None});
+    lastFilter = filter;
+    lastFolder = proposal;
+    return saveChoices.isEmpty() ? QString() : saveChoices.takeFirst();
+}
+
+void ScriptedDialogs::showDialog(QDialog& dialog)
+{
+    shown.append({QStringLiteral("dialog"), dialog.windowTitle(), QString(), Icon::None});
+    DialogSeen seen;
+    seen.title = dialog.windowTitle();
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        if (label->isVisibleTo(&dialog))
+            seen.labels.append(label->text());
+    }
+    if (const QTableWidget* table = dialog.findChild<QTableWidget*>()) {
+        seen.tableShown = table->isVisibleTo(&dialog);
+        seen.tableName = table->accessibleName();
+        for (int column = 0; column < table->columnCount(); ++column)
+            seen.headers.append(table->horizontalHeaderItem(column)->text());
+        for (int row = 0; row < table->rowCount(); ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column)
+                cells.append(table->item(row, column) ? table->item(row, column)->text() : QString());
+            seen.rows.append(cells);
+        }
+    }
+    dialogsSeen.append(seen);
+    if (onShow)
+        onShow();
+}
+
 void ScriptedDialogs::startDetached(const QString& program, const QStringList& arguments)
 {
     shown.append({QStringLiteral("start"), program, arguments.join(QLatin1Char(' ')), Icon::None});
@@ -61,4 +98,5 @@ void ScriptedDialogs::clear()
 {
     shown.clear();
     pauses.clear();
+    dialogsSeen.clear();
 }

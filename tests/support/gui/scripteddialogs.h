@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 // Records every box the windows open and answers from a queue, so tests never open a real box
@@ -13,7 +14,7 @@ class ScriptedDialogs final : public Dialogs
 {
 public:
     struct Shown {
-        QString kind; // "message", "question", "error", "open", "start"
+        QString kind; // "message", "question", "error", "open", "save", "dialog", "start"
         QString caption;
         QString text;
         Icon icon = Icon::None;
@@ -23,12 +24,15 @@ public:
     bool question(QWidget* parent, const QString& caption, const QString& text) override;
     void error(QWidget* parent, const QString& text) override;
     QString openFile(QWidget* parent, const QString& caption, const QString& filter, const QString& folder) override;
+    QString saveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& proposal) override;
+    void showDialog(QDialog& dialog) override;
     void startDetached(const QString& program, const QStringList& arguments) override;
     void pause(int milliseconds) override;
 
     QList<Shown> shown;
     QList<bool> answers;        // next question answers; Yes when empty
     QList<QString> fileChoices; // next open dialogs; cancel when empty
+    QList<QString> saveChoices; // next save dialogs; cancel when empty
     QList<int> pauses;
     QString lastFilter;
     QString lastFolder;
@@ -36,6 +40,17 @@ public:
     QStringList lastArguments;
     bool realPauses = true; // pauses really block, as the tool's do
     std::function<void()> onShow;
+
+    // What a dialog of the program's own showed the user: its title, its labels and its table.
+    struct DialogSeen {
+        QString title;
+        QStringList labels;      // visible labels, in creation order
+        bool tableShown = false; // a table is visible
+        QString tableName;       // the table's accessible name
+        QStringList headers;     // column heads
+        QList<QStringList> rows; // cell texts, row by row
+    };
+    QList<DialogSeen> dialogsSeen;
 
     QStringList texts() const; // the texts of every box shown, in order
     void clear();

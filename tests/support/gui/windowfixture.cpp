@@ -1,5 +1,7 @@
 #include "windowfixture.h"
 
+#include "image/layout.h"
+
 #include <QFile>
 #include <QTest>
 
@@ -29,6 +31,16 @@ TfmVarnel& WindowFixture::create(bool formCreate)
         m_window->FormCreate();
     m_window->show();
     return *m_window;
+}
+
+QStringList WindowFixture::editorState() const
+{
+    QStringList out;
+    for (const image::Field& field : image::layout())
+        out.append(m_window->shownValue(field));
+    out.append(QString::fromLatin1(m_window->buffer().workingCopy().toHex()));
+    out.append(QString::fromLatin1(m_window->buffer().pristineCopy().toHex()));
+    return out;
 }
 
 QString WindowFixture::buttons() const

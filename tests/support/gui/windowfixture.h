@@ -41,6 +41,8 @@ public:
     QRadioButton* radio(const char* name) const { return find<QRadioButton>(name); }
     QPushButton* button(const char* name) const { return find<QPushButton>(name); }
     QString status() const { return find<QLabel>("lbConectado")->text(); }
+    // What the editor shows, field by field (TfmVarnel::shownValue), then both copies in hexadecimal.
+    QStringList editorState() const;
 
     // The enabled state of the seven command buttons, as a string of 0 and 1 in the order
     // PedeStatus, Ler, Desbloqueio, Gravar, Default, Reboot, Log Conf.

@@ -1,0 +1,188 @@
+// batch FLEET [PROFILE]: the write sequence of apply on every terminal of a fleet file, side by side.
+#include "commands.h"
+#include "progress.h"
+#include "report.h"
+
+#include "files/backupfile.h"
+#include "files/configsources.h"
+#include "files/csvtable.h"
+#include "link/batchjob.h"
+#include "link/fleetplan.h"
+#include "link/openfilelimit.h"
+#include "link/writeplan.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+namespace
+{
+
+class BatchRun final : public CommandRun
+{
+public:
+    BatchRun(const Invocation& inv, QObject* parent) : CommandRun(parent), m_inv(inv) {}
+
+    int run() override
+    {
+        auto fleet = loadFleetFile(fleetPath());
+        if (auto* e = std::get_if<FileError>(&fleet))
+            return fileProblem(e->text);
+        FleetDefaults defaults{{}, m_inv.password, m_inv.newPassword};
+        if (m_inv.arguments.size() > 1) {
+            auto profile = loadProfile(m_inv.arguments.at(1));
+            if (auto* e = std::get_if<FileError>(&profile))
+                return fileProblem(e->text);
+            defaults.profile = std::get<image::Profile>(profile);
+        }
+        defaults.profile.append(m_inv.sets);
+
+        const FleetPlan plan = planFleet(std::get<FleetFile>(fleet), defaults);
+        if (!plan.problems.isEmpty())
+            return refuse(plan.problems);
+
+        const int parallel = parallelWithinOpenFileLimit(m_inv.parallel);
+        if (parallel < m_inv.parallel)
+            report::error(fleetPath(), QStringLiteral("o limite de arquivos abertos permite %1 terminais ao mesmo "
+                                                      "tempo, não %2")
+                                           .arg(parallel)
+                                           .arg(m_inv.parallel));
+        QList<BatchJob::Item> items;
+        for (const FleetTerminal& terminal : plan.terminals) {
+            WriteOptions options = writeOptionsOf(m_inv);
+            options.endpoint = terminal.endpoint;
+            options.password = terminal.password;
+            options.newPassword = terminal.newPassword;
+            items.append({options, writeplan::applying(terminal.profile)});
+            m_addresses.append(terminal.address);
+            m_lines.append(terminal.line);
+        }
+        m_job = new BatchJob(std::move(items), parallel, this);
+        const Progress::Mode mode =
+            !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Lines;
+        m_progress = new Progress(mode, m_job->total(), QStringLiteral("terminais"), QStringLiteral("falhas"), this);
+        connect(m_job, &BatchJob::terminalFinished, this, &BatchRun::showOne);
+        connect(m_job, &BatchJob::finished, this, &BatchRun::end);
+        m_progress->start();
+        m_job->start();
+        return -1;
+    }
+
+private:
+    const QString& fleetPath() const { return m_inv.arguments.at(0); }
+
+    int fileProblem(const QString& text)
+    {
+        report::error(m_inv.command, text);
+        return int(ExitCode::FileProblem);
+    }
+
+    int refuse(const QStringList& problems)
+    {
+        for (const QString& problem : problems)
+            report::error(fleetPath(), problem);
+        report::error(
+            fleetPath(),
+            QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado").arg(problems.size()));
+        if (m_inv.json)
+            report::outJson({{QStringLiteral("result"), QStringLiteral("refused")},
+                             {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}});
+        return int(ExitCode::RefusedBeforeWrite);
+    }
+
+    void showOne(int index)
+    {
+        const WriteResult& r = m_job->results().at(index);
+        const bool failed = r.outcome == WriteResult::Outcome::Failed;
+        QString line = QStringLiteral("%1: %2").arg(m_addresses.at(index), outcomeName(r.outcome));
+        if (failed)
+            line += QStringLiteral(": ") + r.error;
+        m_progress->step(failed, line, failed);
+    }
+
+    void end()
+    {
+        m_progress->finish();
+        const QList<WriteResult>& results = m_job->results();
+        const QList<QStringList> table = report::batchTable(m_addresses, results);
+        if (m_inv.json) {
+            for (qsizetype i = 0; i < results.size(); ++i)
+                report::outJson(report::writeResultJson(m_addresses.at(i), results.at(i)));
+        } else if (!m_inv.quiet) {
+            QString text;
+            if (m_inv.dryRun) {
+                for (qsizetype i = 0; i < results.size(); ++i)
+                    text += report::writeResultText(m_addresses.at(i), results.at(i));
+                text += QLatin1Char('\n');
+            }
+            report::out(text + report::alignedText(table));
+        }
+        warnOfSharedIpLocals();
+        report::error(fleetPath(), summary());
+
+        int exitCode = int(m_job->failedCount() > 0 ? ExitCode::SomeFailed : ExitCode::Success);
+        if (!m_inv.reportPath.isEmpty() && !saveReport(table) && exitCode == int(ExitCode::Success))
+            exitCode = int(ExitCode::FileProblem);
+        emit finished(exitCode);
+    }
+
+    // The IP Local every terminal ends with is known once it has been read: a terminal whose row
+    // sets none keeps its own, which may be another's.
+    void warnOfSharedIpLocals()
+    {
+        QStringList ipLocals;
+        for (const WriteResult& r : m_job->results())
+            ipLocals.append(r.outcome == WriteResult::Outcome::Failed ? QString() : ipLocalOf(r.sentImage));
+        for (const QString& shared : sharedIpLocals(m_lines, m_addresses, ipLocals))
+            report::error(fleetPath(), QStringLiteral("aviso: %1").arg(shared));
+    }
+
+    QString summary() const
+    {
+        int counts[4] = {};
+        for (const WriteResult& r : m_job->results())
+            ++counts[int(r.outcome)];
+        using O = WriteResult::Outcome;
+        return QStringLiteral("%1 terminais: %2 alterados, %3 inalterados, %4 simulados, %5 falharam, em %6 s")
+            .arg(m_job->total())
+            .arg(counts[int(O::Changed)])
+            .arg(counts[int(O::Unchanged)])
+            .arg(counts[int(O::DryRun)])
+            .arg(counts[int(O::Failed)])
+            .arg(double(m_progress->elapsedMs()) / 1000.0, 0, 'f', 1);
+    }
+
+    bool saveReport(const QList<QStringList>& table)
+    {
+        QByteArray bytes;
+        if (m_inv.reportPath.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
+            QJsonArray terminals;
+            const QList<WriteResult>& results = m_job->results();
+            for (qsizetype i = 0; i < results.size(); ++i)
+                terminals.append(report::writeResultJson(m_addresses.at(i), results.at(i)));
+            bytes = QJsonDocument(QJsonObject{{QStringLiteral("terminals"), terminals},
+                                              {QStringLiteral("total"), int(m_job->total())},
+                                              {QStringLiteral("failed"), m_job->failedCount()}})
+                        .toJson(QJsonDocument::Indented);
+        } else {
+            bytes = csvBytes(table);
+        }
+        const SavedFile saved = savePrivateFile(m_inv.reportPath, bytes);
+        if (!saved.ok())
+            report::error(m_inv.reportPath, saved.error);
+        return saved.ok();
+    }
+
+    Invocation m_inv;
+    QStringList m_addresses; // as the fleet file gives them
+    QList<int> m_lines;
+    BatchJob* m_job = nullptr;
+    Progress* m_progress = nullptr;
+};
+
+} // namespace
+
+CommandRun* makeBatchRun(const Invocation& inv, QObject* parent)
+{
+    return new BatchRun(inv, parent);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <variant>
+
+// A spreadsheet's export as text: rows of cells, the first row a header. Read with libcsv in its
+// strict mode, so that a stray quote is an error and not a guess.
+//
+// What spreadsheets write and is taken here: comma or semicolon between cells (the one the header
+// line uses more; spreadsheets set to Portuguese write semicolons), cells in double quotes with the
+// separator, doubled quotes or line breaks inside, blanks around unquoted cells (dropped),
+// Windows-1252 or UTF-8 after a byte-order mark (or UTF-16 after its mark), CR LF, LF or CR. Rows
+// whose cells are all empty (a blank line, ";;;") are left out.
+struct CsvRow {
+    int line = 0; // the row's first line in the file, from 1
+    QStringList cells;
+};
+
+struct CsvTable {
+    char separator = ',';
+    QList<CsvRow> rows; // the header first; never empty
+};
+
+// Portuguese; `line` is 0 when the problem is the whole file.
+struct CsvError {
+    int line = 0;
+    QString text;
+};
+
+std::variant<CsvTable, CsvError> parseCsv(const QByteArray& bytes);
+
+// The rows (all of one width, as a spreadsheet's) as a file the same reader and a spreadsheet set
+// to Portuguese both take: UTF-8 with a byte-order mark, semicolons, CR LF, a cell quoted when it
+// holds a separator, a quote, a line break or blanks at its ends.
+QByteArray csvBytes(const QList<QStringList>& rows);

@@ -1,0 +1,111 @@
+#include "files/fleetfile.h"
+
+#include "image/readable.h"
+
+#include <algorithm>
+
+namespace
+{
+
+enum class Column { Unnamed, Address, Password, NewPassword, Key };
+
+struct ColumnRole {
+    Column column = Column::Unnamed;
+    QString section; // for Key
+    QString key;
+};
+
+bool sameName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+// The column a header cell names, or an error text.
+std::variant<ColumnRole, QString> roleOf(const QString& name)
+{
+    if (name.isEmpty())
+        return ColumnRole{};
+    if (sameName(name, fleetcolumn::address))
+        return ColumnRole{Column::Address, {}, {}};
+    if (sameName(name, fleetcolumn::password))
+        return ColumnRole{Column::Password, {}, {}};
+    if (sameName(name, fleetcolumn::newPassword))
+        return ColumnRole{Column::NewPassword, {}, {}};
+    const qsizetype dot = name.indexOf(u'.');
+    const QString key = name.mid(dot + 1);
+    if (const image::Field* field = dot > 0 ? image::fieldOfKey(name.left(dot), key) : nullptr) {
+        // Spelt as the field table spells it, as a profile file's keys are.
+        const bool subKey = !sameName(image::keyOf(*field), key);
+        return ColumnRole{Column::Key, image::sectionOf(*field),
+                          subKey ? image::tableText(field->subKey) : image::keyOf(*field)};
+    }
+    return QStringLiteral("coluna desconhecida \"%1\" (as colunas são address, password, new_password e "
+                          "Secao.Chave, por exemplo Conexao.IPLocal; hxconfig-cli show lista as chaves)")
+        .arg(name);
+}
+
+} // namespace
+
+std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
+{
+    auto parsed = parseCsv(bytes);
+    if (auto* error = std::get_if<CsvError>(&parsed))
+        return *error;
+    const CsvTable& table = std::get<CsvTable>(parsed);
+    const CsvRow& header = table.rows.first();
+
+    QList<ColumnRole> roles;
+    for (qsizetype c = 0; c < header.cells.size(); ++c) {
+        auto role = roleOf(header.cells.at(c));
+        if (auto* text = std::get_if<QString>(&role))
+            return CsvError{header.line, *text};
+        const ColumnRole& r = std::get<ColumnRole>(role);
+        for (qsizetype before = 0; before < c; ++before) {
+            if (r.column != Column::Unnamed && sameName(header.cells.at(before), header.cells.at(c)))
+                return CsvError{header.line, QStringLiteral("coluna repetida \"%1\"").arg(header.cells.at(c))};
+        }
+        roles.append(r);
+    }
+    if (std::none_of(roles.cbegin(), roles.cend(), [](const ColumnRole& r) { return r.column == Column::Address; }))
+        return CsvError{header.line, QStringLiteral("falta a coluna address no cabeçalho")};
+
+    FleetFile file;
+    file.separator = table.separator;
+    for (qsizetype r = 1; r < table.rows.size(); ++r) {
+        const CsvRow& row = table.rows.at(r);
+        FleetRow fleetRow;
+        fleetRow.line = row.line;
+        for (qsizetype c = 0; c < row.cells.size(); ++c) {
+            const QString& cell = row.cells.at(c);
+            if (cell.isEmpty())
+                continue;
+            if (c >= roles.size() || roles.at(c).column == Column::Unnamed)
+                return CsvError{
+                    row.line,
+                    QStringLiteral("valor \"%1\" na coluna %2, que o cabeçalho não nomeia").arg(cell).arg(c + 1)};
+            const ColumnRole& role = roles.at(c);
+            switch (role.column) {
+            case Column::Address:
+                fleetRow.address = cell;
+                break;
+            case Column::Password:
+                fleetRow.password = cell;
+                break;
+            case Column::NewPassword:
+                fleetRow.newPassword = cell;
+                break;
+            case Column::Key:
+                fleetRow.values.append({role.section, role.key, cell});
+                break;
+            case Column::Unnamed:
+                break;
+            }
+        }
+        if (fleetRow.address.isEmpty())
+            return CsvError{row.line, QStringLiteral("falta o endereço (coluna address)")};
+        file.rows.append(fleetRow);
+    }
+    if (file.rows.isEmpty())
+        return CsvError{header.line, QStringLiteral("nenhum terminal depois do cabeçalho")};
+    return file;
+}

@@ -1,0 +1,220 @@
+// hxterm-sim --fleet: many terminals in one process, each with its own identity, memory and
+// faults, and the fleet file it writes for hxconfig-cli batch.
+#include "clifixtures.h"
+#include "simprocess.h"
+#include "terminalstate.h"
+
+#include "files/fleetfile.h"
+#include "image/layout.h"
+#include "image/readable.h"
+#include "link/readjob.h"
+#include "link/terminalclient.h"
+#include "link/writejob.h"
+#include "link/writeplan.h"
+
+#include <QProcess>
+#include <QTest>
+
+using namespace clifixtures;
+
+namespace
+{
+
+QString textOf(const QByteArray& image, std::string_view control)
+{
+    return image::readableValue(*image::fieldOf(control), image);
+}
+
+// The image the terminal sends, read with the tool's own client; empty when the read failed.
+QByteArray readTerminal(const QString& address, const QByteArray& password = kPassword.toLatin1())
+{
+    TerminalClient client;
+    client.setConnectTimeout(2000);
+    client.setReplyTimeout(2000);
+    ReadJob job(client, password);
+    bool over = false;
+    bool ok = false;
+    QObject::connect(&job, &ReadJob::done, &job, [&] { over = ok = true; });
+    QObject::connect(&job, &ReadJob::failed, &job, [&] { over = true; });
+    job.start(*parseAddress(address));
+    const bool ended = QTest::qWaitFor([&] { return over; }, 5000);
+    client.close();
+    return ended && ok ? job.image() : QByteArray();
+}
+
+TerminalClient::Answer statusOf(const QString& address)
+{
+    TerminalClient client;
+    client.setReplyTimeout(1000);
+    std::optional<TerminalClient::Answer> answer;
+    QObject::connect(&client, &TerminalClient::connected, &client, [&] { client.requestStatus(); });
+    QObject::connect(&client, &TerminalClient::answered, &client,
+                     [&](TerminalClient::Request, TerminalClient::Answer a, const QByteArray&) { answer = a; });
+    QObject::connect(&client, &TerminalClient::failed, &client,
+                     [&] { answer = TerminalClient::Answer::Sent; }); // stands for "no answer"
+    client.connectTo(*parseAddress(address));
+    if (!QTest::qWaitFor([&] { return answer.has_value(); }, 5000))
+        qFatal("no outcome of a status request to %s", qPrintable(address));
+    return *answer;
+}
+
+int runSim(const QStringList& arguments, QString* errors)
+{
+    QProcess process;
+    process.start(QStringLiteral(HXTERM_SIM_PATH), arguments);
+    if (!process.waitForFinished(5000)) {
+        process.kill();
+        process.waitForFinished();
+        return -1;
+    }
+    *errors = QString::fromLocal8Bit(process.readAllStandardError());
+    return process.exitCode();
+}
+
+} // namespace
+
+class TestSimFleet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void identityComesFromTheNumber();
+    void everyTerminalAnswersWithItsOwnIdentity();
+    void fleetFileListsEveryTerminal();
+    void terminalsKeepTheirOwnMemory();
+    void faultsOnlyOnTheLastTerminals();
+    void addressStepSpreadsTheFleetOverAddresses();
+    void fleetOptionsAreChecked();
+};
+
+void TestSimFleet::identityComesFromTheNumber()
+{
+    const TerminalState base = initialState("123456");
+    const TerminalState first = fleetTerminalState(base, 1);
+    QCOMPARE(textOf(first.image, "edMac"), QStringLiteral("0050C2000001"));
+    QCOMPARE(textOf(first.image, "VIpLocal"), QStringLiteral("10.0.0.1"));
+    const TerminalState big = fleetTerminalState(base, 0x12345);
+    QCOMPARE(textOf(big.image, "edMac"), QStringLiteral("0050C2012345"));
+    QCOMPARE(textOf(big.image, "VIpLocal"), QStringLiteral("10.1.35.69"));
+
+    // Nothing else differs from the single terminal: reserved bytes, password, the other fields.
+    QByteArray expected = withText(base.image, "edMac", "0050C2000001");
+    expected = withText(expected, "VIpLocal", "10.0.0.1");
+    QCOMPARE(first.image, expected);
+    QCOMPARE(first.password, base.password);
+}
+
+void TestSimFleet::everyTerminalAnswersWithItsOwnIdentity()
+{
+    FleetProcess fleet(3);
+    QVERIFY2(fleet.isRunning(), qPrintable(fleet.errorOutput()));
+    QCOMPARE(QSet<QString>(fleet.addresses().begin(), fleet.addresses().end()).size(), 3);
+    for (int number = 1; number <= 3; ++number) {
+        const QByteArray image = readTerminal(fleet.addresses().at(number - 1));
+        QVERIFY(!image.isEmpty());
+        QCOMPARE(textOf(image, "edMac"), QStringLiteral("0050C200000%1").arg(number));
+        QCOMPARE(textOf(image, "VIpLocal"), QStringLiteral("10.0.0.%1").arg(number));
+        // Its state file holds the starting configuration from the start.
+        QCOMPARE(configurationOf(fleet.storedImage(number)), configurationOf(image));
+    }
+}
+
+void TestSimFleet::fleetFileListsEveryTerminal()
+{
+    FleetProcess fleet(3, {QStringLiteral("--password"), QStringLiteral("abc;12")});
+    QVERIFY2(fleet.isRunning(), qPrintable(fleet.errorOutput()));
+    QByteArray expected = "\xEF\xBB\xBF"
+                          "address;password\r\n";
+    for (const QString& address : fleet.addresses())
+        expected += address.toLatin1() + ";\"abc;12\"\r\n";
+    QCOMPARE(readFile(fleet.fleetFile()), expected);
+    QCOMPARE(unixMode(fleet.fleetFile()), 0600);
+
+    const auto parsed = parseFleetFile(expected);
+    QVERIFY(std::holds_alternative<FleetFile>(parsed));
+    const FleetFile& file = std::get<FleetFile>(parsed);
+    QCOMPARE(file.rows.size(), 3);
+    QCOMPARE(file.rows.at(2).address, fleet.addresses().at(2));
+    QCOMPARE(file.rows.at(2).password, QStringLiteral("abc;12"));
+    QCOMPARE(file.rows.at(2).line, 4);
+}
+
+void TestSimFleet::terminalsKeepTheirOwnMemory()
+{
+    FleetProcess fleet(3);
+    QVERIFY2(fleet.isRunning(), qPrintable(fleet.errorOutput()));
+    // A write with a new password to the second terminal, without the pauses.
+    WriteOptions options;
+    options.endpoint = *parseAddress(fleet.addresses().at(1));
+    options.password = "123456";
+    options.newPassword = QStringLiteral("654321");
+    options.verify = false;
+    options.reboot = false;
+    QTemporaryDir backups;
+    options.backupFolder = backups.path();
+    WriteJob job(options, writeplan::applying(
+                              {{QStringLiteral("Conexao"), QStringLiteral("IPLocal"), QStringLiteral("10.9.9.9")}}));
+    bool over = false;
+    connect(&job, &WriteJob::finished, this, [&] { over = true; });
+    job.start();
+    QVERIFY(QTest::qWaitFor([&] { return over; }, 5000));
+    QCOMPARE(job.result().outcome, WriteResult::Outcome::Changed);
+
+    QTRY_COMPARE(textOf(fleet.storedImage(2), "VIpLocal"), QStringLiteral("10.9.9.9"));
+    QCOMPARE(fleet.storedPassword(2), QStringLiteral("654321"));
+    QCOMPARE(textOf(readTerminal(fleet.addresses().at(1), "654321"), "VIpLocal"), QStringLiteral("10.9.9.9"));
+    // The others still hold their own configuration and password.
+    for (int number : {1, 3}) {
+        QCOMPARE(fleet.storedPassword(number), kPassword);
+        QCOMPARE(textOf(readTerminal(fleet.addresses().at(number - 1)), "VIpLocal"),
+                 QStringLiteral("10.0.0.%1").arg(number));
+    }
+}
+
+void TestSimFleet::faultsOnlyOnTheLastTerminals()
+{
+    FleetProcess fleet(4, {QStringLiteral("--faulty"), QStringLiteral("2"), QStringLiteral("--not-ready")});
+    QVERIFY2(fleet.isRunning(), qPrintable(fleet.errorOutput()));
+    QCOMPARE(statusOf(fleet.addresses().at(0)), TerminalClient::Answer::Ready);
+    QCOMPARE(statusOf(fleet.addresses().at(1)), TerminalClient::Answer::Ready);
+    QCOMPARE(statusOf(fleet.addresses().at(2)), TerminalClient::Answer::NotReady);
+    QCOMPARE(statusOf(fleet.addresses().at(3)), TerminalClient::Answer::NotReady);
+
+    // Without --faulty every terminal has the fault.
+    FleetProcess mute(2, {QStringLiteral("--mute")});
+    QVERIFY(mute.isRunning());
+    for (const QString& address : mute.addresses())
+        QCOMPARE(statusOf(address), TerminalClient::Answer::Sent);
+}
+
+void TestSimFleet::addressStepSpreadsTheFleetOverAddresses()
+{
+    FleetProcess fleet(3, {QStringLiteral("--listen"), QStringLiteral("127.71.0.1"), QStringLiteral("--address-step"),
+                           QStringLiteral("4")});
+    QVERIFY2(fleet.isRunning(), qPrintable(fleet.errorOutput()));
+    const QString port = fleet.addresses().at(0).section(u':', 1);
+    QCOMPARE(fleet.addresses(), QStringList({QStringLiteral("127.71.0.1:") + port, QStringLiteral("127.71.0.5:") + port,
+                                             QStringLiteral("127.71.0.9:") + port}));
+    QCOMPARE(textOf(readTerminal(fleet.addresses().at(2)), "edMac"), QStringLiteral("0050C2000003"));
+}
+
+void TestSimFleet::fleetOptionsAreChecked()
+{
+    QString errors;
+    QCOMPARE(runSim({QStringLiteral("--faulty"), QStringLiteral("1"), QStringLiteral("--port"), QStringLiteral("0")},
+                    &errors),
+             1);
+    QVERIFY2(errors.contains(QStringLiteral("need --fleet")), qPrintable(errors));
+    QCOMPARE(runSim({QStringLiteral("--fleet"), QStringLiteral("0")}, &errors), 1);
+    QVERIFY2(errors.contains(QStringLiteral("--fleet needs a number from 1 to 10000, not 0")), qPrintable(errors));
+    QCOMPARE(runSim({QStringLiteral("--fleet"), QStringLiteral("3"), QStringLiteral("--faulty"), QStringLiteral("4")},
+                    &errors),
+             1);
+    QCOMPARE(runSim({QStringLiteral("--fleet"), QStringLiteral("3"), QStringLiteral("--port"), QStringLiteral("65534")},
+                    &errors),
+             1);
+    QVERIFY2(errors.contains(QStringLiteral("ports 65534 to 65536 do not exist")), qPrintable(errors));
+}
+
+QTEST_GUILESS_MAIN(TestSimFleet)
+#include "test_sim_fleet.moc"
