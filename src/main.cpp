@@ -6,6 +6,8 @@
 
 #include <QApplication>
 
+#include <memory>
+
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
@@ -20,13 +22,20 @@ int main(int argc, char* argv[])
     // Beside the program when it runs portable, in the user's own folder when it is installed.
     const tooldir::ToolDirectory folder = tooldir::prepareForProgram(QApplication::applicationDirPath());
 
-    // The main window is created first, the hidden log viewer second.
     TfmVarnel fmVarnel(folder.path, dialogs);
     fmVarnel.FormCreate();
-    TfmExibeLog fmExibeLog(dialogs, &fmVarnel);
-    // Closing the main window ends the program even while the viewer is open.
-    fmExibeLog.setAttribute(Qt::WA_QuitOnClose, false);
-    QObject::connect(&fmVarnel, &TfmVarnel::logViewerRequested, &fmExibeLog, &TfmExibeLog::showFile);
+    // The log viewer is hidden until "Visualizar Log" shows it, and nothing else uses it: it is
+    // built then, so that start-up does not pay for it. The program never changes its current
+    // directory, so the viewer's creation finds the same one as at start-up.
+    std::unique_ptr<TfmExibeLog> fmExibeLog;
+    QObject::connect(&fmVarnel, &TfmVarnel::logViewerRequested, &fmVarnel, [&](const QString& path) {
+        if (!fmExibeLog) {
+            fmExibeLog = std::make_unique<TfmExibeLog>(dialogs, &fmVarnel);
+            // Closing the main window ends the program even while the viewer is open.
+            fmExibeLog->setAttribute(Qt::WA_QuitOnClose, false);
+        }
+        fmExibeLog->showFile(path);
+    });
 
     fmVarnel.show();
     return QApplication::exec();

@@ -1,7 +1,9 @@
 #include "ui/controlrules.h"
 
 #include "image/readable.h"
+#include "ui/deferredicon.h"
 #include "ui/dialogs.h"
+#include "ui/namedcontrols.h"
 #include "ui/windowlook.h"
 
 #include <QAction>
@@ -73,9 +75,9 @@ private:
     mutable QString m_accepted;
 };
 
-template <typename T> T* control(QWidget* window, const char* name)
+template <typename T> T* control(const NamedControls& controls, const char* name)
 {
-    T* found = window->findChild<T*>(QLatin1String(name));
+    T* found = controls.find<T>(QLatin1String(name));
     Q_ASSERT_X(found, "prepareMainWindowControls", name);
     return found;
 }
@@ -94,9 +96,9 @@ constexpr Limit typingLimits[] = {
     {"edTimeout1", 3, false},
 };
 
-void setMenuPicture(QWidget* window, const char* action, QStyle::StandardPixmap picture)
+void setMenuPicture(QWidget* window, const NamedControls& controls, const char* action, QStyle::StandardPixmap picture)
 {
-    control<QAction>(window, action)->setIcon(window->style()->standardIcon(picture));
+    control<QAction>(controls, action)->setIcon(deferredStandardIcon(window->style(), picture));
 }
 
 // The client area below the menu bar stays 638 x 449 whatever height the menu bar takes.
@@ -134,12 +136,15 @@ QStringList commandButtonNames()
             QStringLiteral("btnLog"),       QStringLiteral("BtSair")};
 }
 
-void fillChoiceLists(QWidget* window)
+namespace
+{
+
+void fillChoiceLists(const NamedControls& controls)
 {
     for (const image::Field& field : image::layout()) {
         if (field.kind != image::Kind::Choice && field.kind != image::Kind::NumberByte)
             continue;
-        auto* box = window->findChild<QComboBox*>(QString::fromLatin1(field.control));
+        auto* box = controls.find<QComboBox>(QString::fromLatin1(field.control));
         Q_ASSERT_X(box, "fillChoiceLists", field.control.data());
         if (!box)
             continue;
@@ -150,36 +155,44 @@ void fillChoiceLists(QWidget* window)
     }
 }
 
+} // namespace
+
+void fillChoiceLists(QWidget* window)
+{
+    fillChoiceLists(NamedControls(window));
+}
+
 void prepareMainWindowControls(QWidget* window)
 {
     applyWindowLook(window);
-    fillChoiceLists(window);
+    const NamedControls controls(window);
+    fillChoiceLists(controls);
     for (const Limit& limit : typingLimits)
-        limitTyping(control<QLineEdit>(window, limit.box), limit.maxLength, limit.lowerCase);
+        limitTyping(control<QLineEdit>(controls, limit.box), limit.maxLength, limit.lowerCase);
 
     // The new password is reached by the mouse only; Tab passes over it and over the command row.
-    control<QLineEdit>(window, "VNovaSenha")->setFocusPolicy(Qt::ClickFocus);
+    control<QLineEdit>(controls, "VNovaSenha")->setFocusPolicy(Qt::ClickFocus);
     for (const QString& name : commandButtonNames())
-        control<QPushButton>(window, name.toLatin1().constData())->setFocusPolicy(Qt::ClickFocus);
+        control<QPushButton>(controls, name.toLatin1().constData())->setFocusPolicy(Qt::ClickFocus);
     // Outside a dialog a push button ignores Enter unless it is an auto-default button.
     for (QPushButton* button : window->findChildren<QPushButton*>())
         button->setAutoDefault(true);
 
     // The address history is kept by its own rule, never by the box.
-    control<QComboBox>(window, "IpTerm")->setInsertPolicy(QComboBox::NoInsert);
+    control<QComboBox>(controls, "IpTerm")->setInsertPolicy(QComboBox::NoInsert);
     // No box completes what is typed: the address and the stored values are the text typed.
     for (QComboBox* box : window->findChildren<QComboBox*>()) {
         if (box->isEditable())
             box->setCompleter(nullptr);
     }
 
-    setMenuPicture(window, "Diretrio1", QStyle::SP_DirOpenIcon);
-    setMenuPicture(window, "Log1", QStyle::SP_FileIcon);
-    setMenuPicture(window, "VisualizarLog1", QStyle::SP_FileDialogDetailedView);
-    setMenuPicture(window, "CompararLido1", QStyle::SP_FileDialogContentsView);
-    setMenuPicture(window, "ExportarConfiguracao1", QStyle::SP_DialogSaveButton);
-    setMenuPicture(window, "CarregarConfiguracao1", QStyle::SP_DialogOpenButton);
-    setMenuPicture(window, "AbrirBackups1", QStyle::SP_DirClosedIcon);
+    setMenuPicture(window, controls, "Diretrio1", QStyle::SP_DirOpenIcon);
+    setMenuPicture(window, controls, "Log1", QStyle::SP_FileIcon);
+    setMenuPicture(window, controls, "VisualizarLog1", QStyle::SP_FileDialogDetailedView);
+    setMenuPicture(window, controls, "CompararLido1", QStyle::SP_FileDialogContentsView);
+    setMenuPicture(window, controls, "ExportarConfiguracao1", QStyle::SP_DialogSaveButton);
+    setMenuPicture(window, controls, "CarregarConfiguracao1", QStyle::SP_DialogOpenButton);
+    setMenuPicture(window, controls, "AbrirBackups1", QStyle::SP_DirClosedIcon);
 
     window->setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint);
@@ -199,8 +212,9 @@ QList<QPair<QString, QString>> toolTipTexts(const QString& settingsFilePath)
 
 void assignToolTips(QWidget* window, const QString& settingsFilePath)
 {
+    const NamedControls controls(window);
     for (const auto& [name, text] : toolTipTexts(settingsFilePath)) {
-        auto* widget = window->findChild<QWidget*>(name);
+        auto* widget = controls.find<QWidget>(name);
         Q_ASSERT_X(widget, "assignToolTips", qPrintable(name));
         if (!widget)
             continue;

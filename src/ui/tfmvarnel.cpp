@@ -19,6 +19,7 @@ TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* paren
 {
     ui->setupUi(this);
     prepareMainWindowControls(this);
+    findEditorBoxes();
 
     Config = new QTcpSocket(this);
     Config->setObjectName(QStringLiteral("Config"));

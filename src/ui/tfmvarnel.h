@@ -169,8 +169,9 @@ private:
     void followCommandButtons();
     TerminalInfo terminalInfo(const QByteArray& image) const;
 
-    QList<QLineEdit*> editorTextBoxes() const;
-    QList<QComboBox*> editorChoiceBoxes() const;
+    void findEditorBoxes();
+    const QList<QLineEdit*>& editorTextBoxes() const;
+    const QList<QComboBox*>& editorChoiceBoxes() const;
     void message(const QString& text);
     void setStatus(const QString& text);
 
@@ -191,4 +192,6 @@ private:
     std::function<QDateTime()> m_clock;
     QDateTime m_readAt; // when the last read reply was taken in
     QString m_readFrom; // the terminal's address then, "host:port"
+    QList<QLineEdit*> m_textBoxes;
+    QList<QComboBox*> m_choiceBoxes;
 };

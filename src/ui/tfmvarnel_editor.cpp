@@ -8,6 +8,7 @@
 #include "image/readable.h"
 #include "image/writeprep.h"
 #include "ui/dialogs.h"
+#include "ui/namedcontrols.h"
 #include "ui_tfmvarnel.h"
 
 #include <QTcpSocket>
@@ -26,25 +27,28 @@ void uncheckSilently(QRadioButton* button)
 
 } // namespace
 
-// The sixteen image text boxes and the twenty-six choice boxes, as the field table names them.
-QList<QLineEdit*> TfmVarnel::editorTextBoxes() const
+// The sixteen image text boxes and the twenty-six choice boxes, as the field table names them;
+// looked up once, the window's controls live as long as the window.
+void TfmVarnel::findEditorBoxes()
 {
-    QList<QLineEdit*> boxes;
+    const NamedControls controls(this);
     for (const image::Field& field : image::layout()) {
+        const QString name = QString::fromLatin1(field.control);
         if (field.kind == image::Kind::Text || field.kind == image::Kind::ShortText || field.kind == image::Kind::Mac)
-            boxes.append(findChild<QLineEdit*>(QString::fromLatin1(field.control)));
+            m_textBoxes.append(controls.find<QLineEdit>(name));
+        else if (field.kind == image::Kind::Choice || field.kind == image::Kind::NumberByte)
+            m_choiceBoxes.append(controls.find<QComboBox>(name));
     }
-    return boxes;
 }
 
-QList<QComboBox*> TfmVarnel::editorChoiceBoxes() const
+const QList<QLineEdit*>& TfmVarnel::editorTextBoxes() const
 {
-    QList<QComboBox*> boxes;
-    for (const image::Field& field : image::layout()) {
-        if (field.kind == image::Kind::Choice || field.kind == image::Kind::NumberByte)
-            boxes.append(findChild<QComboBox*>(QString::fromLatin1(field.control)));
-    }
-    return boxes;
+    return m_textBoxes;
+}
+
+const QList<QComboBox*>& TfmVarnel::editorChoiceBoxes() const
+{
+    return m_choiceBoxes;
 }
 
 void TfmVarnel::ClearEditor()
