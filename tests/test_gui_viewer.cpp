@@ -224,6 +224,9 @@ private slots:
 
         viewer->CarregaArquivo(write(QStringLiteral("second.txt"), "H1;H2;\r\na;b;z\r\nx;\r\n"));
         QCOMPARE(headings(grid).mid(0, 3), (QStringList{QStringLiteral("H1"), QStringLiteral("H2"), QString()}));
+        // What a screen reader says of the grid follows the file it shows.
+        QCOMPARE(QAccessible::queryAccessibleInterface(grid)->text(QAccessible::Name),
+                 QStringLiteral("Tabela: second.txt"));
         QCOMPARE(grid->model()->rowCount(), 1);
         QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("x"));
         QCOMPARE(grid->model()->index(0, 1).data().toString(), QStringLiteral("b"));
@@ -233,6 +236,7 @@ private slots:
         QCOMPARE(column(grid, 0), QStringList{QString()});
         QCOMPARE(headings(grid).first(), QString());
         QVERIFY(m_dialogs.shown.isEmpty());
+        QCOMPARE(QAccessible::queryAccessibleInterface(grid)->text(QAccessible::Name), QStringLiteral("Tabela"));
 
         viewer->CarregaArquivo(m_dir->path()); // a folder is no file: nothing to load, nothing to say
         QVERIFY(m_dialogs.shown.isEmpty());

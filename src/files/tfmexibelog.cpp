@@ -54,6 +54,7 @@ void TfmExibeLog::buildLayout()
     StringGrid1 = new QTableView(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setModel(m_model);
+    StringGrid1->setAccessibleName(QStringLiteral("Tabela"));
     for (int c = 0; c < kTableColumns; ++c)
         StringGrid1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
     StringGrid1->verticalHeader()->setVisible(false);
@@ -138,6 +139,10 @@ void TfmExibeLog::CarregaArquivo(const QString& path)
     QString errorText;
     const bool ok = loadTable(path, table, &errorText);
     showTable(std::move(table));
+    // A screen reader names the grid after the file it shows.
+    const QFileInfo shown(path);
+    StringGrid1->setAccessibleName(shown.isFile() ? QStringLiteral("Tabela: %1").arg(shown.fileName())
+                                                  : QStringLiteral("Tabela"));
     if (!ok)
         m_dialogs.error(this, errorText);
 }
