@@ -17,6 +17,7 @@
 #include <QValidator>
 
 #include <algorithm>
+#include <string_view>
 
 namespace
 {
@@ -82,19 +83,15 @@ template <typename T> T* control(const NamedControls& controls, const char* name
     return found;
 }
 
-struct Limit {
-    const char* box;
-    int maxLength;
-    bool lowerCase;
-};
+// The two password boxes take the terminal's six characters; they are no image field.
+constexpr const char* passwordBoxes[] = {"VSenhaAtual", "VNovaSenha"};
+constexpr int passwordLength = 6;
 
-constexpr Limit typingLimits[] = {
-    {"VSenhaAtual", 6, false}, {"VNovaSenha", 6, false},   {"edTimeOutR", 4, false},   {"edRetries", 2, false},
-    {"VIpRemoto", 16, false},  {"VIpLocal", 16, false},    {"VPortaRemota", 5, false}, {"VPortaLocal", 5, false},
-    {"VGateway", 16, false},   {"VSubnet", 16, false},     {"VLogin", 16, true},       {"VPassword", 16, true},
-    {"VCNPJ", 16, false},      {"edConTelNet", 16, false}, {"edDelay", 2, false},      {"edTimeout0", 3, false},
-    {"edTimeout1", 3, false},
-};
+// Typed login and password letters become lower case.
+bool typesLowerCase(std::string_view box)
+{
+    return box == "VLogin" || box == "VPassword";
+}
 
 void setMenuPicture(QWidget* window, const NamedControls& controls, const char* action, QStyle::StandardPixmap picture)
 {
@@ -167,8 +164,15 @@ void prepareMainWindowControls(QWidget* window)
     applyWindowLook(window);
     const NamedControls controls(window);
     fillChoiceLists(controls);
-    for (const Limit& limit : typingLimits)
-        limitTyping(control<QLineEdit>(controls, limit.box), limit.maxLength, limit.lowerCase);
+    for (const char* box : passwordBoxes)
+        limitTyping(control<QLineEdit>(controls, box), passwordLength);
+    // Each image text box takes as many characters as its field holds, or shows for a short text.
+    for (const image::Field& field : image::layout()) {
+        if (field.kind != image::Kind::Text && field.kind != image::Kind::ShortText)
+            continue;
+        const int length = field.kind == image::Kind::Text ? field.width : field.shown;
+        limitTyping(control<QLineEdit>(controls, field.control.data()), length, typesLowerCase(field.control));
+    }
 
     // The new password is reached by the mouse only; Tab passes over it and over the command row.
     control<QLineEdit>(controls, "VNovaSenha")->setFocusPolicy(Qt::ClickFocus);
