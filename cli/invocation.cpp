@@ -18,7 +18,7 @@ enum Group : unsigned {
     Password = 1u << 0, // --password, --password-file
     Network = 1u << 1,  // --timeout
     Report = 1u << 2,   // --json, --quiet
-    Write = 1u << 3,    // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set
+    Write = 1u << 3,    // --new-password(-file), --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set
     Restore = 1u << 4,  // --clone, --keep-ip
     Output = 1u << 5,   // -o
     Fleet = 1u << 6,    // --parallel (32), --report
@@ -146,6 +146,10 @@ struct Options {
                                    text("Nova senha do terminal, exatamente 6 caracteres (gravada com a "
                                         "configuração)."),
                                    QStringLiteral("P")};
+    QCommandLineOption newPasswordFile{QStringLiteral("new-password-file"),
+                                       text("Lê a nova senha da primeira linha do arquivo (não aparece na lista de "
+                                            "processos)."),
+                                       QStringLiteral("ARQUIVO")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               text("Lê e mostra as diferenças; não envia nada que mude o terminal.")};
     QCommandLineOption noReboot{QStringLiteral("no-reboot"), text("Não reinicia o terminal depois de gravar.")};
@@ -186,7 +190,7 @@ struct Options {
         if (groups & Network)
             list << timeout;
         if (groups & Write)
-            list << set << newPassword << dryRun << noReboot << noVerify << backupDir << log;
+            list << set << newPassword << newPasswordFile << dryRun << noReboot << noVerify << backupDir << log;
         if (groups & Restore)
             list << clone << keepIp;
         if (groups & Fleet)
@@ -440,8 +444,18 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         image::profileValue(inv.sets, QStringLiteral("Conexao"), QStringLiteral("IPLocal")).isEmpty())
         return usage(
             text("--clone pede --set Conexao.IPLocal=... ou --keep-ip: dois terminais não podem ter o mesmo IP"));
+    // As the current password: the option wins over the file.
+    std::optional<QString> newPassword;
     if (isSet(o.newPassword)) {
-        inv.newPassword = value(o.newPassword);
+        newPassword = value(o.newPassword);
+    } else if (isSet(o.newPasswordFile)) {
+        QString error;
+        newPassword = passwordFromFile(value(o.newPasswordFile), error);
+        if (!newPassword)
+            return refusal(ExitCode::FileProblem, error);
+    }
+    if (newPassword) {
+        inv.newPassword = *newPassword;
         if (const QString problem = frames::newPasswordProblem(inv.newPassword); !problem.isEmpty())
             return refusal(ExitCode::RefusedBeforeWrite, problem);
     }
