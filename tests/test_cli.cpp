@@ -75,18 +75,12 @@ void TestCli::helpListsCommandsOptionsAndExitCodes()
     QVERIFY(general.outText().contains(QStringLiteral("Códigos de saída:\n  0  sucesso")));
     QVERIFY(general.outText().contains(QStringLiteral("  7  recusado antes de gravar")));
 
-    const QStringList writeOptions = {QStringLiteral("--new-password P"),
-                                      QStringLiteral("--new-password-file ARQUIVO"),
-                                      QStringLiteral("--dry-run"),
-                                      QStringLiteral("--no-reboot"),
-                                      QStringLiteral("--no-verify"),
-                                      QStringLiteral("--backup-dir PASTA"),
-                                      QStringLiteral("--log ARQUIVO"),
-                                      QStringLiteral("--json"),
-                                      QStringLiteral("--quiet"),
-                                      QStringLiteral("--set Secao.Chave=Valor"),
-                                      QStringLiteral("--password P"),
-                                      QStringLiteral("--password-file ARQUIVO"),
+    const QStringList writeOptions = {QStringLiteral("--new-password P"), QStringLiteral("--new-password-file ARQUIVO"),
+                                      QStringLiteral("--dry-run"),        QStringLiteral("--no-reboot"),
+                                      QStringLiteral("--no-verify"),      QStringLiteral("--backup-dir PASTA"),
+                                      QStringLiteral("--log ARQUIVO"),    QStringLiteral("--json"),
+                                      QStringLiteral("--quiet"),          QStringLiteral("--set Secao.Chave=Valor"),
+                                      QStringLiteral("--password P"),     QStringLiteral("--password-file ARQUIVO"),
                                       QStringLiteral("--timeout MS")};
     for (const char* command : {"apply", "restore"}) {
         const CliResult help = runCli({QString::fromLatin1(command), QStringLiteral("--help")});
