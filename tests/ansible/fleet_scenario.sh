@@ -49,6 +49,8 @@ interpreter_python = auto_silent
 retry_files_enabled = false
 host_key_checking = false
 vault_password_file = $WORK/vault-password
+[connection]
+pipelining = true
 [inventory]
 unparsed_is_failed = true
 CFG
@@ -146,11 +148,11 @@ check "the vaulted password stays vaulted in the inventory" \
 check "the inventory never shows the password" absent "$PASSWORD" "$WORK/inventory.json"
 expected_graph=$(
     echo "@all:"
+    echo "  |--@ungrouped:"
     echo "  |--@Loja_Norte:"
     for i in $(seq 1 2 "$COUNT"); do echo "  |  |--$(host_of good "$i")"; done
     echo "  |--@Loja_Sul:"
     for i in $(seq 2 2 "$COUNT"); do echo "  |  |--$(host_of good "$i")"; done
-    echo "  |--@ungrouped:"
 )
 actual_graph=$(ansible-inventory -i "$WORK/good.hxfleet.yml" --graph 2>/dev/null)
 check "the groups come from the Loja column" test "$actual_graph" = "$expected_graph"

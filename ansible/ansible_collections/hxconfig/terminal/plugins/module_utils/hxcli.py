@@ -127,6 +127,9 @@ class Cli(object):
         objects = parse_json_lines(out)
         if rc not in ok_codes:
             self.fail(rc, objects, err)
+        if not objects:
+            self.module.fail_json(msg='hxconfig-cli não respondeu com JSON: %s' % last_message(err, self.address),
+                                  rc=rc, stdout=out, stderr=err, address=self.address)
         return objects, rc, err
 
     def fail(self, rc, objects, stderr, **extra):
@@ -139,16 +142,12 @@ class Cli(object):
         result.update(extra)
         self.module.fail_json(**result)
 
-    def one(self, objects, stderr):
-        """The terminal's object; none at all is a fault of the program."""
+    def one(self, objects):
+        """The terminal's object among the program's answer (run() makes sure there is one)."""
         for candidate in objects:
             if candidate.get('address', self.address) == self.address:
                 return candidate
-        if objects:
-            return objects[-1]
-        self.module.fail_json(msg='hxconfig-cli não respondeu com JSON: %s' % last_message(stderr),
-                              rc=0, stderr=stderr, address=self.address)
-        return None
+        return objects[-1]
 
 
 def field_name(change):
@@ -180,7 +179,7 @@ def write_arguments(module, cli, check_mode):
     return arguments
 
 
-def write_result(module, cli, answer, stderr):
+def write_result(module, cli, answer):
     """The module's result for apply's or restore's JSON object."""
     changes = answer.get('changes') or []
     result = dict(

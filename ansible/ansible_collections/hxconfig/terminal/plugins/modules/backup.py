@@ -86,7 +86,7 @@ def main():
     if module.params['backup_dir']:
         arguments += ['--backup-dir', module.params['backup_dir']]
     objects, rc, stderr = cli.run('backup', arguments, ok_codes=(0, EXIT_SOME_FAILED))
-    answer = cli.one(objects, stderr)
+    answer = cli.one(objects)
     if rc != 0 or answer.get('result') == 'failed':
         cli.fail(rc, [answer], stderr)
     module.exit_json(changed=answer.get('result') == 'new', address=cli.address, result=answer.get('result', ''),

@@ -138,8 +138,8 @@ def main():
     cli = Cli(module)
     profile = module.params['profile'] or cli.private_file('empty-profile.ini', '')
     arguments = [cli.address, profile] + write_arguments(module, cli, module.check_mode)
-    objects, dummy, stderr = cli.run('apply', arguments)
-    module.exit_json(**write_result(module, cli, cli.one(objects, stderr), stderr))
+    objects, dummy, dummy = cli.run('apply', arguments)
+    module.exit_json(**write_result(module, cli, cli.one(objects)))
 
 
 if __name__ == '__main__':

@@ -79,13 +79,13 @@ def main():
     )
     cli = Cli(module)
     objects, rc, stderr = cli.run('status', [cli.address], ok_codes=(0, EXIT_NOT_READY))
-    status = cli.one(objects, stderr)
+    status = cli.one(objects)
     if rc == EXIT_NOT_READY and status.get('result') != 'not ready':
         cli.fail(rc, objects, stderr)
     if status.get('result') != 'ready':
         module.exit_json(changed=False, address=cli.address, ready=False, mac='', values={})
     objects, rc, stderr = cli.run('read', [cli.address])
-    configuration = configuration_of(cli.one(objects, stderr))
+    configuration = configuration_of(cli.one(objects))
     module.exit_json(changed=False, address=cli.address, ready=True, **configuration)
 
 

@@ -133,8 +133,8 @@ def main():
     if module.params['keep_ip']:
         arguments.append('--keep-ip')
     arguments += write_arguments(module, cli, module.check_mode)
-    objects, dummy, stderr = cli.run('restore', arguments)
-    module.exit_json(**write_result(module, cli, cli.one(objects, stderr), stderr))
+    objects, dummy, dummy = cli.run('restore', arguments)
+    module.exit_json(**write_result(module, cli, cli.one(objects)))
 
 
 if __name__ == '__main__':
