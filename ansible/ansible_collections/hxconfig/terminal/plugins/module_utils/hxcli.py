@@ -128,8 +128,10 @@ class Cli(object):
         if rc not in ok_codes:
             self.fail(rc, objects, err)
         if not objects:
-            self.module.fail_json(msg='hxconfig-cli não respondeu com JSON: %s' % last_message(err, self.address),
-                                  rc=rc, stdout=out, stderr=err, address=self.address)
+            # Not the output itself: a configuration holds the terminal's password bytes.
+            self.module.fail_json(msg='hxconfig-cli não respondeu com JSON (%d bytes na saída padrão): %s'
+                                  % (len(out), last_message(err, self.address)), rc=rc, stderr=err,
+                                  address=self.address)
         return objects, rc, err
 
     def fail(self, rc, objects, stderr, **extra):
@@ -196,8 +198,9 @@ def write_result(module, cli, answer):
 
 
 def configuration_of(answer):
-    """mac, values (Section.Key to value) and image of read's JSON object."""
+    """mac and values (Section.Key to value) of read's JSON object. Its image is left out: the
+    terminal's password is among its bytes."""
     values = answer.get('values')
     if not isinstance(values, dict):
         values = dict((key, value) for key, value in answer.items() if '.' in key)
-    return dict(mac=answer.get('mac', ''), values=values, image=answer.get('image', ''))
+    return dict(mac=answer.get('mac', ''), values=values)

@@ -12,6 +12,7 @@ description:
   - Asks the terminal's status (C(hxconfig-cli status)) and, when it is ready, reads its configuration
     (C(hxconfig-cli read)); nothing is written to the terminal or saved on the host.
   - A terminal that answers "not ready" is reported with I(ready) false and no fields, without failing.
+  - The raw image is not returned, since the terminal's password is among its bytes.
 version_added: 2.0.0
 author: hxconfig developers
 extends_documentation_fragment:
@@ -54,10 +55,6 @@ values:
   returned: always
   type: dict
   sample: {"Conexao.IPLocal": "192.168.0.50", "Gerais.NumTerminal": "07"}
-image:
-  description: The terminal's 260-byte image in hexadecimal.
-  returned: when ready
-  type: str
 rc:
   description: The exit code of hxconfig-cli (3 no connection, 4 refused, for example a wrong password).
   returned: failure
