@@ -159,6 +159,16 @@ expected_graph=$(
 )
 actual_graph=$(ansible-inventory -i "$WORK/good.hxfleet.yml" --graph 2>/dev/null)
 check "the groups come from the Loja column" test "$actual_graph" = "$expected_graph"
+# Without a vault the password column is the host's password; with a password file it is not used.
+printf 'plugin: hxconfig.terminal.fleet\nfleet: good.csv\n' >"$WORK/plain.hxfleet.yml"
+ansible-inventory -i "$WORK/plain.hxfleet.yml" --host "$(host_of good 3)" >"$WORK/plain-host.json" 2>/dev/null
+check "the password column gives hx_password" grep -qF "\"hx_password\": \"$PASSWORD\"" "$WORK/plain-host.json"
+printf 'plugin: hxconfig.terminal.fleet\nfleet: good.csv\npassword_file: /etc/hxconfig/senha\n' \
+    >"$WORK/file.hxfleet.yml"
+ansible-inventory -i "$WORK/file.hxfleet.yml" --host "$(host_of good 3)" >"$WORK/file-host.json" 2>/dev/null
+check "a password file replaces the column" grep -qF '"hx_password_file": "/etc/hxconfig/senha"' "$WORK/file-host.json"
+check "a password file hides the column" absent hx_password\" "$WORK/file-host.json"
+check "the row's values and address" grep -qF "\"hx_address\": \"$(address_of good 3)\"" "$WORK/file-host.json"
 
 # 1. Check mode with diffs: every change reported, nothing sent.
 LOG=check.log

@@ -94,13 +94,18 @@ class Cli(object):
         return self.module.get_bin_path(cli, required=True)
 
     def private_file(self, name, text):
-        """A file only its owner reads, in a folder removed when the module ends."""
+        """A file only its owner reads, in a folder removed when the module ends; Windows-1252, as
+        the program reads a password file."""
+        try:
+            data = (text + '\n').encode('cp1252')
+        except UnicodeEncodeError:
+            self.module.fail_json(msg='%s: caractere fora do Windows-1252' % name, rc=EXIT_USAGE)
         if self._folder is None:
             self._folder = tempfile.mkdtemp(prefix='hxconfig-', dir=self.module.tmpdir)
         path = os.path.join(self._folder, name)
         descriptor = os.open(path, os.O_WRONLY | os.O_CREAT | os.O_EXCL, 0o600)
-        with os.fdopen(descriptor, 'w') as handle:
-            handle.write(text + '\n')
+        with os.fdopen(descriptor, 'wb') as handle:
+            handle.write(data)
         return path
 
     def connection_arguments(self):
