@@ -20,6 +20,7 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM
 
 export ANSIBLE_COLLECTIONS_PATH="$HERE/../ansible"
 export ANSIBLE_CONFIG="$WORK/ansible.cfg"

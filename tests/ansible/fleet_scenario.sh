@@ -21,6 +21,7 @@ cleanup() {
     rm -rf "$WORK"
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM
 
 failures=0
 fail() {
