@@ -45,7 +45,7 @@ shared=("= address" "- password" "- password_file" "- cli" "default: hxconfig-cl
 render module config "${shared[@]}" "- profile" "- values" "- new_password" "- backup_dir" "- verify" "- reboot" \
     "check_mode" "diff_mode" "- changes" "- verified"
 render module backup "${shared[@]}" "- backup_dir" "- file" "- mac"
-render module info "${shared[@]}" "- ready" "- mac" "- values"
+render module info "${shared[@]}" "- ready" "- mac" "- fields"
 render module restore "${shared[@]}" "= file" "- clone" "- keep_ip" "- values" "- backup_dir" "- new_password"
 render inventory fleet "= fleet" "- group_column" "- password" "- password_file" "hx_address" "hx_values" \
     "hx_password" ".hxfleet.yml" "EXAMPLES:"

@@ -8,7 +8,7 @@ set -euo pipefail
 CLI=$(realpath "$1")
 SIM=$(realpath "$2")
 HERE=$(cd "$(dirname "$0")" && pwd)
-COUNT=20
+COUNT=${HX_ANSIBLE_FLEET_SIZE:-20} # terminals in each fleet (at least 4)
 PASSWORD='k9W2pQ'      # every simulated terminal's
 NEW_PASSWORD='Tz4mR8'  # given to one of them
 VAULT_PASSWORD='cofre-de-teste'
@@ -220,7 +220,7 @@ check "the others are written" test "$(recap_count "$WORK/faulty.log" 'changed=1
 check "the faulty terminal fails" test "$(grep -cE "^$faulty_host +: ok=0 .*failed=1" "$WORK/faulty.log")" = 1
 fatal=$(grep -F "fatal: [$faulty_host]: FAILED! => " "$WORK/faulty.log" || true)
 check "its message is the program's" \
-    grep -qF "\"msg\": \"desbloqueio recusado pelo terminal (cópia de segurança: $WORK/backups-bad/0050C2000014_" <<<"$fatal"
+    grep -qF "\"msg\": \"desbloqueio recusado pelo terminal (cópia de segurança: $WORK/backups-bad/$(printf '0050C2%06X' "$COUNT")_" <<<"$fatal"
 check "its exit code is the program's" grep -qF '"rc": 4,' <<<"$fatal"
 check "the faulty terminal keeps its IP Local" test "$(ip_local_of "$faulty")" = "10.0.0.$COUNT"
 check "the others hold their new IP Local" test "$(ip_local_of "$(address_of bad 1)")" = 10.20.0.1

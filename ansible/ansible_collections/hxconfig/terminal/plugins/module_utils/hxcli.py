@@ -203,9 +203,9 @@ def write_result(module, cli, answer):
 
 
 def configuration_of(answer):
-    """mac and values (Section.Key to value) of read's JSON object. Its image is left out: the
+    """mac and fields (Section.Key to value) of read's JSON object. Its image is left out: the
     terminal's password is among its bytes."""
     values = answer.get('values')
     if not isinstance(values, dict):
         values = dict((key, value) for key, value in answer.items() if '.' in key)
-    return dict(mac=answer.get('mac', ''), values=values)
+    return dict(mac=answer.get('mac', ''), fields=values)

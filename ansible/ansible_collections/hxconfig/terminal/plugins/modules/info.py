@@ -33,7 +33,7 @@ EXAMPLES = r'''
 
 - name: Show its address
   ansible.builtin.debug:
-    msg: "{{ terminal.mac }} has IP Local {{ terminal.values['Conexao.IPLocal'] }}"
+    msg: "{{ terminal.mac }} has IP Local {{ terminal.fields['Conexao.IPLocal'] }}"
 '''
 
 RETURN = r'''
@@ -50,7 +50,7 @@ mac:
   returned: always
   type: str
   sample: 0050C2A1B2C3
-values:
+fields:
   description: Every field as C(Section.Key) to its value as the configuration file holds it.
   returned: always
   type: dict
@@ -80,7 +80,7 @@ def main():
     if rc == EXIT_NOT_READY and status.get('result') != 'not ready':
         cli.fail(rc, objects, stderr)
     if status.get('result') != 'ready':
-        module.exit_json(changed=False, address=cli.address, ready=False, mac='', values={})
+        module.exit_json(changed=False, address=cli.address, ready=False, mac='', fields={})
     objects, rc, stderr = cli.run('read', [cli.address])
     configuration = configuration_of(cli.one(objects))
     module.exit_json(changed=False, address=cli.address, ready=True, **configuration)

@@ -56,7 +56,7 @@ class HxcliTest(unittest.TestCase):
 
     def test_configuration_leaves_the_image_out(self):
         answer = {'address': 'a', 'mac': '0050C2000001', 'image': '6b3957', 'values': {'Conexao.IPLocal': '10.0.0.1'}}
-        self.assertEqual(configuration_of(answer), {'mac': '0050C2000001', 'values': {'Conexao.IPLocal': '10.0.0.1'}})
+        self.assertEqual(configuration_of(answer), {'mac': '0050C2000001', 'fields': {'Conexao.IPLocal': '10.0.0.1'}})
 
 
 if __name__ == '__main__':
