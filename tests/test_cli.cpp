@@ -48,7 +48,6 @@ private slots:
     void badCommandLinesExitTwo_data();
     void badCommandLinesExitTwo();
     void newPasswordOfWrongLengthIsRefused();
-    void newPasswordFromAFile();
 
     void status();
     void statusFailures();
@@ -75,12 +74,17 @@ void TestCli::helpListsCommandsOptionsAndExitCodes()
     QVERIFY(general.outText().contains(QStringLiteral("Códigos de saída:\n  0  sucesso")));
     QVERIFY(general.outText().contains(QStringLiteral("  7  recusado antes de gravar")));
 
-    const QStringList writeOptions = {QStringLiteral("--new-password P"), QStringLiteral("--new-password-file ARQUIVO"),
-                                      QStringLiteral("--dry-run"),        QStringLiteral("--no-reboot"),
-                                      QStringLiteral("--no-verify"),      QStringLiteral("--backup-dir PASTA"),
-                                      QStringLiteral("--log ARQUIVO"),    QStringLiteral("--json"),
-                                      QStringLiteral("--quiet"),          QStringLiteral("--set Secao.Chave=Valor"),
-                                      QStringLiteral("--password P"),     QStringLiteral("--password-file ARQUIVO"),
+    const QStringList writeOptions = {QStringLiteral("--new-password P"),
+                                      QStringLiteral("--dry-run"),
+                                      QStringLiteral("--no-reboot"),
+                                      QStringLiteral("--no-verify"),
+                                      QStringLiteral("--backup-dir PASTA"),
+                                      QStringLiteral("--log ARQUIVO"),
+                                      QStringLiteral("--json"),
+                                      QStringLiteral("--quiet"),
+                                      QStringLiteral("--set Secao.Chave=Valor"),
+                                      QStringLiteral("--password P"),
+                                      QStringLiteral("--password-file ARQUIVO"),
                                       QStringLiteral("--timeout MS")};
     for (const char* command : {"apply", "restore"}) {
         const CliResult help = runCli({QString::fromLatin1(command), QStringLiteral("--help")});
@@ -170,37 +174,6 @@ void TestCli::newPasswordOfWrongLengthIsRefused()
                                      QStringLiteral("p.ini"), kPasswordOption, QStringLiteral("--new-password=12345")});
     QCOMPARE(result.exitCode, 7);
     QCOMPARE(result.err, QStringLiteral("hxconfig-cli: a nova senha deve ter exatamente 6 caracteres\n"));
-}
-
-void TestCli::newPasswordFromAFile()
-{
-    SimProcess sim;
-    QVERIFY(sim.isRunning());
-    const QString profile = writeFile(m_dir.filePath(QStringLiteral("empty.ini")), "");
-    const QString backups = m_dir.filePath(QStringLiteral("newpassword-backups"));
-    const auto apply = [&](const QString& file) {
-        return runCli({QStringLiteral("apply"), sim.address(), profile, QStringLiteral("--new-password-file"), file,
-                       QStringLiteral("--backup-dir"), backups, QStringLiteral("--no-verify"),
-                       QStringLiteral("--no-reboot")},
-                      {QStringLiteral("HXCONFIG_PASSWORD=123456")});
-    };
-
-    const QString missing = m_dir.filePath(QStringLiteral("no-such-password.txt"));
-    CliResult result = apply(missing);
-    QCOMPARE(result.exitCode, 6);
-    QVERIFY2(result.err.startsWith(QStringLiteral("hxconfig-cli: %1: não foi possível ler o arquivo").arg(missing)),
-             qPrintable(result.err));
-    result = apply(writeFile(m_dir.filePath(QStringLiteral("short.txt")), "12345\n"));
-    QCOMPARE(result.exitCode, 7);
-    QCOMPARE(result.err, QStringLiteral("hxconfig-cli: a nova senha deve ter exatamente 6 caracteres\n"));
-    QCOMPARE(sim.storedPassword(), QStringLiteral("123456"));
-
-    // Only the first line counts, its line end left out; the value is never printed.
-    result = apply(writeFile(m_dir.filePath(QStringLiteral("new.txt")), "654321\r\nsecond line\r\n"));
-    QCOMPARE(result.exitCode, 0);
-    QVERIFY(!result.out.contains("654321"));
-    QVERIFY(!result.err.contains(QLatin1String("654321")));
-    QCOMPARE(sim.storedPassword(), QStringLiteral("654321"));
 }
 
 void TestCli::status()

@@ -118,7 +118,8 @@ class Cli(object):
         return arguments
 
     def environment(self):
-        environment = {}
+        # A new password only where the task asks for one, never one left in the host's environment.
+        environment = {'HXCONFIG_NEW_PASSWORD': ''}
         if self.module.params['password']:
             environment['HXCONFIG_PASSWORD'] = self.module.params['password']
         return environment
