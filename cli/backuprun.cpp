@@ -1,5 +1,6 @@
 // backup TARGET...: a fleet's configurations kept in the backups folder, a file only when one changed.
 #include "commands.h"
+#include "jsonline.h"
 #include "progress.h"
 #include "report.h"
 
@@ -39,6 +40,8 @@ public:
                 auto fleet = loadFleetFile(target.text);
                 if (const auto* e = std::get_if<FileError>(&fleet)) {
                     report::error(m_inv.command, e->text);
+                    if (m_inv.json)
+                        TerminalLine{{}, resultword::failed, e->text, ExitCode::FileProblem, {}}.print();
                     return int(ExitCode::FileProblem);
                 }
                 for (const FleetRow& row : std::get<FleetFile>(fleet).rows)
@@ -112,12 +115,14 @@ private:
     {
         for (const QString& problem : problems)
             report::error(m_inv.command, problem);
-        report::error(
-            m_inv.command,
-            QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado").arg(problems.size()));
-        if (m_inv.json)
-            report::outJson({{QStringLiteral("result"), QStringLiteral("refused")},
-                             {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}});
+        const QString refusal =
+            QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado").arg(problems.size());
+        report::error(m_inv.command, refusal);
+        if (m_inv.json) {
+            TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}
+                .with(QStringLiteral("problems"), QJsonArray::fromStringList(problems))
+                .print();
+        }
         return int(ExitCode::RefusedBeforeWrite);
     }
 
@@ -165,15 +170,12 @@ private:
         m_progress->step(failed, line, failed);
     }
 
-    QJsonObject resultJson(qsizetype index) const
+    TerminalLine resultLine(qsizetype index) const
     {
         const BackupJob::Result& r = m_job->results().at(index);
-        return {{QStringLiteral("address"), m_addresses.at(index)},
-                {QStringLiteral("result"), outcomeName(r.outcome)},
-                {QStringLiteral("error"), r.error},
-                {QStringLiteral("exit"), int(r.exitCode)},
-                {QStringLiteral("mac"), r.mac},
-                {QStringLiteral("file"), r.file}};
+        return TerminalLine{m_addresses.at(index), outcomeName(r.outcome), r.error, r.exitCode, {}}
+            .with(QStringLiteral("mac"), r.mac)
+            .with(QStringLiteral("file"), r.file);
     }
 
     QList<QStringList> table() const
@@ -194,7 +196,7 @@ private:
         const QList<QStringList> rows = table();
         if (m_inv.json) {
             for (qsizetype i = 0; i < m_job->total(); ++i)
-                report::outJson(resultJson(i));
+                resultLine(i).print();
         } else if (!m_inv.quiet) {
             report::out(report::alignedText(rows));
         }
@@ -226,7 +228,7 @@ private:
         if (m_inv.reportPath.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
             QJsonArray terminals;
             for (qsizetype i = 0; i < m_job->total(); ++i)
-                terminals.append(resultJson(i));
+                terminals.append(resultLine(i).object());
             bytes = QJsonDocument(QJsonObject{{QStringLiteral("terminals"), terminals},
                                               {QStringLiteral("total"), int(m_job->total())},
                                               {QStringLiteral("failed"), m_job->failedCount()}})

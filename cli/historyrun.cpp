@@ -1,5 +1,6 @@
 // history MAC: one terminal's backups, oldest first, each with what changed since the one before.
 #include "commands.h"
+#include "jsonline.h"
 #include "report.h"
 
 #include "files/backuphistory.h"
@@ -7,10 +8,11 @@
 #include "files/settingsfolder.h"
 #include "image/differences.h"
 
-#include <QJsonObject>
-
 namespace
 {
+
+const QString kMac = QStringLiteral("mac");
+const QString kFile = QStringLiteral("file");
 
 class HistoryRun final : public CommandRun
 {
@@ -23,7 +25,10 @@ public:
         const QString folder = m_inv.backupDir.isEmpty() ? defaultBackupFolder() : m_inv.backupDir;
         const QStringList paths = backupsOf(folder, mac);
         if (paths.isEmpty()) {
-            report::error(m_inv.command, QStringLiteral("nenhuma cópia de segurança de %1 em %2").arg(mac, folder));
+            const QString text = QStringLiteral("nenhuma cópia de segurança de %1 em %2").arg(mac, folder);
+            report::error(m_inv.command, text);
+            if (m_inv.json)
+                TerminalLine{{}, resultword::failed, text, ExitCode::FileProblem, {}}.with(kMac, mac).print();
             return int(ExitCode::FileProblem);
         }
         ExitCode result = ExitCode::Success;
@@ -35,6 +40,12 @@ public:
             if (const auto* e = std::get_if<FileError>(&loaded)) {
                 // The others still tell the story; the one that cannot be read is left out of it.
                 report::error(m_inv.command, e->text);
+                if (m_inv.json) {
+                    TerminalLine{{}, resultword::failed, e->text, ExitCode::FileProblem, {}}
+                        .with(kMac, mac)
+                        .with(kFile, path)
+                        .print();
+                }
                 result = ExitCode::FileProblem;
                 continue;
             }
@@ -42,7 +53,7 @@ public:
             const QList<image::FieldDifference> changes =
                 previous.isEmpty() ? QList<image::FieldDifference>{} : image::differences(previous, file.image);
             if (m_inv.json)
-                report::outJson(entryJson(path, previousPath, file, changes));
+                entryLine(path, previousPath, file, changes).print();
             else
                 text += entryText(path, previous.isEmpty(), file, changes);
             previous = file.image;
@@ -72,16 +83,20 @@ private:
         return text;
     }
 
-    static QJsonObject entryJson(const QString& path, const QString& previousPath, const ConfigFile& file,
-                                 const QList<image::FieldDifference>& changes)
+    // result "first", "changed" or "same" (a backup with no field changed since the one before).
+    static TerminalLine entryLine(const QString& path, const QString& previousPath, const ConfigFile& file,
+                                  const QList<image::FieldDifference>& changes)
     {
-        return {{QStringLiteral("file"), path},
-                {QStringLiteral("previous"), previousPath},
-                {QStringLiteral("mac"), file.terminal.mac},
-                {QStringLiteral("read_at"),
-                 file.terminal.readAt.isValid() ? file.terminal.readAt.toString(Qt::ISODate) : QString()},
-                {QStringLiteral("address"), file.terminal.address},
-                {QStringLiteral("changes"), report::differencesJson(changes)}};
+        const QString result = previousPath.isEmpty() ? QStringLiteral("first")
+                               : changes.isEmpty()    ? QStringLiteral("same")
+                                                      : QStringLiteral("changed");
+        return TerminalLine{file.terminal.address, result, {}, ExitCode::Success, {}}
+            .with(kMac, file.terminal.mac)
+            .with(kFile, path)
+            .with(QStringLiteral("previous"), previousPath)
+            .with(QStringLiteral("read_at"),
+                  file.terminal.readAt.isValid() ? file.terminal.readAt.toString(Qt::ISODate) : QString())
+            .with(QStringLiteral("changes"), report::differencesJson(changes));
     }
 
     Invocation m_inv;

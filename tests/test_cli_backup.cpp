@@ -151,6 +151,12 @@ void TestCliBackup::nightlyRunsKeepOnlyTheChanges()
         firstFiles.append(file);
     }
     QCOMPARE(unixMode(folder), 0700);
+    // The fixed keys first, in their order, then the command's own.
+    QCOMPARE(first.out.left(first.out.indexOf('\n') + 1),
+             QStringLiteral("{\"address\":\"%1\",\"result\":\"new\",\"error\":\"\",\"exit\":0,\"mac\":\"%2\","
+                            "\"file\":\"%3\"}\n")
+                 .arg(fleet.addresses().at(0), fleetMac(1), firstFiles.at(0))
+                 .toUtf8());
     QVERIFY(first.err.contains(
         QStringLiteral("hxconfig-cli: backup: 3 terminais: 3 novos, 0 inalterados, 0 falharam, em ")));
 

@@ -121,18 +121,45 @@ void TestCliHistory::jsonChainsEachToTheOneBefore()
         if (!line.isEmpty())
             lines.append(QJsonDocument::fromJson(line).object());
     }
-    QCOMPARE(lines.size(), 4);
+    // The unreadable backup has its own line, in its place.
+    QCOMPARE(lines.size(), 5);
     const QStringList names{
         QStringLiteral("0050C2000001_20260101-080000.ini"), QStringLiteral("0050C2000001_20260101-080000-2.ini"),
-        QStringLiteral("0050C2000001_20260102-080000.ini"), QStringLiteral("0050C2000001_20260104-080000.ini")};
-    for (int i = 0; i < 4; ++i) {
-        QCOMPARE(lines.at(i).value(QStringLiteral("file")).toString(), file(names.at(i)));
-        QCOMPARE(lines.at(i).value(QStringLiteral("previous")).toString(), i == 0 ? QString() : file(names.at(i - 1)));
-        QCOMPARE(lines.at(i).value(QStringLiteral("mac")).toString(), kMac);
-        QCOMPARE(lines.at(i).value(QStringLiteral("address")).toString(), QStringLiteral("10.0.0.9:23"));
+        QStringLiteral("0050C2000001_20260102-080000.ini"), QStringLiteral("0050C2000001_20260103-080000.ini"),
+        QStringLiteral("0050C2000001_20260104-080000.ini")};
+    const QStringList results{QStringLiteral("first"), QStringLiteral("same"), QStringLiteral("changed"),
+                              QStringLiteral("failed"), QStringLiteral("changed")};
+    const QStringList previous{QString(), file(names.at(0)), file(names.at(1)), QString(), file(names.at(2))};
+    for (int i = 0; i < 5; ++i) {
+        const QJsonObject& line = lines.at(i);
+        QCOMPARE(line.value(QStringLiteral("result")).toString(), results.at(i));
+        QCOMPARE(line.value(QStringLiteral("file")).toString(), file(names.at(i)));
+        QCOMPARE(line.value(QStringLiteral("mac")).toString(), kMac);
+        if (i == 3)
+            continue;
+        QCOMPARE(line.value(QStringLiteral("previous")).toString(), previous.at(i));
+        QCOMPARE(line.value(QStringLiteral("address")).toString(), QStringLiteral("10.0.0.9:23"));
+        QCOMPARE(line.value(QStringLiteral("error")).toString(), QString());
+        QCOMPARE(line.value(QStringLiteral("exit")).toInt(), 0);
     }
+    QCOMPARE(
+        lines.at(3),
+        QJsonObject({{QStringLiteral("address"), QString()},
+                     {QStringLiteral("result"), QStringLiteral("failed")},
+                     {QStringLiteral("error"),
+                      QStringLiteral("%1: Falta a seção [Imagem] com a imagem de 260 bytes.").arg(file(names.at(3)))},
+                     {QStringLiteral("exit"), 6},
+                     {QStringLiteral("mac"), kMac},
+                     {QStringLiteral("file"), file(names.at(3))}}));
+    // The fixed keys first, in their order.
+    QVERIFY(run.out.startsWith(
+        QStringLiteral(
+            "{\"address\":\"10.0.0.9:23\",\"result\":\"first\",\"error\":\"\",\"exit\":0,\"mac\":\"%1\",\"file\":")
+            .arg(kMac)
+            .toUtf8()));
     QCOMPARE(lines.at(1).value(QStringLiteral("read_at")).toString(), QStringLiteral("2026-01-01T08:00:30Z"));
     QCOMPARE(lines.at(1).value(QStringLiteral("changes")).toArray(), QJsonArray());
+    QCOMPARE(lines.at(4).value(QStringLiteral("changes")).toArray().size(), 1);
     QCOMPARE(lines.at(2).value(QStringLiteral("changes")).toArray(),
              QJsonArray({QJsonObject{{QStringLiteral("section"), QStringLiteral("Seriais")},
                                      {QStringLiteral("key"), QStringLiteral("BaudRate1")},
@@ -167,6 +194,14 @@ void TestCliHistory::noBackupsAtAll()
              QStringLiteral("hxconfig-cli: history: nenhuma cópia de segurança de %1 em %2\n").arg(mac, folder));
     QCOMPARE(run.out, QByteArray());
     QCOMPARE(run.exitCode, 6);
+
+    const CliResult json =
+        runCli({QStringLiteral("history"), mac, QStringLiteral("--backup-dir"), folder, QStringLiteral("--json")});
+    QCOMPARE(json.out, QStringLiteral("{\"address\":\"\",\"result\":\"failed\",\"error\":\"nenhuma cópia de segurança "
+                                      "de %1 em %2\",\"exit\":6,\"mac\":\"%1\"}\n")
+                           .arg(mac, folder)
+                           .toUtf8());
+    QCOMPARE(json.exitCode, 6);
 }
 
 QTEST_GUILESS_MAIN(TestCliHistory)
