@@ -4,6 +4,7 @@
 // lines refused before any terminal is contacted.
 #include "clifixtures.h"
 #include "cliprocess.h"
+#include "fulldisk.h"
 #include "simprocess.h"
 #include "writefailure.h"
 
@@ -60,9 +61,12 @@ QList<QStringList> tableCells(const QString& text)
     return rows;
 }
 
+// What a folder holds, but the file that fills a full disk.
 QStringList filesIn(const QString& folder)
 {
-    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    QStringList names = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+    names.removeOne(QStringLiteral("filler"));
+    return names;
 }
 
 QString fleetMac(int number)
@@ -92,6 +96,7 @@ private slots:
     void failuresAreReportedPerTerminal();
     void diskFailuresFailTheTerminal_data();
     void diskFailuresFailTheTerminal();
+    void unchangedNeedsNoSpace();
     void rangesAreReadAsScanFindsThem();
     void refusedBeforeAnyConnection_data();
     void refusedBeforeAnyConnection();
@@ -347,50 +352,68 @@ void TestCliBackup::failuresAreReportedPerTerminal()
 void TestCliBackup::diskFailuresFailTheTerminal_data()
 {
     QTest::addColumn<bool>("fullDisk");
-    QTest::addColumn<QString>("folder");
-    // A pattern: MAC_STAMP stands for the file's name, REASON for the system's reason.
-    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("error"); // a pattern; FOLDER stands for the backups folder
 
-    QDir().mkpath(path(QStringLiteral("blocked")));
-    const QString blocked = writefailure::pathUnderFile(path(QStringLiteral("blocked")), QStringLiteral("Backups"));
-    QTest::newRow("a folder under a file")
-        << false << blocked
-        << QStringLiteral("não foi possível criar a pasta de cópias de segurança %1: REASON").arg(blocked);
+    QTest::newRow("a full disk") << true
+                                 << QRegularExpression::escape(
+                                        QStringLiteral("não foi possível gravar a cópia de segurança em FOLDER: disco "
+                                                       "cheio")) +
+                                        QStringLiteral(".*");
+    QTest::newRow("a folder under a file") << false
+                                           << QRegularExpression::escape(QStringLiteral(
+                                                  "não foi possível criar a pasta de cópias de segurança FOLDER: ")) +
+                                                  QStringLiteral("[^:]+");
 }
 
 void TestCliBackup::diskFailuresFailTheTerminal()
 {
     QFETCH(bool, fullDisk);
-    QFETCH(QString, folder);
     QFETCH(QString, error);
 
-    std::unique_ptr<CliProcess> cli;
-    {
-        // The limit passes on to the child started under it.
-        std::unique_ptr<writefailure::FileSizeLimit> limit;
-        if (fullDisk) {
-            limit = std::make_unique<writefailure::FileSizeLimit>(64);
-            QVERIFY(limit->active());
-        }
-        cli = std::make_unique<CliProcess>(backupArgs({m_single->address()}, folder) + QStringList{kPasswordOption});
-    }
-    QVERIFY(cli->wait());
-    QCOMPARE(cli->exitCode(), 8);
-    const QList<QJsonObject> lines = jsonLines(cli->out);
+    QTemporaryDir dir;
+    FullDisk disk(dir.filePath(QStringLiteral("disk")));
+    if (fullDisk && !disk.usable())
+        QSKIP(qPrintable(disk.skipReason()));
+    const QString folder =
+        fullDisk ? disk.folder() : writefailure::pathUnderFile(dir.path(), QStringLiteral("Backups"));
+    if (fullDisk)
+        disk.engage();
+    CliProcess cli(backupArgs({m_single->address()}, folder) + QStringList{kPasswordOption});
+    if (fullDisk)
+        disk.release();
+    QVERIFY(cli.wait());
+
+    QCOMPARE(cli.exitCode(), 8);
+    const QList<QJsonObject> lines = jsonLines(cli.out);
     QCOMPARE(lines.size(), 1);
-    const QString mac = macOf(startImage());
-    const QString pattern = QRegularExpression::escape(error)
-                                .replace(QStringLiteral("MAC_STAMP"), mac + QStringLiteral("_\\d{8}-\\d{6}"))
-                                .replace(QStringLiteral("REASON"), QStringLiteral("[^:]+"));
-    QVERIFY2(QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$'))
-                 .match(lines.first().value(QStringLiteral("error")).toString())
-                 .hasMatch(),
-             qPrintable(lines.first().value(QStringLiteral("error")).toString()));
-    QCOMPARE(lines.first().value(QStringLiteral("result")).toString(), QStringLiteral("failed"));
-    QCOMPARE(lines.first().value(QStringLiteral("exit")).toInt(), 6);
-    QCOMPARE(lines.first().value(QStringLiteral("mac")).toString(), mac);
+    const QString text = lines.first().value(QStringLiteral("error")).toString();
+    const QString pattern = QString(error).replace(QStringLiteral("FOLDER"), QRegularExpression::escape(folder));
+    QVERIFY2(QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(text).hasMatch(),
+             qPrintable(text));
+    QCOMPARE(lines.first(),
+             resultObject(m_single->address(), QStringLiteral("failed"), text, 6, macOf(startImage()), {}));
+    QVERIFY2(cli.errText().contains(QStringLiteral("failed: ") + text), qPrintable(cli.errText()));
     // Nothing cut, nothing left behind.
     QCOMPARE(filesIn(folder), QStringList{});
+}
+
+void TestCliBackup::unchangedNeedsNoSpace()
+{
+    QTemporaryDir dir;
+    FullDisk disk(dir.filePath(QStringLiteral("disk")));
+    if (!disk.usable())
+        QSKIP(qPrintable(disk.skipReason()));
+    const QString newest = QDir(disk.folder()).filePath(macOf(startImage()) + QStringLiteral("_20260101-080000.ini"));
+    QVERIFY(!writeFile(newest, backupBytes(startImage())).isEmpty());
+
+    disk.engage();
+    CliProcess cli(backupArgs({m_single->address()}, disk.folder()) + QStringList{kPasswordOption});
+    disk.release();
+    QVERIFY(cli.wait());
+
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(jsonLines(cli.out), QList<QJsonObject>{resultObject(m_single->address(), QStringLiteral("unchanged"), {},
+                                                                 0, macOf(startImage()), newest)});
 }
 
 void TestCliBackup::rangesAreReadAsScanFindsThem()
