@@ -34,7 +34,7 @@ QString FullDisk::skipReason() const
     return QStringLiteral("neither a tmpfs can be mounted (not root) nor the file size capped here");
 }
 
-void FullDisk::engage()
+void FullDisk::engage(rlim_t cap)
 {
     if (m_mounted) {
         // Filled to the last page: the file system answers ENOSPC from then on.
@@ -53,7 +53,7 @@ void FullDisk::engage()
         return;
     m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
     struct rlimit capped = m_old;
-    capped.rlim_cur = 1;
+    capped.rlim_cur = cap;
     m_capped = ::setrlimit(RLIMIT_FSIZE, &capped) == 0;
 }
 

@@ -26,7 +26,8 @@ public:
     QString skipReason() const;
     QString folder() const { return m_folder; }
 
-    void engage();
+    // `cap` is the file size the cap allows without root; the tmpfs ignores it.
+    void engage(rlim_t cap = 1);
     void release();
 
 private:
