@@ -134,8 +134,14 @@ QStringList itemTexts(const Field& field)
 
 int namedItem(const Field& field, const QString& text)
 {
+    // The terminal's own item text spells the unit "Mbis/s"; it stays as the terminal has it, and
+    // the right spelling names the same item.
+    const auto rightSpelling = [](QString item) {
+        return item.replace(QStringLiteral("Mbis/s"), QStringLiteral("Mbit/s"));
+    };
     for (std::size_t i = 0; i < field.items.size(); ++i) {
-        if (text.compare(tableText(field.items[i]), Qt::CaseInsensitive) == 0)
+        const QString item = tableText(field.items[i]);
+        if (text.compare(item, Qt::CaseInsensitive) == 0 || text.compare(rightSpelling(item), Qt::CaseInsensitive) == 0)
             return int(i);
     }
     return -1;

@@ -37,7 +37,8 @@ void storeText(QByteArray& image, const Field& field, const QString& text);
 
 // The item texts of a choice list (or the value names of a flag or code).
 QStringList itemTexts(const Field& field);
-// The item index whose text equals `text` ignoring letter case, or -1.
+// The item index whose text equals `text` ignoring letter case, or -1. "Mbit/s" also names an item
+// the terminal spells "Mbis/s".
 int namedItem(const Field& field, const QString& text);
 
 QString pageOf(const Field& field);    // "Conexão"; empty when the field is on no page
