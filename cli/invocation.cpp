@@ -2,6 +2,7 @@
 
 #include "files/configsources.h"
 #include "image/cp1252.h"
+#include "image/readable.h"
 #include "link/frames.h"
 #include "link/terminalclient.h"
 
@@ -457,9 +458,10 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
             return usage(text("--set espera Secao.Chave=Valor, não %1").arg(assignment));
         const QString section = assignment.left(dot);
         const QString key = assignment.mid(dot + 1, equals - dot - 1);
-        if (!image::fieldOfKey(section, key))
+        const image::Field* field = image::fieldOfKey(section, key);
+        if (!field)
             return usage(text("--set: chave desconhecida %1.%2 (hxconfig-cli show lista as chaves)").arg(section, key));
-        image::setProfileValue(inv.sets, section, key, assignment.mid(equals + 1));
+        image::setProfileValue(inv.sets, section, key, image::itemTextOf(*field, assignment.mid(equals + 1)));
     }
     if (inv.keepIp && !inv.clone)
         return usage(text("--keep-ip só vale com --clone"));

@@ -134,17 +134,25 @@ QStringList itemTexts(const Field& field)
 
 int namedItem(const Field& field, const QString& text)
 {
-    // The terminal's own item text spells the unit "Mbis/s"; it stays as the terminal has it, and
-    // the right spelling names the same item.
-    const auto rightSpelling = [](QString item) {
-        return item.replace(QStringLiteral("Mbis/s"), QStringLiteral("Mbit/s"));
-    };
     for (std::size_t i = 0; i < field.items.size(); ++i) {
-        const QString item = tableText(field.items[i]);
-        if (text.compare(item, Qt::CaseInsensitive) == 0 || text.compare(rightSpelling(item), Qt::CaseInsensitive) == 0)
+        if (text.compare(tableText(field.items[i]), Qt::CaseInsensitive) == 0)
             return int(i);
     }
     return -1;
+}
+
+QString itemTextOf(const Field& field, const QString& typed)
+{
+    if (namedItem(field, typed) >= 0)
+        return typed;
+    for (std::string_view item : field.items) {
+        const QString text = tableText(item);
+        if (QString(text)
+                .replace(QStringLiteral("Mbis/s"), QStringLiteral("Mbit/s"))
+                .compare(typed, Qt::CaseInsensitive) == 0)
+            return text;
+    }
+    return typed;
 }
 
 QString pageOf(const Field& field)
