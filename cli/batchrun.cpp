@@ -171,7 +171,7 @@ private:
                                               {QStringLiteral("failed"), m_job->failedCount()}})
                         .toJson(QJsonDocument::Indented);
         } else {
-            bytes = csvBytes(report::batchTable(m_addresses, m_job->results(), report::Words::Machine));
+            bytes = spreadsheetCsvBytes(report::batchTable(m_addresses, m_job->results(), report::Words::Machine));
         }
         const SavedFile saved = savePrivateFile(m_inv.reportPath, bytes);
         if (!saved.ok())
