@@ -338,11 +338,11 @@ std::optional<QString> passwordFromFile(const QString& path, QString& error)
         return std::nullopt;
     }
     QByteArray line = std::get<QByteArray>(bytes);
-    const qsizetype end = line.indexOf('\n');
-    if (end >= 0)
-        line.truncate(end);
-    if (line.endsWith('\r'))
-        line.chop(1);
+    // An editor's byte-order mark and any line end (CR LF, LF, CR) are not part of the password.
+    if (line.startsWith("\xEF\xBB\xBF"))
+        line.remove(0, 3);
+    const auto end = std::find_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; });
+    line.truncate(end - line.begin());
     return cp1252::decode(line);
 }
 

@@ -21,6 +21,8 @@ private slots:
     void errorsSayWhatToTry_data();
     void errorsSayWhatToTry();
     void rightSpellingOfTheSpeedItem();
+    void passwordFileMarkAndLineEnds_data();
+    void passwordFileMarkAndLineEnds();
 
 private:
     // "@SIM", "@CLOSED" and "@DIR" stand for the simulator, a closed port and the test's folder.
@@ -123,6 +125,27 @@ void TestCliMessages::rightSpellingOfTheSpeedItem()
                 kPasswordOption, QStringLiteral("--dry-run"), QStringLiteral("--set=Rede.VelocRede=1000 Mbit/s")});
     QCOMPARE(wrong.exitCode, 7);
     QVERIFY2(wrong.err.contains(QStringLiteral("\"100 Mbis/s\"")), qPrintable(wrong.err));
+}
+
+void TestCliMessages::passwordFileMarkAndLineEnds_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("LF") << QByteArray("123456\n");
+    QTest::newRow("CR LF") << QByteArray("123456\r\n");
+    QTest::newRow("CR, a second line") << QByteArray("123456\rsegunda\r");
+    QTest::newRow("byte-order mark, CR LF") << QByteArray("\xEF\xBB\xBF"
+                                                          "123456\r\n");
+    QTest::newRow("no line end") << QByteArray("123456");
+}
+
+void TestCliMessages::passwordFileMarkAndLineEnds()
+{
+    QFETCH(QByteArray, bytes);
+    const QString file = writeFile(m_dir.filePath(QStringLiteral("senha.txt")), bytes);
+    const CliResult read = runCli(
+        {QStringLiteral("read"), m_sim->address(), QStringLiteral("--password-file"), file, QStringLiteral("--json")});
+    QVERIFY2(read.err.isEmpty(), qPrintable(read.err));
+    QCOMPARE(read.exitCode, 0);
 }
 
 QTEST_GUILESS_MAIN(TestCliMessages)
