@@ -84,7 +84,8 @@ private:
         for (const QString& problem : problems)
             report::error(fleetPath(), problem);
         const QString refusal =
-            QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado").arg(problems.size());
+            QStringLiteral("frota recusada: %1; nenhum terminal foi contatado")
+                .arg(report::counted(problems.size(), QStringLiteral("problema"), QStringLiteral("problemas")));
         report::error(fleetPath(), refusal);
         if (m_inv.json) {
             TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}
@@ -98,7 +99,7 @@ private:
     {
         const WriteResult& r = m_job->results().at(index);
         const bool failed = r.outcome == WriteResult::Outcome::Failed;
-        QString line = QStringLiteral("%1: %2").arg(m_addresses.at(index), outcomeName(r.outcome));
+        QString line = QStringLiteral("%1: %2").arg(m_addresses.at(index), report::outcomeText(r.outcome));
         if (failed)
             line += QStringLiteral(": ") + r.error;
         m_progress->step(failed, line, failed);
@@ -108,7 +109,7 @@ private:
     {
         m_progress->finish();
         const QList<WriteResult>& results = m_job->results();
-        const QList<QStringList> table = report::batchTable(m_addresses, results);
+        const QList<QStringList> table = report::batchTable(m_addresses, results, report::Words::People);
         if (m_inv.json) {
             for (qsizetype i = 0; i < results.size(); ++i)
                 report::writeResultLine(m_addresses.at(i), results.at(i)).print();
@@ -125,7 +126,7 @@ private:
         report::error(fleetPath(), summary());
 
         int exitCode = int(m_job->failedCount() > 0 ? ExitCode::SomeFailed : ExitCode::Success);
-        if (!m_inv.reportPath.isEmpty() && !saveReport(table) && exitCode == int(ExitCode::Success))
+        if (!m_inv.reportPath.isEmpty() && !saveReport() && exitCode == int(ExitCode::Success))
             exitCode = int(ExitCode::FileProblem);
         emit finished(exitCode);
     }
@@ -147,16 +148,17 @@ private:
         for (const WriteResult& r : m_job->results())
             ++counts[int(r.outcome)];
         using O = WriteResult::Outcome;
-        return QStringLiteral("%1 terminais: %2 alterados, %3 inalterados, %4 simulados, %5 falharam, em %6 s")
-            .arg(m_job->total())
-            .arg(counts[int(O::Changed)])
-            .arg(counts[int(O::Unchanged)])
-            .arg(counts[int(O::DryRun)])
-            .arg(counts[int(O::Failed)])
+        using report::counted;
+        return QStringLiteral("%1: %2, %3, %4, %5, em %6 s")
+            .arg(counted(m_job->total(), QStringLiteral("terminal"), QStringLiteral("terminais")),
+                 counted(counts[int(O::Changed)], QStringLiteral("alterado"), QStringLiteral("alterados")),
+                 counted(counts[int(O::Unchanged)], QStringLiteral("inalterado"), QStringLiteral("inalterados")),
+                 counted(counts[int(O::DryRun)], QStringLiteral("simulado"), QStringLiteral("simulados")),
+                 counted(counts[int(O::Failed)], QStringLiteral("falhou"), QStringLiteral("falharam")))
             .arg(double(m_progress->elapsedMs()) / 1000.0, 0, 'f', 1);
     }
 
-    bool saveReport(const QList<QStringList>& table)
+    bool saveReport()
     {
         QByteArray bytes;
         if (m_inv.reportPath.endsWith(QStringLiteral(".json"), Qt::CaseInsensitive)) {
@@ -169,7 +171,7 @@ private:
                                               {QStringLiteral("failed"), m_job->failedCount()}})
                         .toJson(QJsonDocument::Indented);
         } else {
-            bytes = spreadsheetCsvBytes(table);
+            bytes = spreadsheetCsvBytes(report::batchTable(m_addresses, m_job->results(), report::Words::Machine));
         }
         const SavedFile saved = savePrivateFile(m_inv.reportPath, bytes);
         if (!saved.ok())

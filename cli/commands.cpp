@@ -4,6 +4,8 @@
 
 #include "files/backupfile.h"
 #include "files/configsources.h"
+#include "files/inidocument.h"
+#include "files/initext.h"
 #include "files/logofile.h"
 #include "files/settingsfolder.h"
 #include "image/layout.h"
@@ -27,6 +29,27 @@ int code(ExitCode c)
 QString macOf(const QByteArray& image)
 {
     return image::readableValue(*image::fieldOf("edMac"), image);
+}
+
+// A configuration file as show, diff and restore take it. A profile (company sections, no image)
+// is the usual mix-up: the message says what it is and which command takes it.
+std::variant<ConfigFile, FileError> loadConfigFileFor(const QString& path)
+{
+    auto loaded = loadConfigFile(path);
+    if (std::holds_alternative<ConfigFile>(loaded))
+        return loaded;
+    const auto bytes = readInputFile(path);
+    const std::optional<IniText> text =
+        std::holds_alternative<QByteArray>(bytes) ? initext::decode(std::get<QByteArray>(bytes)) : std::nullopt;
+    if (!text)
+        return loaded;
+    const IniDocument document(text->text);
+    if (!document.keys(QStringLiteral("Imagem")).isEmpty() || image::profileFromDocument(document).isEmpty())
+        return loaded;
+    return FileError{QStringLiteral("%1: é um perfil (seções da empresa, sem a seção [Imagem] de um arquivo lido com "
+                                    "read), não um arquivo de configuração: para ver o que ele mudaria num terminal, "
+                                    "use hxconfig-cli apply ENDEREÇO %1 --dry-run")
+                         .arg(path)};
 }
 
 // A terminal read on its own connection: connect, status, read.
@@ -101,7 +124,7 @@ private:
         if (m_inv.json) {
             TerminalLine{address(), result, error, c, {}}.print();
         } else if (!m_inv.quiet && error.isEmpty()) {
-            report::out(result + QLatin1Char('\n'));
+            report::out(report::readinessText(result) + QLatin1Char('\n'));
         }
         emit finished(code(c));
     }
@@ -181,7 +204,7 @@ public:
     int run() override
     {
         const QString path = m_inv.arguments.at(0);
-        auto loaded = loadConfigFile(path);
+        auto loaded = loadConfigFileFor(path);
         if (auto* e = std::get_if<FileError>(&loaded)) {
             report::error(QStringLiteral("show"), e->text);
             return code(ExitCode::FileProblem);
@@ -245,7 +268,7 @@ public:
                 m_pending.append(read);
                 continue;
             }
-            auto loaded = loadConfigFile(argument);
+            auto loaded = loadConfigFileFor(argument);
             if (auto* e = std::get_if<FileError>(&loaded)) {
                 report::error(QStringLiteral("diff"), e->text);
                 if (m_inv.json)
@@ -328,7 +351,7 @@ public:
             entries.append(m_inv.sets);
             planner = writeplan::applying(entries);
         } else {
-            auto file = loadConfigFile(source);
+            auto file = loadConfigFileFor(source);
             if (auto* e = std::get_if<FileError>(&file))
                 return fileProblem(e->text);
             planner = writeplan::restoring({std::get<ConfigFile>(file).image, m_inv.clone, m_inv.keepIp, m_inv.sets});
@@ -397,10 +420,11 @@ public:
     int run() override
     {
         const QString path = m_inv.arguments.at(1);
-        if (!QFileInfo(path).isFile() || !readLogoFile(path, m_logo)) {
-            const QString text = QStringLiteral("%1: não foi possível ler o arquivo de logotipo "
-                                                "(40 linhas de seis pares hexadecimais)")
-                                     .arg(path);
+        QString problem = QStringLiteral("não é um arquivo");
+        if (!QFileInfo(path).isFile() || !readLogoFile(path, m_logo, &problem)) {
+            const QString text = QStringLiteral("%1: não foi possível ler o arquivo de logotipo: %2 (o arquivo tem 40 "
+                                                "linhas de seis pares hexadecimais, como 00,1F,A0,FF,00,00)")
+                                     .arg(path, problem);
             report::error(address(), text);
             if (m_inv.json)
                 TerminalLine{address(), resultword::failed, text, ExitCode::FileProblem, {}}.print();

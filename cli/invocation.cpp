@@ -2,6 +2,7 @@
 
 #include "files/configsources.h"
 #include "image/cp1252.h"
+#include "image/readable.h"
 #include "link/frames.h"
 #include "link/terminalclient.h"
 
@@ -47,8 +48,8 @@ const Argument kAddress{"ENDEREÇO", "IPv4 do terminal (porta 23) ou host:porta"
 
 const std::initializer_list<CommandSpec> kCommands = {
     {"status",
-     "pede o status: \"ready\" ou \"not ready\"",
-     "Pede o status do terminal e escreve \"ready\" (pronto) ou \"not ready\" (não pronto, saída 4).",
+     "pede o status: \"pronto\" ou \"não pronto\"",
+     "Pede o status do terminal e escreve \"pronto\" ou \"não pronto\" (saída 4).",
      {kAddress},
      Network | Report,
      "result: ready, not ready (exit 4) ou failed."},
@@ -106,9 +107,11 @@ const std::initializer_list<CommandSpec> kCommands = {
      "um com sua cópia de segurança, verificação e resultado; a falha de um não muda os outros. Antes de\n"
      "conectar, confere a frota inteira (valores que nomeiam itens, endereços repetidos, o mesmo IP\n"
      "Local para dois terminais, senhas) e recusa toda ela com a lista dos problemas (saída 7). Os\n"
-     "valores da linha valem sobre o perfil e --set. No fim, uma tabela (address, result, changes,\n"
-     "backup, error); saída 8 quando algum terminal falhou.",
-     {{"FROTA", "arquivo CSV: address, password, new_password, Secao.Chave (, ou ;)"},
+     "valores da linha valem sobre o perfil e --set. No fim, uma tabela (endereço, resultado, alterações,\n"
+     "cópia de segurança, erro); saída 8 quando algum terminal falhou. O relatório (--report) e --json usam\n"
+     "as palavras fixas: address, result, changes, backup, error; changed, unchanged, dry-run, failed.",
+     {{"FROTA", "arquivo CSV: address (ou endereco), password (ou senha), new_password (ou nova_senha),\n"
+                "              Secao.Chave; separado por , ou ;"},
       {"PERFIL", "arquivo INI com as seções da empresa (opcional)", true}},
      Password | Network | Report | Write | Fleet,
      "Uma linha por terminal, na ordem do arquivo de frota, com as chaves de apply. Uma frota recusada ou um\n"
@@ -116,8 +119,8 @@ const std::initializer_list<CommandSpec> kCommands = {
     {"scan",
      "procura terminais numa faixa de endereços",
      "Conecta a cada endereço da faixa na porta (--port) e pede o status, --parallel endereços ao mesmo\n"
-     "tempo, cada um com o tempo de --timeout. Escreve os endereços que responderam, prontos (ready) ou\n"
-     "não (not ready), em ordem de endereço; --csv salva-os como arquivo de frota para batch.",
+     "tempo, cada um com o tempo de --timeout. Escreve os endereços que responderam, \"pronto\" ou \"não\n"
+     "pronto\", em ordem de endereço; --csv salva-os como arquivo de frota para batch.",
      {{"FAIXA", "a.b.c.d/nn (de /16 a /32) ou a.b.c.d-e.f.g.h"}},
      Network | Report | Scan,
      "Uma linha por terminal encontrado. result: ready ou not ready (exit 4)."},
@@ -376,11 +379,11 @@ std::optional<QString> passwordFromFile(const QString& path, QString& error)
         return std::nullopt;
     }
     QByteArray line = std::get<QByteArray>(bytes);
-    const qsizetype end = line.indexOf('\n');
-    if (end >= 0)
-        line.truncate(end);
-    if (line.endsWith('\r'))
-        line.chop(1);
+    // An editor's byte-order mark and any line end (CR LF, LF, CR) are not part of the password.
+    if (line.startsWith("\xEF\xBB\xBF"))
+        line.remove(0, 3);
+    const auto end = std::find_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; });
+    line.truncate(end - line.begin());
     return cp1252::decode(line);
 }
 
@@ -495,7 +498,8 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     };
     inv.parallel = inv.command == QStringLiteral("scan") ? 64 : 32;
     if (!number(spec->groups & Scan ? o.parallelScan : o.parallelBatch, 1, 10000, inv.parallel))
-        return usage(text("--parallel espera um número de 1 a 10000"));
+        return usage(text("--parallel espera um número de 1 a 10000, não %1")
+                         .arg(value(spec->groups & Scan ? o.parallelScan : o.parallelBatch)));
     int port = inv.port;
     if (!number(o.port, 1, 65535, port))
         return usage(text("--port espera um número de 1 a 65535, não %1").arg(value(o.port)));
@@ -531,9 +535,10 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
             return usage(text("--set espera Secao.Chave=Valor, não %1").arg(assignment));
         const QString section = assignment.left(dot);
         const QString key = assignment.mid(dot + 1, equals - dot - 1);
-        if (!image::fieldOfKey(section, key))
+        const image::Field* field = image::fieldOfKey(section, key);
+        if (!field)
             return usage(text("--set: chave desconhecida %1.%2 (hxconfig-cli show lista as chaves)").arg(section, key));
-        image::setProfileValue(inv.sets, section, key, assignment.mid(equals + 1));
+        image::setProfileValue(inv.sets, section, key, image::itemTextOf(*field, assignment.mid(equals + 1)));
     }
     if (inv.keepIp && !inv.clone)
         return usage(text("--keep-ip só vale com --clone"));

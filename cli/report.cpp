@@ -74,12 +74,13 @@ QString writeResultText(const QString& address, const WriteResult& r)
     case O::Unchanged:
         return QStringLiteral("%1: inalterado\n").arg(address);
     case O::DryRun:
-        text = QStringLiteral("%1: simulação, nada foi enviado; %2 campo(s) mudariam\n")
-                   .arg(address)
-                   .arg(r.changes.size());
+        text = QStringLiteral("%1: simulação, nada foi enviado; %2\n")
+                   .arg(address, r.changes.size() == 1 ? QStringLiteral("1 campo mudaria")
+                                                       : QStringLiteral("%1 campos mudariam").arg(r.changes.size()));
         break;
     case O::Changed:
-        text = QStringLiteral("%1: alterado, %2 campo(s)\n").arg(address).arg(r.changes.size());
+        text = QStringLiteral("%1: alterado, %2\n")
+                   .arg(address, counted(r.changes.size(), QStringLiteral("campo"), QStringLiteral("campos")));
         break;
     case O::Failed:
         return {};
@@ -93,14 +94,45 @@ QString writeResultText(const QString& address, const WriteResult& r)
     return text;
 }
 
-QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteResult>& results)
+QString readinessText(const QString& resultWord)
 {
-    QList<QStringList> rows{{QStringLiteral("address"), QStringLiteral("result"), QStringLiteral("changes"),
-                             QStringLiteral("backup"), QStringLiteral("error")}};
+    return resultWord == resultword::ready ? QStringLiteral("pronto") : QStringLiteral("não pronto");
+}
+
+QString outcomeText(WriteResult::Outcome outcome)
+{
+    switch (outcome) {
+    case WriteResult::Outcome::Changed:
+        return QStringLiteral("alterado");
+    case WriteResult::Outcome::Unchanged:
+        return QStringLiteral("inalterado");
+    case WriteResult::Outcome::DryRun:
+        return QStringLiteral("simulado");
+    case WriteResult::Outcome::Failed:
+        return QStringLiteral("falhou");
+    }
+    return {};
+}
+
+QString counted(qsizetype count, const QString& singular, const QString& plural)
+{
+    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : plural);
+}
+
+QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteResult>& results, Words words)
+{
+    const bool people = words == Words::People;
+    QList<QStringList> rows;
+    if (people)
+        rows.append({QStringLiteral("endereço"), QStringLiteral("resultado"), QStringLiteral("alterações"),
+                     QStringLiteral("cópia de segurança"), QStringLiteral("erro")});
+    else
+        rows.append({QStringLiteral("address"), QStringLiteral("result"), QStringLiteral("changes"),
+                     QStringLiteral("backup"), QStringLiteral("error")});
     for (qsizetype i = 0; i < results.size(); ++i) {
         const WriteResult& r = results.at(i);
-        rows.append(
-            {addresses.at(i), outcomeName(r.outcome), QString::number(r.changes.size()), r.backupPath, r.error});
+        rows.append({addresses.at(i), people ? outcomeText(r.outcome) : outcomeName(r.outcome),
+                     QString::number(r.changes.size()), r.backupPath, r.error});
     }
     return rows;
 }

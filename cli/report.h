@@ -40,9 +40,21 @@ TerminalLine writeResultLine(const QString& address, const WriteResult& result);
 // standard error.
 QString writeResultText(const QString& address, const WriteResult& result);
 
-// batch's table: the header (address, result, changes, backup, error), then a row per terminal with
-// the number of fields that change; the report file holds the same cells.
-QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteResult>& results);
+// status's and scan's answer as people read it: "pronto" for ready, "não pronto" for not ready.
+QString readinessText(const QString& resultWord);
+
+// A write's outcome as people read it: "alterado", "inalterado", "simulado", "falhou".
+QString outcomeText(WriteResult::Outcome outcome);
+
+// "1 alterado", "3 alterados": a count and its word, singular or plural.
+QString counted(qsizetype count, const QString& singular, const QString& plural);
+
+// batch's table: the header, then a row per terminal with the number of fields that change. For
+// people in Portuguese (endereço, resultado, alterações, cópia de segurança, erro; outcomeText); for
+// the report file in the machine words that --json uses (address, result, changes, backup, error;
+// outcomeName), which scripts read whatever the language.
+enum class Words { People, Machine };
+QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteResult>& results, Words words);
 // Rows as columns aligned with blanks, the last one not padded.
 QString alignedText(const QList<QStringList>& rows);
 

@@ -55,7 +55,7 @@ private:
             const QString result = ready ? resultword::ready : resultword::notReady;
             if (m_inv.json)
                 TerminalLine{address, result, {}, ready ? ExitCode::Success : ExitCode::TerminalRefused, {}}.print();
-            text += QStringLiteral("%1 %2\n").arg(address, result);
+            text += QStringLiteral("%1 %2\n").arg(address, report::readinessText(result));
             fleet.append({address, QString()});
         }
         if (!m_inv.json && !m_inv.quiet)

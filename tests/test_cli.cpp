@@ -173,7 +173,7 @@ void TestCli::newPasswordOfWrongLengthIsRefused()
     const CliResult result = runCli({QStringLiteral("apply"), QStringLiteral("127.0.0.1:%1").arg(closedPort()),
                                      QStringLiteral("p.ini"), kPasswordOption, QStringLiteral("--new-password=12345")});
     QCOMPARE(result.exitCode, 7);
-    QCOMPARE(result.err, QStringLiteral("hxconfig-cli: a nova senha deve ter exatamente 6 caracteres\n"));
+    QCOMPARE(result.err, QStringLiteral("hxconfig-cli: a nova senha deve ter exatamente 6 caracteres, não 5\n"));
 }
 
 void TestCli::status()
@@ -182,7 +182,7 @@ void TestCli::status()
     QVERIFY(sim.isRunning());
     CliResult result = runCli({QStringLiteral("status"), sim.address()});
     QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.outText(), QStringLiteral("ready\n"));
+    QCOMPARE(result.outText(), QStringLiteral("pronto\n"));
     QVERIFY(result.err.isEmpty());
 
     result = runCli({QStringLiteral("status"), sim.address(), QStringLiteral("--json")});
@@ -198,7 +198,7 @@ void TestCli::status()
     QVERIFY(notReady.isRunning());
     result = runCli({QStringLiteral("status"), notReady.address()});
     QCOMPARE(result.exitCode, 4);
-    QCOMPARE(result.outText(), QStringLiteral("not ready\n"));
+    QCOMPARE(result.outText(), QStringLiteral("não pronto\n"));
 }
 
 void TestCli::statusFailures()
@@ -207,7 +207,9 @@ void TestCli::statusFailures()
     CliResult result = runCli({QStringLiteral("status"), closed});
     QCOMPARE(result.exitCode, 3);
     QVERIFY(result.out.isEmpty());
-    QCOMPARE(result.err, QStringLiteral("hxconfig-cli: %1: conexão recusada\n").arg(closed));
+    QCOMPARE(result.err,
+             QStringLiteral("hxconfig-cli: %1: conexão recusada: o terminal está ligado, no endereço e porta certos?\n")
+                 .arg(closed));
 
     StalledPort stalled;
     const QString unanswered = QStringLiteral("127.0.0.1:%1").arg(stalled.port());
@@ -407,7 +409,9 @@ void TestCli::diffFailures()
     CliResult result =
         runCli({QStringLiteral("diff"), closed, mute.address(), kPasswordOption, QStringLiteral("--timeout=300")});
     QCOMPARE(result.exitCode, 3);
-    QVERIFY(result.err.contains(QStringLiteral("hxconfig-cli: %1: conexão recusada\n").arg(closed)));
+    QVERIFY(result.err.contains(
+        QStringLiteral("hxconfig-cli: %1: conexão recusada: o terminal está ligado, no endereço e porta certos?\n")
+            .arg(closed)));
     QVERIFY(result.err.contains(QStringLiteral("hxconfig-cli: %1: sem resposta").arg(mute.address())));
     QVERIFY(result.out.isEmpty());
 
@@ -461,7 +465,10 @@ void TestCli::logoFileProblems()
         writeFile(m_dir.filePath(QStringLiteral("short.txt")), lines.join(QStringLiteral("\r\n")).toLatin1());
     const CliResult result = runCli({QStringLiteral("logo"), proxy.address(), logo, kPasswordOption});
     QCOMPARE(result.exitCode, 6);
-    QVERIFY(result.err.contains(QStringLiteral("%1: não foi possível ler o arquivo de logotipo").arg(logo)));
+    QCOMPARE(result.err, QStringLiteral("hxconfig-cli: %1: %2: não foi possível ler o arquivo de logotipo: linha 40: o "
+                                        "arquivo acaba na linha 39; são necessárias 40 linhas (o arquivo tem 40 linhas "
+                                        "de seis pares hexadecimais, como 00,1F,A0,FF,00,00)\n")
+                             .arg(proxy.address(), logo));
     QVERIFY(proxy.blocks.isEmpty());
     QCOMPARE(sim.storedLogo(), QByteArray(240, '\0'));
 }

@@ -5,6 +5,7 @@
 // sequences' pauses overlap; each test then looks at one of them.
 #include "clifixtures.h"
 #include "cliprocess.h"
+#include "loopback.h"
 #include "simprocess.h"
 
 #include "files/csvtable.h"
@@ -42,6 +43,12 @@ int baudByte(const QByteArray& image)
 {
     return image.isEmpty() ? -1 : image.at(image::fieldOf("cbBaud1")->first);
 }
+
+// The words of the table and the progress lines for the machine words of the report.
+const QHash<QString, QString> kResultText = {{QStringLiteral("changed"), QStringLiteral("alterado")},
+                                             {QStringLiteral("unchanged"), QStringLiteral("inalterado")},
+                                             {QStringLiteral("dry-run"), QStringLiteral("simulado")},
+                                             {QStringLiteral("failed"), QStringLiteral("falhou")}};
 
 // The table's cells: columns are two or more blanks apart, as no cell holds two blanks in a row.
 QList<QStringList> tableCells(const QString& text)
@@ -122,6 +129,8 @@ private slots:
     void reportFileMatchesTheTable();
     void sharedIpLocalFoundByTheReadsIsWarnedOf();
     void progressOnATerminal();
+    void summaryAndLinesInPortuguese_data();
+    void summaryAndLinesInPortuguese();
     void badCommandLines();
 
 private:
@@ -296,7 +305,7 @@ void TestCliBatch::mixedFleetGivesAResultPerTerminal()
     }
     QStringList expectedLines;
     for (int i = 0; i < 5; ++i) {
-        expectedLines << addresses.at(i) + QStringLiteral(": ") + results.at(i) +
+        expectedLines << addresses.at(i) + QStringLiteral(": ") + kResultText.value(results.at(i)) +
                              (i < 2 ? QString() : QStringLiteral(": ") + field(i, "error").toString());
     }
     finishedLines.sort();
@@ -346,7 +355,7 @@ void TestCliBatch::sharedIpLocalIsRefusedBeforeAnyConnection()
                        "10.0.0.5; o perfil define Conexao.IPLocal para todos: dê a cada terminal o seu na coluna "
                        "Conexao.IPLocal")
             .arg(file, here, port),
-        QStringLiteral("hxconfig-cli: %1: frota recusada: 3 problema(s); nenhum terminal foi contatado").arg(file),
+        QStringLiteral("hxconfig-cli: %1: frota recusada: 3 problemas; nenhum terminal foi contatado").arg(file),
     };
     QCOMPARE(run.errText().split(u'\n', Qt::SkipEmptyParts), expected);
     QTest::qWait(100);
@@ -397,7 +406,7 @@ void TestCliBatch::dryRunWritesNothing()
     // What would change, terminal by terminal, before the table.
     const QString first = m_dry->addresses().at(0);
     QVERIFY2(
-        run.outText().startsWith(QStringLiteral("%1: simulação, nada foi enviado; 1 campo(s) mudariam\n"
+        run.outText().startsWith(QStringLiteral("%1: simulação, nada foi enviado; 1 campo mudaria\n"
                                                 "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n")
                                      .arg(first)),
         qPrintable(run.outText()));
@@ -408,7 +417,7 @@ void TestCliBatch::reportFileMatchesTheTable()
 {
     CliProcess& run = finished("dryrun");
     const QString out = run.outText();
-    const QList<QStringList> table = tableCells(out.mid(out.indexOf(QStringLiteral("\naddress")) + 1));
+    const QList<QStringList> table = tableCells(out.mid(out.indexOf(QStringLiteral("\nendereço")) + 1));
     auto parsed = parseCsv(readFile(path(QStringLiteral("dry.csv"))));
     QVERIFY(std::holds_alternative<CsvTable>(parsed));
     QList<QStringList> report;
@@ -423,7 +432,16 @@ void TestCliBatch::reportFileMatchesTheTable()
              QStringList({QStringLiteral("address"), QStringLiteral("result"), QStringLiteral("changes"),
                           QStringLiteral("backup"), QStringLiteral("error")}));
     QCOMPARE(report.at(1), QStringList({m_dry->addresses().at(0), QStringLiteral("dry-run"), QStringLiteral("1")}));
-    QCOMPARE(table, report);
+    // The same cells for people: Portuguese headings and result words.
+    QCOMPARE(table.first(),
+             QStringList({QStringLiteral("endereço"), QStringLiteral("resultado"), QStringLiteral("alterações"),
+                          QStringLiteral("cópia de segurança"), QStringLiteral("erro")}));
+    QCOMPARE(table.size(), report.size());
+    for (qsizetype row = 1; row < report.size(); ++row) {
+        QStringList expected = report.at(row);
+        expected[1] = kResultText.value(expected.at(1));
+        QCOMPARE(table.at(row), expected);
+    }
 
     // The mixed run: its JSON report against its table, cell by cell.
     CliProcess& mixed = finished("mixed");
@@ -435,10 +453,11 @@ void TestCliBatch::reportFileMatchesTheTable()
     QCOMPARE(mixedTable.size(), terminals.size() + 1);
     for (qsizetype i = 0; i < terminals.size(); ++i) {
         const QJsonObject t = terminals.at(i).toObject();
-        QStringList expected = {
-            t.value(QStringLiteral("address")).toString(), t.value(QStringLiteral("result")).toString(),
-            QString::number(t.value(QStringLiteral("changes")).toArray().size()),
-            t.value(QStringLiteral("backup")).toString(), t.value(QStringLiteral("error")).toString()};
+        QStringList expected = {t.value(QStringLiteral("address")).toString(),
+                                kResultText.value(t.value(QStringLiteral("result")).toString()),
+                                QString::number(t.value(QStringLiteral("changes")).toArray().size()),
+                                t.value(QStringLiteral("backup")).toString(),
+                                t.value(QStringLiteral("error")).toString()};
         expected.removeAll(QString());
         QCOMPARE(mixedTable.at(i + 1), expected);
     }
@@ -472,6 +491,41 @@ void TestCliBatch::progressOnATerminal()
     QVERIFY(quiet.wait());
     QVERIFY2(quiet.errText().contains(QStringLiteral("[1/2] ")), qPrintable(quiet.errText()));
     QVERIFY(!quiet.errText().contains(QStringLiteral("\r2/2 terminais")));
+}
+
+void TestCliBatch::summaryAndLinesInPortuguese_data()
+{
+    QTest::addColumn<QString>("rows"); // "dry" and "closed" for a simulated terminal and a closed port
+    QTest::addColumn<QString>("line"); // the line of the first terminal, after its address
+    QTest::addColumn<QString>("summary");
+    QTest::newRow("one dry run") << QStringLiteral("dry") << QStringLiteral("simulado")
+                                 << QStringLiteral("1 terminal: 0 alterados, 0 inalterados, 1 simulado, 0 falharam");
+    QTest::newRow("one failure") << QStringLiteral("closed")
+                                 << QStringLiteral(
+                                        "falhou: conexão recusada: o terminal está ligado, no endereço e porta certos?")
+                                 << QStringLiteral("1 terminal: 0 alterados, 0 inalterados, 0 simulados, 1 falhou");
+    QTest::newRow("both") << QStringLiteral("dry closed") << QStringLiteral("simulado")
+                          << QStringLiteral("2 terminais: 0 alterados, 0 inalterados, 1 simulado, 1 falhou");
+}
+
+void TestCliBatch::summaryAndLinesInPortuguese()
+{
+    QFETCH(QString, rows);
+    QFETCH(QString, line);
+    QFETCH(QString, summary);
+    const QString closed = QStringLiteral("127.0.0.1:%1").arg(closedPort());
+    QByteArray fleet = "endereço;senha\r\n";
+    QStringList addresses;
+    for (const QString& row : rows.split(u' ')) {
+        addresses << (row == QStringLiteral("dry") ? m_dry->addresses().at(0) : closed);
+        fleet += addresses.last().toUtf8() + ";123456\r\n";
+    }
+    const QString file = writeFile(path(QStringLiteral("words.csv")), "\xEF\xBB\xBF" + fleet);
+    const CliResult run =
+        runCli({QStringLiteral("batch"), file, m_profile, QStringLiteral("--dry-run"), QStringLiteral("--parallel=1")});
+    QVERIFY2(run.err.contains(QStringLiteral("[1/%1] %2: %3\n").arg(addresses.size()).arg(addresses.first(), line)),
+             qPrintable(run.err));
+    QVERIFY2(run.err.contains(QStringLiteral("hxconfig-cli: %1: %2, em ").arg(file, summary)), qPrintable(run.err));
 }
 
 void TestCliBatch::badCommandLines()

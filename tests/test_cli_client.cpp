@@ -239,7 +239,8 @@ void TestCliClient::refusedConnection()
     QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
     QCOMPARE(driver.outcome.failure, Failure::Refused);
     QCOMPARE(driver.outcome.request, Request::Connect);
-    QCOMPARE(driver.outcome.text, QStringLiteral("conexão recusada"));
+    QCOMPARE(driver.outcome.text,
+             QStringLiteral("conexão recusada: o terminal está ligado, no endereço e porta certos?"));
 }
 
 void TestCliClient::connectTimesOut()

@@ -130,7 +130,9 @@ void TestCliFaults::refusedConnection()
     const CliResult result = runCli({QStringLiteral("apply"), address, m_profile, kPasswordOption,
                                      QStringLiteral("--backup-dir"), backups("refused")});
     QCOMPARE(result.exitCode, 3);
-    QCOMPARE(result.err, QStringLiteral("hxconfig-cli: %1: conexão recusada\n").arg(address));
+    QCOMPARE(result.err,
+             QStringLiteral("hxconfig-cli: %1: conexão recusada: o terminal está ligado, no endereço e porta certos?\n")
+                 .arg(address));
     QVERIFY(result.out.isEmpty());
 }
 

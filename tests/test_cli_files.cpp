@@ -316,8 +316,10 @@ void TestCliFiles::inputThatIsNoFileIsRefusedAtOnce_data()
                           << QString() << 6 << QStringLiteral("hxconfig-cli: diff: ") + notAFile;
     QTest::newRow("logo") << QStringList{QStringLiteral("logo"), address, QStringLiteral("INPUT"), kPasswordOption}
                           << QString() << 6
-                          << QStringLiteral("hxconfig-cli: %1: INPUT: não foi possível ler o arquivo de logotipo (40 "
-                                            "linhas de seis pares hexadecimais)")
+                          << QStringLiteral(
+                                 "hxconfig-cli: %1: INPUT: não foi possível ler o arquivo de logotipo: não é "
+                                 "um arquivo (o arquivo tem 40 linhas de seis pares hexadecimais, como "
+                                 "00,1F,A0,FF,00,00)")
                                  .arg(address);
 }
 

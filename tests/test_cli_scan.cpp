@@ -125,8 +125,8 @@ void TestCliScan::scanFindsExactlyTheTerminalsThatAnswer()
     QCOMPARE(scan.err, QString());
     QCOMPARE(scan.exitCode, 0);
     // In address order (127.77.1.12 after 127.77.1.7), ready or not.
-    QCOMPARE(scan.outText(), QStringLiteral("127.77.1.2:%1 ready\n127.77.1.7:%1 ready\n127.77.1.12:%1 ready\n"
-                                            "127.77.1.20:%1 not ready\n")
+    QCOMPARE(scan.outText(), QStringLiteral("127.77.1.2:%1 pronto\n127.77.1.7:%1 pronto\n127.77.1.12:%1 pronto\n"
+                                            "127.77.1.20:%1 não pronto\n")
                                  .arg(port));
 
     // The fleet file, ready to be filled in for batch.

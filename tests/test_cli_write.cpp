@@ -202,7 +202,7 @@ void TestCliWrite::applyWritesVerifiesAndReboots()
     QCOMPARE(parsedConfig(readFile(backup)).image, startImage());
 
     const QString out = run.cli->outText();
-    QCOMPARE(out, QStringLiteral("%1: alterado, 2 campo(s)\n"
+    QCOMPARE(out, QStringLiteral("%1: alterado, 2 campos\n"
                                  "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n"
                                  "  Conexão / IP Local [Conexao.IPLocal]: 192.168.0.50 -> 10.0.0.5\n"
                                  "  cópia de segurança: %2\n"
@@ -366,7 +366,7 @@ void TestCliWrite::dryRunSendsNothingThatChanges()
     CliScenario& run = finished("dryrun");
     QCOMPARE(run.cli->exitCode(), 0);
     QCOMPARE(run.frameWords(), kReadOnly);
-    QCOMPARE(run.cli->outText(), QStringLiteral("%1: simulação, nada foi enviado; 2 campo(s) mudariam\n"
+    QCOMPARE(run.cli->outText(), QStringLiteral("%1: simulação, nada foi enviado; 2 campos mudariam\n"
                                                 "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n"
                                                 "  Conexão / IP Local [Conexao.IPLocal]: 192.168.0.50 -> 10.0.0.5\n")
                                      .arg(run.proxy.address()));

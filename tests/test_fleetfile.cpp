@@ -63,6 +63,8 @@ private slots:
     void commaAndSemicolonFilesGiveTheSamePlan();
     void quotedCellsAndBlankRows();
     void codePagesAndLineEnds();
+    void portugueseColumnNames_data();
+    void portugueseColumnNames();
     void malformedFilesNameTheLine_data();
     void malformedFilesNameTheLine();
     void writtenFilesReadBack();
@@ -70,6 +72,8 @@ private slots:
     void reportCellsOpenAsTextInASpreadsheet();
 
     void everyProblemIsListed();
+    void sameProblemInManyRowsIsOneLine_data();
+    void sameProblemInManyRowsIsOneLine();
     void sameTerminalByAnyName();
     void sharedIpLocalFromTheProfile();
     void ipLocalAsTheFieldWillHoldIt();
@@ -142,6 +146,29 @@ void TestFleetFile::codePagesAndLineEnds()
     }
 }
 
+void TestFleetFile::portugueseColumnNames_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    const QByteArray row = "\r\n10.1.1.1;111111;654321\r\n";
+    QTest::newRow("English") << "address;password;new_password" + row;
+    QTest::newRow("Portuguese without accent") << "endereco;senha;nova_senha" + row;
+    QTest::newRow("Portuguese, UTF-8") << "\xEF\xBB\xBF"
+                                          "Endere\xC3\xA7o;SENHA;Nova_Senha" +
+                                              row;
+    QTest::newRow("Portuguese, Windows-1252") << "endere\xE7o;Senha;nova_senha" + row;
+    QTest::newRow("mixed, another order") << QByteArray("senha;address;nova_senha\r\n111111;10.1.1.1;654321\r\n");
+}
+
+void TestFleetFile::portugueseColumnNames()
+{
+    QFETCH(QByteArray, file);
+    const FleetFile fleet = fleetOf(file);
+    QCOMPARE(fleet.rows.size(), 1);
+    QCOMPARE(fleet.rows.first().address, QStringLiteral("10.1.1.1"));
+    QCOMPARE(fleet.rows.first().password, QStringLiteral("111111"));
+    QCOMPARE(fleet.rows.first().newPassword, QStringLiteral("654321"));
+}
+
 void TestFleetFile::malformedFilesNameTheLine_data()
 {
     QTest::addColumn<QByteArray>("bytes");
@@ -164,6 +191,11 @@ void TestFleetFile::malformedFilesNameTheLine_data()
                                      << QStringLiteral("coluna desconhecida \"Rede.IPLocal\"");
     QTest::newRow("repeated column") << QByteArray("address,password,Password\n") << 1
                                      << QStringLiteral("coluna repetida \"Password\"");
+    QTest::newRow("one column in two languages")
+        << QByteArray("address;password;Endereco\n") << 1 << QStringLiteral("coluna repetida \"Endereco\"");
+    QTest::newRow("unknown column names the Portuguese ones")
+        << QByteArray("endereco;senhas\n") << 1
+        << QStringLiteral("(as colunas são address ou endereco, password ou senha, new_password ou nova_senha");
     QTest::newRow("value beyond the header")
         << QByteArray("address;password\n10.1.1.1;1;;x\n") << 2 << QStringLiteral("valor \"x\" na coluna 4");
     QTest::newRow("value under an unnamed column")
@@ -264,13 +296,49 @@ void TestFleetFile::everyProblemIsListed()
                        "HXCONFIG_PASSWORD)"),
         QStringLiteral("linha 2 (10.1.1.1): Valor não aceito em [Seriais] BaudRate1=9601; valores aceitos: "
                        "\"1200\", \"2400\", \"4800\", \"9600\", \"19200\", \"38400\", \"57600\", \"115200\""),
-        QStringLiteral("linha 3 (10.1.1.2): a senha deve ter de 1 a 6 caracteres"),
-        QStringLiteral("linha 3 (10.1.1.2): a nova senha deve ter exatamente 6 caracteres"),
-        QStringLiteral("linha 4: endereço inválido: 10.1.1 (IPv4 ou host:porta)"),
+        QStringLiteral("linha 3 (10.1.1.2): a senha deve ter de 1 a 6 caracteres, não 7"),
+        QStringLiteral("linha 3 (10.1.1.2): a nova senha deve ter exatamente 6 caracteres, não 5; uma planilha pode "
+                       "ter tirado o zero à esquerda: formate a coluna new_password como texto e digite a senha de "
+                       "novo"),
+        QStringLiteral("linha 4 (10.1.1): endereço inválido (IPv4 ou host:porta)"),
         QStringLiteral("linha 5 (10.1.1.4): Valor não aceito em [Conexao] Tipo=Nenhum; valores aceitos: \"Client\", "
                        "\"Server\", \"System\""),
     };
     QCOMPARE(plan.problems, expected);
+}
+
+void TestFleetFile::sameProblemInManyRowsIsOneLine_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<QStringList>("problems");
+    const QString noPassword =
+        QStringLiteral("falta a senha (coluna password, --password, --password-file ou HXCONFIG_PASSWORD)");
+    const QString zero = QStringLiteral("a nova senha deve ter exatamente 6 caracteres, não 5; uma planilha pode ter "
+                                        "tirado o zero à esquerda: formate a coluna new_password como texto e digite "
+                                        "a senha de novo");
+    QTest::newRow("one row") << 1
+                             << QStringList{QStringLiteral("linha 2 (10.1.1.1): ") + noPassword,
+                                            QStringLiteral("linha 2 (10.1.1.1): ") + zero};
+    QTest::newRow("three rows") << 3
+                                << QStringList{
+                                       QStringLiteral("linhas 2, 3 e 4 (10.1.1.1, 10.1.1.2, 10.1.1.3): ") + noPassword,
+                                       QStringLiteral("linhas 2, 3 e 4 (10.1.1.1, 10.1.1.2, 10.1.1.3): ") + zero};
+    const QString fifty = QStringLiteral("linhas 2, 3, 4, 5, 6, 7, 8, 9 e mais 42 (10.1.1.1, 10.1.1.2, 10.1.1.3, "
+                                         "10.1.1.4, 10.1.1.5, 10.1.1.6, 10.1.1.7, 10.1.1.8, ...): ");
+    QTest::newRow("fifty rows") << 50 << QStringList{fifty + noPassword, fifty + zero};
+}
+
+void TestFleetFile::sameProblemInManyRowsIsOneLine()
+{
+    QFETCH(int, rows);
+    QFETCH(QStringList, problems);
+    // A spreadsheet that dropped the leading zero of every new password, and no password at all.
+    QByteArray file = "endereco;senha;nova_senha\r\n";
+    for (int i = 1; i <= rows; ++i)
+        file += "10.1.1." + QByteArray::number(i) + ";;12345\r\n";
+    const FleetPlan plan = planFleet(fleetOf(file), {});
+    QCOMPARE(plan.problems, problems);
+    QVERIFY(plan.terminals.isEmpty());
 }
 
 void TestFleetFile::sameTerminalByAnyName()

@@ -201,6 +201,34 @@ private slots:
         QCOMPARE(logo[239], std::uint8_t{0x09});
     }
 
+    void problemsNameTheLine_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("problem");
+        const QByteArray good = repeatedLines("00,11,22,33,44,55,", 2);
+        QTest::newRow("ends early") << repeatedLines("00,11,22,33,44,55,", 39)
+                                    << QStringLiteral(
+                                           "linha 40: o arquivo acaba na linha 39; são necessárias 40 linhas");
+        QTest::newRow("empty") << QByteArray()
+                               << QStringLiteral("linha 1: o arquivo acaba na linha 0; são necessárias 40 linhas");
+        QTest::newRow("five pairs") << good + repeatedLines("01,02,03,04,05", 38)
+                                    << QStringLiteral("linha 3: tem 5 pares, não 6");
+        QTest::newRow("not hexadecimal") << good + "01,02,0G,04,05,06,\r\n" + repeatedLines("00,00,00,00,00,00,", 37)
+                                         << QStringLiteral("linha 3: \"0G\" não é um par hexadecimal (coluna 7)");
+    }
+
+    void problemsNameTheLine()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(QString, problem);
+        LogoData logo = filled(0);
+        QString said;
+        QVERIFY(!readLogoFile(write(text), logo, &said));
+        QCOMPARE(said, problem);
+        QVERIFY(!readLogoFile(m_dir.filePath(QStringLiteral("absent.txt")), logo, &said));
+        QCOMPARE(said, QStringLiteral("não foi possível abrir o arquivo"));
+    }
+
     void frameLayout()
     {
         QByteArray working(260, '\0');

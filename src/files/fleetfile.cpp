@@ -20,16 +20,21 @@ bool sameName(const QString& a, const QString& b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
+bool names(const QString& name, const QString& english, const QStringList& portuguese)
+{
+    return sameName(name, english) || portuguese.contains(name, Qt::CaseInsensitive);
+}
+
 // The column a header cell names, or an error text.
 std::variant<ColumnRole, QString> roleOf(const QString& name)
 {
     if (name.isEmpty())
         return ColumnRole{};
-    if (sameName(name, fleetcolumn::address))
+    if (names(name, fleetcolumn::address, fleetcolumn::addressAliases))
         return ColumnRole{Column::Address, {}, {}};
-    if (sameName(name, fleetcolumn::password))
+    if (names(name, fleetcolumn::password, fleetcolumn::passwordAliases))
         return ColumnRole{Column::Password, {}, {}};
-    if (sameName(name, fleetcolumn::newPassword))
+    if (names(name, fleetcolumn::newPassword, fleetcolumn::newPasswordAliases))
         return ColumnRole{Column::NewPassword, {}, {}};
     const qsizetype dot = name.indexOf(u'.');
     const QString key = name.mid(dot + 1);
@@ -39,8 +44,9 @@ std::variant<ColumnRole, QString> roleOf(const QString& name)
         return ColumnRole{Column::Key, image::sectionOf(*field),
                           subKey ? image::tableText(field->subKey) : image::keyOf(*field)};
     }
-    return QStringLiteral("coluna desconhecida \"%1\" (as colunas são address, password, new_password e "
-                          "Secao.Chave, por exemplo Conexao.IPLocal; hxconfig-cli show lista as chaves)")
+    return QStringLiteral("coluna desconhecida \"%1\" (as colunas são address ou endereco, password ou senha, "
+                          "new_password ou nova_senha e Secao.Chave, por exemplo Conexao.IPLocal; hxconfig-cli show "
+                          "lista as chaves)")
         .arg(name);
 }
 
@@ -60,14 +66,17 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
         if (auto* text = std::get_if<QString>(&role))
             return CsvError{header.line, *text};
         const ColumnRole& r = std::get<ColumnRole>(role);
+        // "address" and "endereco" are one column, as are "Conexao.Tipo" and "conexao.tipo".
         for (qsizetype before = 0; before < c; ++before) {
-            if (r.column != Column::Unnamed && sameName(header.cells.at(before), header.cells.at(c)))
+            const ColumnRole& b = roles.at(before);
+            if (r.column != Column::Unnamed && b.column == r.column && sameName(b.section, r.section) &&
+                sameName(b.key, r.key))
                 return CsvError{header.line, QStringLiteral("coluna repetida \"%1\"").arg(header.cells.at(c))};
         }
         roles.append(r);
     }
     if (std::none_of(roles.cbegin(), roles.cend(), [](const ColumnRole& r) { return r.column == Column::Address; }))
-        return CsvError{header.line, QStringLiteral("falta a coluna address no cabeçalho")};
+        return CsvError{header.line, QStringLiteral("falta a coluna address (ou endereco) no cabeçalho")};
 
     FleetFile file;
     file.separator = table.separator;
@@ -102,7 +111,7 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
             }
         }
         if (fleetRow.address.isEmpty())
-            return CsvError{row.line, QStringLiteral("falta o endereço (coluna address)")};
+            return CsvError{row.line, QStringLiteral("falta o endereço (coluna address ou endereco)")};
         file.rows.append(fleetRow);
     }
     if (file.rows.isEmpty())

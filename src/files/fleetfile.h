@@ -5,11 +5,13 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <variant>
 
 // The fleet file hxconfig-cli batch takes: a spreadsheet's export (see csvtable.h) with a header
-// row and one row per terminal. Columns, in any order, names compared ignoring letter case:
+// row and one row per terminal. Columns, in any order, names compared ignoring letter case, each
+// also under its Portuguese name (endereco or endereço, senha, nova_senha):
 //   address       the terminal: IPv4 address (port 23) or host:port; required in every row
 //   password      its current password; an empty cell leaves it to the command line's password
 //   new_password  a new password for it (6 characters); optional
@@ -21,6 +23,10 @@ namespace fleetcolumn
 inline const QString address = QStringLiteral("address");
 inline const QString password = QStringLiteral("password");
 inline const QString newPassword = QStringLiteral("new_password");
+// The same columns as a spreadsheet in Portuguese names them.
+inline const QStringList addressAliases = {QStringLiteral("endereco"), QStringLiteral("endereço")};
+inline const QStringList passwordAliases = {QStringLiteral("senha")};
+inline const QStringList newPasswordAliases = {QStringLiteral("nova_senha")};
 } // namespace fleetcolumn
 
 struct FleetRow {

@@ -141,6 +141,20 @@ int namedItem(const Field& field, const QString& text)
     return -1;
 }
 
+QString itemTextOf(const Field& field, const QString& typed)
+{
+    if (namedItem(field, typed) >= 0)
+        return typed;
+    for (std::string_view item : field.items) {
+        const QString text = tableText(item);
+        if (QString(text)
+                .replace(QStringLiteral("Mbis/s"), QStringLiteral("Mbit/s"))
+                .compare(typed, Qt::CaseInsensitive) == 0)
+            return text;
+    }
+    return typed;
+}
+
 QString pageOf(const Field& field)
 {
     return tableText(pageCaption(field.page));

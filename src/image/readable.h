@@ -39,6 +39,9 @@ void storeText(QByteArray& image, const Field& field, const QString& text);
 QStringList itemTexts(const Field& field);
 // The item index whose text equals `text` ignoring letter case, or -1.
 int namedItem(const Field& field, const QString& text);
+// What a user typed for a choice, as the item it means: the terminal's item "100 Mbis/s" keeps its
+// own spelling, and "100 Mbit/s" (any letter case) names it too. Other texts come back unchanged.
+QString itemTextOf(const Field& field, const QString& typed);
 
 QString pageOf(const Field& field);    // "Conexão"; empty when the field is on no page
 QString captionOf(const Field& field); // "Baud - Rate (COM 0)"; reserved bytes "Reservado (bytes 144..169)"

@@ -6,6 +6,7 @@
 #include "link/frames.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -80,6 +81,37 @@ QString groupText(const QList<qsizetype>& group, const QList<int>& lines, const 
     return QStringLiteral("%1 (%2)").arg(linesText(groupLines), groupAddresses.join(QStringLiteral(", ")));
 }
 
+// Each text once, with every row that has it, in the order of its first row: fifty rows without a
+// password make one line, not fifty.
+QStringList groupedByText(const QList<QStringList>& textsOfRows, const QList<int>& lines, const QStringList& addresses)
+{
+    QHash<QString, QList<qsizetype>> rowsOf;
+    QStringList order;
+    for (qsizetype row = 0; row < textsOfRows.size(); ++row) {
+        for (const QString& text : textsOfRows.at(row)) {
+            if (!rowsOf.contains(text))
+                order.append(text);
+            rowsOf[text].append(row);
+        }
+    }
+    QStringList texts;
+    for (const QString& text : std::as_const(order))
+        texts.append(QStringLiteral("%1: %2").arg(groupText(rowsOf.value(text), lines, addresses), text));
+    return texts;
+}
+
+// A new password of five digits or fewer is, in a spreadsheet's export, most often a number that
+// lost its leading zeros.
+QString newPasswordProblemInFleet(const QString& newPassword)
+{
+    QString problem = frames::newPasswordProblem(newPassword);
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
+    if (!problem.isEmpty() && digits.match(newPassword).hasMatch())
+        problem += QStringLiteral("; uma planilha pode ter tirado o zero à esquerda: formate a coluna new_password "
+                                  "como texto e digite a senha de novo");
+    return problem;
+}
+
 } // namespace
 
 QString ipLocalOf(const QByteArray& image)
@@ -107,11 +139,12 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
 
     QList<int> lines;
     QStringList addresses;
+    QList<QStringList> rowProblems;
     QStringList canonical;
     QStringList ipLocals;
     const image::Field& ipField = ipLocalField();
     for (const FleetRow& row : file.rows) {
-        const QString where = QStringLiteral("linha %1 (%2)").arg(row.line).arg(row.address);
+        QStringList problems;
         FleetTerminal terminal;
         terminal.line = row.line;
         terminal.address = row.address;
@@ -119,22 +152,20 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
         if (endpoint)
             terminal.endpoint = *endpoint;
         else
-            plan.problems.append(
-                QStringLiteral("linha %1: endereço inválido: %2 (IPv4 ou host:porta)").arg(row.line).arg(row.address));
+            problems.append(QStringLiteral("endereço inválido (IPv4 ou host:porta)"));
 
         const QString password = row.password.isEmpty() ? cp1252::decode(defaults.password) : row.password;
         terminal.password = cp1252::encode(password);
         if (password.isEmpty())
-            plan.problems.append(QStringLiteral("%1: falta a senha (coluna password, --password, --password-file "
-                                                "ou HXCONFIG_PASSWORD)")
-                                     .arg(where));
+            problems.append(QStringLiteral("falta a senha (coluna password, --password, --password-file ou "
+                                           "HXCONFIG_PASSWORD)"));
         else if (const QString problem = frames::passwordProblem(terminal.password); !problem.isEmpty())
-            plan.problems.append(QStringLiteral("%1: %2").arg(where, problem));
+            problems.append(problem);
 
         terminal.newPassword = row.newPassword.isEmpty() ? defaults.newPassword : row.newPassword;
         if (!terminal.newPassword.isEmpty()) {
-            if (const QString problem = frames::newPasswordProblem(terminal.newPassword); !problem.isEmpty())
-                plan.problems.append(QStringLiteral("%1: %2").arg(where, problem));
+            if (const QString problem = newPasswordProblemInFleet(terminal.newPassword); !problem.isEmpty())
+                problems.append(problem);
         }
 
         terminal.profile = defaults.profile;
@@ -143,8 +174,9 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
         const image::ApplyResult applied = image::applyProfile(neutral, terminal.profile);
         for (const image::ProfileProblem& problem : applied.problems) {
             if (!profileProblems.contains(problem))
-                plan.problems.append(QStringLiteral("%1: %2").arg(where, problem.text()));
+                problems.append(problem.text());
         }
+        rowProblems.append(problems);
 
         lines.append(row.line);
         addresses.append(row.address);
@@ -159,6 +191,7 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
         plan.terminals.append(terminal);
     }
 
+    plan.problems += groupedByText(rowProblems, lines, addresses);
     for (const QList<qsizetype>& group : sharedGroups(canonical)) {
         plan.problems.append(QStringLiteral("%1: o mesmo terminal %2 em mais de uma linha")
                                  .arg(groupText(group, lines, addresses), canonical.at(group.first())));

@@ -40,7 +40,9 @@ struct FleetTerminal {
 
 struct FleetPlan {
     QList<FleetTerminal> terminals; // in file order; empty when there are problems
-    QStringList problems;           // Portuguese, one line each, "linha N (ADDRESS): ..."
+    // Portuguese, one line each, "linha N (ADDRESS): ..."; the same problem in many rows is one line
+    // that names them all ("linhas 2, 3 e 7 (...): falta a senha ...").
+    QStringList problems;
 };
 
 FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults);

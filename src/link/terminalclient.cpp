@@ -289,7 +289,8 @@ QString TerminalClient::failureText(Failure failure, Request request, int timeou
     const QString what = requestName(request);
     switch (failure) {
     case Failure::Refused:
-        return QStringLiteral("conexão recusada");
+        // Nothing listens there: the usual causes are a terminal switched off or a wrong address.
+        return QStringLiteral("conexão recusada: o terminal está ligado, no endereço e porta certos?");
     case Failure::Unreachable:
         return detail.isEmpty() ? QStringLiteral("terminal não localizado: sem conexão em %1 ms").arg(timeoutMs)
                                 : QStringLiteral("terminal não localizado: %1").arg(detail);
