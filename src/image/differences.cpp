@@ -39,4 +39,9 @@ QList<FieldDifference> differences(const QByteArray& before, const QByteArray& a
     return out;
 }
 
+QList<FieldDifference> changesSinceRead(const QByteArray& read, const QByteArray& now)
+{
+    return differences(workingCopyAfterRead(read), now);
+}
+
 } // namespace image
