@@ -41,7 +41,7 @@ QList<FieldDifference> differences(const QByteArray& before, const QByteArray& a
 
 QList<FieldDifference> changesSinceRead(const QByteArray& read, const QByteArray& now)
 {
-    return differences(workingCopyAfterRead(read), now);
+    return differences(workingCopyAfterRead(read), workingCopyAfterRead(now));
 }
 
 } // namespace image

@@ -18,9 +18,9 @@ struct FieldDifference {
 // never differs. A choice byte that names no item reads "(N)" with its value.
 QList<FieldDifference> differences(const QByteArray& before, const QByteArray& after);
 
-// What a person changes by turning the image read into `now`: compared with the editor as the read
-// left it, so that a flag or protocol byte the read only normalised (a flag 0x80 that reads "Sim"
-// and goes back as 1) is no change. Empty when the person reads the same values.
+// What a person changes by turning the image read into `now`: both compared as the editor shows
+// them after a read, so that a flag or protocol byte that is only normalised (a flag 0x80 that
+// reads "Sim" and goes back as 1) is no change. Empty when the person reads the same values.
 QList<FieldDifference> changesSinceRead(const QByteArray& read, const QByteArray& now);
 
 } // namespace image
