@@ -139,9 +139,10 @@ Setup parseArguments(const QCoreApplication& app)
                                         QStringLiteral("With --fleet: write the fleet file for hxconfig-cli batch "
                                                        "(address as host:port, password)\nbefore the listening lines."),
                                         QStringLiteral("FILE"));
-    parser.addOptions({listen, port, password, imageFile, stateFile, mute, refuseUnlock, notReady, refuseReboot,
-                       splitReplies, closeAfter, garbage, flood, floodRead, zeroFlood, hostileTexts, corruptWrites, verbose, fleet, faulty, addressStep,
-                       writeFleet});
+    parser.addOptions({listen,       port,      password,     imageFile,    stateFile,     mute,
+                       refuseUnlock, notReady,  refuseReboot, splitReplies, closeAfter,    garbage,
+                       flood,        floodRead, zeroFlood,    hostileTexts, corruptWrites, verbose,
+                       fleet,        faulty,    addressStep,  writeFleet});
     parser.process(app);
 
     Setup setup;

@@ -56,7 +56,7 @@ private:
     bool m_closing = false;
     QList<QByteArray> m_pieces; // reply pieces still to go, one every kPieceGapMs
     QTimer m_pace;
-    QTimer m_stall; // runs while bytes of an unfinished frame wait for the rest
+    QTimer m_stall;       // runs while bytes of an unfinished frame wait for the rest
     QByteArray m_endless; // sent again whenever the socket has sent what it held, until closed
 
     // With --verbose: a line on stdout for every frame and reply.

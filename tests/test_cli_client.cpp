@@ -130,23 +130,21 @@ void TestCliClient::intakeTakesExactlyOneReply_data()
                                   << QByteArray::fromHex("824c4e83");
     QTest::newRow("status in two pieces") << QByteArray("S") << ok << 2 << State::Complete << ok;
     QTest::newRow("status cut after its status byte") << QByteArray("S") << ok << 3 << State::Complete << ok;
-    QTest::newRow("part of a read reply") << QByteArray("FL") << image.left(100) << 50 << State::Waiting
-                                          << QByteArray();
+    QTest::newRow("part of a read reply")
+        << QByteArray("FL") << image.left(100) << 50 << State::Waiting << QByteArray();
     QTest::newRow("a flood of images") << QByteArray("FL") << image.repeated(4) << 300 << State::Invalid
                                        << QByteArray();
-    QTest::newRow("a byte beyond the image, alone") << QByteArray("FL") << image + '\x83' << 260
-                                                    << State::Invalid << QByteArray();
-    QTest::newRow("a byte beyond the status") << QByteArray("S") << ok + '\0' << 4 << State::Invalid
-                                              << QByteArray();
+    QTest::newRow("a byte beyond the image, alone")
+        << QByteArray("FL") << image + '\x83' << 260 << State::Invalid << QByteArray();
+    QTest::newRow("a byte beyond the status") << QByteArray("S") << ok + '\0' << 4 << State::Invalid << QByteArray();
     QTest::newRow("two replies in one block") << QByteArray("S") << ok + ok << 8 << State::Invalid << QByteArray();
     QTest::newRow("a byte before the reply") << QByteArray("S") << '\0' + ok << 5 << State::Invalid << QByteArray();
-    QTest::newRow("zero bytes") << QByteArray("FL") << QByteArray(1000, '\0') << 1000 << State::Invalid
-                                << QByteArray();
+    QTest::newRow("zero bytes") << QByteArray("FL") << QByteArray(1000, '\0') << 1000 << State::Invalid << QByteArray();
     QTest::newRow("no start byte") << QByteArray("FL") << QByteArray(image).replace(0, 1, "\x83") << 260
                                    << State::Invalid << QByteArray();
     QTest::newRow("another request's letter") << QByteArray("FL") << ok << 4 << State::Invalid << QByteArray();
-    QTest::newRow("a letter no request has") << QByteArray("S") << QByteArray::fromHex("82564f83") << 4
-                                             << State::Invalid << QByteArray();
+    QTest::newRow("a letter no request has")
+        << QByteArray("S") << QByteArray::fromHex("82564f83") << 4 << State::Invalid << QByteArray();
     QTest::newRow("a short reply without its end byte")
         << QByteArray("S") << QByteArray::fromHex("82534f82534f83") << 7 << State::Invalid << QByteArray();
     QTest::newRow("garbage") << QByteArray("S") << QByteArrayLiteral("\x7f\x00\xff\x10garbage\x83\x82") << 3
@@ -197,8 +195,7 @@ void TestCliClient::invalidRepliesFromATerminal_data()
     QTest::newRow("the status of another letter")
         << QByteArray::fromHex("82554f83") << QByteArray() << QList<Answer>{} << status;
     // The terminal speaks between two requests: the read is not even sent.
-    QTest::newRow("a byte between two requests") << ok << QByteArray(1, '\0') << QList<Answer>{Answer::Ready}
-                                                 << status;
+    QTest::newRow("a byte between two requests") << ok << QByteArray(1, '\0') << QList<Answer>{Answer::Ready} << status;
     QTest::newRow("a flood of images between two requests")
         << ok << readReply().repeated(40) << QList<Answer>{Answer::Ready} << status;
 }

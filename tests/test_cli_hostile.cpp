@@ -98,10 +98,10 @@ void TestCliHostile::floodIsNoConfiguration()
     const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_');
     const QString output = path(QStringLiteral("flood%1.ini").arg(tag));
     const QString backups = path(QStringLiteral("flood-backups%1").arg(tag));
-    const QStringList args = command == QStringLiteral("read")
-                                 ? QStringList{command, sim.address(), kPasswordOption, QStringLiteral("-o"), output}
-                                 : QStringList{command, sim.address(), m_profile, kPasswordOption,
-                                               QStringLiteral("--backup-dir"), backups};
+    const QStringList args =
+        command == QStringLiteral("read")
+            ? QStringList{command, sim.address(), kPasswordOption, QStringLiteral("-o"), output}
+            : QStringList{command, sim.address(), m_profile, kPasswordOption, QStringLiteral("--backup-dir"), backups};
     const CliResult result = runCli(args);
     QCOMPARE(result.exitCode, 3);
     QCOMPARE(result.err, QStringLiteral("hxconfig-cli: %1: resposta inválida do terminal\n").arg(sim.address()));
@@ -129,9 +129,9 @@ void TestCliHostile::zeroFloodEndsWithinTheTimeout()
 
 void TestCliHostile::terminalTextIsShownVisibly_data()
 {
-    QTest::addColumn<QStringList>("args");       // ADDRESS: the hostile terminal
+    QTest::addColumn<QStringList>("args"); // ADDRESS: the hostile terminal
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QString>("expected");       // a whole line of standard output or error
+    QTest::addColumn<QString>("expected"); // a whole line of standard output or error
     QTest::addColumn<bool>("onStandardError");
 
     const QString address = QStringLiteral("ADDRESS");
@@ -143,10 +143,16 @@ void TestCliHostile::terminalTextIsShownVisibly_data()
                           << QStringLiteral("Conexão / Login [Conexao.Login]: %1 -> %2\n")
                                  .arg(image::readableValue(*image::fieldOf("VLogin"), startImage()), kLogin)
                           << false;
-    QTest::newRow("apply, dry run")
-        << QStringList{QStringLiteral("apply"), address, m_profile, kPasswordOption, QStringLiteral("--dry-run"),
-                       QStringLiteral("--set"), QStringLiteral("Conexao.Login=tecnico")}
-        << 0 << QStringLiteral("  Conexão / Login [Conexao.Login]: %1 -> tecnico\n").arg(kLogin) << false;
+    QTest::newRow("apply, dry run") << QStringList{QStringLiteral("apply"),
+                                                   address,
+                                                   m_profile,
+                                                   kPasswordOption,
+                                                   QStringLiteral("--dry-run"),
+                                                   QStringLiteral("--set"),
+                                                   QStringLiteral("Conexao.Login=tecnico")}
+                                    << 0
+                                    << QStringLiteral("  Conexão / Login [Conexao.Login]: %1 -> tecnico\n").arg(kLogin)
+                                    << false;
     QTest::newRow("read") << QStringList{QStringLiteral("read"), address, kPasswordOption, QStringLiteral("-o"),
                                          path(QStringLiteral("read-hostile.ini"))}
                           << 0
@@ -231,20 +237,22 @@ void TestCliHostile::normalisedValuesAreNoChange_data()
     QTest::newRow("dry run") << QStringList{QStringLiteral("--dry-run")} << QStringLiteral("99999999000199")
                              << QStringLiteral("ADDRESS: simulação, nada foi enviado; 1 campo(s) mudariam\n") + cnpj
                              << QStringList{QStringLiteral("status"), QStringLiteral("read")};
-    QTest::newRow("json") << QStringList{QStringLiteral("--dry-run"), QStringLiteral("--json")} << QStringLiteral("99999999000199")
-                          << QStringLiteral(
-                                 R"({"address":"ADDRESS","backup":"","changes":[{"caption":"CNPJ","from":"12345678000190",)"
-                                 R"("key":"CNPJ","page":"Conexão","section":"Conexao","to":"99999999000199"}],"error":"",)"
-                                 R"("result":"dry-run","verified":false})"
-                                 "\n")
-                          << QStringList{QStringLiteral("status"), QStringLiteral("read")};
-    QTest::newRow("written") << QStringList{QStringLiteral("--no-reboot"), QStringLiteral("--no-verify")} << QStringLiteral("99999999000199")
-                             << QStringLiteral("ADDRESS: alterado, 1 campo(s)\n") + cnpj + QStringLiteral("  não verificado\n")
+    QTest::newRow("json")
+        << QStringList{QStringLiteral("--dry-run"), QStringLiteral("--json")} << QStringLiteral("99999999000199")
+        << QStringLiteral(R"({"address":"ADDRESS","backup":"","changes":[{"caption":"CNPJ","from":"12345678000190",)"
+                          R"("key":"CNPJ","page":"Conexão","section":"Conexao","to":"99999999000199"}],"error":"",)"
+                          R"("result":"dry-run","verified":false})"
+                          "\n")
+        << QStringList{QStringLiteral("status"), QStringLiteral("read")};
+    QTest::newRow("written") << QStringList{QStringLiteral("--no-reboot"), QStringLiteral("--no-verify")}
+                             << QStringLiteral("99999999000199")
+                             << QStringLiteral("ADDRESS: alterado, 1 campo(s)\n") + cnpj +
+                                    QStringLiteral("  não verificado\n")
                              << QStringList{QStringLiteral("status"), QStringLiteral("read"), QStringLiteral("unlock"),
                                             QStringLiteral("write")};
     QTest::newRow("nothing a person reads changes")
-        << QStringList{} << QStringLiteral("12345678000190")
-        << QStringLiteral("ADDRESS: inalterado\n") << QStringList{QStringLiteral("status"), QStringLiteral("read")};
+        << QStringList{} << QStringLiteral("12345678000190") << QStringLiteral("ADDRESS: inalterado\n")
+        << QStringList{QStringLiteral("status"), QStringLiteral("read")};
 }
 
 void TestCliHostile::normalisedValuesAreNoChange()
@@ -259,7 +267,9 @@ void TestCliHostile::normalisedValuesAreNoChange()
     QByteArray image = startImage();
     image[image::fieldOf("cbCom1")->first] = '\x80';
     image[image::fieldOf("HabTelNet")->first] = '\x07';
-    SimProcess sim(imageArgs(path(QStringLiteral("normalised-%1.bin").arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_'))), image));
+    SimProcess sim(imageArgs(
+        path(QStringLiteral("normalised-%1.bin").arg(QString::fromLatin1(QTest::currentDataTag()).replace(u' ', u'_'))),
+        image));
     QVERIFY(sim.isRunning());
     // The values the terminal has, as an exported profile names them.
     const QString profileFile =

@@ -38,8 +38,8 @@ void TestImage::controlCharactersShownVisibly_data()
                                      << QStringLiteral("\x1b]0;x\a");
     QTest::newRow("line breaks") << QStringLiteral("a\r\nb\n") << QStringLiteral("a\\x0D\\x0Ab\\x0A")
                                  << QStringLiteral("a  b ");
-    QTest::newRow("NUL, TAB, DEL") << QString(QChar(0)) + QStringLiteral("\t\x7f")
-                                   << QStringLiteral("\\x00\\x09\\x7F") << QString(QChar(0)) + QStringLiteral("\t\x7f");
+    QTest::newRow("NUL, TAB, DEL") << QString(QChar(0)) + QStringLiteral("\t\x7f") << QStringLiteral("\\x00\\x09\\x7F")
+                                   << QString(QChar(0)) + QStringLiteral("\t\x7f");
     QTest::newRow("C1 control") << QString(QChar(0x9b)) + QStringLiteral("2J") << QStringLiteral("\\x9B2J")
                                 << QString(QChar(0x9b)) + QStringLiteral("2J");
 }

@@ -109,9 +109,9 @@ private:
     int m_connectTimeoutMs = kDefaultTimeoutMs;
     int m_replyTimeoutMs = kDefaultTimeoutMs;
     Pending m_pending = Pending::None;
-    int m_lateChecks = 0;         // times the connect timeout waited for what had arrived
-    quint64 m_requestNumber = 0;  // counts the requests, so that a timeout knows its own
-    bool m_strayBytes = false;    // bytes came while no request waited: the next reply is invalid
+    int m_lateChecks = 0;        // times the connect timeout waited for what had arrived
+    quint64 m_requestNumber = 0; // counts the requests, so that a timeout knows its own
+    bool m_strayBytes = false;   // bytes came while no request waited: the next reply is invalid
     Request m_request = Request::Connect;
     bool m_open = false;   // connected and not closed since
     bool m_inCall = false; // inside connectTo(): outcomes wait for the event loop
