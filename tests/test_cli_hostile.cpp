@@ -239,9 +239,9 @@ void TestCliHostile::normalisedValuesAreNoChange_data()
                              << QStringList{QStringLiteral("status"), QStringLiteral("read")};
     QTest::newRow("json")
         << QStringList{QStringLiteral("--dry-run"), QStringLiteral("--json")} << QStringLiteral("99999999000199")
-        << QStringLiteral(R"({"address":"ADDRESS","backup":"","changes":[{"caption":"CNPJ","from":"12345678000190",)"
-                          R"("key":"CNPJ","page":"Conexão","section":"Conexao","to":"99999999000199"}],"error":"",)"
-                          R"("result":"dry-run","verified":false})"
+        << QStringLiteral(R"({"address":"ADDRESS","result":"dry-run","error":"","exit":0,"changes":[{"caption":"CNPJ",)"
+                          R"("from":"12345678000190","key":"CNPJ","page":"Conexão","section":"Conexao",)"
+                          R"("to":"99999999000199"}],"backup":"","verified":false})"
                           "\n")
         << QStringList{QStringLiteral("status"), QStringLiteral("read")};
     QTest::newRow("written") << QStringList{QStringLiteral("--no-reboot"), QStringLiteral("--no-verify")}
