@@ -124,7 +124,9 @@ void TestCliHostile::zeroFloodEndsWithinTheTimeout()
         runCli({QStringLiteral("read"), sim.address(), kPasswordOption, QStringLiteral("--timeout=200")});
     const qint64 elapsed = clock.elapsed();
     QCOMPARE(result.exitCode, 3);
-    QVERIFY2(elapsed < 200 + 800, qPrintable(QString::number(elapsed)));
+    QCOMPARE(result.err, QStringLiteral("hxconfig-cli: %1: resposta inválida do terminal\n").arg(sim.address()));
+    // Far below the seconds a stretched deadline took; generous for a loaded machine.
+    QVERIFY2(elapsed < 200 + 1800, qPrintable(QString::number(elapsed)));
 }
 
 void TestCliHostile::terminalTextIsShownVisibly_data()
