@@ -44,4 +44,11 @@ QList<FieldDifference> changesSinceRead(const QByteArray& read, const QByteArray
     return differences(workingCopyAfterRead(read), workingCopyAfterRead(now));
 }
 
+bool sameConfiguration(const QByteArray& a, const QByteArray& b)
+{
+    if (a.size() != kImageSize || b.size() != kImageSize)
+        return false;
+    return a.left(1) == b.left(1) && a.mid(2) == b.mid(2);
+}
+
 } // namespace image

@@ -23,4 +23,9 @@ QList<FieldDifference> differences(const QByteArray& before, const QByteArray& a
 // reads "Sim" and goes back as 1) is no change. Empty when the person reads the same values.
 QList<FieldDifference> changesSinceRead(const QByteArray& read, const QByteArray& now);
 
+// Two images of 260 bytes hold the same configuration when every byte but byte 1 is the same: that
+// byte is the reply or command letter ('F' as the terminal sends it, 'G' in what the tool keeps and
+// sends back). Reserved bytes count: the terminal gets them back as they were read.
+bool sameConfiguration(const QByteArray& a, const QByteArray& b);
+
 } // namespace image
