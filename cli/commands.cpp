@@ -10,6 +10,7 @@
 #include "files/settingsfolder.h"
 #include "image/layout.h"
 #include "image/readable.h"
+#include "image/visibletext.h"
 #include "link/readjob.h"
 #include "link/terminalclient.h"
 #include "link/writejob.h"
@@ -186,7 +187,7 @@ private:
                 .print();
         } else if (!m_inv.quiet) {
             report::out(QStringLiteral("%1: configuração de %2 salva em %3\n")
-                            .arg(m_read->address(), m_read->info().mac, saved.path));
+                            .arg(m_read->address(), image::visibleText(m_read->info().mac), saved.path));
         }
         emit finished(code(ExitCode::Success));
     }
@@ -210,11 +211,12 @@ public:
             return code(ExitCode::FileProblem);
         }
         const ConfigFile& file = std::get<ConfigFile>(loaded);
-        QString text = QStringLiteral("Terminal\n  MAC: %1\n").arg(macOf(file.image));
+        // The file holds what a terminal sent: shown with its control characters visible.
+        QString text = QStringLiteral("Terminal\n  MAC: %1\n").arg(image::visibleText(macOf(file.image)));
         if (file.terminal.readAt.isValid())
             text += QStringLiteral("  Lido em: %1\n").arg(file.terminal.readAt.toString(Qt::ISODate));
         if (!file.terminal.address.isEmpty())
-            text += QStringLiteral("  Endereço: %1\n").arg(file.terminal.address);
+            text += QStringLiteral("  Endereço: %1\n").arg(image::visibleText(file.terminal.address));
         // What the editor shows; where it shows nothing (the 2.4 GHz boxes while the interface is
         // off) the value the file's key holds.
         const image::Profile keys = image::profileOf(file.image);
@@ -228,7 +230,8 @@ public:
                 QString value = image::readableValue(*field, file.image);
                 if (value.isEmpty())
                     value = image::profileValue(keys, section, key);
-                text += QStringLiteral("  %1: %2 [%3.%4]\n").arg(image::captionOf(*field), value, section, key);
+                text += QStringLiteral("  %1: %2 [%3.%4]\n")
+                            .arg(image::captionOf(*field), image::visibleText(value), section, key);
             }
         }
         report::out(text);
