@@ -1,6 +1,7 @@
 #include "invocation.h"
 
 #include "files/configsources.h"
+#include "files/initext.h"
 #include "image/cp1252.h"
 #include "link/frames.h"
 #include "link/terminalclient.h"
@@ -19,7 +20,7 @@ enum Group : unsigned {
     Network = 1u << 1,  // --timeout
     Report = 1u << 2,   // --json, --quiet
     Write = 1u << 3,    // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set
-    Restore = 1u << 4,  // --clone, --keep-ip
+    Restore = 1u << 4,  // --clone, --keep-ip, --image, --keys
     Output = 1u << 5,   // -o
     Fleet = 1u << 6,    // --parallel (32), --report
     Scan = 1u << 7,     // --port, --parallel (64), --csv
@@ -77,7 +78,9 @@ const std::initializer_list<CommandSpec> kCommands = {
      "Grava a imagem de um arquivo de configuração de volta no terminal, byte a byte, quando o MAC do\n"
      "arquivo é o do terminal. Um arquivo de outro terminal é recusado (saída 7), a não ser com --clone:\n"
      "então só os campos editáveis vêm do arquivo, o terminal guarda seu MAC, seus bytes reservados e\n"
-     "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip.",
+     "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip. Quando as chaves das cinco seções\n"
+     "do arquivo diferem da seção [Imagem] (uma chave editada à mão), restore recusa (saída 7) e nomeia os\n"
+     "campos, a não ser que --image ou --keys diga qual das duas partes vale.",
      {kAddress, {"ARQUIVO", "arquivo de configuração"}},
      Password | Network | Report | Write | Restore},
     {"logo",
@@ -164,6 +167,12 @@ struct Options {
     QCommandLineOption clone{QStringLiteral("clone"),
                              text("Aceita um arquivo de outro terminal: copia só os campos editáveis.")};
     QCommandLineOption keepIp{QStringLiteral("keep-ip"), text("Com --clone: o terminal mantém seu próprio IP local.")};
+    QCommandLineOption imageWins{QStringLiteral("image"),
+                                 text("Quando as chaves do arquivo diferem da seção [Imagem]: grava a imagem, byte "
+                                      "a byte, e ignora as chaves.")};
+    QCommandLineOption keysWin{QStringLiteral("keys"),
+                               text("Quando as chaves do arquivo diferem da seção [Imagem]: aplica as chaves sobre "
+                                    "a imagem com as regras de apply.")};
     QCommandLineOption parallelBatch{QStringLiteral("parallel"), text("Terminais ao mesmo tempo (padrão 32)."),
                                      QStringLiteral("N")};
     QCommandLineOption parallelScan{QStringLiteral("parallel"), text("Endereços ao mesmo tempo (padrão 64)."),
@@ -188,7 +197,7 @@ struct Options {
         if (groups & Write)
             list << set << newPassword << dryRun << noReboot << noVerify << backupDir << log;
         if (groups & Restore)
-            list << clone << keepIp;
+            list << clone << keepIp << imageWins << keysWin;
         if (groups & Fleet)
             list << parallelBatch << report;
         if (groups & Scan)
@@ -309,7 +318,13 @@ std::optional<QString> passwordFromFile(const QString& path, QString& error)
         line.truncate(end);
     if (line.endsWith('\r'))
         line.chop(1);
-    return cp1252::decode(line);
+    // Read as every text file is (files/initext.h): a password typed in a UTF-8 editor is its characters.
+    const std::optional<IniText> text = initext::decode(line);
+    if (!text) {
+        error = QStringLiteral("%1: não é um arquivo de texto").arg(path);
+        return std::nullopt;
+    }
+    return text->text;
 }
 
 } // namespace
@@ -423,6 +438,10 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     inv.logPath = value(o.log);
     inv.clone = isSet(o.clone);
     inv.keepIp = isSet(o.keepIp);
+    inv.imageWins = isSet(o.imageWins);
+    inv.keysWin = isSet(o.keysWin);
+    if (inv.imageWins && inv.keysWin)
+        return usage(text("--image e --keys se excluem: diga qual parte do arquivo vale"));
     for (const QString& assignment : values(o.set)) {
         const qsizetype dot = assignment.indexOf(u'.');
         const qsizetype equals = assignment.indexOf(u'=');
@@ -432,7 +451,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         const QString key = assignment.mid(dot + 1, equals - dot - 1);
         if (!image::fieldOfKey(section, key))
             return usage(text("--set: chave desconhecida %1.%2 (hxconfig-cli show lista as chaves)").arg(section, key));
-        image::setProfileValue(inv.sets, section, key, assignment.mid(equals + 1));
+        image::setProfileValue(inv.sets, section, key, assignment.mid(equals + 1), image::Origin::Request);
     }
     if (inv.keepIp && !inv.clone)
         return usage(text("--keep-ip só vale com --clone"));

@@ -3,6 +3,7 @@
 #include "image/cp1252.h"
 #include "image/layout.h"
 #include "image/readable.h"
+#include "image/textfit.h"
 #include "link/frames.h"
 
 #include <QHash>
@@ -80,6 +81,24 @@ QString groupText(const QList<qsizetype>& group, const QList<int>& lines, const 
     return QStringLiteral("%1 (%2)").arg(linesText(groupLines), groupAddresses.join(QStringLiteral(", ")));
 }
 
+// The text losses of the values a row gives itself, each named once with every row that gives it.
+QStringList rowLossTexts(const QList<QStringList>& lossesOfRows, const QList<int>& lines, const QStringList& addresses)
+{
+    QHash<QString, QList<qsizetype>> rowsOf;
+    QStringList order;
+    for (qsizetype row = 0; row < lossesOfRows.size(); ++row) {
+        for (const QString& text : lossesOfRows.at(row)) {
+            if (!rowsOf.contains(text))
+                order.append(text);
+            rowsOf[text].append(row);
+        }
+    }
+    QStringList texts;
+    for (const QString& text : std::as_const(order))
+        texts.append(QStringLiteral("%1: %2").arg(groupText(rowsOf.value(text), lines, addresses), text));
+    return texts;
+}
+
 } // namespace
 
 QString ipLocalOf(const QByteArray& image)
@@ -104,6 +123,9 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
     const QList<image::ProfileProblem> profileProblems = image::applyProfile(neutral, defaults.profile).problems;
     for (const image::ProfileProblem& problem : profileProblems)
         plan.problems.append(QStringLiteral("perfil: %1").arg(problem.text()));
+    for (const image::TextLoss& loss : image::textLosses(defaults.profile))
+        plan.warnings.append(QStringLiteral("perfil: %1").arg(loss.text()));
+    QList<QStringList> rowLosses;
 
     QList<int> lines;
     QStringList addresses;
@@ -139,7 +161,11 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
 
         terminal.profile = defaults.profile;
         for (const image::ProfileEntry& value : row.values)
-            image::setProfileValue(terminal.profile, value.section, value.key, value.value);
+            image::setProfileValue(terminal.profile, value);
+        QStringList losses;
+        for (const image::TextLoss& loss : image::textLosses(row.values))
+            losses.append(loss.text());
+        rowLosses.append(losses);
         const image::ApplyResult applied = image::applyProfile(neutral, terminal.profile);
         for (const image::ProfileProblem& problem : applied.problems) {
             if (!profileProblems.contains(problem))
@@ -172,6 +198,7 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
                                                  .arg(shared, ipKey)
                                            : shared);
     }
+    plan.warnings += rowLossTexts(rowLosses, lines, addresses);
     if (!plan.problems.isEmpty())
         plan.terminals.clear();
     return plan;

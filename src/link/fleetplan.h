@@ -41,6 +41,10 @@ struct FleetTerminal {
 struct FleetPlan {
     QList<FleetTerminal> terminals; // in file order; empty when there are problems
     QStringList problems;           // Portuguese, one line each, "linha N (ADDRESS): ..."
+    // Texts the terminals will hold otherwise than given (a character Windows-1252 lacks, a text
+    // longer than its field): the profile's once ("perfil: ..."), the rows' once for all the rows
+    // that give the same text ("linhas 2 e 5 (...): ...").
+    QStringList warnings;
 };
 
 FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults);
