@@ -110,7 +110,12 @@ QByteArray encode(const IniText& text)
     case IniText::Codec::Cp1252:
         break;
     }
-    return text.byteOrderMark + cp1252::encode(text.text);
+    const QByteArray bytes = cp1252::encode(text.text);
+    // Code-page bytes that happen to be UTF-8 with a multi-byte sequence ("Ã©") would read back as
+    // other characters: the text goes out as UTF-8 then, which reads back as the same text.
+    if (text.byteOrderMark.isEmpty() && decodeUnmarked(bytes).codec == IniText::Codec::Utf8)
+        return text.text.toUtf8();
+    return text.byteOrderMark + bytes;
 }
 
 } // namespace initext

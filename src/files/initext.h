@@ -36,6 +36,8 @@ namespace initext
 std::optional<IniText> decode(const QByteArray& bytes);
 
 // The mark followed by the text in the file's codec. Characters Windows-1252 cannot hold become '?'.
+// Windows-1252 text without a mark whose bytes would read back as UTF-8 is written as UTF-8, so
+// that it reads back as the same text.
 QByteArray encode(const IniText& text);
 
 } // namespace initext

@@ -7,18 +7,31 @@ namespace image
 namespace
 {
 
-// A text as one INI line can say it: its line breaks as blanks.
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f';
+}
+
+// A text with line breaks as one INI line says it: the breaks as blanks, and blanks at its ends
+// lost to the reader.
 QString lineText(QString text)
 {
     text.replace(u'\r', u' ');
     text.replace(u'\n', u' ');
+    while (!text.isEmpty() && isBlank(text.front()))
+        text.remove(0, 1);
+    while (!text.isEmpty() && isBlank(text.back()))
+        text.chop(1);
     return text;
 }
 
 bool saysTheImagesText(const ProfileEntry& entry, const QByteArray& image)
 {
     const Field* field = fieldOfKey(entry.section, entry.key);
-    return field && field->rule == Rule::Text && entry.value == lineText(readableValue(*field, image));
+    if (!field || field->rule != Rule::Text)
+        return false;
+    const QString text = readableValue(*field, image);
+    return (text.contains(u'\r') || text.contains(u'\n')) && lineText(entry.value) == lineText(text);
 }
 
 const ProfileProblem* problemOf(const Field& field, const QList<ProfileProblem>& problems)
@@ -46,7 +59,8 @@ QList<KeyDisagreement> keyDisagreements(const QByteArray& image, const Profile& 
             found.append({&field, requestValueOf(field, image), problem->value});
             continue;
         }
-        if (unchanged.mid(field.first, field.width) != applied.image.mid(field.first, field.width))
+        // Compared as people read them: a protocol byte 5 and the key "TelNet" say the same.
+        if (valueText(field, unchanged) != valueText(field, applied.image))
             found.append({&field, requestValueOf(field, image), requestValueOf(field, applied.image)});
     }
     return found;

@@ -15,13 +15,13 @@ namespace image
 
 struct KeyDisagreement {
     const Field* field = nullptr;
-    QString imageValue; // what the image holds, as `show` names it
-    QString keysValue;  // what the keys make of the field when applied as apply applies them, or the refused value
+    QString imageValue;   // what the image holds, as `show` names it
+    QString keysValue;    // what the keys make of the field when applied as apply applies them, or the refused value
     QString text() const; // "IP Local [Conexao.IPLocal]: imagem 192.168.0.10, chaves 192.168.0.77"
 };
 
-// The fields, in byte order, that `keys` (a file's company sections) would change when applied to
-// `image` with the rules of "Default", or that hold a value naming no item. A text with a line
+// The fields, in byte order, that `keys` (a file's company sections) would show otherwise when
+// applied to `image` with the rules of "Default", or that hold a value naming no item. A text with a line
 // break, which the file's writer had to say with blanks, agrees with its blanks.
 QList<KeyDisagreement> keyDisagreements(const QByteArray& image, const Profile& keys);
 

@@ -378,8 +378,7 @@ QString profileValue(const Profile& profile, const QString& section, const QStri
     return entry ? entry->value : QString();
 }
 
-void setProfileValue(Profile& profile, const QString& section, const QString& key, const QString& value,
-                     Origin origin)
+void setProfileValue(Profile& profile, const QString& section, const QString& key, const QString& value, Origin origin)
 {
     setProfileValue(profile, {section, key, value, origin});
 }
