@@ -57,13 +57,15 @@ const std::initializer_list<CommandSpec> kCommands = {
     {"show",
      "mostra um arquivo de configuração, um campo por linha",
      "Mostra a configuração de um arquivo, legível, um campo por linha, agrupada por página, com a\n"
-     "seção e a chave de cada campo.",
+     "seção e a chave que define cada campo (a que --set aceita, com o valor como mostrado). Um campo cuja\n"
+     "chave no arquivo diz outra coisa que a seção [Imagem] é marcado.",
      {{"ARQUIVO", "arquivo de configuração (lido com \"read\" ou salvo como cópia de segurança)"}},
      0},
     {"diff",
      "compara duas configurações (arquivos ou endereços)",
      "Mostra as diferenças entre A e B campo a campo. A e B são arquivos de configuração ou endereços\n"
-     "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff.",
+     "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff. Um arquivo cujas\n"
+     "chaves diferem da sua seção [Imagem] nunca é igual: cada campo assim é listado.",
      {{"A", "arquivo de configuração ou endereço"}, {"B", "arquivo de configuração ou endereço"}},
      Password | Network | Report},
     {"apply",
@@ -109,20 +111,21 @@ const std::initializer_list<CommandSpec> kCommands = {
      Network | Report | Scan},
 };
 
-const char* const kExitCodes = "Códigos de saída:\n"
-                               "  0  sucesso (alterado ou inalterado; no diff, iguais)\n"
-                               "  1  diff encontrou diferenças\n"
-                               "  2  uso incorreto da linha de comando\n"
-                               "  3  sem conexão (recusada, tempo esgotado, fechada antes da resposta)\n"
-                               "  4  recusado pelo terminal (não pronto, senha errada, desbloqueio ou reinício "
-                               "recusado)\n"
-                               "  5  verificação falhou (o terminal guarda outra coisa; a cópia de segurança é "
-                               "indicada)\n"
-                               "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
-                               "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
-                               "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, frota com "
-                               "problemas)\n"
-                               "  8  batch: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n";
+const char* const kExitCodes =
+    "Códigos de saída:\n"
+    "  0  sucesso (alterado ou inalterado; no diff, iguais)\n"
+    "  1  diff encontrou diferenças\n"
+    "  2  uso incorreto da linha de comando\n"
+    "  3  sem conexão (recusada, tempo esgotado, fechada antes da resposta)\n"
+    "  4  recusado pelo terminal (não pronto, senha errada, desbloqueio ou reinício "
+    "recusado)\n"
+    "  5  verificação falhou (o terminal guarda outra coisa; a cópia de segurança é "
+    "indicada)\n"
+    "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
+    "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
+    "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, chaves que diferem da "
+    "imagem sem --image ou --keys,\n     frota com problemas)\n"
+    "  8  batch: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n";
 
 QString text(const char* utf8)
 {
@@ -161,8 +164,9 @@ struct Options {
                                 "\"Log Conf.\"."),
                            QStringLiteral("ARQUIVO")};
     QCommandLineOption set{QStringLiteral("set"),
-                           text("Define um valor depois do perfil, por exemplo Conexao.IPLocal=10.0.0.5 "
-                                "(pode repetir)."),
+                           text("Define um valor depois do perfil, por exemplo Conexao.IPLocal=10.0.0.5 ou "
+                                "Conexao.Tipo=Client (pode repetir). Vale como show o mostra, ou é recusado com os "
+                                "valores aceitos."),
                            QStringLiteral("Secao.Chave=Valor")};
     QCommandLineOption clone{QStringLiteral("clone"),
                              text("Aceita um arquivo de outro terminal: copia só os campos editáveis.")};

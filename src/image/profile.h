@@ -84,9 +84,9 @@ Profile unknownEntries(const Profile& profile);
 
 struct ProfileProblem {
     QString section, key, value;
-    QStringList accepted; // the accepted values
-    QString condition;    // "Tipo=Client" when another key makes the value wrong; empty when none
-    QString text() const; // Portuguese, one line, names all of the above
+    QStringList accepted;   // the accepted values
+    QString condition = {}; // "Tipo=Client" when another key makes the value wrong; empty when none
+    QString text() const;   // Portuguese, one line, names all of the above
     bool operator==(const ProfileProblem&) const = default;
 };
 
