@@ -40,6 +40,8 @@ public:
         const FleetPlan plan = planFleet(std::get<FleetFile>(fleet), defaults);
         if (!plan.problems.isEmpty())
             return refuse(plan.problems);
+        for (const QString& warning : plan.warnings)
+            report::error(fleetPath(), QStringLiteral("aviso: %1").arg(warning));
 
         const int parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         if (parallel < m_inv.parallel)

@@ -8,15 +8,18 @@
 #include "files/initext.h"
 #include "files/logofile.h"
 #include "files/settingsfolder.h"
+#include "image/keyagreement.h"
 #include "image/layout.h"
 #include "image/readable.h"
 #include "image/visibletext.h"
+#include "image/textfit.h"
 #include "link/readjob.h"
 #include "link/terminalclient.h"
 #include "link/writejob.h"
 #include "link/writeplan.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonObject>
 
 namespace
@@ -51,6 +54,13 @@ std::variant<ConfigFile, FileError> loadConfigFileFor(const QString& path)
                                     "read), não um arquivo de configuração: para ver o que ele mudaria num terminal, "
                                     "use hxconfig-cli apply ENDEREÇO %1 --dry-run")
                          .arg(path)};
+// Said under what show and diff print of a file whose keys and image disagree.
+QString disagreementNote(qsizetype fields)
+{
+    return QStringLiteral("Atenção: em %1 campo(s) as chaves do arquivo diferem da seção [Imagem]; os valores "
+                          "mostrados são os da imagem. restore recusa o arquivo sem --image (vale a imagem) ou "
+                          "--keys (valem as chaves).\n")
+        .arg(fields);
 }
 
 // A terminal read on its own connection: connect, status, read.
@@ -217,23 +227,26 @@ public:
             text += QStringLiteral("  Lido em: %1\n").arg(file.terminal.readAt.toString(Qt::ISODate));
         if (!file.terminal.address.isEmpty())
             text += QStringLiteral("  Endereço: %1\n").arg(image::visibleText(file.terminal.address));
-        // What the editor shows; where it shows nothing (the 2.4 GHz boxes while the interface is
-        // off) the value the file's key holds.
-        const image::Profile keys = image::profileOf(file.image);
+        // What the editor shows, under the key that asks for it (image::requestValueOf); a field
+        // whose key in the file says otherwise is marked.
+        const QList<image::KeyDisagreement> disagreements = image::keyDisagreements(file.image, file.readable);
         for (image::Page page : image::companyPages()) {
             text += QString::fromUtf8(image::pageCaption(page)) + QLatin1Char('\n');
             for (const image::Field* field : image::keyedFields()) {
                 if (field->page != page)
                     continue;
-                const QString section = image::sectionOf(*field);
-                const QString key = image::keyOf(*field);
-                QString value = image::readableValue(*field, file.image);
-                if (value.isEmpty())
-                    value = image::profileValue(keys, section, key);
-                text += QStringLiteral("  %1: %2 [%3.%4]\n")
-                            .arg(image::captionOf(*field), image::visibleText(value), section, key);
+                text += QStringLiteral("  %1: %2 [%3.%4]")
+                            .arg(image::captionOf(*field), image::visibleText(image::requestValueOf(*field, file.image)),
+                                 image::sectionOf(*field), image::requestKeyOf(*field));
+                for (const image::KeyDisagreement& d : disagreements) {
+                    if (d.field == field)
+                        text += QStringLiteral("  <- a chave no arquivo diz %1").arg(image::visibleText(d.keysValue));
+                }
+                text += QLatin1Char('\n');
             }
         }
+        if (!disagreements.isEmpty())
+            text += disagreementNote(disagreements.size());
         report::out(text);
         return code(ExitCode::Success);
     }
@@ -278,7 +291,10 @@ public:
                     line(resultword::failed, e->text, ExitCode::FileProblem).print();
                 return code(ExitCode::FileProblem);
             }
-            m_images[i] = std::get<ConfigFile>(loaded).image;
+            const ConfigFile& file = std::get<ConfigFile>(loaded);
+            m_images[i] = file.image;
+            for (const image::KeyDisagreement& d : image::keyDisagreements(file.image, file.readable))
+                m_disagreements.append({argument, d});
         }
         m_waiting = int(m_pending.size());
         if (m_waiting == 0)
@@ -310,18 +326,34 @@ private:
             .with(QStringLiteral("b"), m_inv.arguments.at(1));
     }
 
+    // Two files are not called equal while either says two things about a field.
     int compare()
     {
         const QList<image::FieldDifference> changes = image::differences(m_images[0], m_images[1]);
-        const ExitCode exit = changes.isEmpty() ? ExitCode::Success : ExitCode::Differences;
+        const bool equal = changes.isEmpty() && m_disagreements.isEmpty();
+        const ExitCode exit = equal ? ExitCode::Success : ExitCode::Differences;
         if (m_inv.json) {
-            line(changes.isEmpty() ? resultword::equal : resultword::different, {}, exit)
+            QJsonArray disagreements;
+            for (const auto& [file, d] : std::as_const(m_disagreements)) {
+                disagreements.append(QJsonObject{{QStringLiteral("file"), file},
+                                                 {QStringLiteral("section"), image::sectionOf(*d.field)},
+                                                 {QStringLiteral("key"), image::requestKeyOf(*d.field)},
+                                                 {QStringLiteral("caption"), image::captionOf(*d.field)},
+                                                 {QStringLiteral("image"), d.imageValue},
+                                                 {QStringLiteral("keys"), d.keysValue}});
+            }
+            line(equal ? resultword::equal : resultword::different, {}, exit)
                 .with(QStringLiteral("changes"), report::differencesJson(changes))
+                .with(QStringLiteral("disagreements"), disagreements)
                 .print();
         } else if (!m_inv.quiet) {
             QString text;
             for (const image::FieldDifference& d : changes)
                 text += report::differenceLine(d) + QLatin1Char('\n');
+            for (const auto& [file, d] : std::as_const(m_disagreements))
+                text += QStringLiteral("%1: %2\n").arg(file, d.text());
+            if (!m_disagreements.isEmpty())
+                text += disagreementNote(m_disagreements.size());
             report::out(text);
         }
         return code(exit);
@@ -329,6 +361,7 @@ private:
 
     Invocation m_inv;
     QByteArray m_images[2];
+    QList<std::pair<QString, image::KeyDisagreement>> m_disagreements; // by file argument
     QList<TerminalRead*> m_pending;
     int m_waiting = 0;
     QStringList m_failure; // "ADDRESS: error" of each read that failed
@@ -352,12 +385,17 @@ public:
                 return fileProblem(e->text);
             image::Profile entries = std::get<image::Profile>(profile);
             entries.append(m_inv.sets);
+            warnOfTextLosses(entries);
             planner = writeplan::applying(entries);
         } else {
             auto file = loadConfigFileFor(source);
             if (auto* e = std::get_if<FileError>(&file))
                 return fileProblem(e->text);
-            planner = writeplan::restoring({std::get<ConfigFile>(file).image, m_inv.clone, m_inv.keepIp, m_inv.sets});
+            const std::variant<QByteArray, QString> fileImage = restoredImage(std::get<ConfigFile>(file));
+            if (const auto* refusal = std::get_if<QString>(&fileImage))
+                return refuse(ExitCode::RefusedBeforeWrite, QStringLiteral("%1: %2").arg(source, *refusal));
+            warnOfTextLosses(m_inv.sets);
+            planner = writeplan::restoring({std::get<QByteArray>(fileImage), m_inv.clone, m_inv.keepIp, m_inv.sets});
         }
 
         WriteOptions options = writeOptionsOf(m_inv);
@@ -371,16 +409,52 @@ public:
 private:
     const QString& address() const { return m_inv.arguments.at(0); }
 
-    int fileProblem(const QString& text)
+    int fileProblem(const QString& text) { return refuse(ExitCode::FileProblem, text); }
+
+    int refuse(ExitCode c, const QString& text)
     {
         report::error(address(), text);
         if (m_inv.json) {
             WriteResult failed;
-            failed.exitCode = ExitCode::FileProblem;
+            failed.exitCode = c;
             failed.error = text;
             report::writeResultLine(address(), failed).print();
         }
-        return code(ExitCode::FileProblem);
+        return code(c);
+    }
+
+    // The image restore starts from: the file's image, or its keys applied onto it. A file whose two
+    // parts disagree is refused unless the user said which part wins.
+    std::variant<QByteArray, QString> restoredImage(const ConfigFile& file)
+    {
+        if (m_inv.keysWin) {
+            const image::ApplyResult applied = image::applyProfile(file.image, file.readable);
+            QStringList problems;
+            for (const image::ProfileProblem& problem : applied.problems)
+                problems.append(problem.text());
+            if (!problems.isEmpty())
+                return problems.join(QStringLiteral("; "));
+            warnOfTextLosses(file.readable);
+            return applied.image;
+        }
+        const QList<image::KeyDisagreement> disagreements = image::keyDisagreements(file.image, file.readable);
+        if (m_inv.imageWins || disagreements.isEmpty())
+            return file.image;
+        QStringList fields;
+        for (const image::KeyDisagreement& d : disagreements)
+            fields.append(d.text());
+        return QStringLiteral("as chaves do arquivo diferem da seção [Imagem] em %1 campo(s): %2; diga qual parte "
+                              "vale: --image (a imagem, byte a byte) ou --keys (as chaves aplicadas sobre a imagem, "
+                              "como apply)")
+            .arg(disagreements.size())
+            .arg(fields.join(QStringLiteral("; ")));
+    }
+
+    // A text the terminal will hold otherwise than given is written, and said.
+    void warnOfTextLosses(const image::Profile& profile)
+    {
+        for (const image::TextLoss& loss : image::textLosses(profile))
+            report::error(address(), QStringLiteral("aviso: %1").arg(loss.text()));
     }
 
     void reportResult()

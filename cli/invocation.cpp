@@ -1,6 +1,7 @@
 #include "invocation.h"
 
 #include "files/configsources.h"
+#include "files/initext.h"
 #include "image/cp1252.h"
 #include "image/readable.h"
 #include "link/frames.h"
@@ -20,7 +21,7 @@ enum Group : unsigned {
     Network = 1u << 1,   // --timeout
     Report = 1u << 2,    // --json, --quiet
     Write = 1u << 3,     // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set
-    Restore = 1u << 4,   // --clone, --keep-ip
+    Restore = 1u << 4,   // --clone, --keep-ip, --image, --keys
     Output = 1u << 5,    // -o
     Fleet = 1u << 6,     // --parallel (32), --report
     Scan = 1u << 7,      // --port, --parallel (64), --csv
@@ -64,13 +65,15 @@ const std::initializer_list<CommandSpec> kCommands = {
     {"show",
      "mostra um arquivo de configuração, um campo por linha",
      "Mostra a configuração de um arquivo, legível, um campo por linha, agrupada por página, com a\n"
-     "seção e a chave de cada campo.",
+     "seção e a chave que define cada campo (a que --set aceita, com o valor como mostrado). Um campo cuja\n"
+     "chave no arquivo diz outra coisa que a seção [Imagem] é marcado.",
      {{"ARQUIVO", "arquivo de configuração (lido com \"read\" ou salvo como cópia de segurança)"}},
      0},
     {"diff",
      "compara duas configurações (arquivos ou endereços)",
      "Mostra as diferenças entre A e B campo a campo. A e B são arquivos de configuração ou endereços\n"
-     "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff.",
+     "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff. Um arquivo cujas\n"
+     "chaves diferem da sua seção [Imagem] nunca é igual: cada campo assim é listado.",
      {{"A", "arquivo de configuração ou endereço"}, {"B", "arquivo de configuração ou endereço"}},
      Password | Network | Report,
      "Uma linha. result: equal, different (exit 1) ou failed; a, b, changes (section, key, page, caption,\n"
@@ -89,7 +92,9 @@ const std::initializer_list<CommandSpec> kCommands = {
      "Grava a imagem de um arquivo de configuração de volta no terminal, byte a byte, quando o MAC do\n"
      "arquivo é o do terminal. Um arquivo de outro terminal é recusado (saída 7), a não ser com --clone:\n"
      "então só os campos editáveis vêm do arquivo, o terminal guarda seu MAC, seus bytes reservados e\n"
-     "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip.",
+     "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip. Quando as chaves das cinco seções\n"
+     "do arquivo diferem da seção [Imagem] (uma chave editada à mão), restore recusa (saída 7) e nomeia os\n"
+     "campos, a não ser que --image ou --keys diga qual das duas partes vale.",
      {kAddress, {"ARQUIVO", "arquivo de configuração"}},
      Password | Network | Report | Write | Restore,
      "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
@@ -161,8 +166,8 @@ const char* const kExitCodes =
     "indicada)\n"
     "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
     "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
-    "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, frota com "
-    "problemas)\n"
+    "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, chaves que diferem da "
+    "imagem sem --image ou --keys,\n     frota com problemas)\n"
     "  8  batch ou backup: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n";
 
 QString text(const char* utf8)
@@ -208,12 +213,19 @@ struct Options {
                                 "\"Log Conf.\"; um arquivo novo é criado só legível pelo dono (600)."),
                            QStringLiteral("ARQUIVO")};
     QCommandLineOption set{QStringLiteral("set"),
-                           text("Define um valor depois do perfil, por exemplo Conexao.IPLocal=10.0.0.5 "
-                                "(pode repetir)."),
+                           text("Define um valor depois do perfil, por exemplo Conexao.IPLocal=10.0.0.5 ou "
+                                "Conexao.Tipo=Client (pode repetir). Vale como show o mostra, ou é recusado com os "
+                                "valores aceitos."),
                            QStringLiteral("Secao.Chave=Valor")};
     QCommandLineOption clone{QStringLiteral("clone"),
                              text("Aceita um arquivo de outro terminal: copia só os campos editáveis.")};
     QCommandLineOption keepIp{QStringLiteral("keep-ip"), text("Com --clone: o terminal mantém seu próprio IP local.")};
+    QCommandLineOption imageWins{QStringLiteral("image"),
+                                 text("Quando as chaves do arquivo diferem da seção [Imagem]: grava a imagem, byte "
+                                      "a byte, e ignora as chaves.")};
+    QCommandLineOption keysWin{QStringLiteral("keys"),
+                               text("Quando as chaves do arquivo diferem da seção [Imagem]: aplica as chaves sobre "
+                                    "a imagem com as regras de apply.")};
     QCommandLineOption parallelBatch{QStringLiteral("parallel"), text("Terminais ao mesmo tempo (padrão 32)."),
                                      QStringLiteral("N")};
     QCommandLineOption parallelScan{QStringLiteral("parallel"), text("Endereços ao mesmo tempo (padrão 64)."),
@@ -242,7 +254,7 @@ struct Options {
         if (groups & Write)
             list << log;
         if (groups & Restore)
-            list << clone << keepIp;
+            list << clone << keepIp << imageWins << keysWin;
         if (groups & Fleet)
             list << parallelBatch << report;
         if (groups & (Scan | RangePort))
@@ -379,12 +391,16 @@ std::optional<QString> passwordFromFile(const QString& path, QString& error)
         return std::nullopt;
     }
     QByteArray line = std::get<QByteArray>(bytes);
-    // An editor's byte-order mark and any line end (CR LF, LF, CR) are not part of the password.
-    if (line.startsWith("\xEF\xBB\xBF"))
-        line.remove(0, 3);
+    // Any line end (CR LF, LF, CR) ends the password; the byte-order mark of an editor is read as
+    // every text file's is (files/initext.h): a password typed in a UTF-8 editor is its characters.
     const auto end = std::find_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; });
     line.truncate(end - line.begin());
-    return cp1252::decode(line);
+    const std::optional<IniText> text = initext::decode(line);
+    if (!text) {
+        error = QStringLiteral("%1: não é um arquivo de texto").arg(path);
+        return std::nullopt;
+    }
+    return text->text;
 }
 
 } // namespace
@@ -528,6 +544,10 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     inv.logPath = value(o.log);
     inv.clone = isSet(o.clone);
     inv.keepIp = isSet(o.keepIp);
+    inv.imageWins = isSet(o.imageWins);
+    inv.keysWin = isSet(o.keysWin);
+    if (inv.imageWins && inv.keysWin)
+        return usage(text("--image e --keys se excluem: diga qual parte do arquivo vale"));
     for (const QString& assignment : values(o.set)) {
         const qsizetype dot = assignment.indexOf(u'.');
         const qsizetype equals = assignment.indexOf(u'=');
@@ -538,7 +558,8 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         const image::Field* field = image::fieldOfKey(section, key);
         if (!field)
             return usage(text("--set: chave desconhecida %1.%2 (hxconfig-cli show lista as chaves)").arg(section, key));
-        image::setProfileValue(inv.sets, section, key, image::itemTextOf(*field, assignment.mid(equals + 1)));
+        image::setProfileValue(inv.sets, section, key, image::itemTextOf(*field, assignment.mid(equals + 1)),
+                               image::Origin::Request);
     }
     if (inv.keepIp && !inv.clone)
         return usage(text("--keep-ip só vale com --clone"));

@@ -40,6 +40,9 @@ struct Invocation {
     image::Profile sets;
     bool clone = false;
     bool keepIp = false;
+    // restore, for a file whose keys and image disagree: which of the two is written.
+    bool imageWins = false;
+    bool keysWin = false;
 
     // batch and scan.
     int parallel = 32;

@@ -4,9 +4,12 @@
 #include "fuzzinput.h"
 
 #include "files/inifile.h"
+#include "files/initext.h"
 #include "image/cp1252.h"
 
 #include <QStringList>
+
+#include <algorithm>
 
 using fuzzinput::check;
 
@@ -98,11 +101,35 @@ QString expectedReadBack(QString value, const QString& defaultValue)
     return value.isEmpty() ? defaultValue : value.left(IniFile::kMaxValueLength);
 }
 
+// The one decoding rule of every text file, stated on its own: without a byte-order mark, UTF-8
+// exactly when the bytes are valid UTF-8 holding a byte above 0x7F. Whatever the rule chose, an
+// unedited text is given back byte for byte, and text written in the code page reads back as the
+// characters the code page holds.
+void checkDecodingRule(const QByteArray& content)
+{
+    const std::optional<IniText> text = initext::decode(content);
+    if (!text)
+        return;
+    check(initext::encode(*text) == content, "an unedited text is given back byte for byte");
+    const bool marked =
+        content.startsWith("\xFF\xFE") || content.startsWith("\xFE\xFF") || content.startsWith("\xEF\xBB\xBF");
+    if (!marked) {
+        const bool highByte = std::any_of(content.begin(), content.end(), [](char c) { return c & 0x80; });
+        const bool utf8 = highByte && QString::fromUtf8(content).toUtf8() == content;
+        check((text->codec == IniText::Codec::Utf8) == utf8, "unmarked text is UTF-8 exactly when it is valid "
+                                                             "UTF-8 with a multi-byte sequence");
+    }
+    const std::optional<IniText> back = initext::decode(initext::encode({{}, IniText::Codec::Cp1252, text->text}));
+    check(back && cp1252::encode(back->text) == cp1252::encode(text->text),
+          "text written in the code page reads back as the same characters");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray content = fuzzinput::bytes(data, size);
+    checkDecodingRule(content);
     const QString path = fuzzinput::writeScratchFile("ConfDefault.ini", content);
 
     IniFile ini(path);

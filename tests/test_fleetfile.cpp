@@ -282,10 +282,10 @@ void TestFleetFile::reportCellsOpenAsTextInASpreadsheet()
 void TestFleetFile::everyProblemIsListed()
 {
     const FleetFile file = fleetOf("address;password;new_password;Seriais.BaudRate1;Conexao.Tipo\n"
-                                   "10.1.1.1;;;9601;\n"           // 2: no password, a value naming nothing
-                                   "10.1.1.2;1234567;12345;;\n"   // 3: both passwords wrong
-                                   "10.1.1;123456;;;\n"           // 4: no address
-                                   "10.1.1.4;123456;;;Nenhum\n"); // 5: no role beside ConexaoTCP=Sim
+                                   "10.1.1.1;;;9601;\n"            // 2: no password, a value naming nothing
+                                   "10.1.1.2;1234567;12345;;\n"    // 3: both passwords wrong
+                                   "10.1.1;123456;;;\n"            // 4: no address
+                                   "10.1.1.4;123456;;;Cliente\n"); // 5: a role the terminal lacks
     const FleetDefaults defaults{entries({{"Conexao", "ConexaoTCP", "Sim"}, {"Gerais", "Taxa", "2 Mbit/s"}}), {}, {}};
     const FleetPlan plan = planFleet(file, defaults);
     QVERIFY(plan.terminals.isEmpty());
@@ -301,8 +301,8 @@ void TestFleetFile::everyProblemIsListed()
                        "ter tirado o zero à esquerda: formate a coluna new_password como texto e digite a senha de "
                        "novo"),
         QStringLiteral("linha 4 (10.1.1): endereço inválido (IPv4 ou host:porta)"),
-        QStringLiteral("linha 5 (10.1.1.4): Valor não aceito em [Conexao] Tipo=Nenhum; valores aceitos: \"Client\", "
-                       "\"Server\", \"System\""),
+        QStringLiteral("linha 5 (10.1.1.4): Valor não aceito em [Conexao] Tipo=Cliente; valores aceitos: "
+                       "\"Nenhum\", \"Client\", \"Server\", \"System\""),
     };
     QCOMPARE(plan.problems, expected);
 }

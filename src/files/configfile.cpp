@@ -3,7 +3,6 @@
 #include "files/inidocument.h"
 #include "files/inifile.h"
 #include "files/initext.h"
-#include "image/cp1252.h"
 #include "image/layout.h"
 #include "image/readable.h"
 
@@ -147,7 +146,8 @@ QByteArray configFileBytes(const QByteArray& image, const TerminalInfo& terminal
     whole.resize(image::kImageSize, '\0');
     for (int first = 0; first < image::kImageSize; first += kBytesPerLine)
         document.setValue(kImage, imageKey(first), hexLine(whole.mid(first, kBytesPerLine)));
-    return cp1252::encode(document.text());
+    // Windows-1252, unless its bytes would read back as UTF-8 (see initext::encode).
+    return initext::encode({{}, IniText::Codec::Cp1252, document.text()});
 }
 
 std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& bytes)

@@ -12,8 +12,9 @@
 //
 // What spreadsheets write and is taken here: comma or semicolon between cells (the one the header
 // line uses more; spreadsheets set to Portuguese write semicolons), cells in double quotes with the
-// separator, doubled quotes or line breaks inside, blanks around unquoted cells (dropped),
-// Windows-1252 or UTF-8 after a byte-order mark (or UTF-16 after its mark), CR LF, LF or CR. Rows
+// separator, doubled quotes or line breaks inside, blanks around unquoted cells (dropped), text
+// read by the one rule of every text file (files/initext.h: UTF-8 with or without a byte-order mark,
+// Windows-1252, UTF-16 after its mark), CR LF, LF or CR. Rows
 // whose cells are all empty (a blank line, ";;;") are left out.
 struct CsvRow {
     int line = 0; // the row's first line in the file, from 1

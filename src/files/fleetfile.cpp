@@ -104,7 +104,7 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
                 fleetRow.newPassword = cell;
                 break;
             case Column::Key:
-                fleetRow.values.append({role.section, role.key, cell});
+                fleetRow.values.append({role.section, role.key, cell, image::Origin::Request});
                 break;
             case Column::Unnamed:
                 break;

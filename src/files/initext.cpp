@@ -4,6 +4,8 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -37,15 +39,39 @@ QByteArray encodeUtf16(const QString& text, bool bigEndian)
     return bytes;
 }
 
-IniText decodeAfterUtf8Mark(const QByteArray& rest)
+// The text when the bytes are UTF-8 that comes back byte for byte; nothing otherwise.
+std::optional<QString> exactUtf8(const QByteArray& bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(rest);
-    if (!decoder.hasError() && text.toUtf8() == rest)
-        return {kUtf8Mark, IniText::Codec::Utf8, text};
+    const QString text = decoder.decode(bytes);
+    if (decoder.hasError() || text.toUtf8() != bytes)
+        return std::nullopt;
+    return text;
+}
+
+bool hasHighByte(const QByteArray& bytes)
+{
+    return std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+}
+
+IniText decodeAfterUtf8Mark(const QByteArray& rest)
+{
+    if (std::optional<QString> text = exactUtf8(rest))
+        return {kUtf8Mark, IniText::Codec::Utf8, *text};
     // The mark is there but the text is not UTF-8 (edited later in the code page): the rest reads as
     // Windows-1252, and the file is not written.
     return {kUtf8Mark, IniText::Codec::Cp1252, cp1252::decode(rest), false};
+}
+
+// Without a mark: a spreadsheet's or an editor's usual UTF-8 export is valid UTF-8 with at least one
+// multi-byte sequence, which Windows-1252 text almost never is (its accented letters stand alone).
+IniText decodeUnmarked(const QByteArray& bytes)
+{
+    if (hasHighByte(bytes)) {
+        if (std::optional<QString> text = exactUtf8(bytes))
+            return {{}, IniText::Codec::Utf8, *text};
+    }
+    return {{}, IniText::Codec::Cp1252, cp1252::decode(bytes)};
 }
 
 } // namespace
@@ -65,7 +91,7 @@ std::optional<IniText> decode(const QByteArray& bytes)
     } else if (bytes.startsWith(kUtf8Mark)) {
         result = decodeAfterUtf8Mark(bytes.mid(kUtf8Mark.size()));
     } else {
-        result.text = cp1252::decode(bytes);
+        result = decodeUnmarked(bytes);
     }
     if (result.text.contains(QChar(u'\0')))
         return std::nullopt;
@@ -84,7 +110,12 @@ QByteArray encode(const IniText& text)
     case IniText::Codec::Cp1252:
         break;
     }
-    return text.byteOrderMark + cp1252::encode(text.text);
+    const QByteArray bytes = cp1252::encode(text.text);
+    // Code-page bytes that happen to be UTF-8 with a multi-byte sequence ("Ã©") would read back as
+    // other characters: the text goes out as UTF-8 then, which reads back as the same text.
+    if (text.byteOrderMark.isEmpty() && decodeUnmarked(bytes).codec == IniText::Codec::Utf8)
+        return text.text.toUtf8();
+    return text.byteOrderMark + bytes;
 }
 
 } // namespace initext

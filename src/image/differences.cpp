@@ -1,6 +1,7 @@
 #include "image/differences.h"
 
 #include "image/layout.h"
+#include "image/profile.h"
 #include "image/readable.h"
 
 namespace image
@@ -29,7 +30,7 @@ QList<FieldDifference> differences(const QByteArray& before, const QByteArray& a
     for (const Field& field : layout()) {
         if (field.kind == Kind::Letter || bytesOf(before, field) == bytesOf(after, field))
             continue;
-        FieldDifference d{pageOf(field), captionOf(field), sectionOf(field), keyOf(field), {}, {}};
+        FieldDifference d{pageOf(field), captionOf(field), sectionOf(field), requestKeyOf(field), {}, {}};
         if (!valueless(field.kind)) {
             d.from = valueText(field, before);
             d.to = valueText(field, after);

@@ -9,7 +9,7 @@ namespace image
 {
 
 struct FieldDifference {
-    QString page, caption, section, key, from, to;
+    QString page, caption, section, key, from, to; // key: the one `show` lists (image::requestKeyOf)
     bool operator==(const FieldDifference&) const = default;
 };
 

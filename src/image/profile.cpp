@@ -69,12 +69,12 @@ public:
 private:
     void apply(const Field& field)
     {
-        const QString section = sectionOf(field);
-        const QString value = profileValue(m_profile, section, keyOf(field));
         if (field.rule == Rule::TcpRole) {
-            applyRole(field, value, profileValue(m_profile, section, tableText(field.subKey)));
+            applyRole(field);
             return;
         }
+        const ProfileEntry* entry = profileEntry(m_profile, sectionOf(field), keyOf(field));
+        const QString value = entry ? entry->value : QString();
         if (value.isEmpty()) {
             // "Default" leaves a text alone and gives a choice its byte as read; it does not
             // know the extension keys at all.
@@ -82,11 +82,17 @@ private:
                 fromPristine(field);
             return;
         }
+        if (entry->origin == Origin::Request)
+            applyRequest(field, value);
+        else
+            applyCompany(field, value);
+    }
+
+    void applyCompany(const Field& field, const QString& value)
+    {
         switch (field.rule) {
         case Rule::Text:
-            // A box that already shows the text raises no change reaction: the field keeps its bytes.
-            if (value != readableValue(field, m_work))
-                storeText(m_work, field, value);
+            applyText(field, value);
             break;
         case Rule::Speed:
             if (value == automatic)
@@ -115,6 +121,56 @@ private:
         }
     }
 
+    // A request takes the value `show` prints, or the company word, ignoring letter case.
+    void applyRequest(const Field& field, const QString& value)
+    {
+        switch (field.rule) {
+        case Rule::Text:
+            applyText(field, value);
+            break;
+        case Rule::Speed:
+            if (sameName(value, automatic))
+                set(field, 0);
+            else
+                applyList(field, value, itemTexts(field));
+            break;
+        case Rule::List:
+            applyList(field, value, itemTexts(field));
+            break;
+        case Rule::YesNo:
+            if (sameName(value, no))
+                set(field, 0);
+            else
+                applyList(field, value, itemTexts(field) + QStringList{no});
+            break;
+        case Rule::Protocol:
+            if (sameName(value, vt100))
+                set(field, 0);
+            else
+                applyList(field, value, itemTexts(field) + QStringList{vt100});
+            break;
+        case Rule::Index:
+            if (const int index = namedItem(field, value); index >= 0)
+                set(field, index);
+            else
+                applyNumber(field, value, itemTexts(field) + numbers(int(field.items.size())));
+            break;
+        case Rule::Number:
+            applyNumber(field, value, itemTexts(field));
+            break;
+        case Rule::TcpRole:
+        case Rule::None:
+            break;
+        }
+    }
+
+    void applyText(const Field& field, const QString& value)
+    {
+        // A box that already shows the text raises no change reaction: the field keeps its bytes.
+        if (value != readableValue(field, m_work))
+            storeText(m_work, field, value);
+    }
+
     void applyList(const Field& field, const QString& value, const QStringList& accepted)
     {
         const int index = namedItem(field, value);
@@ -133,9 +189,22 @@ private:
             set(field, *number);
     }
 
+    void applyRole(const Field& field)
+    {
+        const QString section = sectionOf(field);
+        const ProfileEntry* connection = profileEntry(m_profile, section, keyOf(field));
+        const ProfileEntry* role = profileEntry(m_profile, section, tableText(field.subKey));
+        const auto requested = [](const ProfileEntry* e) { return e && e->origin == Origin::Request; };
+        if (requested(connection) || requested(role)) {
+            applyRequestedRole(field, requested(connection) ? connection : nullptr, role);
+            return;
+        }
+        applyCompanyRole(field, connection ? connection->value : QString(), role ? role->value : QString());
+    }
+
     // "ConexaoTCP" = "Sim" checks the box (byte 1) and reads "Tipo"; any other value gives the
     // byte as read and "Tipo" is not read, except the extension value "Nenhum": no role at all.
-    void applyRole(const Field& field, const QString& connection, const QString& role)
+    void applyCompanyRole(const Field& field, const QString& connection, const QString& role)
     {
         if (connection != yes) {
             if (role == noRole)
@@ -153,12 +222,48 @@ private:
             set(field, roleCode(role));
     }
 
+    // A requested "Tipo" is the role whatever "ConexaoTCP" the company file says; a requested
+    // "ConexaoTCP" beside it must agree with it.
+    void applyRequestedRole(const Field& field, const ProfileEntry* connection, const ProfileEntry* role)
+    {
+        const QString roleKey = tableText(field.subKey);
+        const QStringList onOff = {yes, QStringLiteral("Não"), no};
+        std::optional<bool> on;
+        if (connection) {
+            if (sameName(connection->value, yes))
+                on = true;
+            else if (sameName(connection->value, onOff.at(1)) || sameName(connection->value, no))
+                on = false;
+            else
+                return problem(field, keyOf(field), connection->value, onOff);
+        }
+        if (role && role->origin == Origin::Request) {
+            const int code = namedItem(field, role->value);
+            if (code < 0)
+                return problem(field, roleKey, role->value, itemTexts(field));
+            if (on && *on != (code != 0)) {
+                return problem(field, keyOf(field), connection->value, {code != 0 ? yes : onOff.at(1)},
+                               QStringLiteral("%1=%2").arg(roleKey, role->value));
+            }
+            return set(field, code);
+        }
+        if (!*on)
+            return set(field, 0);
+        // On: the role the company file names, or the one the terminal has, or "Client" as the box
+        // gives when it is checked.
+        if (role && !role->value.isEmpty() && role->value != noRole)
+            return set(field, roleCode(role->value));
+        const int held = static_cast<unsigned char>(m_pristine.at(field.first));
+        set(field, held >= 1 && held <= 3 ? held : 1);
+    }
+
     void set(const Field& field, int value) { m_work[field.first] = char(value & 0xFF); }
     void fromPristine(const Field& field) { m_work[field.first] = m_pristine.at(field.first); }
 
-    void problem(const Field& field, const QString& key, const QString& value, const QStringList& accepted)
+    void problem(const Field& field, const QString& key, const QString& value, const QStringList& accepted,
+                 const QString& condition = {})
     {
-        m_problems.append({sectionOf(field), key, value, accepted});
+        m_problems.append({sectionOf(field), key, value, accepted, condition});
     }
 
     QByteArray m_pristine;
@@ -258,19 +363,42 @@ int protocolCode(const QString& value)
     return value == vt100 ? 0 : value == corvale ? 1 : 2;
 }
 
-QString profileValue(const Profile& profile, const QString& section, const QString& key)
+const ProfileEntry* profileEntry(const Profile& profile, const QString& section, const QString& key)
 {
     for (auto it = profile.crbegin(); it != profile.crend(); ++it) {
         if (sameName(it->section, section) && sameName(it->key, key))
-            return it->value;
+            return &*it;
     }
-    return {};
+    return nullptr;
 }
 
-void setProfileValue(Profile& profile, const QString& section, const QString& key, const QString& value)
+QString profileValue(const Profile& profile, const QString& section, const QString& key)
 {
-    profile.removeIf([&](const ProfileEntry& e) { return sameName(e.section, section) && sameName(e.key, key); });
-    profile.append({section, key, value});
+    const ProfileEntry* entry = profileEntry(profile, section, key);
+    return entry ? entry->value : QString();
+}
+
+void setProfileValue(Profile& profile, const QString& section, const QString& key, const QString& value, Origin origin)
+{
+    setProfileValue(profile, {section, key, value, origin});
+}
+
+void setProfileValue(Profile& profile, const ProfileEntry& entry)
+{
+    profile.removeIf(
+        [&](const ProfileEntry& e) { return sameName(e.section, entry.section) && sameName(e.key, entry.key); });
+    profile.append(entry);
+}
+
+QString requestKeyOf(const Field& field)
+{
+    return field.rule == Rule::TcpRole ? tableText(field.subKey) : keyOf(field);
+}
+
+QString requestValueOf(const Field& field, const QByteArray& image)
+{
+    const QString shown = readableValue(field, image);
+    return shown.isEmpty() ? companyValue(field, workingCopyAfterRead(image)) : shown;
 }
 
 const Field* fieldOfKey(const QString& section, const QString& key)
@@ -302,7 +430,8 @@ QString ProfileProblem::text() const
     // A long list (the numbers 00 to 99) is named by its ends.
     const QString list =
         quoted.size() > 12 ? quoted.first() + QStringLiteral(" a ") + quoted.last() : quoted.join(QStringLiteral(", "));
-    return QStringLiteral("Valor não aceito em [%1] %2=%3; valores aceitos: %4").arg(section, key, value, list);
+    const QString given = condition.isEmpty() ? value : QStringLiteral("%1 com %2").arg(value, condition);
+    return QStringLiteral("Valor não aceito em [%1] %2=%3; valores aceitos: %4").arg(section, key, given, list);
 }
 
 ApplyResult applyProfile(const QByteArray& image, const Profile& profile)

@@ -36,10 +36,17 @@ int yesNoCode(const QString& value);    // 0 for "Nao", 1 for anything else
 int roleCode(const QString& value);     // "Tipo" after "ConexaoTCP=Sim": 1 "Client", 2 "Server", 3 anything else
 int protocolCode(const QString& value); // 0 "VT-100", 1 "Corvale", 2 anything else
 
+// Where a value comes from. A company file (ConfDefault.ini, a configuration file's five sections) is
+// read with the "Default" button's rules, quirks included: "Tipo" is read only after "ConexaoTCP=Sim",
+// a yes/no key is off only for "Nao". A value the user gives for one key (--set, a fleet file's cell)
+// is a request: it takes effect as `show` names it, or it is refused with the accepted values.
+enum class Origin { Company, Request };
+
 struct ProfileEntry {
     QString section;
     QString key;
     QString value;
+    Origin origin = Origin::Company;
     bool operator==(const ProfileEntry&) const = default;
 };
 using Profile = QList<ProfileEntry>; // file order; section and key match ignoring case
@@ -56,8 +63,19 @@ Profile profileOf(const QByteArray& image);
 
 // The value the profile gives the key (the last entry wins); empty when absent.
 QString profileValue(const Profile& profile, const QString& section, const QString& key);
+// The entry that gives the key its value (the last one), or nullptr.
+const ProfileEntry* profileEntry(const Profile& profile, const QString& section, const QString& key);
 // Sets one "Section.Key=Value" on top of a profile (later entries win).
-void setProfileValue(Profile& profile, const QString& section, const QString& key, const QString& value);
+void setProfileValue(Profile& profile, const QString& section, const QString& key, const QString& value,
+                     Origin origin = Origin::Company);
+void setProfileValue(Profile& profile, const ProfileEntry& entry);
+
+// The key `show` lists a field under and a request names it by: the company key, but for the TCP
+// role "Tipo", which alone sets the role. The value `show` gives it: what the editor shows, or where
+// it shows nothing (the 2.4 GHz boxes while the interface is off) the value of the company key. Given
+// back as a request, the pair leaves the field as it is.
+QString requestKeyOf(const Field& field);
+QString requestValueOf(const Field& field, const QByteArray& image);
 
 // The row whose key (or TCP-role key) this is, or nullptr for a key the tool does not know.
 const Field* fieldOfKey(const QString& section, const QString& key);
@@ -66,8 +84,9 @@ Profile unknownEntries(const Profile& profile);
 
 struct ProfileProblem {
     QString section, key, value;
-    QStringList accepted; // the accepted values
-    QString text() const; // Portuguese, one line, names all of the above
+    QStringList accepted;   // the accepted values
+    QString condition = {}; // "Tipo=Client" when another key makes the value wrong; empty when none
+    QString text() const;   // Portuguese, one line, names all of the above
     bool operator==(const ProfileProblem&) const = default;
 };
 
@@ -79,6 +98,11 @@ struct ApplyResult {
 // The "Default" button's rules on every key, plus the extension keys, applied to the working copy
 // the editor holds after a read of `image` (absent choice keys give the byte as read). A value that
 // names no item is a problem instead of the byte 255. With problems, callers must not use `image`.
+// A requested value (Origin::Request) follows the request rules instead: each value `show` prints,
+// the company words ("Nao", "Automatico", "VT-100") and an index for "SincronismoVideo", letter case
+// ignored; "Tipo" alone sets the TCP role ("Nenhum" turns the connection off, any other role on),
+// "ConexaoTCP" alone turns the connection on ("Sim": the role the profile or the terminal has, else
+// "Client") or off ("Não"); anything else is a problem.
 ApplyResult applyProfile(const QByteArray& image, const Profile& profile);
 
 } // namespace image

@@ -3,6 +3,7 @@
 #include "image/cp1252.h"
 #include "image/layout.h"
 #include "image/readable.h"
+#include "image/textfit.h"
 #include "link/frames.h"
 
 #include <QHash>
@@ -136,6 +137,9 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
     const QList<image::ProfileProblem> profileProblems = image::applyProfile(neutral, defaults.profile).problems;
     for (const image::ProfileProblem& problem : profileProblems)
         plan.problems.append(QStringLiteral("perfil: %1").arg(problem.text()));
+    for (const image::TextLoss& loss : image::textLosses(defaults.profile))
+        plan.warnings.append(QStringLiteral("perfil: %1").arg(loss.text()));
+    QList<QStringList> rowLosses;
 
     QList<int> lines;
     QStringList addresses;
@@ -170,7 +174,11 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
 
         terminal.profile = defaults.profile;
         for (const image::ProfileEntry& value : row.values)
-            image::setProfileValue(terminal.profile, value.section, value.key, value.value);
+            image::setProfileValue(terminal.profile, value);
+        QStringList losses;
+        for (const image::TextLoss& loss : image::textLosses(row.values))
+            losses.append(loss.text());
+        rowLosses.append(losses);
         const image::ApplyResult applied = image::applyProfile(neutral, terminal.profile);
         for (const image::ProfileProblem& problem : applied.problems) {
             if (!profileProblems.contains(problem))
@@ -205,6 +213,7 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
                                                  .arg(shared, ipKey)
                                            : shared);
     }
+    plan.warnings += groupedByText(rowLosses, lines, addresses);
     if (!plan.problems.isEmpty())
         plan.terminals.clear();
     return plan;

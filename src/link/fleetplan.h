@@ -43,6 +43,10 @@ struct FleetPlan {
     // Portuguese, one line each, "linha N (ADDRESS): ..."; the same problem in many rows is one line
     // that names them all ("linhas 2, 3 e 7 (...): falta a senha ...").
     QStringList problems;
+    // Texts the terminals will hold otherwise than given (a character Windows-1252 lacks, a text
+    // longer than its field): the profile's once ("perfil: ..."), the rows' once for all the rows
+    // that give the same text ("linhas 2 e 5 (...): ...").
+    QStringList warnings;
 };
 
 FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults);
