@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "backupnotice.h"
 #include "report.h"
 
 #include "files/backupfile.h"
@@ -335,6 +336,7 @@ private:
             report::outJson(report::writeResultJson(address(), r));
         else if (!m_inv.quiet)
             report::out(report::writeResultText(address(), r));
+        noteWhereBackupWent(r.backupPath);
         emit finished(code(r.exitCode));
     }
 
