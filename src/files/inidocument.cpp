@@ -4,26 +4,42 @@ namespace
 {
 
 const QString kCrLf = QStringLiteral("\r\n");
+const QString kLf = QStringLiteral("\n");
+const QString kCr = QStringLiteral("\r");
 
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f';
 }
 
-int skipBlanks(const QString& text, int from)
+int skipBlanks(QStringView text, int from)
 {
     while (from < text.size() && isBlank(text.at(from)))
         ++from;
     return from;
 }
 
-QString trimmedBlanks(const QString& text)
+// Copied once, after the trimming: a file of many thousand lines is parsed with few allocations.
+QString trimmedBlanks(QStringView text)
 {
     int first = skipBlanks(text, 0);
-    int last = text.size();
+    int last = int(text.size());
     while (last > first && isBlank(text.at(last - 1)))
         --last;
-    return text.mid(first, last - first);
+    return text.mid(first, last - first).toString();
+}
+
+// The line ending as one of the shared constants, so that no line holds a copy of its own.
+const QString& endingOf(QStringView ending)
+{
+    if (ending == kCrLf)
+        return kCrLf;
+    if (ending == kLf)
+        return kLf;
+    if (ending == kCr)
+        return kCr;
+    static const QString none;
+    return none;
 }
 
 bool sameName(const QString& a, const QString& b)
@@ -49,6 +65,7 @@ IniDocument::IniDocument(const QString& text) : m_index(std::make_shared<Index>(
 {
     qsizetype start = 0;
     const qsizetype size = text.size();
+    m_lines.reserve(text.count(u'\n') + 1);
     while (start < size) {
         qsizetype end = start;
         while (end < size && text.at(end) != u'\r' && text.at(end) != u'\n')
@@ -56,15 +73,16 @@ IniDocument::IniDocument(const QString& text) : m_index(std::make_shared<Index>(
         qsizetype next = end;
         if (next < size)
             next += (text.at(next) == u'\r' && next + 1 < size && text.at(next + 1) == u'\n') ? 2 : 1;
-        m_lines.append(parseLine(text.mid(start, end - start), text.mid(end, next - end)));
+        const QStringView all(text);
+        m_lines.append(parseLine(all.mid(start, end - start), endingOf(all.mid(end, next - end))));
         start = next;
     }
 }
 
-IniDocument::Line IniDocument::parseLine(const QString& text, const QString& ending)
+IniDocument::Line IniDocument::parseLine(QStringView text, const QString& ending)
 {
     Line line;
-    line.text = text;
+    line.text = text.toString();
     line.ending = ending;
     const int begin = skipBlanks(text, 0);
     if (begin < text.size() && text.at(begin) == u';')
@@ -195,7 +213,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
         m_index.reset();
         if (!m_lines.isEmpty() && m_lines.last().ending.isEmpty())
             m_lines.last().ending = kCrLf;
-        m_lines.append(parseLine(u'[' + oneLine(section) + u']', kCrLf));
+        m_lines.append(parseLine(QString(u'[' + oneLine(section) + u']'), kCrLf));
         m_lines.append(parseLine(keyLineText, kCrLf));
         return;
     }
@@ -204,7 +222,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
     if (keyLine >= 0) {
         m_index.reset();
         Line& line = m_lines[keyLine];
-        line = parseLine(line.text.left(line.valueStart) + valueText, line.ending);
+        line = parseLine(QString(line.text.left(line.valueStart) + valueText), line.ending);
         return;
     }
 

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <memory>
 #include <optional>
@@ -65,7 +66,7 @@ private:
         QHash<int, QHash<QString, int>> keys; // by the line of the section they stand in
     };
 
-    static Line parseLine(const QString& text, const QString& ending);
+    static Line parseLine(QStringView text, const QString& ending);
     static QString unquoted(const QString& value);
     const Index& index() const;
     int findSection(const QString& section) const;
