@@ -75,6 +75,8 @@ private:
     int fileProblem(const QString& text)
     {
         report::error(m_inv.command, text);
+        if (m_inv.json)
+            TerminalLine{{}, resultword::failed, text, ExitCode::FileProblem, {}}.print();
         return int(ExitCode::FileProblem);
     }
 
@@ -82,12 +84,14 @@ private:
     {
         for (const QString& problem : problems)
             report::error(fleetPath(), problem);
-        report::error(
-            fleetPath(),
-            QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado").arg(problems.size()));
-        if (m_inv.json)
-            report::outJson({{QStringLiteral("result"), QStringLiteral("refused")},
-                             {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}});
+        const QString refusal =
+            QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado").arg(problems.size());
+        report::error(fleetPath(), refusal);
+        if (m_inv.json) {
+            TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}
+                .with(QStringLiteral("problems"), QJsonArray::fromStringList(problems))
+                .print();
+        }
         return int(ExitCode::RefusedBeforeWrite);
     }
 
@@ -108,7 +112,7 @@ private:
         const QList<QStringList> table = report::batchTable(m_addresses, results);
         if (m_inv.json) {
             for (qsizetype i = 0; i < results.size(); ++i)
-                report::outJson(report::writeResultJson(m_addresses.at(i), results.at(i)));
+                report::writeResultLine(m_addresses.at(i), results.at(i)).print();
         } else if (!m_inv.quiet) {
             QString text;
             if (m_inv.dryRun) {
@@ -162,13 +166,13 @@ private:
             QJsonArray terminals;
             const QList<WriteResult>& results = m_job->results();
             for (qsizetype i = 0; i < results.size(); ++i)
-                terminals.append(report::writeResultJson(m_addresses.at(i), results.at(i)));
+                terminals.append(report::writeResultLine(m_addresses.at(i), results.at(i)).object());
             bytes = QJsonDocument(QJsonObject{{QStringLiteral("terminals"), terminals},
                                               {QStringLiteral("total"), int(m_job->total())},
                                               {QStringLiteral("failed"), m_job->failedCount()}})
                         .toJson(QJsonDocument::Indented);
         } else {
-            bytes = csvBytes(table);
+            bytes = spreadsheetCsvBytes(table);
         }
         const SavedFile saved = savePrivateFile(m_inv.reportPath, bytes);
         if (!saved.ok())
