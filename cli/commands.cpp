@@ -475,6 +475,10 @@ CommandRun* makeCommand(const Invocation& inv, QObject* parent)
         return makeBatchRun(inv, parent);
     if (c == QStringLiteral("scan"))
         return makeScanRun(inv, parent);
+    if (c == QStringLiteral("backup"))
+        return makeBackupRun(inv, parent);
+    if (c == QStringLiteral("history"))
+        return makeHistoryRun(inv, parent);
     return new WriteRun(inv, parent);
 }
 
