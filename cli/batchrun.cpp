@@ -1,4 +1,5 @@
 // batch FLEET [PROFILE]: the write sequence of apply on every terminal of a fleet file, side by side.
+#include "backupnotice.h"
 #include "commands.h"
 #include "progress.h"
 #include "report.h"
@@ -125,6 +126,8 @@ private:
             report::out(text + report::alignedText(table));
         }
         warnOfSharedIpLocals();
+        for (const WriteResult& r : results)
+            noteWhereBackupWent(r.backupPath);
         report::error(fleetPath(), summary());
 
         int exitCode = int(m_job->failedCount() > 0 ? ExitCode::SomeFailed : ExitCode::Success);

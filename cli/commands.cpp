@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "backupnotice.h"
 #include "report.h"
 
 #include "files/backupfile.h"
@@ -466,6 +467,7 @@ private:
             report::writeResultLine(address(), r).print();
         else if (!m_inv.quiet)
             report::out(report::writeResultText(address(), r));
+        noteWhereBackupWent(r.backupPath);
         emit finished(code(r.exitCode));
     }
 

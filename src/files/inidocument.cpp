@@ -4,26 +4,42 @@ namespace
 {
 
 const QString kCrLf = QStringLiteral("\r\n");
+const QString kLf = QStringLiteral("\n");
+const QString kCr = QStringLiteral("\r");
 
 bool isBlank(QChar c)
 {
     return c == u' ' || c == u'\t' || c == u'\v' || c == u'\f';
 }
 
-int skipBlanks(const QString& text, int from)
+int skipBlanks(QStringView text, int from)
 {
     while (from < text.size() && isBlank(text.at(from)))
         ++from;
     return from;
 }
 
-QString trimmedBlanks(const QString& text)
+// Copied once, after the trimming: a file of many thousand lines is parsed with few allocations.
+QString trimmedBlanks(QStringView text)
 {
     int first = skipBlanks(text, 0);
-    int last = text.size();
+    int last = int(text.size());
     while (last > first && isBlank(text.at(last - 1)))
         --last;
-    return text.mid(first, last - first);
+    return text.mid(first, last - first).toString();
+}
+
+// The line ending as one of the shared constants, so that no line holds a copy of its own.
+const QString& endingOf(QStringView ending)
+{
+    if (ending == kCrLf)
+        return kCrLf;
+    if (ending == kLf)
+        return kLf;
+    if (ending == kCr)
+        return kCr;
+    static const QString none;
+    return none;
 }
 
 bool sameName(const QString& a, const QString& b)
@@ -45,10 +61,11 @@ QString oneLine(QString text)
 
 } // namespace
 
-IniDocument::IniDocument(const QString& text)
+IniDocument::IniDocument(const QString& text) : m_index(std::make_shared<Index>())
 {
     qsizetype start = 0;
     const qsizetype size = text.size();
+    m_lines.reserve(text.count(u'\n') + 1);
     while (start < size) {
         qsizetype end = start;
         while (end < size && text.at(end) != u'\r' && text.at(end) != u'\n')
@@ -56,15 +73,16 @@ IniDocument::IniDocument(const QString& text)
         qsizetype next = end;
         if (next < size)
             next += (text.at(next) == u'\r' && next + 1 < size && text.at(next + 1) == u'\n') ? 2 : 1;
-        m_lines.append(parseLine(text.mid(start, end - start), text.mid(end, next - end)));
+        const QStringView all(text);
+        m_lines.append(parseLine(all.mid(start, end - start), endingOf(all.mid(end, next - end))));
         start = next;
     }
 }
 
-IniDocument::Line IniDocument::parseLine(const QString& text, const QString& ending)
+IniDocument::Line IniDocument::parseLine(QStringView text, const QString& ending)
 {
     Line line;
-    line.text = text;
+    line.text = text.toString();
     line.ending = ending;
     const int begin = skipBlanks(text, 0);
     if (begin < text.size() && text.at(begin) == u';')
@@ -95,22 +113,46 @@ QString IniDocument::text() const
     return out;
 }
 
+const IniDocument::Index& IniDocument::index() const
+{
+    if (!m_index)
+        m_index = std::make_shared<Index>();
+    if (m_index->built)
+        return *m_index;
+    Index* built = m_index.get();
+    // A name is folded as sameName() compares it (QString::compare without case folds each code
+    // point alike), so the hashes find exactly what a walk with sameName() would.
+    const auto addFirst = [](QHash<QString, int>& names, const QString& name, int line) {
+        const QString folded = name.toCaseFolded();
+        if (!names.contains(folded))
+            names.insert(folded, line);
+        return names.value(folded);
+    };
+    int section = -1; // the line of the section the walk is in, when it is the first of its name
+    QHash<QString, int>* keys = nullptr;
+    for (int i = 0; i < m_lines.size(); ++i) {
+        const Line& line = m_lines.at(i);
+        if (line.kind == Kind::Section) {
+            section = addFirst(built->sections, line.name, i) == i ? i : -1;
+            keys = section >= 0 ? &built->keys[section] : nullptr;
+        } else if (line.kind == Kind::Key && keys) {
+            addFirst(*keys, line.name, i);
+        }
+    }
+    built->built = true;
+    return *built;
+}
+
 int IniDocument::findSection(const QString& section) const
 {
-    for (int i = 0; i < m_lines.size(); ++i) {
-        if (m_lines.at(i).kind == Kind::Section && sameName(m_lines.at(i).name, section))
-            return i;
-    }
-    return -1;
+    return index().sections.value(section.toCaseFolded(), -1);
 }
 
 int IniDocument::findKey(int sectionLine, const QString& key) const
 {
-    for (int i = sectionLine + 1; i < m_lines.size() && m_lines.at(i).kind != Kind::Section; ++i) {
-        if (m_lines.at(i).kind == Kind::Key && sameName(m_lines.at(i).name, key))
-            return i;
-    }
-    return -1;
+    const Index& lookup = index();
+    const auto keys = lookup.keys.constFind(sectionLine);
+    return keys == lookup.keys.cend() ? -1 : keys->value(key.toCaseFolded(), -1);
 }
 
 QString IniDocument::unquoted(const QString& value)
@@ -153,8 +195,9 @@ QStringList IniDocument::keys(const QString& section) const
     const int sectionLine = findSection(section);
     if (sectionLine < 0)
         return names;
+    // A name is listed at the line of its first key, the one findKey() finds.
     for (int i = sectionLine + 1; i < m_lines.size() && m_lines.at(i).kind != Kind::Section; ++i) {
-        if (m_lines.at(i).kind == Kind::Key && !names.contains(m_lines.at(i).name, Qt::CaseInsensitive))
+        if (m_lines.at(i).kind == Kind::Key && findKey(sectionLine, m_lines.at(i).name) == i)
             names.append(m_lines.at(i).name);
     }
     return names;
@@ -167,17 +210,19 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
 
     const int sectionLine = findSection(section);
     if (sectionLine < 0) {
+        m_index.reset();
         if (!m_lines.isEmpty() && m_lines.last().ending.isEmpty())
             m_lines.last().ending = kCrLf;
-        m_lines.append(parseLine(u'[' + oneLine(section) + u']', kCrLf));
+        m_lines.append(parseLine(QString(u'[' + oneLine(section) + u']'), kCrLf));
         m_lines.append(parseLine(keyLineText, kCrLf));
         return;
     }
 
     const int keyLine = findKey(sectionLine, key);
     if (keyLine >= 0) {
+        m_index.reset();
         Line& line = m_lines[keyLine];
-        line = parseLine(line.text.left(line.valueStart) + valueText, line.ending);
+        line = parseLine(QString(line.text.left(line.valueStart) + valueText), line.ending);
         return;
     }
 
@@ -188,6 +233,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
         if (m_lines.at(i).kind == Kind::Key)
             after = i;
     }
+    m_index.reset();
     if (m_lines.at(after).ending.isEmpty())
         m_lines[after].ending = kCrLf;
     m_lines.insert(after + 1, parseLine(keyLineText, kCrLf));
@@ -195,6 +241,7 @@ void IniDocument::setValue(const QString& section, const QString& key, const QSt
 
 bool IniDocument::removeSection(const QString& section)
 {
+    m_index.reset();
     bool removed = false;
     int i = 0;
     while (i < m_lines.size()) {

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
+#include <memory>
 #include <optional>
 
 // The text of an INI file as a list of lines that keeps every character: editing one key or removing
@@ -55,10 +58,22 @@ private:
         int valueStart = 0; // offset of the value in text (after '=' and its blanks)
     };
 
-    static Line parseLine(const QString& text, const QString& ending);
+    // Where the first section of each name and its first key of each name stand, by the name
+    // with its letter case folded: a lookup in a file of many thousand keys costs no walk.
+    struct Index {
+        bool built = false;
+        QHash<QString, int> sections;
+        QHash<int, QHash<QString, int>> keys; // by the line of the section they stand in
+    };
+
+    static Line parseLine(QStringView text, const QString& ending);
     static QString unquoted(const QString& value);
+    const Index& index() const;
     int findSection(const QString& section) const;
     int findKey(int sectionLine, const QString& key) const;
 
     QList<Line> m_lines;
+    // Built on the first lookup by any copy of the same text and dropped by every edit: copies share
+    // it until one of them edits. A document and its copies therefore serve one thread.
+    mutable std::shared_ptr<Index> m_index;
 };

@@ -60,28 +60,26 @@ void IniFile::remember(const QByteArray& bytes, const IniText& text) const
     m_seenValid = true;
 }
 
+IniView IniFile::view() const
+{
+    // The view shares the parsed lines and their lookup index with m_seenDocument: a file read
+    // again with the same bytes is neither parsed nor indexed again.
+    return load() == State::Text ? IniView(m_seenDocument) : IniView();
+}
+
 QString IniFile::readString(const QString& section, const QString& key, const QString& defaultValue) const
 {
-    if (load() != State::Text)
-        return defaultValue;
-    const std::optional<QString> value = m_seenDocument.value(section, key);
-    if (!value || value->isEmpty())
-        return defaultValue;
-    return value->left(kMaxValueLength);
+    return view().readString(section, key, defaultValue);
 }
 
 int IniFile::readInteger(const QString& section, const QString& key, int defaultValue) const
 {
-    bool ok = false;
-    const int value = readString(section, key, QString()).toInt(&ok, 10);
-    return ok ? value : defaultValue;
+    return view().readInteger(section, key, defaultValue);
 }
 
 QStringList IniFile::readSection(const QString& section) const
 {
-    if (load() != State::Text)
-        return {};
-    return m_seenDocument.keys(section);
+    return view().readSection(section);
 }
 
 std::optional<IniDocument> IniFile::documentForWrite() const

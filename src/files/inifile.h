@@ -2,6 +2,7 @@
 
 #include "files/inidocument.h"
 #include "files/initext.h"
+#include "files/iniview.h"
 
 #include <QByteArray>
 #include <QString>
@@ -19,12 +20,15 @@ class IniFile
 {
 public:
     static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
-    static constexpr int kMaxValueLength = 2047;
+    static constexpr int kMaxValueLength = IniView::kMaxValueLength;
 
     explicit IniFile(QString path); // opening does not create the file
 
     QString path() const { return m_path; }
     bool exists() const;
+
+    // The file as it is now, read once for many reads.
+    IniView view() const;
 
     // A missing key and an empty value both give the default. Values are cut to kMaxValueLength.
     QString readString(const QString& section, const QString& key, const QString& defaultValue) const;

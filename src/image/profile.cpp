@@ -321,9 +321,12 @@ void appendKeys(Profile& profile, const Field& field, const QByteArray& shown)
 
 Profile profileFromIni(const IniFile& ini)
 {
-    return profileFrom(
-        [&ini](const QString& section) { return ini.readSection(section); },
-        [&ini](const QString& section, const QString& key) { return ini.readString(section, key, QString()); });
+    // One reading of the file for all its keys.
+    const IniView settings = ini.view();
+    return profileFrom([&settings](const QString& section) { return settings.readSection(section); },
+                       [&settings](const QString& section, const QString& key) {
+                           return settings.readString(section, key, QString());
+                       });
 }
 
 Profile profileFromDocument(const IniDocument& document)

@@ -88,11 +88,16 @@ bool seed(IniFile& ini, const QString& localAddresses)
 
 QStringList load(const IniFile& ini)
 {
-    const int count = ini.readInteger(sectionName(), countKey(), 0);
+    return load(ini.view());
+}
+
+QStringList load(const IniView& settings)
+{
+    const int count = settings.readInteger(sectionName(), countKey(), 0);
     // Only keys that are present can give an entry, so walk those instead of 1..count: a count
     // far beyond the keys in the file then costs nothing.
     QList<int> numbers;
-    for (const QString& name : ini.readSection(sectionName())) {
+    for (const QString& name : settings.readSection(sectionName())) {
         const int number = keyNumber(name);
         if (number >= 1 && number <= count)
             numbers.append(number);
@@ -100,7 +105,7 @@ QStringList load(const IniFile& ini)
     std::sort(numbers.begin(), numbers.end());
     QStringList list;
     for (int number : numbers) {
-        const QString address = ini.readString(sectionName(), QString::number(number), QString());
+        const QString address = settings.readString(sectionName(), QString::number(number), QString());
         if (!address.isEmpty())
             list.append(address);
     }

@@ -25,6 +25,8 @@ QStringList seedEntries(const QString& localAddresses);
 bool seed(IniFile& ini, const QString& localAddresses);
 
 // The non-empty values of keys 1..ListBox in key order, without any duplicate check.
+QStringList load(const IniView& settings);
+// The same from the file as it is now, read once.
 QStringList load(const IniFile& ini);
 
 enum class Remember { AlreadyKnown, Added, WriteFailed };

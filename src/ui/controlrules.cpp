@@ -126,6 +126,14 @@ void limitTyping(QLineEdit* box, int maxLength, bool lowerCase)
     box->setValidator(new TypingLimit(box, maxLength, lowerCase));
 }
 
+void focusEditBox(QLineEdit* box)
+{
+    box->setFocus(Qt::OtherFocusReason);
+    // Selected here, not by the focus event: a window that is not active yet gets that event only
+    // later, and then without the reason that selects.
+    box->selectAll();
+}
+
 QStringList commandButtonNames()
 {
     return {QStringLiteral("BtPedeStatus"), QStringLiteral("BtLer"),     QStringLiteral("BtDesbloqueio"),

@@ -17,6 +17,10 @@ class QWidget;
 // The rule is owned by the box.
 void limitTyping(QLineEdit* box, int maxLength, bool lowerCase = false);
 
+// Moves the keyboard focus into the box as Tab does: with its whole text selected, so that what the
+// user types next replaces it. For the program's own focus moves (the password box after a connect).
+void focusEditBox(QLineEdit* box);
+
 // Gives every choice box of the editor the item texts of its field in the image layout.
 void fillChoiceLists(QWidget* window);
 

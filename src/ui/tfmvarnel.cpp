@@ -149,14 +149,17 @@ void TfmVarnel::FormCreate()
         showSettingsWriteError();
         return;
     }
-    const QStringList addresses = history::load(*m_settings);
+    // One reading of the file for the history and the logo path, however long the history is.
+    const IniView saved = m_settings->view();
+    const QStringList addresses = history::load(saved);
     ui->IpTerm->addItems(addresses);
     ui->IpTerm->setCurrentIndex(addresses.size() - 1);
 
-    m_logoPath = m_settings->readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\"));
+    m_logoPath = saved.readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\"));
     ui->lbCaminho->setText(m_logoPath);
     ui->ParConfgs->setCurrentIndex(0);
     assignToolTips(this, settingsPath());
+    warnOfBackupsInBuildTree();
 }
 
 IniFile& TfmVarnel::settings()

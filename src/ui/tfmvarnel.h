@@ -165,7 +165,9 @@ private:
 
     // The safety net: a backup of every read, and the menu items that follow the command buttons.
     void saveReadBackup();
-    void showBackupState(const QString& text);
+    // The backup line of the status strip: the text shown, and a longer tip when there is one.
+    void showBackupState(const QString& text, const QString& tip = QString());
+    void warnOfBackupsInBuildTree();
     void followCommandButtons();
     TerminalInfo terminalInfo(const QByteArray& image) const;
 

@@ -6,6 +6,7 @@
 #include "link/endpoint.h"
 #include "link/frames.h"
 #include "link/socketerror.h"
+#include "ui/controlrules.h"
 #include "ui/dialogs.h"
 #include "ui_tfmvarnel.h"
 
@@ -100,7 +101,7 @@ void TfmVarnel::ConfigConnect()
     ui->BtGravar->setEnabled(false);
     ui->BtDesbloqueio->setEnabled(false);
     ui->BtDefault->setEnabled(false);
-    ui->VSenhaAtual->setFocus();
+    focusEditBox(ui->VSenhaAtual);
 }
 
 void TfmVarnel::ConfigDisconnect()

@@ -3,6 +3,7 @@
 #include "ui/tfmvarnel.h"
 
 #include "files/backupfile.h"
+#include "files/buildtree.h"
 #include "files/configfile.h"
 #include "files/configsources.h"
 #include "image/differences.h"
@@ -48,18 +49,41 @@ void TfmVarnel::saveReadBackup()
     // The pristine copy: the reply as it arrived, byte 1 'G', untouched by the decoding.
     const QByteArray asRead = m_image.pristineCopy();
     const SavedFile saved = saveBackup(backupFolder(), asRead, terminalInfo(asRead), m_readAt);
-    showBackupState(saved.ok() ? QStringLiteral("Backup: ") + QFileInfo(saved.path).fileName()
-                               : QStringLiteral("Backup falhou: ") + saved.error);
+    if (saved.ok()) {
+        // The strip names the file; its tip says where it went.
+        showBackupState(QStringLiteral("Backup: ") + QFileInfo(saved.path).fileName(),
+                        QStringLiteral("Backup: ") +
+                            QDir::toNativeSeparators(QFileInfo(saved.path).absoluteFilePath()));
+    } else {
+        showBackupState(QStringLiteral("Backup falhou: ") + saved.error);
+    }
 }
 
-void TfmVarnel::showBackupState(const QString& text)
+void TfmVarnel::showBackupState(const QString& text, const QString& tip)
 {
     // Too long a text is shortened in the middle on the strip; its tip and its accessible name say
     // it whole.
     QLabel* label = ui->lbBackup;
     label->setText(label->fontMetrics().elidedText(text, Qt::ElideMiddle, label->width()));
-    label->setToolTip(text);
+    label->setToolTip(tip.isEmpty() ? text : tip);
     label->setAccessibleName(text);
+    label->setAccessibleDescription(tip);
+}
+
+// A program run from a CMake build folder keeps its backups there, and `rm -rf build` would take
+// the only copy of the terminals' old configurations with it. Said once, on the strip until the
+// first read replaces it, never in a box that would stop the user.
+void TfmVarnel::warnOfBackupsInBuildTree()
+{
+    const QString buildTree = enclosingBuildTree(backupFolder());
+    if (buildTree.isEmpty())
+        return;
+    showBackupState(
+        QStringLiteral("Aviso: apagar a pasta de compilação apaga os backups"),
+        QStringLiteral("Os backups das leituras vão para %1, dentro da pasta de compilação %2: apagar essa pasta "
+                       "apaga também os backups.\nPara guardá-los em outro lugar, use o pacote instalado (backups em "
+                       "~/.config/hxconfig/Backups) ou o hxconfig-cli com --backup-dir PASTA.")
+            .arg(QDir::toNativeSeparators(backupFolder()), QDir::toNativeSeparators(buildTree)));
 }
 
 // The items that need a read configuration follow "Log Conf.", which is available exactly then;

@@ -85,7 +85,10 @@ void lookOfStatusStrip(QWidget* window)
     auto* state = control<QLabel>(window, "lbConectado");
     state->setFont(arial(19, true));
     setTextColour(state, kWhite);
-    // The backup line keeps to the strip's top edge, above the status text, in small letters.
+    // The backup line keeps to the strip's top edge, above the status text, in small letters. Its
+    // twelve rows, text at the top, leave room below the baseline for an underscore, which reaches
+    // a row further on a scaled screen or in fonts of Arial's size; the status text stands on the
+    // strip's bottom rows below it (the .ui places both).
     auto* backup = control<QLabel>(window, "lbBackup");
     backup->setFont(arial(9));
     setTextColour(backup, kWhite);
