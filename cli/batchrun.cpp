@@ -1,5 +1,6 @@
 // batch FLEET [PROFILE]: the write sequence of apply on every terminal of a fleet file, side by side.
 #include "commands.h"
+#include "problems.h"
 #include "progress.h"
 #include "report.h"
 
@@ -7,6 +8,7 @@
 #include "files/configsources.h"
 #include "files/csvtable.h"
 #include "link/batchjob.h"
+#include "link/fleetchecks.h"
 #include "link/fleetplan.h"
 #include "link/openfilelimit.h"
 #include "link/writeplan.h"
@@ -40,6 +42,13 @@ public:
         const FleetPlan plan = planFleet(std::get<FleetFile>(fleet), defaults);
         if (!plan.problems.isEmpty())
             return refuse(plan.problems);
+        const FleetCheck checks = checkFleetPlan(plan);
+        for (const QString& warning : checks.warnings)
+            report::error(fleetPath(), warning);
+        if (!checks.errors.isEmpty() && !m_inv.force)
+            return refuse(checks.errors, QStringLiteral(" (--force grava mesmo assim)"));
+        for (const QString& error : checks.errors)
+            report::error(fleetPath(), error);
 
         const int parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         if (parallel < m_inv.parallel)
@@ -53,7 +62,10 @@ public:
             options.endpoint = terminal.endpoint;
             options.password = terminal.password;
             options.newPassword = terminal.newPassword;
-            items.append({options, writeplan::applying(terminal.profile)});
+            auto check = std::make_shared<problems::WriteCheck>();
+            items.append({options, problems::checked(writeplan::applying(terminal.profile), terminal.newPassword,
+                                                     m_inv.force, check)});
+            m_checks.append(check);
             m_addresses.append(terminal.address);
             m_lines.append(terminal.line);
         }
@@ -77,13 +89,13 @@ private:
         return int(ExitCode::FileProblem);
     }
 
-    int refuse(const QStringList& problems)
+    int refuse(const QStringList& problems, const QString& remedy = {})
     {
         for (const QString& problem : problems)
             report::error(fleetPath(), problem);
-        report::error(
-            fleetPath(),
-            QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado").arg(problems.size()));
+        report::error(fleetPath(), QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado%2")
+                                       .arg(problems.size())
+                                       .arg(remedy));
         if (m_inv.json)
             report::outJson({{QStringLiteral("result"), QStringLiteral("refused")},
                              {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}});
@@ -105,9 +117,14 @@ private:
         m_progress->finish();
         const QList<WriteResult>& results = m_job->results();
         const QList<QStringList> table = report::batchTable(m_addresses, results);
+        for (qsizetype i = 0; i < results.size(); ++i)
+            problems::printFound(m_addresses.at(i), *m_checks.at(i));
         if (m_inv.json) {
-            for (qsizetype i = 0; i < results.size(); ++i)
-                report::outJson(report::writeResultJson(m_addresses.at(i), results.at(i)));
+            for (qsizetype i = 0; i < results.size(); ++i) {
+                QJsonObject object = report::writeResultJson(m_addresses.at(i), results.at(i));
+                object.insert(QStringLiteral("problems"), problems::json(m_checks.at(i)->found));
+                report::outJson(object);
+            }
         } else if (!m_inv.quiet) {
             QString text;
             if (m_inv.dryRun) {
@@ -176,6 +193,7 @@ private:
     Invocation m_inv;
     QStringList m_addresses; // as the fleet file gives them
     QList<int> m_lines;
+    QList<std::shared_ptr<problems::WriteCheck>> m_checks; // one per terminal, filled once it is read
     BatchJob* m_job = nullptr;
     Progress* m_progress = nullptr;
 };

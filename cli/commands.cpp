@@ -1,5 +1,6 @@
 #include "commands.h"
 
+#include "problems.h"
 #include "report.h"
 
 #include "files/backupfile.h"
@@ -186,6 +187,7 @@ public:
         // What the editor shows; where it shows nothing (the 2.4 GHz boxes while the interface is
         // off) the value the file's key holds.
         const image::Profile keys = image::profileOf(file.image);
+        const QList<image::Problem> found = image::checkImage(image::workingCopyAfterRead(file.image));
         for (image::Page page : image::companyPages()) {
             text += QString::fromUtf8(image::pageCaption(page)) + QLatin1Char('\n');
             for (const image::Field* field : image::keyedFields()) {
@@ -197,6 +199,15 @@ public:
                 if (value.isEmpty())
                     value = image::profileValue(keys, section, key);
                 text += QStringLiteral("  %1: %2 [%3.%4]\n").arg(image::captionOf(*field), value, section, key);
+                // Each problem of the field under it, marked so that a reader's eye finds it.
+                for (const image::Problem& p : found) {
+                    if (p.field != field)
+                        continue;
+                    text += QStringLiteral("    !! %1: %2").arg(image::severityName(p.severity), p.message);
+                    if (!p.suggestion.isEmpty())
+                        text += QStringLiteral("; sugestão: ") + p.suggestion;
+                    text += QLatin1Char('\n');
+                }
             }
         }
         report::out(text);
@@ -304,6 +315,7 @@ public:
             planner = writeplan::restoring({std::get<ConfigFile>(file).image, m_inv.clone, m_inv.keepIp, m_inv.sets});
         }
 
+        planner = problems::checked(std::move(planner), m_inv.newPassword, m_inv.force, m_check);
         WriteOptions options = writeOptionsOf(m_inv);
         options.endpoint = *parseAddress(address());
         m_job = new WriteJob(options, planner, this);
@@ -329,17 +341,21 @@ private:
     void reportResult()
     {
         const WriteResult& r = m_job->result();
+        problems::printFound(address(), *m_check);
         if (!r.error.isEmpty())
             report::error(address(), r.error);
-        if (m_inv.json)
-            report::outJson(report::writeResultJson(address(), r));
-        else if (!m_inv.quiet)
+        if (m_inv.json) {
+            QJsonObject object = report::writeResultJson(address(), r);
+            object.insert(QStringLiteral("problems"), problems::json(m_check->found));
+            report::outJson(object);
+        } else if (!m_inv.quiet)
             report::out(report::writeResultText(address(), r));
         emit finished(code(r.exitCode));
     }
 
     Invocation m_inv;
     WriteJob* m_job = nullptr;
+    std::shared_ptr<problems::WriteCheck> m_check = std::make_shared<problems::WriteCheck>();
 };
 
 // logo ADDRESS LOGOFILE
@@ -442,6 +458,8 @@ CommandRun* makeCommand(const Invocation& inv, QObject* parent)
         return makeBatchRun(inv, parent);
     if (c == QStringLiteral("scan"))
         return makeScanRun(inv, parent);
+    if (c == QStringLiteral("check"))
+        return makeCheckRun(inv, parent);
     return new WriteRun(inv, parent);
 }
 

@@ -25,6 +25,7 @@ signals:
 CommandRun* makeCommand(const Invocation& invocation, QObject* parent);
 CommandRun* makeBatchRun(const Invocation& invocation, QObject* parent); // batchrun.cpp
 CommandRun* makeScanRun(const Invocation& invocation, QObject* parent);  // scanrun.cpp
+CommandRun* makeCheckRun(const Invocation& invocation, QObject* parent); // checkrun.cpp
 
 // The write options the command line gives (password, new password, dry run, verification, reboot,
 // backup folder, log, timeouts); the endpoint is the caller's.

@@ -18,7 +18,7 @@ enum Group : unsigned {
     Password = 1u << 0, // --password, --password-file
     Network = 1u << 1,  // --timeout
     Report = 1u << 2,   // --json, --quiet
-    Write = 1u << 3,    // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set
+    Write = 1u << 3,    // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set, --force
     Restore = 1u << 4,  // --clone, --keep-ip
     Output = 1u << 5,   // -o
     Fleet = 1u << 6,    // --parallel (32), --report
@@ -65,11 +65,19 @@ const std::initializer_list<CommandSpec> kCommands = {
      "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff.",
      {{"A", "arquivo de configuração ou endereço"}, {"B", "arquivo de configuração ou endereço"}},
      Password | Network | Report},
+    {"check",
+     "confere uma configuração (arquivo ou endereço) e lista os problemas",
+     "Confere a configuração de um arquivo de configuração ou de um terminal (um endereço é lido) e lista\n"
+     "cada problema com a página, o campo, [Secao.Chave], a gravidade (erro ou aviso), a mensagem e uma\n"
+     "sugestão. Sai com 0 sem erros (os avisos são mostrados) e com 7 quando há erros.",
+     {{"ARQUIVO|ENDEREÇO", "arquivo de configuração ou endereço do terminal"}},
+     Password | Network | Report},
     {"apply",
      "aplica um perfil e grava só quando algo muda",
      "Lê o terminal, aplica o perfil (as cinco seções da empresa de um ConfDefault.ini ou de um arquivo de\n"
      "configuração, e os valores de --set depois dele) e grava só quando algo mudou: antes, salva uma\n"
-     "cópia de segurança; depois, lê de novo para verificar e reinicia o terminal.",
+     "cópia de segurança; depois, lê de novo para verificar e reinicia o terminal. Uma configuração\n"
+     "resultante com erros (veja check) é recusada antes de qualquer envio (saída 7), a não ser com --force.",
      {kAddress, {"PERFIL", "arquivo INI com as seções Rede, Conexao, Protocolo, Gerais, Seriais"}},
      Password | Network | Report | Write},
     {"restore",
@@ -118,7 +126,8 @@ const char* const kExitCodes = "Códigos de saída:\n"
                                "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
                                "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
                                "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, frota com "
-                               "problemas)\n"
+                               "problemas, configuração com erros sem --force;\n     no check, a configuração tem "
+                               "erros)\n"
                                "  8  batch: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n";
 
 QString text(const char* utf8)
@@ -161,6 +170,8 @@ struct Options {
                            text("Define um valor depois do perfil, por exemplo Conexao.IPLocal=10.0.0.5 "
                                 "(pode repetir)."),
                            QStringLiteral("Secao.Chave=Valor")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             text("Grava mesmo quando a configuração resultante tem erros (veja check).")};
     QCommandLineOption clone{QStringLiteral("clone"),
                              text("Aceita um arquivo de outro terminal: copia só os campos editáveis.")};
     QCommandLineOption keepIp{QStringLiteral("keep-ip"), text("Com --clone: o terminal mantém seu próprio IP local.")};
@@ -186,7 +197,7 @@ struct Options {
         if (groups & Network)
             list << timeout;
         if (groups & Write)
-            list << set << newPassword << dryRun << noReboot << noVerify << backupDir << log;
+            list << set << newPassword << dryRun << noReboot << noVerify << backupDir << log << force;
         if (groups & Restore)
             list << clone << keepIp;
         if (groups & Fleet)
@@ -423,6 +434,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     inv.logPath = value(o.log);
     inv.clone = isSet(o.clone);
     inv.keepIp = isSet(o.keepIp);
+    inv.force = isSet(o.force);
     for (const QString& assignment : values(o.set)) {
         const qsizetype dot = assignment.indexOf(u'.');
         const qsizetype equals = assignment.indexOf(u'=');
@@ -452,6 +464,8 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     const bool passwordOptional = inv.command == QStringLiteral("batch");
     if (inv.command == QStringLiteral("diff"))
         needsPassword = isAddressArgument(inv.arguments.at(0)) || isAddressArgument(inv.arguments.at(1));
+    if (inv.command == QStringLiteral("check"))
+        needsPassword = isAddressArgument(inv.arguments.at(0));
     if (needsPassword) {
         QString password;
         if (isSet(o.password)) {

@@ -32,6 +32,7 @@ struct Invocation {
     image::Profile sets;
     bool clone = false;
     bool keepIp = false;
+    bool force = false; // write even when the checks find errors
 
     // batch and scan.
     int parallel = 32;

@@ -82,6 +82,11 @@ QString groupText(const QList<qsizetype>& group, const QList<int>& lines, const 
 
 } // namespace
 
+QString rowsText(const QList<qsizetype>& rows, const QList<int>& lines, const QStringList& addresses)
+{
+    return groupText(rows, lines, addresses);
+}
+
 QString ipLocalOf(const QByteArray& image)
 {
     return image::readableValue(ipLocalField(), image);
