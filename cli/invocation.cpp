@@ -85,7 +85,8 @@ const std::initializer_list<CommandSpec> kCommands = {
      "Grava a imagem de um arquivo de configuração de volta no terminal, byte a byte, quando o MAC do\n"
      "arquivo é o do terminal. Um arquivo de outro terminal é recusado (saída 7), a não ser com --clone:\n"
      "então só os campos editáveis vêm do arquivo, o terminal guarda seu MAC, seus bytes reservados e\n"
-     "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip.",
+     "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip. Uma configuração com erros (veja\n"
+     "check) é recusada antes de qualquer envio (saída 7), a não ser com --force.",
      {kAddress, {"ARQUIVO", "arquivo de configuração"}},
      Password | Network | Report | Write | Restore},
     {"logo",
@@ -99,7 +100,8 @@ const std::initializer_list<CommandSpec> kCommands = {
      "Faz o que apply faz em cada terminal do arquivo de frota, --parallel terminais ao mesmo tempo, cada\n"
      "um com sua cópia de segurança, verificação e resultado; a falha de um não muda os outros. Antes de\n"
      "conectar, confere a frota inteira (valores que nomeiam itens, endereços repetidos, o mesmo IP\n"
-     "Local para dois terminais, senhas) e recusa toda ela com a lista dos problemas (saída 7). Os\n"
+     "Local para dois terminais, senhas, os erros da configuração e da frota, veja check) e recusa toda\n"
+     "ela com a lista dos problemas (saída 7; --force grava apesar dos erros de configuração). Os\n"
      "valores da linha valem sobre o perfil e --set. No fim, uma tabela (address, result, changes,\n"
      "backup, error); saída 8 quando algum terminal falhou.",
      {{"FROTA", "arquivo CSV: address, password, new_password, Secao.Chave (, ou ;)"},
