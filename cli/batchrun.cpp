@@ -86,6 +86,8 @@ private:
     int fileProblem(const QString& text)
     {
         report::error(m_inv.command, text);
+        if (m_inv.json)
+            TerminalLine{{}, resultword::failed, text, ExitCode::FileProblem, {}}.print();
         return int(ExitCode::FileProblem);
     }
 
@@ -93,12 +95,15 @@ private:
     {
         for (const QString& problem : problems)
             report::error(fleetPath(), problem);
-        report::error(fleetPath(), QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado%2")
-                                       .arg(problems.size())
-                                       .arg(remedy));
-        if (m_inv.json)
-            report::outJson({{QStringLiteral("result"), QStringLiteral("refused")},
-                             {QStringLiteral("problems"), QJsonArray::fromStringList(problems)}});
+        const QString refusal = QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado%2")
+                                    .arg(problems.size())
+                                    .arg(remedy);
+        report::error(fleetPath(), refusal);
+        if (m_inv.json) {
+            TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}
+                .with(QStringLiteral("problems"), QJsonArray::fromStringList(problems))
+                .print();
+        }
         return int(ExitCode::RefusedBeforeWrite);
     }
 
@@ -121,9 +126,9 @@ private:
             problems::printFound(m_addresses.at(i), *m_checks.at(i));
         if (m_inv.json) {
             for (qsizetype i = 0; i < results.size(); ++i) {
-                QJsonObject object = report::writeResultJson(m_addresses.at(i), results.at(i));
-                object.insert(QStringLiteral("problems"), problems::json(m_checks.at(i)->found));
-                report::outJson(object);
+                report::writeResultLine(m_addresses.at(i), results.at(i))
+                    .with(QStringLiteral("problems"), problems::json(m_checks.at(i)->found))
+                    .print();
             }
         } else if (!m_inv.quiet) {
             QString text;
@@ -176,7 +181,7 @@ private:
             QJsonArray terminals;
             const QList<WriteResult>& results = m_job->results();
             for (qsizetype i = 0; i < results.size(); ++i)
-                terminals.append(report::writeResultJson(m_addresses.at(i), results.at(i)));
+                terminals.append(report::writeResultLine(m_addresses.at(i), results.at(i)).object());
             bytes = QJsonDocument(QJsonObject{{QStringLiteral("terminals"), terminals},
                                               {QStringLiteral("total"), int(m_job->total())},
                                               {QStringLiteral("failed"), m_job->failedCount()}})

@@ -8,7 +8,7 @@
 #include "link/readjob.h"
 #include "link/terminalclient.h"
 
-#include <QJsonObject>
+#include <QJsonArray>
 
 namespace
 {
@@ -32,15 +32,16 @@ public:
 
     int run() override
     {
+        // A file that cannot be read is named by its path; a terminal by its address.
         if (isAddressArgument(source())) {
             m_address = source();
             m_read.start(*parseAddress(source()));
             return -1;
         }
+        m_file = source();
         auto loaded = loadConfigFile(source());
         if (auto* e = std::get_if<FileError>(&loaded))
             return fail(ExitCode::FileProblem, e->text);
-        m_file = source();
         m_address = std::get<ConfigFile>(loaded).terminal.address;
         return report(std::get<ConfigFile>(loaded).image);
     }
@@ -48,25 +49,19 @@ public:
 private:
     const QString& source() const { return m_inv.arguments.at(0); }
 
-    QJsonObject result(const QString& outcome, const QString& error, ExitCode c) const
+    TerminalLine line(const QString& outcome, const QString& error, ExitCode c) const
     {
-        QJsonObject object{{QStringLiteral("address"), m_address},
-                           {QStringLiteral("result"), outcome},
-                           {QStringLiteral("error"), error},
-                           {QStringLiteral("exit"), int(c)}};
+        TerminalLine line{m_address, outcome, error, c, {}};
         if (!m_file.isEmpty())
-            object.insert(QStringLiteral("file"), m_file);
-        return object;
+            line.with(QStringLiteral("file"), m_file);
+        return line;
     }
 
     int fail(ExitCode c, const QString& text)
     {
         report::error(source(), text);
-        if (m_inv.json) {
-            QJsonObject object = result(QStringLiteral("failed"), text, c);
-            object.insert(QStringLiteral("problems"), QJsonArray());
-            report::outJson(object);
-        }
+        if (m_inv.json)
+            line(resultword::failed, text, c).with(QStringLiteral("problems"), QJsonArray()).print();
         return int(c);
     }
 
@@ -79,9 +74,7 @@ private:
             const QString outcome = errors > 0        ? QStringLiteral("errors")
                                     : found.isEmpty() ? QStringLiteral("ok")
                                                       : QStringLiteral("warnings");
-            QJsonObject object = result(outcome, {}, c);
-            object.insert(QStringLiteral("problems"), problems::json(found));
-            report::outJson(object);
+            line(outcome, {}, c).with(QStringLiteral("problems"), problems::json(found)).print();
         } else if (!m_inv.quiet) {
             QString text;
             for (const image::Problem& p : found)

@@ -77,11 +77,11 @@ public:
                 [this](TerminalClient::Request, TerminalClient::Answer answer, const QByteArray&) {
                     const bool ready = answer == TerminalClient::Answer::Ready;
                     end(ready ? ExitCode::Success : ExitCode::TerminalRefused,
-                        ready ? QStringLiteral("ready") : QStringLiteral("not ready"), {});
+                        ready ? resultword::ready : resultword::notReady, {});
                 });
         connect(&m_client, &TerminalClient::failed, this,
                 [this](TerminalClient::Request, TerminalClient::Failure, const QString& text) {
-                    end(ExitCode::NoConnection, QStringLiteral("failed"), text);
+                    end(ExitCode::NoConnection, resultword::failed, text);
                 });
     }
 
@@ -100,9 +100,7 @@ private:
         if (!error.isEmpty())
             report::error(address(), error);
         if (m_inv.json) {
-            report::outJson({{QStringLiteral("address"), address()},
-                             {QStringLiteral("result"), result},
-                             {QStringLiteral("error"), error}});
+            TerminalLine{address(), result, error, c, {}}.print();
         } else if (!m_inv.quiet && error.isEmpty()) {
             report::out(result + QLatin1Char('\n'));
         }
@@ -121,10 +119,7 @@ public:
         : CommandRun(parent), m_inv(inv), m_read(new TerminalRead(inv, inv.arguments.at(0), this))
     {
         connect(m_read, &TerminalRead::done, this, &ReadRun::save);
-        connect(m_read, &TerminalRead::failed, this, [this](ExitCode c, const QString& text) {
-            report::error(m_read->address(), text);
-            emit finished(code(c));
-        });
+        connect(m_read, &TerminalRead::failed, this, &ReadRun::fail);
     }
 
     int run() override
@@ -134,25 +129,39 @@ public:
     }
 
 private:
+    void fail(ExitCode c, const QString& text)
+    {
+        report::error(m_read->address(), text);
+        if (m_inv.json)
+            TerminalLine{m_read->address(), resultword::failed, text, c, {}}.print();
+        emit finished(code(c));
+    }
+
     void save()
     {
         m_read->client().close();
+        const bool toStandardOutput = m_inv.output.isEmpty() || m_inv.output == QStringLiteral("-");
+        if (toStandardOutput && m_inv.json) {
+            TerminalLine line{m_read->address(), resultword::read, {}, ExitCode::Success, {}};
+            report::configurationJson(line, m_read->image(), m_read->info());
+            line.print();
+            emit finished(code(ExitCode::Success));
+            return;
+        }
         const QByteArray bytes = configFileBytes(m_read->image(), m_read->info());
-        if (m_inv.output.isEmpty() || m_inv.output == QStringLiteral("-")) {
+        if (toStandardOutput) {
             report::outBytes(bytes);
             emit finished(code(ExitCode::Success));
             return;
         }
         const SavedFile saved = savePrivateFile(m_inv.output, bytes);
-        if (!saved.ok()) {
-            report::error(m_read->address(), saved.error);
-            emit finished(code(ExitCode::FileProblem));
-            return;
-        }
+        if (!saved.ok())
+            return fail(ExitCode::FileProblem, saved.error);
         if (m_inv.json) {
-            report::outJson({{QStringLiteral("address"), m_read->address()},
-                             {QStringLiteral("mac"), m_read->info().mac},
-                             {QStringLiteral("file"), saved.path}});
+            TerminalLine{m_read->address(), resultword::read, {}, ExitCode::Success, {}}
+                .with(QStringLiteral("mac"), m_read->info().mac)
+                .with(QStringLiteral("file"), saved.path)
+                .print();
         } else if (!m_inv.quiet) {
             report::out(QStringLiteral("%1: configuração de %2 salva em %3\n")
                             .arg(m_read->address(), m_read->info().mac, saved.path));
@@ -237,7 +246,11 @@ public:
                 });
                 connect(read, &TerminalRead::failed, this, [this, read](ExitCode c, const QString& text) {
                     report::error(read->address(), text);
-                    m_failure = std::max(m_failure, code(c));
+                    if (m_failure.isEmpty() || c > m_failureCode) {
+                        m_failureCode = c;
+                        m_failureAddress = read->address();
+                    }
+                    m_failure.append(QStringLiteral("%1: %2").arg(read->address(), text));
                     compareWhenBoth();
                 });
                 m_pending.append(read);
@@ -246,6 +259,8 @@ public:
             auto loaded = loadConfigFile(argument);
             if (auto* e = std::get_if<FileError>(&loaded)) {
                 report::error(QStringLiteral("diff"), e->text);
+                if (m_inv.json)
+                    line(resultword::failed, e->text, ExitCode::FileProblem).print();
                 return code(ExitCode::FileProblem);
             }
             m_images[i] = std::get<ConfigFile>(loaded).image;
@@ -263,32 +278,47 @@ private:
     {
         if (--m_waiting > 0)
             return;
-        emit finished(m_failure > 0 ? m_failure : compare());
+        if (m_failure.isEmpty()) {
+            emit finished(compare());
+            return;
+        }
+        if (m_inv.json)
+            line(resultword::failed, m_failure.join(QStringLiteral("; ")), m_failureCode, m_failureAddress).print();
+        emit finished(code(m_failureCode));
+    }
+
+    // diff's JSON line: `address` is the terminal concerned (a failed read), `a` and `b` the two sides.
+    TerminalLine line(const QString& result, const QString& error, ExitCode exit, const QString& address = {}) const
+    {
+        return TerminalLine{address, result, error, exit, {}}
+            .with(QStringLiteral("a"), m_inv.arguments.at(0))
+            .with(QStringLiteral("b"), m_inv.arguments.at(1));
     }
 
     int compare()
     {
         const QList<image::FieldDifference> changes = image::differences(m_images[0], m_images[1]);
+        const ExitCode exit = changes.isEmpty() ? ExitCode::Success : ExitCode::Differences;
         if (m_inv.json) {
-            report::outJson(
-                {{QStringLiteral("a"), m_inv.arguments.at(0)},
-                 {QStringLiteral("b"), m_inv.arguments.at(1)},
-                 {QStringLiteral("result"), changes.isEmpty() ? QStringLiteral("equal") : QStringLiteral("different")},
-                 {QStringLiteral("changes"), report::differencesJson(changes)}});
+            line(changes.isEmpty() ? resultword::equal : resultword::different, {}, exit)
+                .with(QStringLiteral("changes"), report::differencesJson(changes))
+                .print();
         } else if (!m_inv.quiet) {
             QString text;
             for (const image::FieldDifference& d : changes)
                 text += report::differenceLine(d) + QLatin1Char('\n');
             report::out(text);
         }
-        return code(changes.isEmpty() ? ExitCode::Success : ExitCode::Differences);
+        return code(exit);
     }
 
     Invocation m_inv;
     QByteArray m_images[2];
     QList<TerminalRead*> m_pending;
     int m_waiting = 0;
-    int m_failure = 0;
+    QStringList m_failure; // "ADDRESS: error" of each read that failed
+    ExitCode m_failureCode = ExitCode::Success;
+    QString m_failureAddress;
 };
 
 // apply ADDRESS PROFILE, restore ADDRESS FILE
@@ -332,8 +362,9 @@ private:
         report::error(address(), text);
         if (m_inv.json) {
             WriteResult failed;
+            failed.exitCode = ExitCode::FileProblem;
             failed.error = text;
-            report::outJson(report::writeResultJson(address(), failed));
+            report::writeResultLine(address(), failed).print();
         }
         return code(ExitCode::FileProblem);
     }
@@ -345,9 +376,9 @@ private:
         if (!r.error.isEmpty())
             report::error(address(), r.error);
         if (m_inv.json) {
-            QJsonObject object = report::writeResultJson(address(), r);
-            object.insert(QStringLiteral("problems"), problems::json(m_check->found));
-            report::outJson(object);
+            report::writeResultLine(address(), r)
+                .with(QStringLiteral("problems"), problems::json(m_check->found))
+                .print();
         } else if (!m_inv.quiet)
             report::out(report::writeResultText(address(), r));
         emit finished(code(r.exitCode));
@@ -387,6 +418,8 @@ public:
                                                 "(40 linhas de seis pares hexadecimais)")
                                      .arg(path);
             report::error(address(), text);
+            if (m_inv.json)
+                TerminalLine{address(), resultword::failed, text, ExitCode::FileProblem, {}}.print();
             return code(ExitCode::FileProblem);
         }
         m_read->start();
@@ -410,9 +443,7 @@ private:
             report::error(address(), error);
         const bool sent = c == ExitCode::Success;
         if (m_inv.json) {
-            report::outJson({{QStringLiteral("address"), address()},
-                             {QStringLiteral("result"), sent ? QStringLiteral("sent") : QStringLiteral("failed")},
-                             {QStringLiteral("error"), error}});
+            TerminalLine{address(), sent ? resultword::sent : resultword::failed, error, c, {}}.print();
         } else if (!m_inv.quiet && sent) {
             report::out(QStringLiteral("%1: logotipo enviado\n").arg(address()));
         }

@@ -37,6 +37,7 @@ struct CommandSpec {
     const char* description;
     std::initializer_list<Argument> arguments;
     unsigned groups;
+    const char* json = nullptr; // the result words and own keys of its --json lines
 };
 
 const Argument kAddress{"ENDEREÇO", "IPv4 do terminal (porta 23) ou host:porta"};
@@ -46,13 +47,16 @@ const std::initializer_list<CommandSpec> kCommands = {
      "pede o status: \"ready\" ou \"not ready\"",
      "Pede o status do terminal e escreve \"ready\" (pronto) ou \"not ready\" (não pronto, saída 4).",
      {kAddress},
-     Network | Report},
+     Network | Report,
+     "result: ready, not ready (exit 4) ou failed."},
     {"read",
      "lê a configuração e escreve o arquivo de configuração",
      "Lê a configuração do terminal e escreve o arquivo de configuração (Windows-1252, CR LF) em ARQUIVO,\n"
      "só legível pelo dono, ou na saída padrão (sem -o ou com -o -).",
      {kAddress},
-     Password | Network | Report | Output},
+     Password | Network | Report | Output,
+     "result: read ou failed. Com -o ARQUIVO: mac, file. Sem -o: a configuração, mac, read_at (ISO 8601), values\n"
+     "(cada Secao.Chave do arquivo de configuração com seu valor) e image (os 260 bytes em hexadecimal)."},
     {"show",
      "mostra um arquivo de configuração, um campo por linha",
      "Mostra a configuração de um arquivo, legível, um campo por linha, agrupada por página, com a\n"
@@ -64,14 +68,18 @@ const std::initializer_list<CommandSpec> kCommands = {
      "Mostra as diferenças entre A e B campo a campo. A e B são arquivos de configuração ou endereços\n"
      "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff.",
      {{"A", "arquivo de configuração ou endereço"}, {"B", "arquivo de configuração ou endereço"}},
-     Password | Network | Report},
+     Password | Network | Report,
+     "Uma linha. result: equal, different (exit 1) ou failed; a, b, changes (section, key, page, caption,\n"
+     "from, to). address é o terminal cuja leitura falhou; vazio quando nenhum falhou."},
     {"check",
      "confere uma configuração (arquivo ou endereço) e lista os problemas",
      "Confere a configuração de um arquivo de configuração ou de um terminal (um endereço é lido) e lista\n"
      "cada problema com a página, o campo, [Secao.Chave], a gravidade (erro ou aviso), a mensagem e uma\n"
      "sugestão. Sai com 0 sem erros (os avisos são mostrados) e com 7 quando há erros.",
      {{"ARQUIVO|ENDEREÇO", "arquivo de configuração ou endereço do terminal"}},
-     Password | Network | Report},
+     Password | Network | Report,
+     "Uma linha. result: ok, warnings, errors (exit 7) ou failed; file (para um arquivo), problems (section,\n"
+     "key, page, caption, severity: error ou warning, message, suggestion)."},
     {"apply",
      "aplica um perfil e grava só quando algo muda",
      "Lê o terminal, aplica o perfil (as cinco seções da empresa de um ConfDefault.ini ou de um arquivo de\n"
@@ -79,7 +87,9 @@ const std::initializer_list<CommandSpec> kCommands = {
      "cópia de segurança; depois, lê de novo para verificar e reinicia o terminal. Uma configuração\n"
      "resultante com erros (veja check) é recusada antes de qualquer envio (saída 7), a não ser com --force.",
      {kAddress, {"PERFIL", "arquivo INI com as seções Rede, Conexao, Protocolo, Gerais, Seriais"}},
-     Password | Network | Report | Write},
+     Password | Network | Report | Write,
+     "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
+     "(o caminho da cópia de segurança), verified (true ou false)."},
     {"restore",
      "grava de volta a imagem de um arquivo de configuração",
      "Grava a imagem de um arquivo de configuração de volta no terminal, byte a byte, quando o MAC do\n"
@@ -88,13 +98,16 @@ const std::initializer_list<CommandSpec> kCommands = {
      "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip. Uma configuração com erros (veja\n"
      "check) é recusada antes de qualquer envio (saída 7), a não ser com --force.",
      {kAddress, {"ARQUIVO", "arquivo de configuração"}},
-     Password | Network | Report | Write | Restore},
+     Password | Network | Report | Write | Restore,
+     "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
+     "(o caminho da cópia de segurança), verified (true ou false)."},
     {"logo",
      "lê o terminal e envia um logotipo",
      "Lê o terminal e envia o logotipo do arquivo (40 linhas de seis pares hexadecimais) no quadro de\n"
      "logotipo. O terminal não responde a esse quadro.",
      {kAddress, {"LOGOTIPO", "arquivo de logotipo (texto)"}},
-     Password | Network | Report},
+     Password | Network | Report,
+     "result: sent ou failed."},
     {"batch",
      "aplica um perfil a uma frota de terminais ao mesmo tempo",
      "Faz o que apply faz em cada terminal do arquivo de frota, --parallel terminais ao mesmo tempo, cada\n"
@@ -106,14 +119,17 @@ const std::initializer_list<CommandSpec> kCommands = {
      "backup, error); saída 8 quando algum terminal falhou.",
      {{"FROTA", "arquivo CSV: address, password, new_password, Secao.Chave (, ou ;)"},
       {"PERFIL", "arquivo INI com as seções da empresa (opcional)", true}},
-     Password | Network | Report | Write | Fleet},
+     Password | Network | Report | Write | Fleet,
+     "Uma linha por terminal, na ordem do arquivo de frota, com as chaves de apply. Uma frota recusada ou um\n"
+     "arquivo ilegível: uma só linha com address vazio e result refused (com problems, a lista) ou failed."},
     {"scan",
      "procura terminais numa faixa de endereços",
      "Conecta a cada endereço da faixa na porta (--port) e pede o status, --parallel endereços ao mesmo\n"
      "tempo, cada um com o tempo de --timeout. Escreve os endereços que responderam, prontos (ready) ou\n"
      "não (not ready), em ordem de endereço; --csv salva-os como arquivo de frota para batch.",
      {{"FAIXA", "a.b.c.d/nn (de /16 a /32) ou a.b.c.d-e.f.g.h"}},
-     Network | Report | Scan},
+     Network | Report | Scan,
+     "Uma linha por terminal encontrado. result: ready ou not ready (exit 4)."},
 };
 
 const char* const kExitCodes = "Códigos de saída:\n"
@@ -148,7 +164,9 @@ struct Options {
     QCommandLineOption timeout{QStringLiteral("timeout"),
                                text("Tempo máximo para conectar e para cada resposta (padrão 3000)."),
                                QStringLiteral("MS")};
-    QCommandLineOption json{QStringLiteral("json"), text("Um objeto JSON por terminal na saída padrão.")};
+    QCommandLineOption json{QStringLiteral("json"),
+                            text("JSON Lines na saída padrão: um objeto JSON por terminal, um por linha, no sucesso "
+                                 "e na falha (veja Saída JSON).")};
     QCommandLineOption quiet{QStringLiteral("quiet"), text("Nada na saída padrão; erros continuam na saída de erro.")};
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
                               text("Arquivo a escrever; - é a saída padrão."),
@@ -263,6 +281,11 @@ QString commandHelp(const CommandSpec& spec, const Options& options)
                     .arg(optionSynopsis(option), -int(column))
                     .arg(wrapped(option.description(), int(column) + 4, kWidth));
     }
+    if (spec.json)
+        help += text("\nSaída JSON (--json): cada linha começa com address, result, error (vazio, salvo em failed "
+                     "e refused)\ne exit (o código de saída desse terminal), nessa ordem; depois as chaves do "
+                     "comando.\n%1\n")
+                    .arg(text(spec.json));
     if (spec.groups & Fleet)
         help += text("\nA senha de cada terminal vem da coluna password do arquivo de frota; onde a célula está "
                      "vazia,\nde --password, de --password-file ou da variável de ambiente HXCONFIG_PASSWORD.\n");
@@ -280,7 +303,9 @@ QString generalHelp()
                         "rede.\n\nComandos:\n");
     for (const CommandSpec& spec : kCommands)
         help += QStringLiteral("  %1  %2\n").arg(text(spec.name), -8).arg(text(spec.summary));
-    help += text("\nOpções:\n  -h, --help     Mostra esta ajuda.\n  -v, --version  Mostra a versão.\n\n");
+    help += text("\nOpções:\n  -h, --help     Mostra esta ajuda.\n  -v, --version  Mostra a versão.\n\n"
+                 "Com --json, os comandos escrevem JSON Lines, um objeto por terminal por linha, que começa com\n"
+                 "address, result, error e exit (hxconfig-cli COMANDO --help diz as chaves de cada comando).\n\n");
     return help + text(kExitCodes);
 }
 
@@ -289,6 +314,7 @@ ParseOutcome usage(const QString& message)
     ParseOutcome outcome;
     outcome.code = ExitCode::Usage;
     outcome.err = QStringLiteral("hxconfig-cli: %1\n").arg(message);
+    outcome.problem = message;
     return outcome;
 }
 

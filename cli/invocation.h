@@ -46,8 +46,9 @@ struct Invocation {
 struct ParseOutcome {
     std::optional<Invocation> invocation;
     ExitCode code = ExitCode::Success;
-    QString out; // for standard output (help, version)
-    QString err; // for standard error
+    QString out;     // for standard output (help, version)
+    QString err;     // for standard error
+    QString problem; // what err says, without the program's name
 };
 
 ParseOutcome parseCommandLine(const QStringList& arguments);

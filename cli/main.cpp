@@ -18,6 +18,9 @@ int main(int argc, char* argv[])
     if (!parsed.invocation) {
         report::out(parsed.out);
         std::fputs(parsed.err.toUtf8().constData(), stderr);
+        // A script that asked for JSON reads its answer even when the command line was wrong.
+        if (!parsed.problem.isEmpty() && QCoreApplication::arguments().contains(QStringLiteral("--json")))
+            TerminalLine{{}, resultword::failed, parsed.problem, parsed.code, {}}.print();
         return int(parsed.code);
     }
     CommandRun* command = makeCommand(*parsed.invocation, &app);

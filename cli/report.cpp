@@ -1,7 +1,5 @@
 #include "report.h"
 
-#include <QJsonDocument>
-
 #include <cstdio>
 
 namespace report
@@ -16,11 +14,6 @@ void outBytes(const QByteArray& bytes)
 void out(const QString& text)
 {
     outBytes(text.toUtf8());
-}
-
-void outJson(const QJsonObject& object)
-{
-    outBytes(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
 }
 
 void error(const QString& where, const QString& text)
@@ -54,14 +47,23 @@ QJsonArray differencesJson(const QList<image::FieldDifference>& differences)
     return list;
 }
 
-QJsonObject writeResultJson(const QString& address, const WriteResult& r)
+void configurationJson(TerminalLine& line, const QByteArray& image, const TerminalInfo& terminal)
 {
-    return {{QStringLiteral("address"), address},
-            {QStringLiteral("result"), outcomeName(r.outcome)},
-            {QStringLiteral("changes"), differencesJson(r.changes)},
-            {QStringLiteral("backup"), r.backupPath},
-            {QStringLiteral("verified"), r.verified},
-            {QStringLiteral("error"), r.error}};
+    QJsonObject values;
+    for (const image::ProfileEntry& entry : image::profileOf(image))
+        values.insert(QStringLiteral("%1.%2").arg(entry.section, entry.key), entry.value);
+    line.with(QStringLiteral("mac"), terminal.mac)
+        .with(QStringLiteral("read_at"), terminal.readAt.toString(Qt::ISODate))
+        .with(QStringLiteral("values"), values)
+        .with(QStringLiteral("image"), QString::fromLatin1(image.toHex().toUpper()));
+}
+
+TerminalLine writeResultLine(const QString& address, const WriteResult& r)
+{
+    return TerminalLine{address, outcomeName(r.outcome), r.error, r.exitCode, {}}
+        .with(QStringLiteral("changes"), differencesJson(r.changes))
+        .with(QStringLiteral("backup"), r.backupPath)
+        .with(QStringLiteral("verified"), r.verified);
 }
 
 QString writeResultText(const QString& address, const WriteResult& r)

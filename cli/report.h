@@ -1,5 +1,8 @@
 #pragma once
 
+#include "jsonline.h"
+
+#include "files/configfile.h"
 #include "image/differences.h"
 #include "link/writejob.h"
 
@@ -17,7 +20,6 @@ namespace report
 
 void out(const QString& text);
 void outBytes(const QByteArray& bytes);
-void outJson(const QJsonObject& object);
 // "hxconfig-cli: WHERE: TEXT"
 void error(const QString& where, const QString& text);
 
@@ -27,9 +29,13 @@ QString differenceLine(const image::FieldDifference& difference);
 // Each difference as {section, key, page, caption, from, to}.
 QJsonArray differencesJson(const QList<image::FieldDifference>& differences);
 
-// One terminal's write (apply, restore, each terminal of a batch) as JSON: address, result, changes,
-// backup, verified, error.
-QJsonObject writeResultJson(const QString& address, const WriteResult& result);
+// A terminal's configuration on its JSON line: `mac`, `read_at` (ISO 8601), `values` (every
+// "Section.Key" of the configuration file with its value) and `image` (the 260 bytes in hexadecimal).
+void configurationJson(TerminalLine& line, const QByteArray& image, const TerminalInfo& terminal);
+
+// One terminal's write (apply, restore, each terminal of a batch) as a JSON line: address, result,
+// error, exit, then changes, backup, verified.
+TerminalLine writeResultLine(const QString& address, const WriteResult& result);
 // The same as text, a line and the differences under it; empty for a failure, whose error goes to
 // standard error.
 QString writeResultText(const QString& address, const WriteResult& result);

@@ -10,8 +10,6 @@
 #include "link/openfilelimit.h"
 #include "link/scanjob.h"
 
-#include <QJsonObject>
-
 namespace
 {
 
@@ -53,10 +51,10 @@ private:
             if (answer == ScanJob::Answer::None)
                 continue;
             const QString address = shortAddress(m_job->endpoints().at(i));
-            const QString result =
-                answer == ScanJob::Answer::Ready ? QStringLiteral("ready") : QStringLiteral("not ready");
+            const bool ready = answer == ScanJob::Answer::Ready;
+            const QString result = ready ? resultword::ready : resultword::notReady;
             if (m_inv.json)
-                report::outJson({{QStringLiteral("address"), address}, {QStringLiteral("result"), result}});
+                TerminalLine{address, result, {}, ready ? ExitCode::Success : ExitCode::TerminalRefused, {}}.print();
             text += QStringLiteral("%1 %2\n").arg(address, result);
             fleet.append({address, QString()});
         }
@@ -66,6 +64,8 @@ private:
             const SavedFile saved = savePrivateFile(m_inv.csvPath, csvBytes(fleet));
             if (!saved.ok()) {
                 report::error(m_inv.csvPath, saved.error);
+                if (m_inv.json)
+                    TerminalLine{{}, resultword::failed, saved.error, ExitCode::FileProblem, {}}.print();
                 emit finished(int(ExitCode::FileProblem));
                 return;
             }

@@ -8,8 +8,6 @@
 #include "link/addressrange.h"
 #include "link/endpoint.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -147,9 +145,10 @@ void TestCliScan::scanFindsExactlyTheTerminalsThatAnswer()
     QCOMPARE(json.exitCode, 0);
     const QList<QByteArray> lines = json.out.trimmed().split('\n');
     QCOMPARE(lines.size(), 2);
-    QCOMPARE(QJsonDocument::fromJson(lines.at(1)).object(),
-             QJsonObject({{QStringLiteral("address"), QStringLiteral("127.77.1.20:") + port},
-                          {QStringLiteral("result"), QStringLiteral("not ready")}}));
+    QCOMPARE(lines.at(1),
+             QStringLiteral("{\"address\":\"127.77.1.20:%1\",\"result\":\"not ready\",\"error\":\"\",\"exit\":4}")
+                 .arg(port)
+                 .toUtf8());
 
     // Nobody there: nothing found, not a failure.
     const CliResult none = runCli({QStringLiteral("scan"), QStringLiteral("127.77.1.128/28"), QStringLiteral("--port"),

@@ -4,8 +4,11 @@
 #include "simfleet.h"
 #include "statefile.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
+
+#include <algorithm>
 
 namespace
 {
@@ -25,7 +28,11 @@ QStringList listeningAddresses(QProcess& process, int count, int timeoutMs)
         if (!process.canReadLine()) {
             if (process.state() != QProcess::Running)
                 break;
-            process.waitForReadyRead(int(qMax<qint64>(1, deadline.remainingTime())));
+            // In short steps, with the test's own events handled between them: a proxy or a fake
+            // terminal already started must go on answering while a later simulator starts, or
+            // the runs that go through it time out on a loaded machine.
+            process.waitForReadyRead(int(std::clamp<qint64>(deadline.remainingTime(), 1, 20)));
+            QCoreApplication::processEvents();
             continue;
         }
         const QByteArray line = process.readLine().trimmed();
