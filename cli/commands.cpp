@@ -15,6 +15,7 @@
 #include "link/writeplan.h"
 
 #include <QFileInfo>
+#include <QJsonArray>
 #include <QJsonObject>
 
 namespace
@@ -364,7 +365,7 @@ private:
             WriteResult failed;
             failed.exitCode = ExitCode::FileProblem;
             failed.error = text;
-            report::writeResultLine(address(), failed).print();
+            report::writeResultLine(address(), failed).with(QStringLiteral("problems"), QJsonArray()).print();
         }
         return code(ExitCode::FileProblem);
     }
