@@ -187,7 +187,7 @@ private:
                                               {QStringLiteral("failed"), m_job->failedCount()}})
                         .toJson(QJsonDocument::Indented);
         } else {
-            bytes = csvBytes(table);
+            bytes = spreadsheetCsvBytes(table);
         }
         const SavedFile saved = savePrivateFile(m_inv.reportPath, bytes);
         if (!saved.ok())

@@ -156,8 +156,8 @@ QString text(const char* utf8)
 struct Options {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Mostra esta ajuda.")};
     QCommandLineOption password{QStringLiteral("password"),
-                                text("Senha atual do terminal (1 a 6 caracteres). Prefira --password-file ou "
-                                     "HXCONFIG_PASSWORD, que não aparecem na lista de processos."),
+                                text("Senha atual do terminal (1 a 6 caracteres). Aparece na lista de processos (ps): "
+                                     "prefira --password-file ou HXCONFIG_PASSWORD."),
                                 QStringLiteral("P")};
     QCommandLineOption passwordFile{QStringLiteral("password-file"), text("Lê a senha da primeira linha do arquivo."),
                                     QStringLiteral("ARQUIVO")};
@@ -173,8 +173,12 @@ struct Options {
                               QStringLiteral("ARQUIVO")};
     QCommandLineOption newPassword{QStringLiteral("new-password"),
                                    text("Nova senha do terminal, exatamente 6 caracteres (gravada com a "
-                                        "configuração)."),
+                                        "configuração). Aparece na lista de processos (ps): prefira "
+                                        "--new-password-file ou HXCONFIG_NEW_PASSWORD."),
                                    QStringLiteral("P")};
+    QCommandLineOption newPasswordFile{QStringLiteral("new-password-file"),
+                                       text("Lê a nova senha da primeira linha do arquivo."),
+                                       QStringLiteral("ARQUIVO")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               text("Lê e mostra as diferenças; não envia nada que mude o terminal.")};
     QCommandLineOption noReboot{QStringLiteral("no-reboot"), text("Não reinicia o terminal depois de gravar.")};
@@ -184,7 +188,7 @@ struct Options {
                                  QStringLiteral("PASTA")};
     QCommandLineOption log{QStringLiteral("log"),
                            text("Acrescenta ao arquivo o registro de 16 linhas do que foi gravado, como "
-                                "\"Log Conf.\"."),
+                                "\"Log Conf.\"; um arquivo novo é criado só legível pelo dono (600)."),
                            QStringLiteral("ARQUIVO")};
     QCommandLineOption set{QStringLiteral("set"),
                            text("Define um valor depois do perfil, por exemplo Conexao.IPLocal=10.0.0.5 "
@@ -217,7 +221,8 @@ struct Options {
         if (groups & Network)
             list << timeout;
         if (groups & Write)
-            list << set << newPassword << dryRun << noReboot << noVerify << backupDir << log << force;
+            list << set << newPassword << newPasswordFile << dryRun << noReboot << noVerify << backupDir << log
+                 << force;
         if (groups & Restore)
             list << clone << keepIp;
         if (groups & Fleet)
@@ -292,6 +297,9 @@ QString commandHelp(const CommandSpec& spec, const Options& options)
     else if (spec.groups & Password)
         help += text("\nA senha vem de --password, de --password-file ou da variável de ambiente "
                      "HXCONFIG_PASSWORD.\n");
+    if (spec.groups & Write)
+        help += text("A nova senha vem de --new-password, de --new-password-file ou da variável de ambiente "
+                     "HXCONFIG_NEW_PASSWORD.\n");
     return help + QLatin1Char('\n') + text(kExitCodes);
 }
 
@@ -480,8 +488,21 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         image::profileValue(inv.sets, QStringLiteral("Conexao"), QStringLiteral("IPLocal")).isEmpty())
         return usage(
             text("--clone pede --set Conexao.IPLocal=... ou --keep-ip: dois terminais não podem ter o mesmo IP"));
+    // The new password, from the same kinds of sources as the password and in the same order.
+    std::optional<QString> newPassword;
     if (isSet(o.newPassword)) {
-        inv.newPassword = value(o.newPassword);
+        newPassword = value(o.newPassword);
+    } else if (isSet(o.newPasswordFile)) {
+        QString error;
+        newPassword = passwordFromFile(value(o.newPasswordFile), error);
+        if (!newPassword)
+            return refusal(ExitCode::FileProblem, error);
+    } else if (const QString env = qEnvironmentVariable("HXCONFIG_NEW_PASSWORD");
+               !env.isEmpty() && (spec->groups & Write)) {
+        newPassword = env;
+    }
+    if (newPassword) {
+        inv.newPassword = *newPassword;
         if (const QString problem = frames::newPasswordProblem(inv.newPassword); !problem.isEmpty())
             return refusal(ExitCode::RefusedBeforeWrite, problem);
     }

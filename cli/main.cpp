@@ -4,6 +4,8 @@
 #include "invocation.h"
 #include "report.h"
 
+#include "files/filewriter.h"
+
 #include <QCoreApplication>
 
 #include <cstdio>
@@ -22,6 +24,11 @@ int main(int argc, char* argv[])
         if (!parsed.problem.isEmpty() && QCoreApplication::arguments().contains(QStringLiteral("--json")))
             TerminalLine{{}, resultword::failed, parsed.problem, parsed.code, {}}.print();
         return int(parsed.code);
+    }
+    // The log holds the terminals' login and password; an existing one keeps its mode.
+    if (const QString& log = parsed.invocation->logPath; !log.isEmpty()) {
+        if (const QString warning = readableByOthersWarning(log); !warning.isEmpty())
+            std::fputs(QStringLiteral("hxconfig-cli: %1\n").arg(warning).toUtf8().constData(), stderr);
     }
     CommandRun* command = makeCommand(*parsed.invocation, &app);
     QObject::connect(command, &CommandRun::finished, &app, &QCoreApplication::exit);

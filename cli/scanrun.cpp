@@ -61,7 +61,7 @@ private:
         if (!m_inv.json && !m_inv.quiet)
             report::out(text);
         if (!m_inv.csvPath.isEmpty()) {
-            const SavedFile saved = savePrivateFile(m_inv.csvPath, csvBytes(fleet));
+            const SavedFile saved = savePrivateFile(m_inv.csvPath, spreadsheetCsvBytes(fleet));
             if (!saved.ok()) {
                 report::error(m_inv.csvPath, saved.error);
                 if (m_inv.json)

@@ -66,6 +66,8 @@ private slots:
     void malformedFilesNameTheLine_data();
     void malformedFilesNameTheLine();
     void writtenFilesReadBack();
+    void reportCellsOpenAsTextInASpreadsheet_data();
+    void reportCellsOpenAsTextInASpreadsheet();
 
     void everyProblemIsListed();
     void sameTerminalByAnyName();
@@ -218,6 +220,31 @@ void TestFleetFile::writtenFilesReadBack()
     QCOMPARE(csvBytes({{QStringLiteral("address"), QStringLiteral("password")}, {QStringLiteral("1.2.3.4"), {}}}),
              QByteArray("\xEF\xBB\xBF"
                         "address;password\r\n1.2.3.4;\r\n"));
+}
+
+void TestFleetFile::reportCellsOpenAsTextInASpreadsheet_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QByteArray>("written"); // the row as the file holds it
+    QTest::newRow("formula") << QStringLiteral("=HYPERLINK(\"x\")") << QByteArray("\"'=HYPERLINK(\"\"x\"\")\"");
+    QTest::newRow("plus") << QStringLiteral("+1+1") << QByteArray("'+1+1");
+    QTest::newRow("minus") << QStringLiteral("-2+3") << QByteArray("'-2+3");
+    QTest::newRow("at") << QStringLiteral("@SUM(A1)") << QByteArray("'@SUM(A1)");
+    QTest::newRow("quoted formula") << QStringLiteral("=1;2") << QByteArray("\"'=1;2\"");
+    QTest::newRow("inside is fine") << QStringLiteral("a=b-c") << QByteArray("a=b-c");
+    QTest::newRow("empty") << QString() << QByteArray();
+    QTest::newRow("already an apostrophe") << QStringLiteral("'=x") << QByteArray("'=x");
+}
+
+void TestFleetFile::reportCellsOpenAsTextInASpreadsheet()
+{
+    QFETCH(QString, cell);
+    QFETCH(QByteArray, written);
+    QCOMPARE(spreadsheetCsvBytes({{QStringLiteral("error")}, {cell}}), QByteArray("\xEF\xBB\xBF"
+                                                                                  "error\r\n") +
+                                                                           written + "\r\n");
+    // The file for reading back keeps the cell as it is.
+    QVERIFY(!csvBytes({{QStringLiteral("error")}, {cell}}).contains("'=H"));
 }
 
 void TestFleetFile::everyProblemIsListed()

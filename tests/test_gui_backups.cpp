@@ -17,6 +17,7 @@
 #include <QTest>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
@@ -193,8 +194,12 @@ void TestGuiBackups::failedBackupLeavesTheReadAsItIs()
     QVERIFY2(failure.startsWith(QStringLiteral("Backup falhou: ")), qPrintable(failure));
     QVERIFY2(failure.contains(bad.w().backupFolder()), qPrintable(failure)); // where it failed
     // Why, in the tool's own words rather than the system's English.
-    const QString reason =
-        readOnlyFolder ? QStringLiteral("sem permissão") : QStringLiteral("já existe um arquivo com esse nome");
+    // As root the guard writes as another user, to whom the folder is someone else's and refused.
+    const QString reason = !readOnlyFolder ? QStringLiteral("já existe um arquivo com esse nome")
+                           : ::geteuid() == 0
+                               ? QStringLiteral("pertence a outro usuário; use uma pasta sua (por exemplo, crie uma "
+                                                "nova com mkdir -m 700)")
+                               : QStringLiteral("sem permissão");
     QVERIFY2(failure.endsWith(reason), qPrintable(failure));
     QCOMPARE(spoken(backupLine(bad)), failure);
     QCOMPARE(backupLine(bad)->toolTip(), failure);

@@ -67,12 +67,6 @@ QList<QByteArray> linesOf(const QByteArray& record)
     return lines;
 }
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 class TestLogRecord : public QObject
@@ -184,41 +178,6 @@ private slots:
         const QList<QByteArray> lines = linesOf(buildLogRecord(v, kWhen, kSlashes));
         QCOMPARE(lines.at(4), QByteArray("Login:a;b\"c Password: CNPJ:\r"));
         QCOMPARE(lines.at(13), QByteArray("Com1: ON Timeout: \r"));
-    }
-
-    void twoAppendsGiveTwoRecords()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(logFileName());
-        const QByteArray first = buildLogRecord(sampleValues(), kWhen, kSlashes);
-        const QByteArray second = buildLogRecord(LogValues{}, kWhen.addSecs(60), kDots);
-        QVERIFY(appendToFile(path, first));
-        QCOMPARE(fileBytes(path), first);
-        QVERIFY(appendToFile(path, second));
-        QCOMPARE(fileBytes(path), first + second);
-    }
-
-    void unwritablePathLeavesTheFileUntouched()
-    {
-        QTemporaryDir dir;
-        // A directory where the file should be: the open fails.
-        const QString asDirectory = dir.filePath(QStringLiteral("LogCfg.txt"));
-        QVERIFY(QDir().mkpath(asDirectory));
-        QVERIFY(!appendToFile(asDirectory, "x"));
-        QVERIFY(QFileInfo(asDirectory).isDir());
-
-        // A regular file in place of the folder: nothing can be created below it.
-        const QString plain = dir.filePath(QStringLiteral("plain"));
-        QVERIFY(appendToFile(plain, "kept\r\n"));
-        QVERIFY(!appendToFile(plain + QStringLiteral("/LogCfg.txt"), "x"));
-        QCOMPARE(fileBytes(plain), QByteArray("kept\r\n"));
-    }
-
-    void failedWriteReportsFalse()
-    {
-        if (!QFileInfo::exists(QStringLiteral("/dev/full")))
-            QSKIP("no /dev/full here");
-        QVERIFY(!appendToFile(QStringLiteral("/dev/full"), buildLogRecord(sampleValues(), kWhen, kSlashes)));
     }
 };
 

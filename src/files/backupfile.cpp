@@ -4,13 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QMutex>
 #include <QPromise>
-#include <QSaveFile>
-#include <QSet>
 #include <QThreadPool>
 
-#include <cerrno>
 #include <memory>
 
 namespace
@@ -30,33 +26,6 @@ bool makeFolder(const QString& folder)
     return QDir().mkdir(info.absoluteFilePath(), kOwnerOnlyFolder) || QFileInfo(folder).isDir();
 }
 
-// The paths being saved right now, so that two backups of one name in one second, saved at once,
-// do not take the same free name.
-QMutex reservedLock;
-QSet<QString> reserved;
-
-// A name no file has and no save in progress has taken; given back with release().
-QString reserveFreeName(const QDir& folder, const QString& name)
-{
-    const QMutexLocker lock(&reservedLock);
-    const auto isFree = [&folder](const QString& candidate) {
-        return !folder.exists(candidate) && !reserved.contains(folder.filePath(candidate));
-    };
-    QString chosen = name;
-    const QString base = QFileInfo(name).completeBaseName();
-    const QString suffix = QFileInfo(name).suffix();
-    for (int n = 2; !isFree(chosen); ++n)
-        chosen = QStringLiteral("%1-%2.%3").arg(base).arg(n).arg(suffix);
-    reserved.insert(folder.filePath(chosen));
-    return folder.filePath(chosen);
-}
-
-void release(const QString& path)
-{
-    const QMutexLocker lock(&reservedLock);
-    reserved.remove(path);
-}
-
 // Threads that mostly wait for the disk: more of them than processors, so that the system can
 // commit many backups together.
 QThreadPool& diskThreads()
@@ -68,23 +37,6 @@ QThreadPool& diskThreads()
 
 } // namespace
 
-SavedFile savePrivateFile(const QString& path, const QByteArray& bytes)
-{
-    SavedFile saved{path, {}};
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        saved.error =
-            QStringLiteral("não foi possível criar %1: %2").arg(path, openFailureReason(path, true, file.error()));
-        return saved;
-    }
-    if (!file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || file.write(bytes) != bytes.size() ||
-        !file.commit()) {
-        saved.error = QStringLiteral("não foi possível gravar %1: %2").arg(path, transferFailureReason(file));
-        file.cancelWriting();
-    }
-    return saved;
-}
-
 SavedFile saveBackup(const QString& folder, const QByteArray& image, const TerminalInfo& terminal,
                      const QDateTime& when)
 {
@@ -92,10 +44,7 @@ SavedFile saveBackup(const QString& folder, const QByteArray& image, const Termi
         return {{},
                 QStringLiteral("não foi possível criar a pasta de cópias de segurança %1: %2")
                     .arg(folder, folderFailureReason(folder))};
-    const QString path = reserveFreeName(QDir(folder), backupFileName(image, when));
-    const SavedFile saved = savePrivateFile(path, configFileBytes(image, terminal));
-    release(path);
-    return saved;
+    return createFreshFile(folder, backupFileName(image, when), configFileBytes(image, terminal));
 }
 
 QFuture<SavedFile> saveBackupInBackground(const QString& folder, const QByteArray& image, const TerminalInfo& terminal,

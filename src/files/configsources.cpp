@@ -6,12 +6,38 @@
 
 #include <QFile>
 
+#include <cerrno>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 std::variant<QByteArray, FileError> readInputFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError{QStringLiteral("%1: não foi possível ler o arquivo: %2")
-                             .arg(path, openFailureReason(path, false, file.error()))};
+    const QString cannotRead = QStringLiteral("%1: não foi possível ler o arquivo: %2");
+    // Opened without blocking and looked at before reading: a named pipe or a device would make
+    // the read wait for ever or never end.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) {
+        const int reason = errno;
+        return FileError{cannotRead.arg(path, reason == ENOENT || reason == EACCES || reason == EPERM
+                                                  ? openFailureReason(path, false, QFileDevice::OpenError)
+                                                  : fileFailureReason(reason, QFileDevice::OpenError))};
+    }
+    struct stat status {
+    };
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const bool folder = S_ISDIR(status.st_mode);
+        ::close(fd);
+        return FileError{cannotRead.arg(path, folder ? fileFailureReason(EISDIR, QFileDevice::OpenError)
+                                                     : QStringLiteral("não é um arquivo comum (pipe, dispositivo "
+                                                                      "ou soquete); indique um arquivo"))};
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return FileError{cannotRead.arg(path, fileFailureReason(0, file.error()))};
+    }
     QByteArray bytes = file.read(kMaxInputFileSize + 1);
     if (file.error() != QFileDevice::NoError)
         return FileError{

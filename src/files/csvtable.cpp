@@ -155,3 +155,15 @@ QByteArray csvBytes(const QList<QStringList>& rows)
     }
     return QByteArrayLiteral("\xEF\xBB\xBF") + text.toUtf8();
 }
+
+QByteArray spreadsheetCsvBytes(const QList<QStringList>& rows)
+{
+    QList<QStringList> shown = rows;
+    for (QStringList& row : shown) {
+        for (QString& cell : row) {
+            if (!cell.isEmpty() && QStringView(u"=+-@").contains(cell.front()))
+                cell.prepend(u'\'');
+        }
+    }
+    return csvBytes(shown);
+}

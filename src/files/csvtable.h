@@ -37,3 +37,8 @@ std::variant<CsvTable, CsvError> parseCsv(const QByteArray& bytes);
 // to Portuguese both take: UTF-8 with a byte-order mark, semicolons, CR LF, a cell quoted when it
 // holds a separator, a quote, a line break or blanks at its ends.
 QByteArray csvBytes(const QList<QStringList>& rows);
+
+// The same for a report a person opens in a spreadsheet: a cell that begins with '=', '+', '-' or
+// '@' gets a leading apostrophe, so that the spreadsheet shows it as text and never runs it as a
+// formula.
+QByteArray spreadsheetCsvBytes(const QList<QStringList>& rows);

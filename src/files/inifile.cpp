@@ -1,8 +1,9 @@
 #include "files/inifile.h"
 
+#include "files/filewriter.h"
+
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <utility>
@@ -105,20 +106,9 @@ bool IniFile::save(const IniDocument& document)
 {
     // Written in the form the file came in: same mark, same codec.
     const QByteArray bytes = initext::encode({m_seenForm.byteOrderMark, m_seenForm.codec, document.text(), true});
-    QSaveFile file(m_path);
     // In a program directory that refuses new files, a settings file that may be written is
-    // written in place, as the file system allows; everywhere else the replacement is atomic.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    // Flush and check here: commit() does not notice a failure while it empties the write buffer
-    // (a full disk) and would rename the cut-off text over the old file.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    // commit() syncs the temporary file to the disk and only then renames it over the old one.
-    if (!file.commit())
+    // rewritten in place; everywhere else the replacement is atomic.
+    if (!replaceFile(m_path, bytes, FileAccess::AsBefore, InPlaceFallback::WhereFolderRefuses).ok())
         return false;
     // Parsed again from what reached the disk: a character the code page cannot hold is a '?' there.
     if (const std::optional<IniText> text = initext::decode(bytes))

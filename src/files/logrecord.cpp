@@ -2,7 +2,6 @@
 
 #include "image/cp1252.h"
 
-#include <QFile>
 #include <QStringList>
 
 namespace
@@ -97,18 +96,4 @@ QByteArray buildLogRecord(const LogValues& v, const QDateTime& now, const QLocal
     for (const QString& line : lines)
         out += cp1252::encode(line) + "\r\n";
     return out;
-}
-
-bool appendToFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    // Unbuffered: the record goes to the system in one write, not in buffer-sized pieces.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return false;
-    const qint64 before = file.size();
-    const bool ok = file.write(bytes) == bytes.size();
-    if (!ok)
-        file.resize(before);
-    file.close();
-    return ok && file.error() == QFileDevice::NoError;
 }

@@ -33,7 +33,3 @@ QString logDateText(const QDateTime& now, const QLocale& locale);
 
 // The sixteen lines of one record, Windows-1252, each ending with CR LF.
 QByteArray buildLogRecord(const LogValues& v, const QDateTime& now, const QLocale& locale);
-
-// Creates the file if missing and appends the bytes in one write. On any failure the file is
-// cut back to its earlier length, so no partial record stays behind.
-bool appendToFile(const QString& path, const QByteArray& bytes);

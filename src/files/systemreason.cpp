@@ -24,10 +24,15 @@ QString fileFailureReason(int errnoValue, QFileDevice::FileError error)
     case EISDIR:
         return QStringLiteral("é uma pasta, não um arquivo");
     case ENOSPC:
-    case EFBIG:
-        return QStringLiteral("disco cheio ou arquivo grande demais");
+        return QStringLiteral("disco cheio");
     case EDQUOT:
-        return QStringLiteral("cota de disco excedida");
+        return QStringLiteral("disco cheio (cota do usuário excedida)");
+    case EFBIG:
+        return QStringLiteral("disco cheio (limite de tamanho de arquivo)");
+    case ELOOP:
+        return QStringLiteral("é um link simbólico");
+    case ENXIO:
+        return QStringLiteral("não é um arquivo comum");
     case EROFS:
         return QStringLiteral("sistema de arquivos somente leitura");
     case EMFILE:

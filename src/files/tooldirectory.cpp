@@ -1,5 +1,6 @@
 #include "files/tooldirectory.h"
 
+#include "files/filewriter.h"
 #include "files/inidocument.h"
 #include "files/inifile.h"
 #include "files/initext.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -78,14 +78,7 @@ bool copyAdminDefault(const QString& from, const QString& to)
     text->text = document.text();
     const QByteArray copy = initext::encode(*text);
 
-    QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(copy) != copy.size() || !out.flush()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    return replaceFile(to, copy, FileAccess::AsBefore).ok();
 }
 
 bool makeFolder(const QString& path)

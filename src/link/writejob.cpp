@@ -1,6 +1,7 @@
 #include "link/writejob.h"
 
 #include "files/backupfile.h"
+#include "files/filewriter.h"
 #include "files/logrecord.h"
 #include "image/cp1252.h"
 #include "image/imagerecord.h"
@@ -231,8 +232,10 @@ void WriteJob::appendLog()
     if (m_options.logPath.isEmpty())
         return;
     const QByteArray record = image::logRecordOf(m_result.sentImage, QDateTime::currentDateTime(), QLocale::system());
-    if (!appendToFile(m_options.logPath, record))
-        m_logError = QStringLiteral("não foi possível acrescentar o registro em %1").arg(m_options.logPath);
+    // Each record holds the terminal's login and password: a new log is its owner's only.
+    const SavedFile appended = appendFile(m_options.logPath, record, FileAccess::OwnerOnly);
+    if (!appended.ok())
+        m_logError = appended.error;
 }
 
 void WriteJob::succeed(WriteResult::Outcome outcome)

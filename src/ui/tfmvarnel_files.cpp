@@ -1,6 +1,7 @@
 // The configuration log, the logo page and the File menu.
 #include "ui/tfmvarnel.h"
 
+#include "files/filewriter.h"
 #include "files/inifile.h"
 #include "files/logofile.h"
 #include "files/logrecord.h"
@@ -36,7 +37,7 @@ bool TfmVarnel::GeraLogCfg()
     const LogValues v = image::logValuesOf([this](const image::Field& field) { return shownValue(field); });
     // The record is assembled first and appended in one write: a failure never leaves half a record.
     const QByteArray record = buildLogRecord(v, QDateTime::currentDateTime(), QLocale::system());
-    if (!appendToFile(m_programDir + logFileName(), record)) {
+    if (!appendFile(m_programDir + logFileName(), record, FileAccess::AsBefore).ok()) {
         showSettingsWriteError();
         return false;
     }
