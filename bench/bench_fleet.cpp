@@ -1,6 +1,9 @@
 // Measures fleets: hxconfig-cli batch (apply with backup, verification and reboot) against
 // simulated fleets of 1, 100 and 1000 terminals, the same work one terminal after another (the
-// window's way), and hxconfig-cli scan of a /24 and a /20 of loopback with 50 terminals in each.
+// window's way), hxconfig-cli scan of a /24 and a /20 of loopback with 50 terminals in each, and
+// hxconfig-cli backup of 1000 terminals twice: a first run that saves every terminal and a second
+// that finds them all unchanged, against the backup of one terminal (the fixed cost of a process, a
+// read and a file) and the goal of 2 s each.
 // Prints each time with its ratio to the floor measured or set in the same run, and the CPU time
 // per terminal of the tool and of the simulator. The floor of a batch is the terminal's own two
 // 1500 ms pauses (3.0 s): a fleet can finish no sooner than one terminal. The floor of a scan is
@@ -36,6 +39,7 @@ namespace
 constexpr double kBatchFloorMs = 2 * 1500.0;
 constexpr int kScanTimeoutMs = 1000;
 constexpr int kSequentialSample = 5;
+constexpr double kBackupGoalMs = 2000.0;
 
 double childCpuMs()
 {
@@ -134,6 +138,28 @@ Run scan(const QString& range, const FleetProcess& fleet, int expected)
     return run;
 }
 
+// backup of every terminal of the fleet into `folder`; every terminal must end as `expected`.
+Run backup(const QTemporaryDir& dir, const FleetProcess& fleet, const QString& folder, int count, int parallel,
+           const QString& expected)
+{
+    const QString report = dir.filePath(QStringLiteral("backup-report.json"));
+    QFile::remove(report);
+    const Run run = runTool({QStringLiteral("backup"), fleet.fleetFile(), QStringLiteral("--password=123456"),
+                             QStringLiteral("--parallel=%1").arg(parallel), QStringLiteral("--quiet"),
+                             QStringLiteral("--backup-dir"), folder, QStringLiteral("--report"), report},
+                            fleet.processId());
+    QFile file(report);
+    if (run.exitCode != 0 || !file.open(QIODevice::ReadOnly))
+        qFatal("backup of %d terminals ended with %d", count, run.exitCode);
+    int matching = 0;
+    for (const QJsonValue& terminal :
+         QJsonDocument::fromJson(file.readAll()).object().value(QStringLiteral("terminals")).toArray())
+        matching += terminal.toObject().value(QStringLiteral("result")).toString() == expected ? 1 : 0;
+    if (matching != count)
+        qFatal("backup of %d terminals: only %d %s", count, matching, qPrintable(expected));
+    return run;
+}
+
 QString machine()
 {
     QFile cpuinfo(QStringLiteral("/proc/cpuinfo"));
@@ -158,6 +184,14 @@ void printBatch(const char* label, const Run& run, int count)
 {
     std::printf("%-44s %8.0f ms  %5.2f x floor  tool %6.2f ms/terminal  simulator %6.2f ms/terminal\n", label,
                 run.wallMs, run.wallMs / kBatchFloorMs, run.toolCpuMs / count, run.simCpuMs / count);
+}
+
+void printBackup(const char* label, const Run& run, int count, const Run& baseline)
+{
+    std::printf("%-44s %8.0f ms  %5.2f x goal   %6.2f x one terminal  tool %6.3f ms/terminal  simulator %6.3f "
+                "ms/terminal\n",
+                label, run.wallMs, run.wallMs / kBackupGoalMs, run.wallMs / baseline.wallMs, run.toolCpuMs / count,
+                run.simCpuMs / count);
 }
 
 void printScan(const char* label, const Run& run, int addresses)
@@ -221,6 +255,21 @@ int main(int argc, char** argv)
             silent.push_back(std::make_unique<StalledPort>(
                 QHostAddress(QStringLiteral("127.203.7.%1").arg(3 + 30 * i)).toIPv4Address(), port));
         printScan("scan /24 with 8 silent addresses", scan(QStringLiteral("127.203.7.0/24"), *fleet, 50), 254);
+    }
+
+    std::printf("backup: read every terminal, save it only when it changed; goal %.0f ms each run\n", kBackupGoalMs);
+    {
+        const auto single = startFleet(1);
+        const Run one = backup(dir, *single, dir.filePath(QStringLiteral("backups-one")), 1, 1, QStringLiteral("new"));
+        printBackup("backup, 1 terminal (the baseline)", one, 1, one);
+        const auto fleet = startFleet(1000);
+        const QString folder = dir.filePath(QStringLiteral("backups-1000"));
+        printBackup("backup, 1000 terminals, first run (--parallel 1000)",
+                    backup(dir, *fleet, folder, 1000, 1000, QStringLiteral("new")), 1000, one);
+        printBackup("backup, 1000 terminals, second run (--parallel 1000)",
+                    backup(dir, *fleet, folder, 1000, 1000, QStringLiteral("unchanged")), 1000, one);
+        printBackup("backup, 1000 terminals, third run (--parallel 32, default)",
+                    backup(dir, *fleet, folder, 1000, 32, QStringLiteral("unchanged")), 1000, one);
     }
     return 0;
 }

@@ -492,6 +492,10 @@ CommandRun* makeCommand(const Invocation& inv, QObject* parent)
         return makeScanRun(inv, parent);
     if (c == QStringLiteral("check"))
         return makeCheckRun(inv, parent);
+    if (c == QStringLiteral("backup"))
+        return makeBackupRun(inv, parent);
+    if (c == QStringLiteral("history"))
+        return makeHistoryRun(inv, parent);
     return new WriteRun(inv, parent);
 }
 

@@ -15,20 +15,23 @@ namespace
 
 // Which options a command takes.
 enum Group : unsigned {
-    Password = 1u << 0, // --password, --password-file
-    Network = 1u << 1,  // --timeout
-    Report = 1u << 2,   // --json, --quiet
-    Write = 1u << 3,    // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set, --force
-    Restore = 1u << 4,  // --clone, --keep-ip
-    Output = 1u << 5,   // -o
-    Fleet = 1u << 6,    // --parallel (32), --report
-    Scan = 1u << 7,     // --port, --parallel (64), --csv
+    Password = 1u << 0,  // --password, --password-file
+    Network = 1u << 1,   // --timeout
+    Report = 1u << 2,    // --json, --quiet
+    Write = 1u << 3,     // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set, --force
+    Restore = 1u << 4,   // --clone, --keep-ip
+    Output = 1u << 5,    // -o
+    Fleet = 1u << 6,     // --parallel (32), --report
+    Scan = 1u << 7,      // --port, --parallel (64), --csv
+    Backups = 1u << 8,   // --backup-dir (also with Write)
+    RangePort = 1u << 9, // --port (also with Scan)
 };
 
 struct Argument {
     const char* name;
     const char* text;
     bool optional = false;
+    bool repeated = false; // one or more
 };
 
 struct CommandSpec {
@@ -130,23 +133,46 @@ const std::initializer_list<CommandSpec> kCommands = {
      {{"FAIXA", "a.b.c.d/nn (de /16 a /32) ou a.b.c.d-e.f.g.h"}},
      Network | Report | Scan,
      "Uma linha por terminal encontrado. result: ready ou not ready (exit 4)."},
+    {"backup",
+     "guarda a configuração de uma frota quando ela mudou",
+     "Lê cada terminal dos alvos, --parallel terminais ao mesmo tempo, e salva sua configuração na pasta\n"
+     "de cópias de segurança só quando ela difere da cópia mais recente do mesmo MAC: uma execução por\n"
+     "noite guarda as mudanças, não uma cópia por noite. Um alvo é um arquivo de frota (como em batch;\n"
+     "a coluna password vale), uma faixa (como em scan, na porta --port; só os endereços que respondem\n"
+     "são lidos) ou um endereço. Cada terminal termina new (o arquivo novo), unchanged (a cópia mais\n"
+     "recente, igual) ou failed (por quê). No fim, uma tabela (address, result, mac, file, error); saída 8\n"
+     "quando algum terminal falhou.",
+     {{"ALVO", "arquivo de frota, faixa a.b.c.d/nn ou a.b.c.d-e.f.g.h, ou endereço", false, true}},
+     Password | Network | Report | Fleet | Backups | RangePort,
+     "Uma linha por terminal. result: new, unchanged ou failed; mac, file (o arquivo novo ou, em unchanged,\n"
+     "o mais recente)."},
+    {"history",
+     "mostra as cópias de segurança de um terminal e o que mudou",
+     "Lista as cópias de segurança do terminal na pasta, da mais antiga à mais recente, cada uma com os\n"
+     "campos que mudaram desde a anterior, como diff os mostra.",
+     {{"MAC", "o MAC do terminal: 0050C2000001 ou 00:50:C2:00:00:01"}},
+     Report | Backups,
+     "Uma linha por cópia, da mais antiga à mais recente; address é o endereço de onde foi lida. result:\n"
+     "first (a primeira), changed, same (nenhum campo mudou) ou failed (arquivo ilegível, exit 6); mac,\n"
+     "file, previous (a cópia anterior), read_at (ISO 8601), changes (section, key, page, caption, from,\n"
+     "to)."},
 };
 
-const char* const kExitCodes = "Códigos de saída:\n"
-                               "  0  sucesso (alterado ou inalterado; no diff, iguais)\n"
-                               "  1  diff encontrou diferenças\n"
-                               "  2  uso incorreto da linha de comando\n"
-                               "  3  sem conexão (recusada, tempo esgotado, fechada antes da resposta)\n"
-                               "  4  recusado pelo terminal (não pronto, senha errada, desbloqueio ou reinício "
-                               "recusado)\n"
-                               "  5  verificação falhou (o terminal guarda outra coisa; a cópia de segurança é "
-                               "indicada)\n"
-                               "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
-                               "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
-                               "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, frota com "
-                               "problemas, configuração com erros sem --force;\n     no check, a configuração tem "
-                               "erros)\n"
-                               "  8  batch: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n";
+const char* const kExitCodes =
+    "Códigos de saída:\n"
+    "  0  sucesso (alterado ou inalterado; no diff, iguais)\n"
+    "  1  diff encontrou diferenças\n"
+    "  2  uso incorreto da linha de comando\n"
+    "  3  sem conexão (recusada, tempo esgotado, fechada antes da resposta)\n"
+    "  4  recusado pelo terminal (não pronto, senha errada, desbloqueio ou reinício "
+    "recusado)\n"
+    "  5  verificação falhou (o terminal guarda outra coisa; a cópia de segurança é "
+    "indicada)\n"
+    "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
+    "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
+    "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, frota com "
+    "problemas, configuração com erros sem --force;\n     no check, a configuração tem erros)\n"
+    "  8  batch ou backup: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n";
 
 QString text(const char* utf8)
 {
@@ -221,14 +247,21 @@ struct Options {
         if (groups & Network)
             list << timeout;
         if (groups & Write)
-            list << set << newPassword << newPasswordFile << dryRun << noReboot << noVerify << backupDir << log
-                 << force;
+            list << set << newPassword << newPasswordFile << dryRun << noReboot << noVerify;
+        if (groups & (Write | Backups))
+            list << backupDir;
+        if (groups & Write)
+            list << log;
+        if (groups & Write)
+            list << force;
         if (groups & Restore)
             list << clone << keepIp;
         if (groups & Fleet)
             list << parallelBatch << report;
+        if (groups & (Scan | RangePort))
+            list << port;
         if (groups & Scan)
-            list << port << parallelScan << csv;
+            list << parallelScan << csv;
         if (groups & Report)
             list << json << quiet;
         list << help;
@@ -266,12 +299,20 @@ QString wrapped(const QString& text, int indent, int width)
     return result;
 }
 
+// "NAME", "[NAME]" when optional, "NAME..." when repeated.
+QString argumentSynopsis(const Argument& a)
+{
+    if (a.optional)
+        return QStringLiteral("[%1]").arg(text(a.name));
+    return a.repeated ? text(a.name) + QStringLiteral("...") : text(a.name);
+}
+
 QString commandHelp(const CommandSpec& spec, const Options& options)
 {
     constexpr int kWidth = 100;
     QStringList argumentNames;
     for (const Argument& a : spec.arguments)
-        argumentNames << (a.optional ? QStringLiteral("[%1]").arg(text(a.name)) : text(a.name));
+        argumentNames << argumentSynopsis(a);
     QString help = QStringLiteral("Uso: hxconfig-cli %1 [opções] %2\n\n%3\n\nArgumentos:\n")
                        .arg(text(spec.name), argumentNames.join(QLatin1Char(' ')), text(spec.description));
     for (const Argument& a : spec.arguments)
@@ -366,6 +407,25 @@ bool isAddressArgument(const QString& text)
     return !QFileInfo(text).isFile() && parseAddress(text).has_value();
 }
 
+std::variant<BackupTarget, QString> backupTarget(const QString& text)
+{
+    using K = BackupTarget::Kind;
+    if (QFileInfo(text).isFile())
+        return BackupTarget{K::FleetFile, text, {}};
+    if (parseAddress(text))
+        return BackupTarget{K::Address, text, {}};
+    // A range starts with its first address; anything else (a path that is not there) is no range.
+    if (!text.isEmpty() && text.front().isDigit() && (text.contains(u'/') || text.contains(u'-'))) {
+        const auto range = addressrange::parse(text);
+        if (const auto* problem = std::get_if<QString>(&range))
+            return *problem;
+        return BackupTarget{K::Range, text, std::get<addressrange::Range>(range)};
+    }
+    return QStringLiteral("alvo inválido: %1 (não é arquivo de frota, faixa a.b.c.d/nn ou a.b.c.d-e.f.g.h, nem "
+                          "endereço)")
+        .arg(text);
+}
+
 ParseOutcome parseCommandLine(const QStringList& arguments)
 {
     const QString first = arguments.value(1);
@@ -416,10 +476,12 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     inv.arguments = parser.positionalArguments();
     const auto required =
         std::count_if(spec->arguments.begin(), spec->arguments.end(), [](const Argument& a) { return !a.optional; });
-    if (inv.arguments.size() < required || inv.arguments.size() > qsizetype(spec->arguments.size())) {
+    const bool repeated =
+        std::any_of(spec->arguments.begin(), spec->arguments.end(), [](const Argument& a) { return a.repeated; });
+    if (inv.arguments.size() < required || (!repeated && inv.arguments.size() > qsizetype(spec->arguments.size()))) {
         QStringList names;
         for (const Argument& a : spec->arguments)
-            names << (a.optional ? QStringLiteral("[%1]").arg(text(a.name)) : text(a.name));
+            names << argumentSynopsis(a);
         return usage(text("%1 espera %2 (hxconfig-cli %1 --help)").arg(first, names.join(u' ')));
     }
     // Every command that talks to one terminal names it first.
@@ -460,6 +522,14 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         inv.range = addressrange::parse(inv.arguments.at(0));
         if (const auto* problem = std::get_if<QString>(&inv.range))
             return usage(*problem);
+    }
+    if (inv.command == QStringLiteral("backup")) {
+        for (const QString& argument : std::as_const(inv.arguments)) {
+            const auto target = backupTarget(argument);
+            if (const auto* problem = std::get_if<QString>(&target))
+                return usage(text("backup: %1").arg(*problem));
+            inv.targets.append(std::get<BackupTarget>(target));
+        }
     }
 
     // Write options.
@@ -510,7 +580,12 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     // The password, where the command talks to a terminal that needs one; a fleet file may give
     // each terminal its own.
     bool needsPassword = spec->groups & Password;
-    const bool passwordOptional = inv.command == QStringLiteral("batch");
+    // A fleet file may give every terminal its own; the plan then checks that each has one.
+    const bool onlyFleetFiles =
+        !inv.targets.isEmpty() && std::all_of(inv.targets.begin(), inv.targets.end(), [](const BackupTarget& t) {
+            return t.kind == BackupTarget::Kind::FleetFile;
+        });
+    const bool passwordOptional = inv.command == QStringLiteral("batch") || onlyFleetFiles;
     if (inv.command == QStringLiteral("diff"))
         needsPassword = isAddressArgument(inv.arguments.at(0)) || isAddressArgument(inv.arguments.at(1));
     if (inv.command == QStringLiteral("check"))

@@ -12,6 +12,14 @@
 #include <optional>
 #include <variant>
 
+// What backup reads: the terminals of a fleet file, one address, or those that answer in a range.
+struct BackupTarget {
+    enum class Kind { FleetFile, Address, Range };
+    Kind kind = Kind::Address;
+    QString text; // as given
+    addressrange::Range range;
+};
+
 // One run of hxconfig-cli as the command line asked for it, checked and complete.
 struct Invocation {
     QString command;
@@ -40,6 +48,7 @@ struct Invocation {
     quint16 port = 23;
     QString csvPath;
     std::variant<addressrange::Range, QString> range; // scan
+    QList<BackupTarget> targets;                      // backup
 };
 
 // What parsing ends in: an invocation to run, or an exit code with what to print.
@@ -55,3 +64,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments);
 
 // For diff: an existing file is a file; otherwise an address is read from the terminal.
 bool isAddressArgument(const QString& text);
+
+// For backup: an existing file is a fleet file, then an address, then a range; a Portuguese text
+// says why anything else is none of them.
+std::variant<BackupTarget, QString> backupTarget(const QString& text);

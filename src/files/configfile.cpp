@@ -183,15 +183,21 @@ std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& byte
     return file;
 }
 
-QString backupFileName(const QByteArray& image, const QDateTime& when)
+QString macInFileName(const QString& mac)
 {
-    QString mac = image::readableValue(*image::fieldOf("edMac"), image);
+    if (mac.isEmpty())
+        return QStringLiteral("SemMAC");
+    QString name = mac;
     // Only letters and digits reach a file name.
-    for (QChar& c : mac) {
+    for (QChar& c : name) {
         if (!(c.isLetterOrNumber() && c.unicode() < 0x80))
             c = QLatin1Char('_');
     }
-    if (mac.isEmpty())
-        mac = QStringLiteral("SemMAC");
-    return mac + QLatin1Char('_') + when.toString(QStringLiteral("yyyyMMdd-HHmmss")) + QStringLiteral(".ini");
+    return name;
+}
+
+QString backupFileName(const QByteArray& image, const QDateTime& when)
+{
+    return macInFileName(image::readableValue(*image::fieldOf("edMac"), image)) + QLatin1Char('_') +
+           when.toString(QStringLiteral("yyyyMMdd-HHmmss")) + QStringLiteral(".ini");
 }

@@ -36,3 +36,6 @@ std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& byte
 
 // Backup file name for an image: "<MAC>_<yyyyMMdd-HHmmss>.ini".
 QString backupFileName(const QByteArray& image, const QDateTime& when);
+// The MAC as backup file names spell it: only ASCII letters and digits, others as '_'; "SemMAC"
+// when there is none.
+QString macInFileName(const QString& mac);

@@ -39,4 +39,11 @@ QList<FieldDifference> differences(const QByteArray& before, const QByteArray& a
     return out;
 }
 
+bool sameConfiguration(const QByteArray& a, const QByteArray& b)
+{
+    if (a.size() != kImageSize || b.size() != kImageSize)
+        return false;
+    return a.left(1) == b.left(1) && a.mid(2) == b.mid(2);
+}
+
 } // namespace image

@@ -18,4 +18,9 @@ struct FieldDifference {
 // never differs. A choice byte that names no item reads "(N)" with its value.
 QList<FieldDifference> differences(const QByteArray& before, const QByteArray& after);
 
+// Two images of 260 bytes hold the same configuration when every byte but byte 1 is the same: that
+// byte is the reply or command letter ('F' as the terminal sends it, 'G' in what the tool keeps and
+// sends back). Reserved bytes count: the terminal gets them back as they were read.
+bool sameConfiguration(const QByteArray& a, const QByteArray& b);
+
 } // namespace image

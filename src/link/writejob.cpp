@@ -4,6 +4,7 @@
 #include "files/filewriter.h"
 #include "files/logrecord.h"
 #include "image/cp1252.h"
+#include "image/differences.h"
 #include "image/imagerecord.h"
 #include "image/layout.h"
 #include "image/writeprep.h"
@@ -13,14 +14,6 @@
 
 namespace
 {
-
-// Byte 1 is 'F' in what the terminal sends and 'G' in what the tool sends back.
-bool sameApartFromLetter(const QByteArray& a, const QByteArray& b)
-{
-    if (a.size() != image::kImageSize || b.size() != image::kImageSize)
-        return false;
-    return a.left(1) == b.left(1) && a.mid(2) == b.mid(2);
-}
 
 // The terminal's MAC as its field shows it.
 QString macText(const QByteArray& image)
@@ -109,7 +102,7 @@ void WriteJob::takeRead()
     m_result.sentImage = sent;
     m_result.changes = image::differences(read, sent);
 
-    if (sameApartFromLetter(read, sent) && m_options.newPassword.isEmpty()) {
+    if (image::sameConfiguration(read, sent) && m_options.newPassword.isEmpty()) {
         succeed(WriteResult::Outcome::Unchanged);
         return;
     }
@@ -196,7 +189,7 @@ void WriteJob::verify()
 
 void WriteJob::takeVerification(const QByteArray& image)
 {
-    if (!sameApartFromLetter(image, m_result.sentImage)) {
+    if (!image::sameConfiguration(image, m_result.sentImage)) {
         const QString fields = captionsOf(image::differences(m_result.sentImage, image));
         fail(ExitCode::VerifyFailed,
              QStringLiteral("verificação falhou: o terminal guarda outra configuração do que a enviada%1")
