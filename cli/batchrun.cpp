@@ -1,6 +1,7 @@
 // batch FLEET [PROFILE]: the write sequence of apply on every terminal of a fleet file, side by side.
 #include "backupnotice.h"
 #include "commands.h"
+#include "problems.h"
 #include "progress.h"
 #include "report.h"
 
@@ -8,6 +9,7 @@
 #include "files/configsources.h"
 #include "files/csvtable.h"
 #include "link/batchjob.h"
+#include "link/fleetchecks.h"
 #include "link/fleetplan.h"
 #include "link/openfilelimit.h"
 #include "link/writeplan.h"
@@ -43,6 +45,13 @@ public:
             return refuse(plan.problems);
         for (const QString& warning : plan.warnings)
             report::error(fleetPath(), QStringLiteral("aviso: %1").arg(warning));
+        const FleetCheck checks = checkFleetPlan(plan);
+        for (const QString& warning : checks.warnings)
+            report::error(fleetPath(), warning);
+        if (!checks.errors.isEmpty() && !m_inv.force)
+            return refuse(checks.errors, QStringLiteral(" (--force grava mesmo assim)"));
+        for (const QString& error : checks.errors)
+            report::error(fleetPath(), error);
 
         const int parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         if (parallel < m_inv.parallel)
@@ -56,7 +65,10 @@ public:
             options.endpoint = terminal.endpoint;
             options.password = terminal.password;
             options.newPassword = terminal.newPassword;
-            items.append({options, writeplan::applying(terminal.profile)});
+            auto check = std::make_shared<problems::WriteCheck>();
+            items.append({options, problems::checked(writeplan::applying(terminal.profile), terminal.newPassword,
+                                                     m_inv.force, check)});
+            m_checks.append(check);
             m_addresses.append(terminal.address);
             m_lines.append(terminal.line);
         }
@@ -82,13 +94,13 @@ private:
         return int(ExitCode::FileProblem);
     }
 
-    int refuse(const QStringList& problems)
+    int refuse(const QStringList& problems, const QString& remedy = {})
     {
         for (const QString& problem : problems)
             report::error(fleetPath(), problem);
         const QString refusal =
-            QStringLiteral("frota recusada: %1; nenhum terminal foi contatado")
-                .arg(report::counted(problems.size(), QStringLiteral("problema"), QStringLiteral("problemas")));
+            QStringLiteral("frota recusada: %1; nenhum terminal foi contatado%2")
+                .arg(report::counted(problems.size(), QStringLiteral("problema"), QStringLiteral("problemas")), remedy);
         report::error(fleetPath(), refusal);
         if (m_inv.json) {
             TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}
@@ -113,9 +125,14 @@ private:
         m_progress->finish();
         const QList<WriteResult>& results = m_job->results();
         const QList<QStringList> table = report::batchTable(m_addresses, results, report::Words::People);
+        for (qsizetype i = 0; i < results.size(); ++i)
+            problems::printFound(m_addresses.at(i), *m_checks.at(i));
         if (m_inv.json) {
-            for (qsizetype i = 0; i < results.size(); ++i)
-                report::writeResultLine(m_addresses.at(i), results.at(i)).print();
+            for (qsizetype i = 0; i < results.size(); ++i) {
+                report::writeResultLine(m_addresses.at(i), results.at(i))
+                    .with(QStringLiteral("problems"), problems::json(m_checks.at(i)->found))
+                    .print();
+            }
         } else if (!m_inv.quiet) {
             QString text;
             if (m_inv.dryRun) {
@@ -187,6 +204,7 @@ private:
     Invocation m_inv;
     QStringList m_addresses; // as the fleet file gives them
     QList<int> m_lines;
+    QList<std::shared_ptr<problems::WriteCheck>> m_checks; // one per terminal, filled once it is read
     BatchJob* m_job = nullptr;
     Progress* m_progress = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "commands.h"
 
 #include "backupnotice.h"
+#include "problems.h"
 #include "report.h"
 
 #include "files/backupfile.h"
@@ -229,8 +230,9 @@ public:
         if (!file.terminal.address.isEmpty())
             text += QStringLiteral("  Endereço: %1\n").arg(image::visibleText(file.terminal.address));
         // What the editor shows, under the key that asks for it (image::requestValueOf); a field
-        // whose key in the file says otherwise is marked.
+        // whose key in the file says otherwise is marked, and so is each problem the checks find.
         const QList<image::KeyDisagreement> disagreements = image::keyDisagreements(file.image, file.readable);
+        const QList<image::Problem> found = image::checkImage(image::workingCopyAfterRead(file.image));
         for (image::Page page : image::companyPages()) {
             text += QString::fromUtf8(image::pageCaption(page)) + QLatin1Char('\n');
             for (const image::Field* field : image::keyedFields()) {
@@ -244,6 +246,15 @@ public:
                         text += QStringLiteral("  <- a chave no arquivo diz %1").arg(image::visibleText(d.keysValue));
                 }
                 text += QLatin1Char('\n');
+                // Each problem of the field under it, marked so that a reader's eye finds it.
+                for (const image::Problem& p : found) {
+                    if (p.field != field)
+                        continue;
+                    text += QStringLiteral("    !! %1: %2").arg(image::severityName(p.severity), p.message);
+                    if (!p.suggestion.isEmpty())
+                        text += QStringLiteral("; sugestão: ") + p.suggestion;
+                    text += QLatin1Char('\n');
+                }
             }
         }
         if (!disagreements.isEmpty())
@@ -399,6 +410,7 @@ public:
             planner = writeplan::restoring({std::get<QByteArray>(fileImage), m_inv.clone, m_inv.keepIp, m_inv.sets});
         }
 
+        planner = problems::checked(std::move(planner), m_inv.newPassword, m_inv.force, m_check);
         WriteOptions options = writeOptionsOf(m_inv);
         options.endpoint = *parseAddress(address());
         m_job = new WriteJob(options, planner, this);
@@ -419,7 +431,7 @@ private:
             WriteResult failed;
             failed.exitCode = c;
             failed.error = text;
-            report::writeResultLine(address(), failed).print();
+            report::writeResultLine(address(), failed).with(QStringLiteral("problems"), QJsonArray()).print();
         }
         return code(c);
     }
@@ -461,11 +473,14 @@ private:
     void reportResult()
     {
         const WriteResult& r = m_job->result();
+        problems::printFound(address(), *m_check);
         if (!r.error.isEmpty())
             report::error(address(), r.error);
-        if (m_inv.json)
-            report::writeResultLine(address(), r).print();
-        else if (!m_inv.quiet)
+        if (m_inv.json) {
+            report::writeResultLine(address(), r)
+                .with(QStringLiteral("problems"), problems::json(m_check->found))
+                .print();
+        } else if (!m_inv.quiet)
             report::out(report::writeResultText(address(), r));
         noteWhereBackupWent(r.backupPath);
         emit finished(code(r.exitCode));
@@ -473,6 +488,7 @@ private:
 
     Invocation m_inv;
     WriteJob* m_job = nullptr;
+    std::shared_ptr<problems::WriteCheck> m_check = std::make_shared<problems::WriteCheck>();
 };
 
 // logo ADDRESS LOGOFILE
@@ -576,6 +592,8 @@ CommandRun* makeCommand(const Invocation& inv, QObject* parent)
         return makeBatchRun(inv, parent);
     if (c == QStringLiteral("scan"))
         return makeScanRun(inv, parent);
+    if (c == QStringLiteral("check"))
+        return makeCheckRun(inv, parent);
     if (c == QStringLiteral("backup"))
         return makeBackupRun(inv, parent);
     if (c == QStringLiteral("history"))

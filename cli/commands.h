@@ -27,6 +27,7 @@ CommandRun* makeBatchRun(const Invocation& invocation, QObject* parent);   // ba
 CommandRun* makeScanRun(const Invocation& invocation, QObject* parent);    // scanrun.cpp
 CommandRun* makeBackupRun(const Invocation& invocation, QObject* parent);  // backuprun.cpp
 CommandRun* makeHistoryRun(const Invocation& invocation, QObject* parent); // historyrun.cpp
+CommandRun* makeCheckRun(const Invocation& invocation, QObject* parent);   // checkrun.cpp
 
 // The write options the command line gives (password, new password, dry run, verification, reboot,
 // backup folder, log, timeouts); the endpoint is the caller's.

@@ -20,7 +20,7 @@ enum Group : unsigned {
     Password = 1u << 0,  // --password, --password-file
     Network = 1u << 1,   // --timeout
     Report = 1u << 2,    // --json, --quiet
-    Write = 1u << 3,     // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set
+    Write = 1u << 3,     // --new-password, --dry-run, --no-reboot, --no-verify, --backup-dir, --log, --set, --force
     Restore = 1u << 4,   // --clone, --keep-ip, --image, --keys
     Output = 1u << 5,    // -o
     Fleet = 1u << 6,     // --parallel (32), --report
@@ -78,11 +78,21 @@ const std::initializer_list<CommandSpec> kCommands = {
      Password | Network | Report,
      "Uma linha. result: equal, different (exit 1) ou failed; a, b, changes (section, key, page, caption,\n"
      "from, to). address é o terminal cuja leitura falhou; vazio quando nenhum falhou."},
+    {"check",
+     "confere uma configuração (arquivo ou endereço) e lista os problemas",
+     "Confere a configuração de um arquivo de configuração ou de um terminal (um endereço é lido) e lista\n"
+     "cada problema com a página, o campo, [Secao.Chave], a gravidade (erro ou aviso), a mensagem e uma\n"
+     "sugestão. Sai com 0 sem erros (os avisos são mostrados) e com 7 quando há erros.",
+     {{"ARQUIVO|ENDEREÇO", "arquivo de configuração ou endereço do terminal"}},
+     Password | Network | Report,
+     "Uma linha. result: ok, warnings, errors (exit 7) ou failed; file (para um arquivo), problems (section,\n"
+     "key, page, caption, severity: error ou warning, message, suggestion)."},
     {"apply",
      "aplica um perfil e grava só quando algo muda",
      "Lê o terminal, aplica o perfil (as cinco seções da empresa de um ConfDefault.ini ou de um arquivo de\n"
      "configuração, e os valores de --set depois dele) e grava só quando algo mudou: antes, salva uma\n"
-     "cópia de segurança; depois, lê de novo para verificar e reinicia o terminal.",
+     "cópia de segurança; depois, lê de novo para verificar e reinicia o terminal. Uma configuração\n"
+     "resultante com erros (veja check) é recusada antes de qualquer envio (saída 7), a não ser com --force.",
      {kAddress, {"PERFIL", "arquivo INI com as seções Rede, Conexao, Protocolo, Gerais, Seriais"}},
      Password | Network | Report | Write,
      "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
@@ -94,7 +104,8 @@ const std::initializer_list<CommandSpec> kCommands = {
      "então só os campos editáveis vêm do arquivo, o terminal guarda seu MAC, seus bytes reservados e\n"
      "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip. Quando as chaves das cinco seções\n"
      "do arquivo diferem da seção [Imagem] (uma chave editada à mão), restore recusa (saída 7) e nomeia os\n"
-     "campos, a não ser que --image ou --keys diga qual das duas partes vale.",
+     "campos, a não ser que --image ou --keys diga qual das duas partes vale. Uma configuração com erros\n"
+     "(veja check) é recusada antes de qualquer envio (saída 7), a não ser com --force.",
      {kAddress, {"ARQUIVO", "arquivo de configuração"}},
      Password | Network | Report | Write | Restore,
      "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
@@ -111,7 +122,8 @@ const std::initializer_list<CommandSpec> kCommands = {
      "Faz o que apply faz em cada terminal do arquivo de frota, --parallel terminais ao mesmo tempo, cada\n"
      "um com sua cópia de segurança, verificação e resultado; a falha de um não muda os outros. Antes de\n"
      "conectar, confere a frota inteira (valores que nomeiam itens, endereços repetidos, o mesmo IP\n"
-     "Local para dois terminais, senhas) e recusa toda ela com a lista dos problemas (saída 7). Os\n"
+     "Local para dois terminais, senhas, os erros da configuração e da frota, veja check) e recusa toda\n"
+     "ela com a lista dos problemas (saída 7; --force grava apesar dos erros de configuração). Os\n"
      "valores da linha valem sobre o perfil e --set. No fim, uma tabela (endereço, resultado, alterações,\n"
      "cópia de segurança, erro); saída 8 quando algum terminal falhou. O relatório (--report) e --json usam\n"
      "as palavras fixas: address, result, changes, backup, error; changed, unchanged, dry-run, failed.",
@@ -167,7 +179,8 @@ const char* const kExitCodes =
     "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
     "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
     "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, chaves que diferem da "
-    "imagem sem --image ou --keys,\n     frota com problemas)\n"
+    "imagem sem --image ou --keys,\n     frota com problemas, configuração com erros sem --force;\n"
+    "     no check, a configuração tem erros)\n"
     "  8  batch ou backup: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n";
 
 QString text(const char* utf8)
@@ -217,6 +230,8 @@ struct Options {
                                 "Conexao.Tipo=Client (pode repetir). Vale como show o mostra, ou é recusado com os "
                                 "valores aceitos."),
                            QStringLiteral("Secao.Chave=Valor")};
+    QCommandLineOption force{QStringLiteral("force"),
+                             text("Grava mesmo quando a configuração resultante tem erros (veja check).")};
     QCommandLineOption clone{QStringLiteral("clone"),
                              text("Aceita um arquivo de outro terminal: copia só os campos editáveis.")};
     QCommandLineOption keepIp{QStringLiteral("keep-ip"), text("Com --clone: o terminal mantém seu próprio IP local.")};
@@ -253,6 +268,8 @@ struct Options {
             list << backupDir;
         if (groups & Write)
             list << log;
+        if (groups & Write)
+            list << force;
         if (groups & Restore)
             list << clone << keepIp << imageWins << keysWin;
         if (groups & Fleet)
@@ -548,6 +565,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     inv.keysWin = isSet(o.keysWin);
     if (inv.imageWins && inv.keysWin)
         return usage(text("--image e --keys se excluem: diga qual parte do arquivo vale"));
+    inv.force = isSet(o.force);
     for (const QString& assignment : values(o.set)) {
         const qsizetype dot = assignment.indexOf(u'.');
         const qsizetype equals = assignment.indexOf(u'=');
@@ -597,6 +615,8 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     const bool passwordOptional = inv.command == QStringLiteral("batch") || onlyFleetFiles;
     if (inv.command == QStringLiteral("diff"))
         needsPassword = isAddressArgument(inv.arguments.at(0)) || isAddressArgument(inv.arguments.at(1));
+    if (inv.command == QStringLiteral("check"))
+        needsPassword = isAddressArgument(inv.arguments.at(0));
     if (needsPassword) {
         QString password;
         if (isSet(o.password)) {

@@ -43,6 +43,7 @@ struct Invocation {
     // restore, for a file whose keys and image disagree: which of the two is written.
     bool imageWins = false;
     bool keysWin = false;
+    bool force = false; // write even when the checks find errors
 
     // batch and scan.
     int parallel = 32;

@@ -124,8 +124,9 @@ Setup parseArguments(const QCoreApplication& app)
         QStringLiteral("fleet"),
         QStringLiteral("Run N terminals in this process, on ports P to P+N-1 (P from --port; with --port 0 each on\n"
                        "a free port of its own), each with its own MAC (0050C2000001, ...), IP Local (10.0.0.1,\n"
-                       "...), password, logo and state; one \"listening\" line each. --state then names a folder\n"
-                       "that holds one state file per terminal (terminal-0001.txt, ...)."),
+                       "..., mask 255.0.0.0, gateway 10.255.255.254), password, logo and state; one \"listening\"\n"
+                       "line each. --state then names a folder that holds one state file per terminal\n"
+                       "(terminal-0001.txt, ...)."),
         QStringLiteral("N"));
     const QCommandLineOption faulty(QStringLiteral("faulty"),
                                     QStringLiteral("With --fleet: the fault modes apply to the last K terminals only."),

@@ -111,5 +111,8 @@ TerminalState fleetTerminalState(TerminalState base, int number)
                                QByteArray::number((ip >> 8) & 0xFF) + '.' + QByteArray::number(ip & 0xFF);
     putText(base.image, "edMac", mac.right(12));
     putText(base.image, "VIpLocal", ipLocal);
+    // One network that holds them all (a fleet never reaches its router at the far end).
+    putText(base.image, "VSubnet", QByteArrayLiteral("255.0.0.0"));
+    putText(base.image, "VGateway", QByteArrayLiteral("10.255.255.254"));
     return base;
 }

@@ -69,7 +69,7 @@ void TestCli::helpListsCommandsOptionsAndExitCodes()
 {
     const CliResult general = runCli(args({"--help"}));
     QCOMPARE(general.exitCode, 0);
-    for (const char* command : {"status", "read", "show", "diff", "apply", "restore", "logo"})
+    for (const char* command : {"status", "read", "show", "diff", "check", "apply", "restore", "logo"})
         QVERIFY2(general.outText().contains(QStringLiteral("\n  %1 ").arg(QLatin1String(command))), command);
     QVERIFY(general.outText().contains(QStringLiteral("Códigos de saída:\n  0  sucesso")));
     QVERIFY(general.outText().contains(QStringLiteral("  7  recusado antes de gravar")));
@@ -85,7 +85,8 @@ void TestCli::helpListsCommandsOptionsAndExitCodes()
                                       QStringLiteral("--set Secao.Chave=Valor"),
                                       QStringLiteral("--password P"),
                                       QStringLiteral("--password-file ARQUIVO"),
-                                      QStringLiteral("--timeout MS")};
+                                      QStringLiteral("--timeout MS"),
+                                      QStringLiteral("--force")};
     for (const char* command : {"apply", "restore"}) {
         const CliResult help = runCli({QString::fromLatin1(command), QStringLiteral("--help")});
         QCOMPARE(help.exitCode, 0);

@@ -72,7 +72,7 @@ CliScenario& TestCliFaults::finished(const char* name)
 void TestCliFaults::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    m_profile = writeFile(m_dir.filePath(QStringLiteral("profile.ini")), "[Conexao]\r\nCNPJ=99999999000199\r\n");
+    m_profile = writeFile(m_dir.filePath(QStringLiteral("profile.ini")), "[Conexao]\r\nCNPJ=99999999000191\r\n");
     // A short timeout only where nothing will answer: a loaded machine may be slow to answer.
     const QStringList apply = {QStringLiteral("apply"), QStringLiteral("ADDRESS"), m_profile, kPasswordOption};
     const QStringList applyShort = apply + QStringList{QStringLiteral("--timeout=300")};

@@ -82,7 +82,7 @@ private:
 void TestCliFiles::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    m_profile = writeFile(path(QStringLiteral("profile.ini")), "[Conexao]\r\nIPLocal=10.0.0.5\r\n");
+    m_profile = writeFile(path(QStringLiteral("profile.ini")), "[Conexao]\r\nIPLocal=192.168.0.5\r\n");
     m_config = writeFile(
         path(QStringLiteral("config.ini")),
         configFileBytes(withText(startImage(), "VIpLocal", "192.168.0.99"), {QStringLiteral("0050C2A1B2C3"), {}, {}}));
@@ -415,7 +415,7 @@ void TestCliFiles::logIsCreatedForItsOwnerOnly()
     QVERIFY(run.wait());
     QVERIFY2(run.cli->exitCode() == 0, qPrintable(run.cli->errText()));
     QCOMPARE(unixMode(log), 0600);
-    QVERIFY(readFile(log).contains("IP Local:10.0.0.5"));
+    QVERIFY(readFile(log).contains("IP Local:192.168.0.5"));
     QVERIFY(!run.cli->errText().contains(QStringLiteral("aviso")));
 }
 

@@ -85,7 +85,8 @@ void TestCliJson::initTestCase()
     QVERIFY(!writeFile(m_dir.filePath(QStringLiteral("b.ini")), configFileBytes(image, info)).isEmpty());
     image[image::fieldOf("edMac")->first] = '9';
     QVERIFY(!writeFile(m_dir.filePath(QStringLiteral("other.ini")), configFileBytes(image, info)).isEmpty());
-    QVERIFY(!writeFile(m_dir.filePath(QStringLiteral("profile.ini")), "[Conexao]\r\nIPLocal=10.1.2.3\r\n").isEmpty());
+    QVERIFY(
+        !writeFile(m_dir.filePath(QStringLiteral("profile.ini")), "[Conexao]\r\nIPLocal=192.168.0.3\r\n").isEmpty());
     QVERIFY(!writeFile(m_dir.filePath(QStringLiteral("login.ini")), "[Conexao]\r\nLogin=frota\r\n").isEmpty());
     QVERIFY(!writeFile(m_dir.filePath(QStringLiteral("short-logo.txt")), "00,11,22,33,44,55,\r\n").isEmpty());
     const QByteArray fleet = "address;password\r\n" + m_sim->address().toLatin1() + ";123456\r\n" +
@@ -107,7 +108,7 @@ void TestCliJson::everyCommandAnswersInJsonLines_data()
     // "refused".
     QTest::addColumn<QString>("error");
 
-    const QStringList write = words("changes backup verified");
+    const QStringList write = words("changes backup verified problems");
     const QStringList sides = words("a b");
     QTest::newRow("status ready") << words("status @SIM") << 0 << rows({"@SIM ready 0"}) << QStringList{} << QString();
     QTest::newRow("status not ready") << words("status @NOTREADY") << 4 << rows({"@NOTREADY not_ready 4"})
@@ -141,6 +142,12 @@ void TestCliJson::everyCommandAnswersInJsonLines_data()
     QTest::newRow("restore another terminal's file")
         << words("restore @SIM @DIR/other.ini --dry-run --password=123456") << 7 << rows({"@SIM failed 7"}) << write
         << QStringLiteral("--clone");
+    QTest::newRow("check a file") << words("check @DIR/a.ini") << 0 << rows({"- warnings 0"}) << words("file problems")
+                                  << QString();
+    QTest::newRow("check a terminal") << words("check @SIM --password=123456") << 0 << rows({"@SIM warnings 0"})
+                                      << words("problems") << QString();
+    QTest::newRow("check, missing file") << words("check @DIR/none.ini") << 6 << rows({"- failed 6"})
+                                         << words("file problems") << QStringLiteral("@DIR/none.ini");
     QTest::newRow("logo, bad file") << words("logo @SIM @DIR/short-logo.txt --password=123456") << 6
                                     << rows({"@SIM failed 6"}) << QStringList{} << QStringLiteral("logotipo");
     QTest::newRow("batch, one per terminal") << words("batch @DIR/fleet.csv @DIR/login.ini --dry-run --password=123456")

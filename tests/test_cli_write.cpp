@@ -118,7 +118,7 @@ void TestCliWrite::initTestCase()
     m_program = m_dir.filePath(QStringLiteral("program/hxconfig-cli"));
     QVERIFY(QFile::copy(QStringLiteral(HXCONFIG_CLI_PATH), m_program));
     m_profile = writeFile(m_dir.filePath(QStringLiteral("profile.ini")),
-                          "[Conexao]\r\nIPLocal=10.0.0.5\r\n[Seriais]\r\nBaudRate1=19200\r\n");
+                          "[Conexao]\r\nIPLocal=192.168.0.5\r\n[Seriais]\r\nBaudRate1=19200\r\n");
     const auto backups = [this](const char* name) {
         return QStringList{QStringLiteral("--backup-dir"), folder(name) + QStringLiteral("/Backups")};
     };
@@ -149,7 +149,7 @@ void TestCliWrite::initTestCase()
     started("foreign", {}, restoreOther + backups("foreign"));
     started("clone", {},
             restoreOther + backups("clone") +
-                QStringList{QStringLiteral("--clone"), QStringLiteral("--set=Conexao.IPLocal=10.9.9.9")});
+                QStringList{QStringLiteral("--clone"), QStringLiteral("--set=Conexao.IPLocal=192.168.0.9")});
     started("clonekeep", {},
             restoreOther + backups("clonekeep") + QStringList{QStringLiteral("--clone"), QStringLiteral("--keep-ip")});
 
@@ -184,7 +184,7 @@ void TestCliWrite::applyWritesVerifiesAndReboots()
 
     // The write frame: the image as read with the two values applied, byte 1 'G'.
     const QByteArray write = run.writeFrame();
-    QByteArray expected = withText(startImage(), "VIpLocal", "10.0.0.5");
+    QByteArray expected = withText(startImage(), "VIpLocal", "192.168.0.5");
     expected[image::fieldOf("cbBaud1")->first] = 4; // 19200
     expected[1] = 'G';
     QCOMPARE(write, expected);
@@ -204,7 +204,7 @@ void TestCliWrite::applyWritesVerifiesAndReboots()
     const QString out = run.cli->outText();
     QCOMPARE(out, QStringLiteral("%1: alterado, 2 campos\n"
                                  "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n"
-                                 "  Conexão / IP Local [Conexao.IPLocal]: 192.168.0.50 -> 10.0.0.5\n"
+                                 "  Conexão / IP Local [Conexao.IPLocal]: 192.168.0.50 -> 192.168.0.5\n"
                                  "  cópia de segurança: %2\n"
                                  "  verificado\n")
                       .arg(run.proxy.address(), backup));
@@ -212,7 +212,7 @@ void TestCliWrite::applyWritesVerifiesAndReboots()
     // The record of what was written, as "Log Conf." writes it.
     const QByteArray log = readFile(folder("apply") + QStringLiteral("/LogCfg.txt"));
     QCOMPARE(log.count("\r\n"), 16);
-    QVERIFY(log.contains("IP Local:10.0.0.5 "));
+    QVERIFY(log.contains("IP Local:192.168.0.5 "));
     QVERIFY(log.contains("Baud:19200 Paridade:Sem Bits:8 Stop:1 HandShake:Nenhum"));
 }
 
@@ -294,7 +294,7 @@ void TestCliWrite::withoutVerificationAndReboot()
     CliScenario& run = finished("noboth");
     QCOMPARE(run.cli->exitCode(), 0);
     QCOMPARE(run.frameWords(), kFullSequence.mid(0, 4));
-    QCOMPARE(textOf(run.sim.storedImage(), "VIpLocal"), QByteArray("10.0.0.5"));
+    QCOMPARE(textOf(run.sim.storedImage(), "VIpLocal"), QByteArray("192.168.0.5"));
 }
 
 void TestCliWrite::splitRepliesAreJoined()
@@ -348,7 +348,7 @@ void TestCliWrite::cloneTakesOnlyEditableFields()
     // The file's: the editable fields; the address from --set.
     QCOMPARE(textOf(stored, "VLogin"), QByteArray("outro"));
     QCOMPARE(int(stored.at(image::fieldOf("cbBaud1")->first)), 5);
-    QCOMPARE(textOf(stored, "VIpLocal"), QByteArray("10.9.9.9"));
+    QCOMPARE(textOf(stored, "VIpLocal"), QByteArray("192.168.0.9"));
 }
 
 void TestCliWrite::cloneKeepsItsOwnAddress()
@@ -368,7 +368,7 @@ void TestCliWrite::dryRunSendsNothingThatChanges()
     QCOMPARE(run.frameWords(), kReadOnly);
     QCOMPARE(run.cli->outText(), QStringLiteral("%1: simulação, nada foi enviado; 2 campos mudariam\n"
                                                 "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n"
-                                                "  Conexão / IP Local [Conexao.IPLocal]: 192.168.0.50 -> 10.0.0.5\n")
+                                                "  Conexão / IP Local [Conexao.IPLocal]: 192.168.0.50 -> 192.168.0.5\n")
                                      .arg(run.proxy.address()));
     QVERIFY(!QFileInfo::exists(folder("dryrun") + QStringLiteral("/Backups")));
     QCOMPARE(run.sim.storedImage(), startImage());
@@ -441,7 +441,7 @@ void TestCliWrite::logThatCannotBeWritten()
     QVERIFY2(run.cli->errText().contains(QStringLiteral("não foi possível acrescentar o registro em %1")
                                              .arg(folder("badlog") + QStringLiteral("/missing/Log.txt"))),
              qPrintable(run.cli->errText()));
-    QCOMPARE(textOf(run.sim.storedImage(), "VIpLocal"), QByteArray("10.0.0.5"));
+    QCOMPARE(textOf(run.sim.storedImage(), "VIpLocal"), QByteArray("192.168.0.5"));
 }
 
 QTEST_GUILESS_MAIN(TestCliWrite)

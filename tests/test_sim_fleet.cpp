@@ -5,6 +5,7 @@
 #include "terminalstate.h"
 
 #include "files/fleetfile.h"
+#include "image/checks.h"
 #include "image/layout.h"
 #include "image/readable.h"
 #include "link/readjob.h"
@@ -97,10 +98,16 @@ void TestSimFleet::identityComesFromTheNumber()
     QCOMPARE(textOf(big.image, "edMac"), QStringLiteral("0050C2012345"));
     QCOMPARE(textOf(big.image, "VIpLocal"), QStringLiteral("10.1.35.69"));
 
-    // Nothing else differs from the single terminal: reserved bytes, password, the other fields.
+    // Nothing else differs from the single terminal but the network they share: reserved bytes,
+    // password, the other fields.
     QByteArray expected = withText(base.image, "edMac", "0050C2000001");
     expected = withText(expected, "VIpLocal", "10.0.0.1");
+    expected = withText(expected, "VSubnet", "255.0.0.0");
+    expected = withText(expected, "VGateway", "10.255.255.254");
     QCOMPARE(first.image, expected);
+    // A fleet terminal is sound as it starts: a write of what it holds is not refused.
+    QVERIFY(!image::hasErrors(image::checkImage(first.image)));
+    QVERIFY(!image::hasErrors(image::checkImage(big.image)));
     QCOMPARE(first.password, base.password);
 }
 

@@ -110,9 +110,37 @@ constexpr Field radio(Field f, bool filledWithRadioOn = true)
     f.extension = true;
     if (filledWithRadioOn) {
         f.filledWhen = 15;
+        f.usedWhen = 15;
         if (f.rule == Rule::Number)
             f.kind = NumberByte;
     }
+    return f;
+}
+
+constexpr Field holding(Field f, Content content)
+{
+    f.content = content;
+    return f;
+}
+
+// A serial port's setting: used only while the port's flag (bytes 130, 131) is on.
+constexpr Field ofPort(Field f, int port)
+{
+    f.usedWhen = 130 + port;
+    return f;
+}
+
+// Sent by the terminal only when a TelNet server prompts for it.
+constexpr Field telNetOnly(Field f)
+{
+    f.telNetOnly = true;
+    return f;
+}
+
+// The box accepts the field's width; its hint advises at most this many characters.
+constexpr Field advising(Field f, int advised)
+{
+    f.advised = advised;
     return f;
 }
 
@@ -125,16 +153,16 @@ constexpr Page kNet = Page::Rede;
 constexpr std::array kLayout = {
     Field{.first = 0, .width = 1, .kind = FrameStart, .control = {}, .caption = "Início do quadro"},
     Field{.first = 1, .width = 1, .kind = Letter, .control = {}, .caption = "Letra do comando"},
-    choice(2, "cbBaud0", kSerial, "Baud - Rate COM 0", "BaudRate0", Rule::List, kBaud, 28),
-    choice(3, "cbParidade0", kSerial, "Paridade COM 0", "Paridade0", Rule::List, kParity, 29),
-    choice(4, "cbBits0", kSerial, "Nº de Bits COM 0", "NumBits0", Rule::List, kBits, 30),
-    choice(5, "cbStop0", kSerial, "Stop Bits COM 0", "StopBits0", Rule::List, kStop, 31),
-    choice(6, "cbHand0", kSerial, "HandShake COM 0", "HandShake0", Rule::List, kHandshake, 32),
-    choice(7, "cbBaud1", kSerial, "Baud - Rate COM 1", "BaudRate1", Rule::List, kBaud, 36),
-    choice(8, "cbParidade1", kSerial, "Paridade COM 1", "Paridade1", Rule::List, kParity, 37),
-    choice(9, "cbBits1", kSerial, "Nº de Bits COM 1", "NumBits1", Rule::List, kBits, 38),
-    choice(10, "cbStop1", kSerial, "Stop Bits COM 1", "StopBits1", Rule::List, kStop, 39),
-    choice(11, "cbHand1", kSerial, "HandShake COM 1", "HandShake1", Rule::List, kHandshake, 40),
+    ofPort(choice(2, "cbBaud0", kSerial, "Baud - Rate COM 0", "BaudRate0", Rule::List, kBaud, 28), 0),
+    ofPort(choice(3, "cbParidade0", kSerial, "Paridade COM 0", "Paridade0", Rule::List, kParity, 29), 0),
+    ofPort(choice(4, "cbBits0", kSerial, "Nº de Bits COM 0", "NumBits0", Rule::List, kBits, 30), 0),
+    ofPort(choice(5, "cbStop0", kSerial, "Stop Bits COM 0", "StopBits0", Rule::List, kStop, 31), 0),
+    ofPort(choice(6, "cbHand0", kSerial, "HandShake COM 0", "HandShake0", Rule::List, kHandshake, 32), 0),
+    ofPort(choice(7, "cbBaud1", kSerial, "Baud - Rate COM 1", "BaudRate1", Rule::List, kBaud, 36), 1),
+    ofPort(choice(8, "cbParidade1", kSerial, "Paridade COM 1", "Paridade1", Rule::List, kParity, 37), 1),
+    ofPort(choice(9, "cbBits1", kSerial, "Nº de Bits COM 1", "NumBits1", Rule::List, kBits, 38), 1),
+    ofPort(choice(10, "cbStop1", kSerial, "Stop Bits COM 1", "StopBits1", Rule::List, kStop, 39), 1),
+    ofPort(choice(11, "cbHand1", kSerial, "HandShake COM 1", "HandShake1", Rule::List, kHandshake, 40), 1),
     choice(12, "cbTeclado", kGeneral, "Teclado", "Teclado", Rule::List, kKeyboard, 21),
     choice(13, "cbAcionamento", kGeneral, "Acionamento", "Acionamento", Rule::List, kDigitalIo, 20),
     reserved(14, 1),
@@ -153,18 +181,18 @@ constexpr std::array kLayout = {
           .items = kTcpRole,
           .order = 5,
           .subKey = "Tipo"},
-    text(20, 16, "VIpLocal", kLink, "IP Local", "IPLocal", 8),
-    text(36, 5, "VPortaLocal", kLink, "Porta Local", "PortaLocal", 9),
-    text(41, 16, "VIpRemoto", kLink, "IP Remoto", "IPRemoto", 6),
-    text(57, 5, "VPortaRemota", kLink, "Porta Remota", "PortaRemota", 7),
-    choice(62, "cbFlag0", kSerial, "Flag Serial COM 0", "FlagSerial0", Rule::YesNo, kNoYes, 33),
-    choice(63, "cbFlag1", kSerial, "Flag Serial COM 1", "FlagSerial1", Rule::YesNo, kNoYes, 41),
+    holding(text(20, 16, "VIpLocal", kLink, "IP Local", "IPLocal", 8), Content::Address),
+    holding(text(36, 5, "VPortaLocal", kLink, "Porta Local", "PortaLocal", 9), Content::Port),
+    holding(text(41, 16, "VIpRemoto", kLink, "IP Remoto", "IPRemoto", 6), Content::Address),
+    holding(text(57, 5, "VPortaRemota", kLink, "Porta Remota", "PortaRemota", 7), Content::Port),
+    ofPort(choice(62, "cbFlag0", kSerial, "Flag Serial COM 0", "FlagSerial0", Rule::YesNo, kNoYes, 33), 0),
+    ofPort(choice(63, "cbFlag1", kSerial, "Flag Serial COM 1", "FlagSerial1", Rule::YesNo, kNoYes, 41), 1),
     choice(64, "cbImpDefault", kProto, "Impressora Default", "ImpDefault", Rule::List, kPrinter, 18),
     choice(65, "cbPolaridade", kGeneral, "Polaridade AT", "Polaridade", Rule::List, kClockEdge, 23),
-    text(66, 16, "VGateway", kLink, "Gateway", "Gateway", 10),
-    text(82, 16, "VSubnet", kLink, "Subnet Mask", "SubNetMask", 11),
-    text(98, 4, "edTimeOutR", kNet, "Timeout Rede", "TimeOutRede", 1, 4),
-    shortText(102, 2, "edRetries", 2, kNet, "Nº Retries", "NumRetries", 2, 2),
+    holding(text(66, 16, "VGateway", kLink, "Gateway", "Gateway", 10), Content::Address),
+    holding(text(82, 16, "VSubnet", kLink, "Subnet Mask", "SubNetMask", 11), Content::Mask),
+    holding(text(98, 4, "edTimeOutR", kNet, "Timeout Rede", "TimeOutRede", 1, 4), Content::Digits),
+    holding(shortText(102, 2, "edRetries", 2, kNet, "Nº Retries", "NumRetries", 2, 2), Content::Digits),
     choice(104, "cbVelocidade", kNet, "Velocidade de Rede", "VelocRede", Rule::Speed, kSpeed, 3),
     choice(105, "cbHFDuplex", kNet, "Half/Full Duplex", "Half/Full", Rule::List, kDuplex, 4),
     reserved(106, 1),
@@ -178,7 +206,7 @@ constexpr std::array kLayout = {
           .rule = Rule::Protocol,
           .items = kProtocol,
           .order = 15},
-    shortText(108, 2, "edDelay", 2, kGeneral, "Boot Delay", "BootDelay", 22, 0),
+    holding(shortText(108, 2, "edDelay", 2, kGeneral, "Boot Delay", "BootDelay", 22, 0), Content::Digits),
     choice(110, "cbTecladoTouch", kGeneral, "Habilita Touch", "TecladoTouch", Rule::YesNo, kNoYes, 25),
     choice(111, "cbSincronismoVideo", kGeneral, "Sincronismo de Vídeo", "SincronismoVideo", Rule::Index, kVideoSync,
            26),
@@ -189,17 +217,19 @@ constexpr std::array kLayout = {
     flag(131, "cbCom1", kSerial, "COM 1", "Habilitado1", 35),
     reserved(132, 1),
     choice(133, "cbVLCM", kGeneral, "LCM", "LCM", Rule::YesNo, kNoYes, 24),
-    shortText(134, 4, "edTimeout0", 3, kSerial, "Timeout COM 0", "TimeOut0", 34, 3),
-    shortText(138, 4, "edTimeout1", 3, kSerial, "Timeout COM 1", "TimeOut1", 42, 3),
+    ofPort(holding(shortText(134, 4, "edTimeout0", 3, kSerial, "Timeout COM 0", "TimeOut0", 34, 3), Content::Digits),
+           0),
+    ofPort(holding(shortText(138, 4, "edTimeout1", 3, kSerial, "Timeout COM 1", "TimeOut1", 42, 3), Content::Digits),
+           1),
     choice(142, "cbTeclaBackspace", kProto, "Backspace", "BackSpace", Rule::List, kBackspace, 17),
     choice(143, "cbTeclaDel", kProto, "Tecla DEL", "DEL", Rule::List, kDel, 16),
     reserved(144, 26),
     Field{.first = 170, .width = 7, .kind = NewPassword, .control = "VNovaSenha", .caption = "Nova Senha"},
     reserved(177, 1),
-    text(178, 16, "edConTelNet", kProto, "Conexão TelNet", "ConexaoTelNet", 19),
-    text(194, 16, "VLogin", kLink, "Login", "Login", 12),
-    text(210, 16, "VPassword", kLink, "Password", "Password", 13),
-    text(226, 16, "VCNPJ", kLink, "CNPJ", "CNPJ", 14),
+    advising(text(178, 16, "edConTelNet", kProto, "Conexão TelNet", "ConexaoTelNet", 19), 15),
+    telNetOnly(advising(text(194, 16, "VLogin", kLink, "Login", "Login", 12), 15)),
+    telNetOnly(advising(text(210, 16, "VPassword", kLink, "Password", "Password", 13), 15)),
+    telNetOnly(holding(text(226, 16, "VCNPJ", kLink, "CNPJ", "CNPJ", 14), Content::Cnpj)),
     reserved(242, 18),
 };
 

@@ -32,6 +32,16 @@ enum class Kind {
 // The editor page that shows a field; its company section bears the same name without accents.
 enum class Page { None, Rede, Conexao, Protocolo, Gerais, Seriais };
 
+// What a text field must hold for the terminal to work; the checks read it.
+enum class Content {
+    Free,    // any text
+    Address, // a dotted IPv4 address
+    Mask,    // a dotted IPv4 network mask
+    Port,    // a TCP port, 0..65535
+    Digits,  // decimal digits only
+    Cnpj,    // a company's tax number: 14 digits with two check digits
+};
+
 // How a company-default value reaches the field (the "Default" button's rules).
 enum class Rule {
     None,     // no key: fixed, reserved, MAC and password bytes
@@ -61,6 +71,10 @@ struct Field {
     int padTo = 0;                             // "Gravar" left-pads a shorter text with '0' to this many characters
     std::string_view subKey{};                 // TcpRole: the key naming the role
     int filledWhen = 0; // the decoder fills the box only when this flag byte is non-zero (0: always)
+    Content content = Content::Free;
+    int advised = 0;         // Text: the most characters its hint advises (0: the field's width)
+    int usedWhen = 0;        // the terminal uses the value only while this flag byte is non-zero (0: always)
+    bool telNetOnly = false; // sent only with TCP role System and protocol TelNet
 };
 
 // All rows in byte order; together they cover bytes 0..259 exactly once.

@@ -115,6 +115,11 @@ QString newPasswordProblemInFleet(const QString& newPassword)
 
 } // namespace
 
+QString rowsText(const QList<qsizetype>& rows, const QList<int>& lines, const QStringList& addresses)
+{
+    return groupText(rows, lines, addresses);
+}
+
 QString ipLocalOf(const QByteArray& image)
 {
     return image::readableValue(ipLocalField(), image);

@@ -57,3 +57,7 @@ QString ipLocalOf(const QByteArray& image);
 // Terminals that end with the same IP Local: `ipLocals` holds one per terminal (empty: unknown);
 // each group of two or more is named as "linhas 2 e 5 (...): o mesmo IP Local 10.0.0.5".
 QStringList sharedIpLocals(const QList<int>& lines, const QStringList& addresses, const QStringList& ipLocals);
+
+// Rows of a fleet by line and address: "linhas 3 e 7 (10.0.0.3, 10.0.0.7)"; a long group by its
+// first rows and how many more. `rows` are indices into `lines` and `addresses`.
+QString rowsText(const QList<qsizetype>& rows, const QList<int>& lines, const QStringList& addresses);

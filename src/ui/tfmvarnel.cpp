@@ -40,6 +40,7 @@ TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* paren
     ui->IpTerm->installEventFilter(this);
     ui->VSenhaAtual->installEventFilter(this);
     wireSignals();
+    wireProblemChecks();
 }
 
 TfmVarnel::~TfmVarnel()

@@ -15,6 +15,7 @@
 #include <optional>
 
 class Dialogs;
+class ProblemMarkers;
 class IniFile;
 struct TerminalInfo;
 class QTcpSocket;
@@ -171,6 +172,12 @@ private:
     void followCommandButtons();
     TerminalInfo terminalInfo(const QByteArray& image) const;
 
+    // The checks of the configuration in the editor: markers that only inform. They start with a
+    // configuration in the editor (a read, "Default", a loaded file) and end when it is emptied.
+    void wireProblemChecks();
+    void startProblemChecks();
+    void recheckProblems();
+
     void findEditorBoxes();
     const QList<QLineEdit*>& editorTextBoxes() const;
     const QList<QComboBox*>& editorChoiceBoxes() const;
@@ -196,4 +203,6 @@ private:
     QString m_readFrom; // the terminal's address then, "host:port"
     QList<QLineEdit*> m_textBoxes;
     QList<QComboBox*> m_choiceBoxes;
+    ProblemMarkers* m_markers = nullptr;
+    bool m_checking = false;
 };

@@ -29,10 +29,13 @@ bool TfmVarnel::loadProfileIntoEditor(const image::Profile& profile, bool withEx
             continue;
         // A "SincronismoVideo" that is not a number stops the load: the serial keys are not read
         // and the loading flag stays clear.
-        if (!loadKey(profile, *field, withExtensions))
+        if (!loadKey(profile, *field, withExtensions)) {
+            startProblemChecks();
             return false;
+        }
     }
     m_loading = true;
+    startProblemChecks();
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "image/writeprep.h"
 #include "ui/dialogs.h"
 #include "ui/namedcontrols.h"
+#include "ui/problemmarkers.h"
 #include "ui_tfmvarnel.h"
 
 #include <QTcpSocket>
@@ -53,6 +54,9 @@ const QList<QComboBox*>& TfmVarnel::editorChoiceBoxes() const
 
 void TfmVarnel::ClearEditor()
 {
+    m_checking = false;
+    if (m_markers) // the window's construction empties the editor before the checks are wired
+        m_markers->clear();
     // Emptying a box runs its store under the loading flag's current value.
     for (QLineEdit* box : editorTextBoxes())
         box->setText(QString());
@@ -286,6 +290,7 @@ void TfmVarnel::readIntake(const QByteArray& reply)
     m_image.takeReadReply(reply);
     DecodeImage();
     m_loading = false;
+    startProblemChecks();
 }
 
 // ---- Interlocks ----
