@@ -56,13 +56,15 @@ std::variant<ConfigFile, FileError> loadConfigFileFor(const QString& path)
                                     "read), não um arquivo de configuração: para ver o que ele mudaria num terminal, "
                                     "use hxconfig-cli apply ENDEREÇO %1 --dry-run")
                          .arg(path)};
+}
+
 // Said under what show and diff print of a file whose keys and image disagree.
 QString disagreementNote(qsizetype fields)
 {
-    return QStringLiteral("Atenção: em %1 campo(s) as chaves do arquivo diferem da seção [Imagem]; os valores "
+    return QStringLiteral("Atenção: em %1 as chaves do arquivo diferem da seção [Imagem]; os valores "
                           "mostrados são os da imagem. restore recusa o arquivo sem --image (vale a imagem) ou "
                           "--keys (valem as chaves).\n")
-        .arg(fields);
+        .arg(report::counted(fields, QStringLiteral("campo"), QStringLiteral("campos")));
 }
 
 // A terminal read on its own connection: connect, status, read.
@@ -456,10 +458,10 @@ private:
         QStringList fields;
         for (const image::KeyDisagreement& d : disagreements)
             fields.append(d.text());
-        return QStringLiteral("as chaves do arquivo diferem da seção [Imagem] em %1 campo(s): %2; diga qual parte "
+        return QStringLiteral("as chaves do arquivo diferem da seção [Imagem] em %1: %2; diga qual parte "
                               "vale: --image (a imagem, byte a byte) ou --keys (as chaves aplicadas sobre a imagem, "
                               "como apply)")
-            .arg(disagreements.size())
+            .arg(report::counted(disagreements.size(), QStringLiteral("campo"), QStringLiteral("campos")))
             .arg(fields.join(QStringLiteral("; ")));
     }
 

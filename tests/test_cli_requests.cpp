@@ -252,7 +252,7 @@ void TestCliRequests::editedFileIsMarkedByShowAndDiff()
 {
     const CliResult show = runCli({u"show"_s, m_editedFile});
     QCOMPARE(show.exitCode, 0);
-    const QString note = u"Atenção: em 1 campo(s) as chaves do arquivo diferem da seção [Imagem]; os valores mostrados "
+    const QString note = u"Atenção: em 1 campo as chaves do arquivo diferem da seção [Imagem]; os valores mostrados "
                          "são os da imagem. restore recusa o arquivo sem --image (vale a imagem) ou --keys (valem as "
                          "chaves).\n"_s;
     QVERIFY2(show.outText().contains(
@@ -280,7 +280,7 @@ void TestCliRequests::editedFileIsMarkedByShowAndDiff()
 void TestCliRequests::editedFileIsRefusedByRestore()
 {
     const QString why =
-        u"%1: as chaves do arquivo diferem da seção [Imagem] em 1 campo(s): IP Local "
+        u"%1: as chaves do arquivo diferem da seção [Imagem] em 1 campo: IP Local "
         "[Conexao.IPLocal]: imagem 192.168.0.50, chaves 192.168.0.77; diga qual parte vale: --image (a "
         "imagem, byte a byte) ou --keys (as chaves aplicadas sobre a imagem, como apply)"_s.arg(m_editedFile);
     CliScenario& run = finished("restore");
