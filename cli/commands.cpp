@@ -10,6 +10,7 @@
 #include "image/layout.h"
 #include "image/readable.h"
 #include "image/textfit.h"
+#include "image/visibletext.h"
 #include "link/readjob.h"
 #include "link/terminalclient.h"
 #include "link/writejob.h"
@@ -175,7 +176,7 @@ private:
                 .print();
         } else if (!m_inv.quiet) {
             report::out(QStringLiteral("%1: configuração de %2 salva em %3\n")
-                            .arg(m_read->address(), m_read->info().mac, saved.path));
+                            .arg(m_read->address(), image::visibleText(m_read->info().mac), saved.path));
         }
         emit finished(code(ExitCode::Success));
     }
@@ -199,11 +200,12 @@ public:
             return code(ExitCode::FileProblem);
         }
         const ConfigFile& file = std::get<ConfigFile>(loaded);
-        QString text = QStringLiteral("Terminal\n  MAC: %1\n").arg(macOf(file.image));
+        // The file holds what a terminal sent: shown with its control characters visible.
+        QString text = QStringLiteral("Terminal\n  MAC: %1\n").arg(image::visibleText(macOf(file.image)));
         if (file.terminal.readAt.isValid())
             text += QStringLiteral("  Lido em: %1\n").arg(file.terminal.readAt.toString(Qt::ISODate));
         if (!file.terminal.address.isEmpty())
-            text += QStringLiteral("  Endereço: %1\n").arg(file.terminal.address);
+            text += QStringLiteral("  Endereço: %1\n").arg(image::visibleText(file.terminal.address));
         // What the editor shows, under the key that asks for it (image::requestValueOf); a field
         // whose key in the file says otherwise is marked.
         const QList<image::KeyDisagreement> disagreements = image::keyDisagreements(file.image, file.readable);
@@ -213,11 +215,11 @@ public:
                 if (field->page != page)
                     continue;
                 text += QStringLiteral("  %1: %2 [%3.%4]")
-                            .arg(image::captionOf(*field), image::requestValueOf(*field, file.image),
+                            .arg(image::captionOf(*field), image::visibleText(image::requestValueOf(*field, file.image)),
                                  image::sectionOf(*field), image::requestKeyOf(*field));
                 for (const image::KeyDisagreement& d : disagreements) {
                     if (d.field == field)
-                        text += QStringLiteral("  <- a chave no arquivo diz %1").arg(d.keysValue);
+                        text += QStringLiteral("  <- a chave no arquivo diz %1").arg(image::visibleText(d.keysValue));
                 }
                 text += QLatin1Char('\n');
             }

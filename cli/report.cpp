@@ -1,5 +1,7 @@
 #include "report.h"
 
+#include "image/visibletext.h"
+
 #include <cstdio>
 
 namespace report
@@ -18,7 +20,8 @@ void out(const QString& text)
 
 void error(const QString& where, const QString& text)
 {
-    const QByteArray line = QStringLiteral("hxconfig-cli: %1: %2\n").arg(where, text).toUtf8();
+    const QByteArray line =
+        QStringLiteral("hxconfig-cli: %1: %2\n").arg(image::visibleText(where), image::visibleText(text)).toUtf8();
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
     std::fflush(stderr);
 }
@@ -30,7 +33,7 @@ QString differenceLine(const image::FieldDifference& d)
         place += QStringLiteral(" [%1.%2]").arg(d.section, d.key);
     if (d.from.isEmpty() && d.to.isEmpty())
         return QStringLiteral("%1: alterado").arg(place);
-    return QStringLiteral("%1: %2 -> %3").arg(place, d.from, d.to);
+    return QStringLiteral("%1: %2 -> %3").arg(place, image::visibleText(d.from), image::visibleText(d.to));
 }
 
 QJsonArray differencesJson(const QList<image::FieldDifference>& differences)
@@ -105,10 +108,17 @@ QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteRes
     return rows;
 }
 
-QString alignedText(const QList<QStringList>& rows)
+QString alignedText(const QList<QStringList>& cells)
 {
+    QList<QStringList> rows;
+    for (const QStringList& row : cells) {
+        QStringList shown;
+        for (const QString& cell : row)
+            shown.append(image::visibleText(cell));
+        rows.append(shown);
+    }
     QList<qsizetype> widths;
-    for (const QStringList& row : rows) {
+    for (const QStringList& row : std::as_const(rows)) {
         for (qsizetype c = 0; c < row.size(); ++c) {
             if (c >= widths.size())
                 widths.append(0);
@@ -116,7 +126,7 @@ QString alignedText(const QList<QStringList>& rows)
         }
     }
     QString text;
-    for (const QStringList& row : rows) {
+    for (const QStringList& row : std::as_const(rows)) {
         QString line;
         for (qsizetype c = 0; c < row.size(); ++c)
             line += c + 1 < row.size() ? row.at(c).leftJustified(widths.at(c) + 2) : row.at(c);

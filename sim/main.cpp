@@ -103,6 +103,15 @@ Setup parseArguments(const QCoreApplication& app)
     const QCommandLineOption garbage(QStringLiteral("garbage"), QStringLiteral("Send garbage instead of each reply."));
     const QCommandLineOption flood(QStringLiteral("flood"),
                                    QStringLiteral("Send a 64 KiB block instead of each reply."));
+    const QCommandLineOption floodRead(
+        QStringLiteral("flood-read"),
+        QStringLiteral("Answer each read with copies of the read reply, one after the other without end."));
+    const QCommandLineOption zeroFlood(QStringLiteral("zero-flood"),
+                                       QStringLiteral("Answer each read with zero bytes without end."));
+    const QCommandLineOption hostileTexts(
+        QStringLiteral("hostile-texts"),
+        QStringLiteral("Answer each read with a MAC, Login and Password that hold control characters (ESC,\n"
+                       "BEL) and line breaks."));
     const QCommandLineOption corruptWrites(
         QStringLiteral("corrupt-writes"),
         QStringLiteral("Answer each write with 'G' but store it with one bit of the local port's first byte "
@@ -130,9 +139,10 @@ Setup parseArguments(const QCoreApplication& app)
                                         QStringLiteral("With --fleet: write the fleet file for hxconfig-cli batch "
                                                        "(address as host:port, password)\nbefore the listening lines."),
                                         QStringLiteral("FILE"));
-    parser.addOptions({listen, port, password, imageFile, stateFile, mute, refuseUnlock, notReady, refuseReboot,
-                       splitReplies, closeAfter, garbage, flood, corruptWrites, verbose, fleet, faulty, addressStep,
-                       writeFleet});
+    parser.addOptions({listen,       port,      password,     imageFile,    stateFile,     mute,
+                       refuseUnlock, notReady,  refuseReboot, splitReplies, closeAfter,    garbage,
+                       flood,        floodRead, zeroFlood,    hostileTexts, corruptWrites, verbose,
+                       fleet,        faulty,    addressStep,  writeFleet});
     parser.process(app);
 
     Setup setup;
@@ -149,10 +159,13 @@ Setup parseArguments(const QCoreApplication& app)
     options.faults.refuseUnlock = parser.isSet(refuseUnlock);
     options.faults.refuseReboot = parser.isSet(refuseReboot);
     options.faults.corruptWrites = parser.isSet(corruptWrites);
+    options.faults.hostileTexts = parser.isSet(hostileTexts);
     options.mute = parser.isSet(mute);
     options.splitReplies = parser.isSet(splitReplies);
     options.garbage = parser.isSet(garbage);
     options.flood = parser.isSet(flood);
+    options.floodRead = parser.isSet(floodRead);
+    options.zeroFlood = parser.isSet(zeroFlood);
     options.verbose = parser.isSet(verbose);
     if (parser.isSet(closeAfter)) {
         options.closeAfter = parser.value(closeAfter).toInt(&ok);

@@ -1,5 +1,7 @@
 #include "simconnection.h"
 
+#include "image/layout.h"
+
 #include <QTcpSocket>
 
 SimConnection::SimConnection(QTcpSocket* socket, TerminalState& state, const SimOptions& options)
@@ -30,6 +32,20 @@ QByteArray SimConnection::floodBlock()
     for (int i = 0; i < kFloodSize; ++i)
         block[i] = char(i % 256);
     return block;
+}
+
+QByteArray SimConnection::endlessBlock(const QByteArray& readReply, bool zeros)
+{
+    constexpr int kCopies = 64;
+    return zeros ? QByteArray(readReply.size() * kCopies, '\0') : readReply.repeated(kCopies);
+}
+
+void SimConnection::keepFlooding()
+{
+    // Two blocks in flight: the socket never runs dry and the process never holds more.
+    while (!m_endless.isEmpty() && m_socket->state() == QAbstractSocket::ConnectedState &&
+           m_socket->bytesToWrite() < 2 * m_endless.size())
+        m_socket->write(m_endless);
 }
 
 void SimConnection::readRequests()
@@ -75,6 +91,15 @@ void SimConnection::answer(const QByteArray& request)
     }
     if (reply.isEmpty())
         return;
+    const bool readReply = reply.size() == image::kImageSize && reply.at(1) == 'F';
+    if (readReply && (m_options.floodRead || m_options.zeroFlood)) {
+        if (m_log)
+            m_log->sent(reply);
+        m_endless = endlessBlock(reply, m_options.zeroFlood);
+        connect(m_socket, &QTcpSocket::bytesWritten, this, &SimConnection::keepFlooding, Qt::UniqueConnection);
+        keepFlooding();
+        return;
+    }
     if (m_options.garbage)
         reply = garbageBlock();
     else if (m_options.flood)

@@ -30,6 +30,9 @@ public:
     // What --garbage and --flood send: neither block has a reply letter at index 1.
     static QByteArray garbageBlock();
     static QByteArray floodBlock();
+    // What --flood-read and --zero-flood send again and again after a read request: 64 copies of
+    // the read reply, or as many zero bytes.
+    static QByteArray endlessBlock(const QByteArray& readReply, bool zeros);
 
 signals:
     void stateChanged(); // a write or a logo was taken
@@ -42,6 +45,7 @@ private:
     void send(const QByteArray& reply);
     void sendNextPiece();
     void closeWhenSent();
+    void keepFlooding();
 
     QTcpSocket* m_socket;
     TerminalState& m_state;
@@ -52,7 +56,8 @@ private:
     bool m_closing = false;
     QList<QByteArray> m_pieces; // reply pieces still to go, one every kPieceGapMs
     QTimer m_pace;
-    QTimer m_stall; // runs while bytes of an unfinished frame wait for the rest
+    QTimer m_stall;       // runs while bytes of an unfinished frame wait for the rest
+    QByteArray m_endless; // sent again whenever the socket has sent what it held, until closed
 
     // With --verbose: a line on stdout for every frame and reply.
     std::optional<TrafficLog> m_log;

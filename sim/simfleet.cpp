@@ -24,6 +24,8 @@ SimOptions SimFleet::withoutFaults(SimOptions options)
     options.closeAfter = 0;
     options.garbage = false;
     options.flood = false;
+    options.floodRead = false;
+    options.zeroFlood = false;
     return options;
 }
 

@@ -2,6 +2,8 @@
 
 #include "image/layout.h"
 
+#include <string_view>
+
 namespace
 {
 
@@ -21,6 +23,18 @@ bool isValidPassword(const QByteArray& password)
 }
 
 } // namespace
+
+void TerminalModel::putHostileTexts(QByteArray& image)
+{
+    const auto put = [&image](std::string_view control, QByteArrayView text) {
+        const image::Field* field = image::fieldOf(control);
+        QByteArray bytes = text.toByteArray().leftJustified(field->width, '\0', true);
+        image.replace(field->first, field->width, bytes);
+    };
+    put("edMac", "0050\x1b[2J\x07\r\n");
+    put("VLogin", "tec\x1b]0;x\x07\r\nroot");
+    put("VPassword", "s\x1b[8m\x07\nx");
+}
 
 TerminalModel::TerminalModel(TerminalState& state, ModelFaults faults) : m_state(state), m_faults(faults) {}
 
@@ -65,6 +79,8 @@ QByteArray TerminalModel::handleShort(const QByteArray& body)
         QByteArray image = m_state.image;
         image[0] = kStart;
         image[1] = 'F';
+        if (m_faults.hostileTexts)
+            putHostileTexts(image);
         return image;
     }
     if (body.startsWith("UW")) {

@@ -10,6 +10,7 @@ struct ModelFaults {
     bool refuseUnlock = false;  // unlock answers 'U' 'N' whatever the password
     bool refuseReboot = false;  // reboot answers 'B' 'N' instead of rebooting
     bool corruptWrites = false; // a write is answered 'G' but stored with one byte of a field changed
+    bool hostileTexts = false;  // every read reply carries texts with control characters and line breaks
 };
 
 // The terminal's side of one connection: answers one whole frame at a time. The image, password
@@ -26,6 +27,10 @@ public:
 
     // The reply to one request frame, or an empty array for none.
     QByteArray handle(const QByteArray& request);
+
+    // The texts a read reply carries with hostileTexts: control characters (ESC, BEL) and line breaks
+    // in the MAC, the Login and the Password, each filling its field.
+    static void putHostileTexts(QByteArray& image);
 
     bool unlocked() const { return m_unlocked; }
     // A reboot was carried out: the connection is to be closed and answers nothing more.

@@ -10,6 +10,8 @@
 #include "link/terminalclient.h"
 
 #include <QElapsedTimer>
+#include <QThread>
+#include <QTimer>
 
 #include <QSignalSpy>
 #include <QTest>
@@ -83,8 +85,12 @@ class TestCliClient : public QObject
     Q_OBJECT
 
 private slots:
-    void assemblerJoinsPiecesByLength();
-    void assemblerDropsWhatIsNoReply();
+    void intakeTakesExactlyOneReply_data();
+    void intakeTakesExactlyOneReply();
+    void invalidRepliesFromATerminal_data();
+    void invalidRepliesFromATerminal();
+    void deadlineHoldsWhileBytesKeepComing();
+    void answerThatCameWhileTheLoopWasBusy();
 
     void fullSequenceAgainstTheSimulator_data();
     void fullSequenceAgainstTheSimulator();
@@ -98,49 +104,180 @@ private slots:
     void manyTerminalsOnOneLoop();
 };
 
-void TestCliClient::assemblerJoinsPiecesByLength()
+QByteArray readReply()
 {
-    ReplyAssembler assembler;
     QByteArray image(image::kImageSize, '\x11');
     image[0] = '\x82';
     image[1] = 'F';
-    // A read reply byte by byte: only the last byte completes it.
-    for (int i = 0; i < image.size() - 1; ++i)
-        QVERIFY(!assembler.feed(image.mid(i, 1)));
-    const auto whole = assembler.feed(image.right(1));
-    QVERIFY(whole);
-    QCOMPARE(*whole, image);
-    QCOMPARE(assembler.pending(), 0);
-
-    // A short reply cut after its letter waits for the status byte.
-    QVERIFY(!assembler.feed(QByteArray::fromHex("8253")));
-    QCOMPARE(assembler.feed(QByteArray::fromHex("4f83")).value(), QByteArray::fromHex("82534f"));
-
-    // Cut after the status byte: the end byte that follows alone is the old reply's, not a new one.
-    QCOMPARE(assembler.feed(QByteArray::fromHex("82554f")).value(), QByteArray::fromHex("82554f"));
-    QVERIFY(!assembler.feed(QByteArray::fromHex("83")));
-    QCOMPARE(assembler.pending(), 0);
-    QCOMPARE(assembler.feed(QByteArray::fromHex("82474f83")).value(), QByteArray::fromHex("82474f"));
-
-    // Bytes after a read reply in the same block are dropped with it.
-    assembler.clear();
-    QCOMPARE(assembler.feed(image + QByteArray::fromHex("82534f83")).value(), image);
-    QCOMPARE(assembler.pending(), 0);
+    return image;
 }
 
-void TestCliClient::assemblerDropsWhatIsNoReply()
+void TestCliClient::intakeTakesExactlyOneReply_data()
 {
-    ReplyAssembler assembler;
-    QVERIFY(!assembler.feed(QByteArrayLiteral("\x7f\x00\xff\x10garbage\x83\x82")));
-    QCOMPARE(assembler.pending(), 0);
-    QVERIFY(!assembler.feed(QByteArray::fromHex("82")));
-    QCOMPARE(assembler.pending(), 1);
-    assembler.clear();
-    QCOMPARE(assembler.pending(), 0);
+    using State = ReplyAssembler::State;
+    QTest::addColumn<QByteArray>("letters"); // empty: no request waits
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<int>("pieceSize");
+    QTest::addColumn<State>("state");
+    QTest::addColumn<QByteArray>("reply");
+
+    const QByteArray image = readReply();
+    const QByteArray ok = QByteArray::fromHex("82534f83");
+    QTest::newRow("read reply whole") << QByteArray("FL") << image << 260 << State::Complete << image;
+    QTest::newRow("read reply byte by byte") << QByteArray("FL") << image << 1 << State::Complete << image;
+    QTest::newRow("read reply in 7-byte pieces") << QByteArray("FL") << image << 7 << State::Complete << image;
+    QTest::newRow("read refused") << QByteArray("FL") << QByteArray::fromHex("824c4e83") << 4 << State::Complete
+                                  << QByteArray::fromHex("824c4e83");
+    QTest::newRow("status in two pieces") << QByteArray("S") << ok << 2 << State::Complete << ok;
+    QTest::newRow("status cut after its status byte") << QByteArray("S") << ok << 3 << State::Complete << ok;
+    QTest::newRow("part of a read reply")
+        << QByteArray("FL") << image.left(100) << 50 << State::Waiting << QByteArray();
+    QTest::newRow("a flood of images") << QByteArray("FL") << image.repeated(4) << 300 << State::Invalid
+                                       << QByteArray();
+    QTest::newRow("a byte beyond the image, alone")
+        << QByteArray("FL") << image + '\x83' << 260 << State::Invalid << QByteArray();
+    QTest::newRow("a byte beyond the status") << QByteArray("S") << ok + '\0' << 4 << State::Invalid << QByteArray();
+    QTest::newRow("two replies in one block") << QByteArray("S") << ok + ok << 8 << State::Invalid << QByteArray();
+    QTest::newRow("a byte before the reply") << QByteArray("S") << '\0' + ok << 5 << State::Invalid << QByteArray();
+    QTest::newRow("zero bytes") << QByteArray("FL") << QByteArray(1000, '\0') << 1000 << State::Invalid << QByteArray();
+    QTest::newRow("no start byte") << QByteArray("FL") << QByteArray(image).replace(0, 1, "\x83") << 260
+                                   << State::Invalid << QByteArray();
+    QTest::newRow("another request's letter") << QByteArray("FL") << ok << 4 << State::Invalid << QByteArray();
+    QTest::newRow("a letter no request has")
+        << QByteArray("S") << QByteArray::fromHex("82564f83") << 4 << State::Invalid << QByteArray();
+    QTest::newRow("a short reply without its end byte")
+        << QByteArray("S") << QByteArray::fromHex("82534f82534f83") << 7 << State::Invalid << QByteArray();
+    QTest::newRow("garbage") << QByteArray("S") << QByteArrayLiteral("\x7f\x00\xff\x10garbage\x83\x82") << 3
+                             << State::Invalid << QByteArray();
+    QTest::newRow("bytes while nothing was asked") << QByteArray() << ok << 4 << State::Invalid << QByteArray();
+}
+
+void TestCliClient::intakeTakesExactlyOneReply()
+{
+    QFETCH(QByteArray, letters);
+    QFETCH(QByteArray, stream);
+    QFETCH(int, pieceSize);
+    QFETCH(ReplyAssembler::State, state);
+    QFETCH(QByteArray, reply);
+
+    ReplyAssembler intake;
+    intake.expect("S"); // what an earlier request left behind goes with the next one
+    intake.feed(QByteArray::fromHex("8253"));
+    if (letters.isEmpty())
+        intake.clear();
+    else
+        intake.expect(letters);
+    for (qsizetype at = 0; at < stream.size(); at += pieceSize) {
+        intake.feed(stream.mid(at, pieceSize));
+        QVERIFY(intake.pending() <= image::kImageSize);
+    }
+    QCOMPARE(intake.state(), state);
+    if (state == ReplyAssembler::State::Complete)
+        QCOMPARE(intake.reply(), reply);
     for (char letter : {'S', 'L', 'U', 'G', 'B'})
-        QCOMPARE(ReplyAssembler::replyLength(letter), 3);
+        QCOMPARE(ReplyAssembler::replyLength(letter), 4);
     QCOMPARE(ReplyAssembler::replyLength('F'), image::kImageSize);
     QCOMPARE(ReplyAssembler::replyLength('V'), 0);
+}
+
+void TestCliClient::invalidRepliesFromATerminal_data()
+{
+    QTest::addColumn<QByteArray>("statusAnswer");
+    QTest::addColumn<QByteArray>("between"); // sent after a good status answer, before the read
+    QTest::addColumn<QList<Answer>>("answers");
+    QTest::addColumn<QByteArray>("framesSent");
+
+    const QByteArray ok = QByteArray::fromHex("82534f83");
+    const QByteArray status = frames::statusRequest();
+    QTest::newRow("two replies in one block") << ok + ok << QByteArray() << QList<Answer>{} << status;
+    QTest::newRow("a reply and the start of another")
+        << ok + QByteArray::fromHex("82") << QByteArray() << QList<Answer>{} << status;
+    QTest::newRow("the status of another letter")
+        << QByteArray::fromHex("82554f83") << QByteArray() << QList<Answer>{} << status;
+    // The terminal speaks between two requests: the read is not even sent.
+    QTest::newRow("a byte between two requests") << ok << QByteArray(1, '\0') << QList<Answer>{Answer::Ready} << status;
+    QTest::newRow("a flood of images between two requests")
+        << ok << readReply().repeated(40) << QList<Answer>{Answer::Ready} << status;
+}
+
+void TestCliClient::invalidRepliesFromATerminal()
+{
+    QFETCH(QByteArray, statusAnswer);
+    QFETCH(QByteArray, between);
+    QFETCH(QList<Answer>, answers);
+    QFETCH(QByteArray, framesSent);
+
+    FakeTerminal fake;
+    QVERIFY(fake.isListening());
+    TerminalClient client;
+    Driver driver(client);
+    driver.steps = {[](TerminalClient& c) { c.requestStatus(); }};
+    client.connectTo({QStringLiteral("127.0.0.1"), quint16(fake.address().section(u':', 1).toUInt())});
+    QTRY_COMPARE(fake.received, frames::statusRequest());
+    fake.send(statusAnswer);
+    QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.done, 5000);
+    if (!between.isEmpty()) {
+        QVERIFY(!driver.outcome.failed);
+        fake.send(between);
+        QTest::qWait(200);
+        client.requestRead(kPassword);
+        QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
+    }
+    QVERIFY(driver.outcome.failed);
+    QCOMPARE(driver.outcome.failure, Failure::Invalid);
+    QCOMPARE(driver.outcome.text, QStringLiteral("resposta inválida do terminal"));
+    QCOMPARE(driver.answers, answers);
+    QTest::qWait(50);
+    QCOMPARE(fake.received, framesSent);
+}
+
+void TestCliClient::deadlineHoldsWhileBytesKeepComing()
+{
+    // A read reply that comes a byte every 5 ms would take over a second: the request ends at its
+    // deadline, however many bytes are on their way then.
+    FakeTerminal fake;
+    QVERIFY(fake.isListening());
+    TerminalClient client;
+    client.setReplyTimeout(300);
+    Driver driver(client);
+    driver.steps = {[](TerminalClient& c) { c.requestRead(kPassword); }};
+    client.connectTo({QStringLiteral("127.0.0.1"), quint16(fake.address().section(u':', 1).toUInt())});
+    QTRY_COMPARE(fake.received, frames::readRequest(kPassword));
+    QElapsedTimer clock;
+    clock.start();
+    const QByteArray reply = readReply();
+    QTimer drip;
+    qsizetype sent = 0;
+    connect(&drip, &QTimer::timeout, this, [&] {
+        if (sent < reply.size())
+            fake.send(reply.mid(sent++, 1));
+    });
+    drip.start(5);
+    QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
+    const qint64 elapsed = clock.elapsed();
+    QCOMPARE(driver.outcome.failure, Failure::NoAnswer);
+    QCOMPARE(driver.outcome.text, QStringLiteral("sem resposta do terminal em 300 ms (leitura)"));
+    QVERIFY2(elapsed >= 290 && elapsed < 300 + 700, qPrintable(QString::number(elapsed)));
+    QVERIFY(sent < reply.size());
+}
+
+void TestCliClient::answerThatCameWhileTheLoopWasBusy()
+{
+    // The loop comes to the timeout late, after the answer had arrived: the answer counts.
+    FakeTerminal fake;
+    QVERIFY(fake.isListening());
+    TerminalClient client;
+    client.setReplyTimeout(1000);
+    Driver driver(client);
+    client.connectTo({QStringLiteral("127.0.0.1"), quint16(fake.address().section(u':', 1).toUInt())});
+    QTRY_VERIFY(driver.outcome.done);
+    client.requestStatus();
+    QTRY_COMPARE(fake.received, frames::statusRequest());
+    fake.send(QByteArray::fromHex("82534f83")); // on its way before the loop is held
+    QThread::msleep(1500);                      // held past the timeout
+    QTRY_VERIFY(!driver.answers.isEmpty() || driver.outcome.failed);
+    QVERIFY2(!driver.outcome.failed, qPrintable(driver.outcome.text));
+    QCOMPARE(driver.answers, QList<Answer>{Answer::Ready});
 }
 
 void TestCliClient::fullSequenceAgainstTheSimulator_data()
@@ -219,16 +356,18 @@ void TestCliClient::muteTerminalTimesOut()
     QCOMPARE(driver.outcome.request, Request::Status);
     QCOMPARE(driver.outcome.text, QStringLiteral("sem resposta do terminal em 300 ms (pedido de status)"));
 
-    // Garbage is no answer either.
+    // Garbage is an invalid reply, at once.
     SimProcess garbage({QStringLiteral("--garbage")});
     QVERIFY(garbage.isRunning());
     TerminalClient second;
-    second.setReplyTimeout(300);
+    second.setReplyTimeout(3000);
     Driver driver2(second);
     driver2.steps = {[](TerminalClient& c) { c.requestRead(kPassword); }};
+    clock.restart();
     second.connectTo(endpointOf(garbage.port()));
     QTRY_VERIFY_WITH_TIMEOUT(driver2.outcome.failed, 5000);
-    QCOMPARE(driver2.outcome.failure, Failure::NoAnswer);
+    QCOMPARE(driver2.outcome.failure, Failure::Invalid);
+    QVERIFY(clock.elapsed() < 3000);
 }
 
 void TestCliClient::refusedConnection()
@@ -291,7 +430,7 @@ void TestCliClient::closedBeforeTheAnswer()
     QVERIFY(fake.waitForPeer());
     QTRY_VERIFY(!fake.received.isEmpty());
     QCOMPARE(fake.received, frames::readRequest(kPassword));
-    fake.send(QByteArray(100, '\x46')); // the first part of a reply only
+    fake.send(readReply().left(100)); // the first part of a reply only
     fake.peer()->disconnectFromHost();
     QTRY_VERIFY(driver.outcome.failed);
     QCOMPARE(driver.outcome.failure, Failure::Closed);

@@ -30,7 +30,7 @@ private slots:
 
     void corruptWritesAreStoredSpoilt();
     void muteTerminalEndsAfterTheTimeout();
-    void garbageIsNoAnswer();
+    void garbageIsAnInvalidReply();
     void refusedConnection();
     void closedAfterTheWriteBeforeVerification();
     void closedBeforeTheWriteWasAnswered();
@@ -117,11 +117,14 @@ void TestCliFaults::muteTerminalEndsAfterTheTimeout()
     QVERIFY(!QFileInfo::exists(backups("mute")));
 }
 
-void TestCliFaults::garbageIsNoAnswer()
+void TestCliFaults::garbageIsAnInvalidReply()
 {
     CliScenario& run = finished("garbage");
     QCOMPARE(run.cli->exitCode(), 3);
-    QVERIFY(run.cli->errText().contains(QStringLiteral("sem resposta do terminal em 300 ms (pedido de status)")));
+    QCOMPARE(run.cli->errText(),
+             QStringLiteral("hxconfig-cli: %1: resposta inválida do terminal\n").arg(run.proxy.address()));
+    QCOMPARE(run.frameWords(), QStringList{QStringLiteral("status")});
+    QVERIFY(!QFileInfo::exists(backups("garbage")));
 }
 
 void TestCliFaults::refusedConnection()

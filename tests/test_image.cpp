@@ -3,6 +3,7 @@
 #include "image/cp1252.h"
 #include "image/imagebuffer.h"
 #include "image/layout.h"
+#include "image/visibletext.h"
 
 #include <QTest>
 
@@ -14,6 +15,8 @@ class TestImage : public QObject
 
 private slots:
     void layoutCoversEveryByteOnce();
+    void controlCharactersShownVisibly_data();
+    void controlCharactersShownVisibly();
     void layoutRowsMatchTheirControls();
     void intakeOfFullShortAndLongReplies();
     void storeRuleUnderBothFlagValues();
@@ -21,6 +24,34 @@ private slots:
     void cp1252RoundTrip();
     void cp1252UnmappableIsOneQuestionMark();
 };
+
+void TestImage::controlCharactersShownVisibly_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("visible");
+    QTest::addColumn<QString>("oneLine");
+    QTest::newRow("plain") << QStringLiteral("0050C2A1B2C3") << QStringLiteral("0050C2A1B2C3")
+                           << QStringLiteral("0050C2A1B2C3");
+    QTest::newRow("accents stay") << QStringLiteral("Conexão ¿€") << QStringLiteral("Conexão ¿€")
+                                  << QStringLiteral("Conexão ¿€");
+    QTest::newRow("escape sequence") << QStringLiteral("\x1b]0;x\a") << QStringLiteral("\\x1B]0;x\\x07")
+                                     << QStringLiteral("\x1b]0;x\a");
+    QTest::newRow("line breaks") << QStringLiteral("a\r\nb\n") << QStringLiteral("a\\x0D\\x0Ab\\x0A")
+                                 << QStringLiteral("a  b ");
+    QTest::newRow("NUL, TAB, DEL") << QString(QChar(0)) + QStringLiteral("\t\x7f") << QStringLiteral("\\x00\\x09\\x7F")
+                                   << QString(QChar(0)) + QStringLiteral("\t\x7f");
+    QTest::newRow("C1 control") << QString(QChar(0x9b)) + QStringLiteral("2J") << QStringLiteral("\\x9B2J")
+                                << QString(QChar(0x9b)) + QStringLiteral("2J");
+}
+
+void TestImage::controlCharactersShownVisibly()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, visible);
+    QFETCH(QString, oneLine);
+    QCOMPARE(image::visibleText(text), visible);
+    QCOMPARE(image::oneLineText(text), oneLine);
+}
 
 void TestImage::layoutCoversEveryByteOnce()
 {

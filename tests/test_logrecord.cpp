@@ -179,6 +179,40 @@ private slots:
         QCOMPARE(lines.at(4), QByteArray("Login:a;b\"c Password: CNPJ:\r"));
         QCOMPARE(lines.at(13), QByteArray("Com1: ON Timeout: \r"));
     }
+
+    void lineBreaksInValuesBecomeBlanks_data()
+    {
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<QString>("mac");
+        QTest::addColumn<QByteArray>("loginLine");
+        QTest::addColumn<QByteArray>("macLine");
+        QTest::newRow("CR LF") << QStringLiteral("a\r\nb") << QStringLiteral("00\r\n") << QByteArray("Login:a  b")
+                               << QByteArray("Configuracao MAC: 00  ");
+        QTest::newRow("LF alone") << QStringLiteral("\na") << QStringLiteral("0\n0") << QByteArray("Login: a")
+                                  << QByteArray("Configuracao MAC: 0 0");
+        QTest::newRow("CR alone") << QStringLiteral("a\r") << QStringLiteral("\r") << QByteArray("Login:a ")
+                                  << QByteArray("Configuracao MAC:  ");
+        // Other control characters are the terminal's bytes: the record keeps them.
+        QTest::newRow("ESC and BEL") << QStringLiteral("\x1b[2J\a") << QStringLiteral("\t")
+                                     << QByteArray("Login:\x1b[2J\a") << QByteArray("Configuracao MAC: \t");
+    }
+
+    void lineBreaksInValuesBecomeBlanks()
+    {
+        QFETCH(QString, login);
+        QFETCH(QString, mac);
+        QFETCH(QByteArray, loginLine);
+        QFETCH(QByteArray, macLine);
+        LogValues v;
+        v.login = login;
+        v.mac = mac;
+        const QByteArray record = buildLogRecord(v, kWhen, kSlashes);
+        QCOMPARE(record.count('\n'), 16);
+        QCOMPARE(record.count('\r'), 16);
+        const QList<QByteArray> lines = linesOf(record);
+        QCOMPARE(lines.at(1), macLine + '\r');
+        QCOMPARE(lines.at(4), loginLine + " Password: CNPJ:\r");
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLogRecord)

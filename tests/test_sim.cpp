@@ -108,6 +108,9 @@ private slots:
     void processCloseAfter();
     void processRebootCloses();
     void processGarbageAndFlood();
+    void hostileTextsHoldControlCharacters();
+    void processHostileModes_data();
+    void processHostileModes();
     void processStrayStartBeforeStatus();
     void processFaultOptions();
     void processImageOption();
@@ -555,6 +558,55 @@ void TestSim::processGarbageAndFlood()
     const QByteArray received = exchange(other, frames::statusRequest(), 64 * 1024);
     QCOMPARE(received.size(), 64 * 1024);
     QCOMPARE(received, SimConnection::floodBlock());
+}
+
+void TestSim::processHostileModes_data()
+{
+    QTest::addColumn<QString>("mode");
+    QTest::addColumn<QByteArray>("statusAnswer");
+    QTest::addColumn<QByteArray>("readAnswerStart"); // the first bytes after the read request
+
+    const QByteArray ok = bytes("82534f83");
+    QByteArray image = initialState(kPassword).image;
+    image[0] = '\x82';
+    image[1] = 'F';
+    QByteArray hostile = image;
+    TerminalModel::putHostileTexts(hostile);
+    // Floods go on well past one reply's worth: 20 images' worth is read of each.
+    QTest::newRow("flood of read replies") << QStringLiteral("--flood-read") << ok << image.repeated(20);
+    QTest::newRow("flood of zero bytes") << QStringLiteral("--zero-flood") << ok << QByteArray(20 * 260, '\0');
+    QTest::newRow("hostile texts") << QStringLiteral("--hostile-texts") << ok << hostile;
+}
+
+void TestSim::processHostileModes()
+{
+    QFETCH(QString, mode);
+    QFETCH(QByteArray, statusAnswer);
+    QFETCH(QByteArray, readAnswerStart);
+
+    SimProcess sim({mode});
+    QTcpSocket socket;
+    QVERIFY(connectTo(socket, sim));
+    QCOMPARE(exchange(socket, frames::statusRequest(), statusAnswer.size()), statusAnswer);
+    // A flood may bring more than was waited for by the time it is looked at.
+    QCOMPARE(exchange(socket, frames::readRequest(kPassword), readAnswerStart.size()).left(readAnswerStart.size()),
+             readAnswerStart);
+}
+
+void TestSim::hostileTextsHoldControlCharacters()
+{
+    QByteArray image = initialState(kPassword).image;
+    TerminalModel::putHostileTexts(image);
+    QCOMPARE(text(image, "edMac"), QByteArray("0050\x1b[2J\x07\r\n"));
+    QCOMPARE(text(image, "VLogin"), QByteArray("tec\x1b]0;x\x07\r\nroot"));
+    QCOMPARE(text(image, "VPassword"), QByteArray("s\x1b[8m\x07\nx"));
+    // Only those fields change.
+    QByteArray other = initialState(kPassword).image;
+    for (const char* control : {"edMac", "VLogin", "VPassword"}) {
+        const image::Field* field = image::fieldOf(control);
+        other.replace(field->first, field->width, image.mid(field->first, field->width));
+    }
+    QCOMPARE(other, image);
 }
 
 void TestSim::processStrayStartBeforeStatus()

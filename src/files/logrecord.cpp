@@ -1,6 +1,7 @@
 #include "files/logrecord.h"
 
 #include "image/cp1252.h"
+#include "image/visibletext.h"
 
 #include <QStringList>
 
@@ -93,7 +94,8 @@ QByteArray buildLogRecord(const LogValues& v, const QDateTime& now, const QLocal
         QString(77, QLatin1Char('=')),
     };
     QByteArray out;
+    // A value's line break would cut the record's line in two: one record is always sixteen lines.
     for (const QString& line : lines)
-        out += cp1252::encode(line) + "\r\n";
+        out += cp1252::encode(image::oneLineText(line)) + "\r\n";
     return out;
 }

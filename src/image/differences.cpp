@@ -40,6 +40,11 @@ QList<FieldDifference> differences(const QByteArray& before, const QByteArray& a
     return out;
 }
 
+QList<FieldDifference> changesSinceRead(const QByteArray& read, const QByteArray& now)
+{
+    return differences(workingCopyAfterRead(read), workingCopyAfterRead(now));
+}
+
 bool sameConfiguration(const QByteArray& a, const QByteArray& b)
 {
     if (a.size() != kImageSize || b.size() != kImageSize)

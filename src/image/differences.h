@@ -18,6 +18,11 @@ struct FieldDifference {
 // never differs. A choice byte that names no item reads "(N)" with its value.
 QList<FieldDifference> differences(const QByteArray& before, const QByteArray& after);
 
+// What a person changes by turning the image read into `now`: both compared as the editor shows
+// them after a read, so that a flag or protocol byte that is only normalised (a flag 0x80 that
+// reads "Sim" and goes back as 1) is no change. Empty when the person reads the same values.
+QList<FieldDifference> changesSinceRead(const QByteArray& read, const QByteArray& now);
+
 // Two images of 260 bytes hold the same configuration when every byte but byte 1 is the same: that
 // byte is the reply or command letter ('F' as the terminal sends it, 'G' in what the tool keeps and
 // sends back). Reserved bytes count: the terminal gets them back as they were read.

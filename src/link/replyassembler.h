@@ -1,30 +1,45 @@
 #pragma once
 
 #include <QByteArray>
-#include <optional>
+#include <QByteArrayView>
 
-// Puts one reply back together when the network delivers it in several pieces. The length of a
-// reply is known from its letter: the read reply ('F') is the 260-byte image, every other reply is
-// complete with its status byte (index 2). Bytes after that (the terminal's end byte) are not
-// looked at. A block whose letter is unknown is dropped whole, as the link ignores it.
+// The command-line client's intake: what the terminal sends after a request must be exactly one
+// reply to it, delivered in any number of pieces. A read reply is the 260-byte image that begins
+// with the frame's start byte and 'F'; every other reply is four bytes: the start byte, the letter,
+// the status byte and the end byte. Bytes before or beyond the reply, a letter the request is not
+// answered with, or a broken frame make the intake invalid, never a reply. It holds at most one
+// reply's bytes, whatever arrives.
 class ReplyAssembler
 {
 public:
-    // Adds the bytes of one receive notification. Returns the reply once it is complete; what
-    // arrived after it in the same block is dropped (one reply per request).
-    std::optional<QByteArray> feed(const QByteArray& bytes);
+    enum class State {
+        Idle,     // no request waits: any byte is invalid
+        Waiting,  // part of a reply has come, or nothing yet
+        Complete, // reply() holds the whole reply
+        Invalid,  // what came is no reply to the request; nothing more is taken
+    };
 
-    // Forgets a partial reply; called before every new request.
+    // A new request whose reply carries one of `letters` (the read request: "FL").
+    void expect(QByteArrayView letters);
+    // No request waits.
     void clear();
 
+    // Takes the bytes of one receive notification and returns the state after them. Once complete,
+    // any further byte makes the intake invalid.
+    State feed(QByteArrayView bytes);
+
+    State state() const { return m_state; }
+    const QByteArray& reply() const { return m_buffer; } // the whole reply once Complete
     qsizetype pending() const { return m_buffer.size(); }
 
-    // The length a reply with this letter has, 0 for a letter no request is answered with.
+    // The length of a reply with this letter: 260 for the read reply, 4 for the short replies, 0 for
+    // a letter no request is answered with.
     static qsizetype replyLength(char letter);
 
 private:
+    bool fits(char byte) const;
+
+    QByteArray m_letters;
     QByteArray m_buffer;
-    // A short reply was complete before its end byte arrived: a lone end byte opening the next
-    // block belongs to it.
-    bool m_endByteMayTrail = false;
+    State m_state = State::Idle;
 };

@@ -5,6 +5,9 @@
 #include "link/socketerror.h"
 
 #include <poll.h>
+#include <sys/ioctl.h>
+
+#include <utility>
 
 namespace
 {
@@ -31,12 +34,36 @@ QString requestName(TerminalClient::Request request)
     return {};
 }
 
+// The letters a reply to this request may carry.
+QByteArrayView replyLetters(TerminalClient::Request request)
+{
+    using R = TerminalClient::Request;
+    switch (request) {
+    case R::Status:
+        return "S";
+    case R::Read:
+        return "FL";
+    case R::Unlock:
+        return "U";
+    case R::Write:
+        return "G";
+    case R::Reboot:
+        return "B";
+    case R::Connect:
+    case R::Logo:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 TerminalClient::TerminalClient(QObject* parent) : QObject(parent)
 {
     m_timer.setSingleShot(true);
     m_timer.setTimerType(Qt::PreciseTimer); // a timeout is a minimum: a coarse timer may end it early
+    // However fast a terminal sends, no more than one reply's worth waits in the client at a time.
+    m_socket.setReadBufferSize(image::kImageSize);
     connect(&m_timer, &QTimer::timeout, this, &TerminalClient::timeOut);
     connect(&m_socket, &QTcpSocket::connected, this, [this] {
         if (m_pending != Pending::Connect)
@@ -74,8 +101,10 @@ void TerminalClient::connectTo(const Endpoint& endpoint)
     m_assembler.clear();
     m_endpoint = endpoint;
     m_open = false;
+    m_strayBytes = false;
     m_request = Request::Connect;
     m_pending = Pending::Connect;
+    ++m_requestNumber;
     m_lateChecks = 0;
     m_timer.start(m_connectTimeoutMs);
     m_inCall = true;
@@ -131,28 +160,66 @@ void TerminalClient::send(Request request, const QByteArray& frame, Pending pend
         failLater(request, Failure::Closed);
         return;
     }
-    m_assembler.clear();
     m_request = request;
     m_pending = pending;
-    m_lateChecks = 0;
+    ++m_requestNumber;
+    if (pending == Pending::Reply)
+        m_assembler.expect(replyLetters(request));
+    else
+        m_assembler.clear();
     m_timer.start(m_replyTimeoutMs);
+    if (m_strayBytes) {
+        // The terminal spoke while nothing was asked: what follows would be no answer to this request.
+        const bool inCall = std::exchange(m_inCall, true);
+        fail(Failure::Invalid);
+        m_inCall = inCall;
+        return;
+    }
     m_socket.write(frame);
 }
 
 void TerminalClient::takeBytes()
 {
     const QByteArray bytes = m_socket.readAll();
-    // Bytes that no request waits for are the tail of an earlier reply or noise: dropped.
-    if (m_pending != Pending::Reply)
+    if (bytes.isEmpty())
         return;
-    if (const std::optional<QByteArray> reply = m_assembler.feed(bytes))
-        takeReply(*reply);
+    // Bytes that no request waits for are dropped, and the next request's answer is invalid: a
+    // reply is only ever the bytes that follow its request.
+    if (m_pending != Pending::Reply) {
+        m_strayBytes = m_open;
+        return;
+    }
+    switch (m_assembler.feed(bytes)) {
+    case ReplyAssembler::State::Invalid:
+        fail(Failure::Invalid);
+        return;
+    case ReplyAssembler::State::Complete:
+        // Bytes beyond the reply that are already here make it no reply either.
+        if (holdsMoreBytes())
+            fail(Failure::Invalid);
+        else
+            takeReply(m_assembler.reply());
+        return;
+    case ReplyAssembler::State::Idle:
+    case ReplyAssembler::State::Waiting:
+        return;
+    }
+}
+
+bool TerminalClient::holdsMoreBytes() const
+{
+    if (m_socket.bytesAvailable() > 0)
+        return true;
+    const qintptr descriptor = m_socket.socketDescriptor();
+    int waiting = 0;
+    // Counted, not polled: a socket the terminal has closed is readable without holding a byte.
+    return descriptor >= 0 && ::ioctl(int(descriptor), FIONREAD, &waiting) == 0 && waiting > 0;
 }
 
 void TerminalClient::takeReply(const QByteArray& reply)
 {
     const frames::Reply r = frames::classify(reply);
-    // A reply that does not answer the pending request is ignored; the timeout keeps running.
+    // The intake let through only the letters this request is answered with.
     switch (m_request) {
     case Request::Status:
         if (r.letter == 'S')
@@ -163,6 +230,8 @@ void TerminalClient::takeReply(const QByteArray& reply)
             finish(m_request, Answer::Image, reply);
         else if (r.letter == 'L' && r.statusRefused())
             finish(m_request, Answer::ReadRefused);
+        else
+            fail(Failure::Invalid);
         break;
     case Request::Unlock:
         if (r.letter == 'U')
@@ -178,6 +247,7 @@ void TerminalClient::takeReply(const QByteArray& reply)
         break;
     case Request::Connect:
     case Request::Logo:
+        fail(Failure::Invalid);
         break;
     }
 }
@@ -232,12 +302,19 @@ void TerminalClient::takeDisconnected()
 void TerminalClient::timeOut()
 {
     // With many terminals on one thread the loop may come to this timer late, after the answer had
-    // arrived: what the system holds by then is taken first (the loop delivers it within a
-    // millisecond), and only a request still waiting for it times out.
-    if (m_lateChecks < kMostLateChecks && hasUndelivered()) {
+    // arrived: what the system holds by then is taken first, and only a request still waiting for
+    // it times out. A connect's outcome is one event, which the loop delivers within a millisecond.
+    if (m_pending == Pending::Connect && m_lateChecks < kMostLateChecks && hasUndelivered()) {
         ++m_lateChecks;
         m_timer.start(1);
         return;
+    }
+    // A reply's bytes are taken now, once: bytes that keep coming never move the deadline.
+    if (m_pending == Pending::Reply && hasUndelivered()) {
+        const quint64 request = m_requestNumber;
+        m_socket.waitForReadyRead(0);
+        if (m_pending != Pending::Reply || m_requestNumber != request)
+            return;
     }
     if (m_pending == Pending::Connect)
         fail(Failure::Unreachable);
@@ -297,6 +374,8 @@ QString TerminalClient::failureText(Failure failure, Request request, int timeou
         return QStringLiteral("endereço não encontrado");
     case Failure::NoAnswer:
         return QStringLiteral("sem resposta do terminal em %1 ms (%2)").arg(timeoutMs).arg(what);
+    case Failure::Invalid:
+        return QStringLiteral("resposta inválida do terminal");
     case Failure::Closed:
         return QStringLiteral("conexão encerrada pelo terminal (%1)").arg(what);
     case Failure::Busy:

@@ -21,7 +21,7 @@ class TerminalClient final : public QObject
 
 public:
     static constexpr int kDefaultTimeoutMs = 3000;
-    static constexpr int kMostLateChecks = 1000; // of 1 ms each
+    static constexpr int kMostLateChecks = 1000; // of 1 ms each, for a connect's outcome only
 
     enum class Request { Connect, Status, Read, Unlock, Write, Reboot, Logo };
     Q_ENUM(Request)
@@ -46,6 +46,7 @@ public:
         Unreachable, // no connection within the connect timeout, host or network unreachable
         NotFound,    // the host name could not be resolved
         NoAnswer,    // no complete reply within the reply timeout
+        Invalid,     // bytes that are not exactly one reply to the request
         Closed,      // the connection closed before the answer
         Busy,        // a request was made while another one was pending, or before connecting
         Other,       // any other socket error
@@ -91,6 +92,7 @@ private:
     void send(Request request, const QByteArray& frame, Pending pending);
     void takeBytes();
     void takeReply(const QByteArray& reply);
+    bool holdsMoreBytes() const;
     void takeBytesWritten();
     void takeSocketError(QAbstractSocket::SocketError error);
     void takeDisconnected();
@@ -107,7 +109,9 @@ private:
     int m_connectTimeoutMs = kDefaultTimeoutMs;
     int m_replyTimeoutMs = kDefaultTimeoutMs;
     Pending m_pending = Pending::None;
-    int m_lateChecks = 0; // times the timeout waited for what had arrived, since the request
+    int m_lateChecks = 0;        // times the connect timeout waited for what had arrived
+    quint64 m_requestNumber = 0; // counts the requests, so that a timeout knows its own
+    bool m_strayBytes = false;   // bytes came while no request waited: the next reply is invalid
     Request m_request = Request::Connect;
     bool m_open = false;   // connected and not closed since
     bool m_inCall = false; // inside connectTo(): outcomes wait for the event loop

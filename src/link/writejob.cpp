@@ -100,9 +100,11 @@ void WriteJob::takeRead()
     QByteArray sent = prepared.image;
     sent[1] = 'G';
     m_result.sentImage = sent;
-    m_result.changes = image::differences(read, sent);
+    // The same rule as the window's comparison: what the read only normalised is no change, and
+    // when nothing a person reads changes, nothing is written.
+    m_result.changes = image::changesSinceRead(read, sent);
 
-    if (image::sameConfiguration(read, sent) && m_options.newPassword.isEmpty()) {
+    if (m_result.changes.isEmpty() && m_options.newPassword.isEmpty()) {
         succeed(WriteResult::Outcome::Unchanged);
         return;
     }

@@ -73,9 +73,7 @@ void TfmVarnel::followCommandButtons()
 
 void TfmVarnel::CompararLido1Click()
 {
-    // From the editor as the read left it: the flags and the protocol it normalised are no edits.
-    const QByteArray asShownAfterRead = image::workingCopyAfterRead(m_image.pristineCopy());
-    CompareDialog dialog(image::differences(asShownAfterRead, m_image.workingCopy()), this);
+    CompareDialog dialog(image::changesSinceRead(m_image.pristineCopy(), m_image.workingCopy()), this);
     m_dialogs.showDialog(dialog);
 }
 
