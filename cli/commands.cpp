@@ -214,9 +214,10 @@ public:
             for (const image::Field* field : image::keyedFields()) {
                 if (field->page != page)
                     continue;
-                text += QStringLiteral("  %1: %2 [%3.%4]")
-                            .arg(image::captionOf(*field), image::visibleText(image::requestValueOf(*field, file.image)),
-                                 image::sectionOf(*field), image::requestKeyOf(*field));
+                text +=
+                    QStringLiteral("  %1: %2 [%3.%4]")
+                        .arg(image::captionOf(*field), image::visibleText(image::requestValueOf(*field, file.image)),
+                             image::sectionOf(*field), image::requestKeyOf(*field));
                 for (const image::KeyDisagreement& d : disagreements) {
                     if (d.field == field)
                         text += QStringLiteral("  <- a chave no arquivo diz %1").arg(image::visibleText(d.keysValue));
