@@ -127,9 +127,9 @@ void TestCliJson::everyCommandAnswersInJsonLines_data()
         << words("read @SIM -o @DIR/missing/read.ini --password=123456") << 6 << rows({"@SIM failed 6"})
         << QStringList{} << QStringLiteral("@DIR/missing/read.ini");
     QTest::newRow("diff equal") << words("diff @DIR/a.ini @DIR/a.ini") << 0 << rows({"- equal 0"})
-                                << words("a b changes") << QString();
+                                << words("a b changes disagreements") << QString();
     QTest::newRow("diff different") << words("diff @DIR/a.ini @DIR/b.ini") << 1 << rows({"- different 1"})
-                                    << words("a b changes") << QString();
+                                    << words("a b changes disagreements") << QString();
     QTest::newRow("diff, missing file") << words("diff @DIR/none.ini @DIR/a.ini") << 6 << rows({"- failed 6"}) << sides
                                         << QStringLiteral("@DIR/none.ini");
     QTest::newRow("diff, no terminal") << words("diff @DIR/a.ini @CLOSED --password=123456") << 3

@@ -7,9 +7,11 @@
 #include "imagegen.h"
 
 #include "files/configfile.h"
+#include "image/cp1252.h"
 #include "image/layout.h"
 #include "image/profile.h"
 #include "image/readable.h"
+#include "image/visibletext.h"
 #include "image/writeprep.h"
 
 #include <QTemporaryDir>
@@ -38,10 +40,20 @@ QByteArray storedText(std::string_view control, const QByteArray& text)
 
 // A terminal whose every keyed field says something, and something else than the simulator's:
 // generated, then padded as a write pads it, so that a write gives its texts back unchanged.
+// Its control characters are letters: show prints those as "\xHH", which --set takes as they are.
 QByteArray generatedTerminal()
 {
     ImageGen gen(18);
-    const QByteArray image = gen.readableImage();
+    QByteArray image = gen.readableImage();
+    for (const image::Field& field : image::layout()) {
+        if (field.rule != image::Rule::Text)
+            continue;
+        for (int i = field.first; i < field.first + field.width; ++i) {
+            const QChar c = cp1252::decodeByte(static_cast<unsigned char>(image.at(i)));
+            if (c.unicode() != 0 && image::visibleText(c) != QString(c))
+                image[i] = 'x';
+        }
+    }
     return image::padForWrite(image, image::shownAfterRead(image), false);
 }
 
