@@ -116,7 +116,8 @@ private:
         for (const QString& problem : problems)
             report::error(m_inv.command, problem);
         const QString refusal =
-            QStringLiteral("frota recusada: %1 problema(s); nenhum terminal foi contatado").arg(problems.size());
+            QStringLiteral("frota recusada: %1; nenhum terminal foi contatado")
+                .arg(report::counted(problems.size(), QStringLiteral("problema"), QStringLiteral("problemas")));
         report::error(m_inv.command, refusal);
         if (m_inv.json) {
             TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}

@@ -331,7 +331,7 @@ void TestCliBackup::failuresAreReportedPerTerminal()
     QCOMPARE(lines.at(3),
              resultObject(notReady.addresses().at(0), QStringLiteral("failed"), refusal::notReady(), 4, {}, {}));
     QCOMPARE(lines.at(4),
-             resultObject(nobody, QStringLiteral("failed"), QStringLiteral("conexão recusada"), 3, {}, {}));
+             resultObject(nobody, QStringLiteral("failed"), QStringLiteral("conexão recusada: o terminal está ligado, no endereço e porta certos?"), 3, {}, {}));
     QCOMPARE(filesIn(folder), QStringList{QFileInfo(saved).fileName()});
     QVERIFY(
         run.err.contains(QStringLiteral("hxconfig-cli: backup: 5 terminais: 1 novos, 0 inalterados, 4 falharam, em ")));
@@ -346,6 +346,9 @@ void TestCliBackup::failuresAreReportedPerTerminal()
                 .join(u';') +
             QStringLiteral("\r\n");
     }
+    // A cell with the separator's comma or semicolon is quoted, as spreadsheets expect.
+    expectedReport.replace(QRegularExpression(QStringLiteral("(?<=;)([^;\r\n]*, [^;\r\n]*)(?=\r\n)")),
+                           QStringLiteral("\"\\1\""));
     QCOMPARE(readFile(report), "\xEF\xBB\xBF" + expectedReport.toUtf8());
 }
 
@@ -453,11 +456,11 @@ void TestCliBackup::refusedBeforeAnyConnection_data()
         << QStringList{QStringLiteral("FLEET")} << QByteArray("address;password\r\nHERE;\r\n") << 7
         << QStringLiteral("hxconfig-cli: backup: FLEET: linha 2 (HERE): falta a senha (coluna password, --password, "
                           "--password-file ou HXCONFIG_PASSWORD)\n"
-                          "hxconfig-cli: backup: frota recusada: 1 problema(s); nenhum terminal foi contatado\n");
+                          "hxconfig-cli: backup: frota recusada: 1 problema; nenhum terminal foi contatado\n");
     QTest::newRow("a row with a bad address")
         << QStringList{QStringLiteral("FLEET"), kPasswordOption} << QByteArray("address\r\nHERE\r\nterminal:0\r\n") << 7
         << QStringLiteral("hxconfig-cli: backup: FLEET: linha 3 (terminal:0): endereço inválido (IPv4 ou host:porta)\n"
-                          "hxconfig-cli: backup: frota recusada: 1 problema(s); nenhum terminal foi contatado\n");
+                          "hxconfig-cli: backup: frota recusada: 1 problema; nenhum terminal foi contatado\n");
     QTest::newRow("an address without a password")
         << QStringList{QStringLiteral("HERE")} << QByteArray() << 2
         << QStringLiteral("hxconfig-cli: backup: falta a senha (--password, --password-file ou HXCONFIG_PASSWORD)\n");

@@ -390,10 +390,11 @@ void TestCliChecks::fleetErrorsRefuseBeforeAnyConnection()
     QString expected;
     for (const QString& p : problems)
         expected += QStringLiteral("hxconfig-cli: %1: %2\n").arg(file, p);
-    expected += QStringLiteral("hxconfig-cli: %1: frota recusada: %2 problema(s); nenhum terminal foi contatado "
+    expected += QStringLiteral("hxconfig-cli: %1: frota recusada: %2; nenhum terminal foi contatado "
                                "(--force grava mesmo assim)\n")
-                    .arg(file)
-                    .arg(problems.size());
+                    .arg(file,
+                         problems.size() == 1 ? QStringLiteral("1 problema")
+                                              : QStringLiteral("%1 problemas").arg(problems.size()));
     QCOMPARE(result.err, expected);
 }
 

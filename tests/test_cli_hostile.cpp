@@ -237,7 +237,7 @@ void TestCliHostile::normalisedValuesAreNoChange_data()
 
     const QString cnpj = QStringLiteral("  Conexão / CNPJ [Conexao.CNPJ]: 12345678000190 -> 99999999000199\n");
     QTest::newRow("dry run") << QStringList{QStringLiteral("--dry-run")} << QStringLiteral("99999999000199")
-                             << QStringLiteral("ADDRESS: simulação, nada foi enviado; 1 campo(s) mudariam\n") + cnpj
+                             << QStringLiteral("ADDRESS: simulação, nada foi enviado; 1 campo mudaria\n") + cnpj
                              << QStringList{QStringLiteral("status"), QStringLiteral("read")};
     QTest::newRow("json")
         << QStringList{QStringLiteral("--dry-run"), QStringLiteral("--json")} << QStringLiteral("99999999000199")
@@ -248,7 +248,7 @@ void TestCliHostile::normalisedValuesAreNoChange_data()
         << QStringList{QStringLiteral("status"), QStringLiteral("read")};
     QTest::newRow("written") << QStringList{QStringLiteral("--no-reboot"), QStringLiteral("--no-verify")}
                              << QStringLiteral("99999999000199")
-                             << QStringLiteral("ADDRESS: alterado, 1 campo(s)\n") + cnpj +
+                             << QStringLiteral("ADDRESS: alterado, 1 campo\n") + cnpj +
                                     QStringLiteral("  não verificado\n")
                              << QStringList{QStringLiteral("status"), QStringLiteral("read"), QStringLiteral("unlock"),
                                             QStringLiteral("write")};
@@ -288,6 +288,8 @@ void TestCliHostile::normalisedValuesAreNoChange()
     QString out = result.outText();
     // The backup's name holds the time: compared as far as the line that names it.
     out.remove(QRegularExpression(QStringLiteral("  cópia de segurança: [^\n]*\n")));
+    // The checks' findings (a CNPJ's check digits here) have their own suite; this one is about changes.
+    out.replace(QRegularExpression(QStringLiteral(",\"problems\":\\[[^\n]*\\]\\}\n")), QStringLiteral("}\n"));
     QCOMPARE(out, QString(expected).replace(QStringLiteral("ADDRESS"), sim.address()));
     const QByteArray stored = sim.storedImage();
     const bool written = frames.contains(QStringLiteral("write"));
