@@ -3,6 +3,7 @@
 // configuration file written and parsed, and the differences of two images. Prints the means.
 #include "files/configfile.h"
 #include "files/inifile.h"
+#include "files/profilefile.h"
 #include "image/differences.h"
 #include "image/profile.h"
 #include "terminalstate.h"

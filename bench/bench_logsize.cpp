@@ -15,9 +15,9 @@
 //
 // Usage: bench_logsize [--program PATH]   (PATH: another build of hxconfig for the start-up rows)
 #include "directtablesort.h"
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 #include "files/tablesort.h"
-#include "files/tfmexibelog.h"
+#include "ui/tfmexibelog.h"
 #include "generatedlog.h"
 #include "logsize/procstatus.h"
 #include "logsize/screenreader.h"

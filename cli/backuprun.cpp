@@ -8,7 +8,7 @@
 #include "files/backuphistory.h"
 #include "files/configsources.h"
 #include "files/csvtable.h"
-#include "files/settingsfolder.h"
+#include "settingsfolder.h"
 #include "image/cp1252.h"
 #include "link/backupjob.h"
 #include "link/frames.h"
@@ -174,7 +174,7 @@ private:
     TerminalLine resultLine(qsizetype index) const
     {
         const BackupJob::Result& r = m_job->results().at(index);
-        return TerminalLine{m_addresses.at(index), outcomeName(r.outcome), r.error, r.exitCode, {}}
+        return TerminalLine{m_addresses.at(index), outcomeName(r.outcome), r.error, exitCodeOf(r.failure), {}}
             .with(QStringLiteral("mac"), r.mac)
             .with(QStringLiteral("file"), r.file);
     }

@@ -24,9 +24,9 @@ public:
             m_client.close();
             emit finished(report(m_read.image()));
         });
-        connect(&m_read, &ReadJob::failed, this, [this](ExitCode c, const QString& text) {
+        connect(&m_read, &ReadJob::failed, this, [this](FailureKind kind, const QString& text) {
             m_client.close();
-            emit finished(fail(c, text));
+            emit finished(fail(exitCodeOf(kind), text));
         });
     }
 

@@ -9,7 +9,8 @@
 #include "files/inidocument.h"
 #include "files/initext.h"
 #include "files/logofile.h"
-#include "files/settingsfolder.h"
+#include "files/profilefile.h"
+#include "settingsfolder.h"
 #include "image/keyagreement.h"
 #include "image/layout.h"
 #include "image/readable.h"
@@ -79,9 +80,9 @@ public:
         m_client.setConnectTimeout(inv.timeoutMs);
         m_client.setReplyTimeout(inv.timeoutMs);
         connect(&m_job, &ReadJob::done, this, [this] { emit done(); });
-        connect(&m_job, &ReadJob::failed, this, [this](ExitCode c, const QString& text) {
+        connect(&m_job, &ReadJob::failed, this, [this](FailureKind kind, const QString& text) {
             m_client.close();
-            emit failed(c, text);
+            emit failed(exitCodeOf(kind), text);
         });
     }
 
@@ -431,9 +432,10 @@ private:
         report::error(address(), text);
         if (m_inv.json) {
             WriteResult failed;
-            failed.exitCode = c;
             failed.error = text;
-            report::writeResultLine(address(), failed).with(QStringLiteral("problems"), QJsonArray()).print();
+            TerminalLine line = report::writeResultLine(address(), failed);
+            line.exit = c;
+            line.with(QStringLiteral("problems"), QJsonArray()).print();
         }
         return code(c);
     }
@@ -485,7 +487,7 @@ private:
         } else if (!m_inv.quiet)
             report::out(report::writeResultText(address(), r));
         noteWhereBackupWent(r.backupPath);
-        emit finished(code(r.exitCode));
+        emit finished(code(exitCodeOf(r.failure)));
     }
 
     Invocation m_inv;

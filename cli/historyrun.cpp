@@ -5,7 +5,7 @@
 
 #include "files/backuphistory.h"
 #include "files/configsources.h"
-#include "files/settingsfolder.h"
+#include "settingsfolder.h"
 #include "image/differences.h"
 
 namespace

@@ -3,7 +3,7 @@
 #include "image/profile.h"
 #include "link/addressrange.h"
 #include "link/endpoint.h"
-#include "link/exitcode.h"
+#include "exitcode.h"
 
 #include <QByteArray>
 #include <QString>

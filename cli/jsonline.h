@@ -1,6 +1,6 @@
 #pragma once
 
-#include "link/exitcode.h"
+#include "exitcode.h"
 
 #include <QByteArray>
 #include <QJsonObject>

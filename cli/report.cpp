@@ -63,7 +63,7 @@ void configurationJson(TerminalLine& line, const QByteArray& image, const Termin
 
 TerminalLine writeResultLine(const QString& address, const WriteResult& r)
 {
-    return TerminalLine{address, outcomeName(r.outcome), r.error, r.exitCode, {}}
+    return TerminalLine{address, outcomeName(r.outcome), r.error, exitCodeOf(r.failure), {}}
         .with(QStringLiteral("changes"), differencesJson(r.changes))
         .with(QStringLiteral("backup"), r.backupPath)
         .with(QStringLiteral("verified"), r.verified);

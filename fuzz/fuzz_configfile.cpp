@@ -7,6 +7,7 @@
 #include "files/configfile.h"
 #include "files/inidocument.h"
 #include "files/initext.h"
+#include "files/profilefile.h"
 #include "image/layout.h"
 #include "image/profile.h"
 #include "image/readable.h"

@@ -1,5 +1,6 @@
-#include "files/tfmexibelog.h"
+#include "ui/tfmexibelog.h"
 #include "files/tooldirectory.h"
+#include "link/localaddresses.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
 #include "ui/translations.h"
@@ -20,7 +21,8 @@ int main(int argc, char* argv[])
 
     DesktopDialogs dialogs;
     // Beside the program when it runs portable, in the user's own folder when it is installed.
-    const tooldir::ToolDirectory folder = tooldir::prepareForProgram(QApplication::applicationDirPath());
+    const tooldir::ToolDirectory folder =
+        tooldir::prepare(tooldir::fromSystem(QApplication::applicationDirPath()), [] { return GetLocalAddresses(); });
 
     TfmVarnel fmVarnel(folder.path, dialogs);
     fmVarnel.FormCreate();

@@ -1,5 +1,5 @@
 #include "files/inifile.h"
-#include "link/addresshistory.h"
+#include "files/addresshistory.h"
 #include "link/localaddresses.h"
 
 #include "writefailure.h"

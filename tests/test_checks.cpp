@@ -1,6 +1,7 @@
 // The checks of a configuration: every rule on both sides of its edge, the exact lines a user
 // reads, the fleet checks, and the company default of the demo on random terminals.
 #include "files/inifile.h"
+#include "files/profilefile.h"
 #include "image/checks.h"
 #include "image/profile.h"
 #include "image/readable.h"

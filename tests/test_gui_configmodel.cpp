@@ -4,6 +4,7 @@
 #include "editorinput.h"
 #include "files/configfile.h"
 #include "files/inifile.h"
+#include "files/profilefile.h"
 #include "image/imagerecord.h"
 #include "image/profile.h"
 #include "image/readable.h"

@@ -2,7 +2,7 @@
 // open, in which the link goes on handling replies. The real open and save dialogs: the file types
 // they offer, as the user reads them. The compare dialog, run until its button closes it.
 #include "faketerminal.h"
-#include "files/tfmexibelog.h"
+#include "ui/tfmexibelog.h"
 #include "ui/comparedialog.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"

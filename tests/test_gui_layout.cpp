@@ -1,5 +1,6 @@
 // The main window as designed: controls, captions, choice lists, initial states, typing limits,
 // tool-tips and the fixed frame, built without the window's behaviour.
+#include "ui/commandbuttons.h"
 #include "ui/controlrules.h"
 #include "ui/maindesign.h"
 

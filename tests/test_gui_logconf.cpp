@@ -1,7 +1,7 @@
 // "Log Conf.": the sixteen-line record of what the editor shows, appended to LogCfg.txt in the
 // program directory, and the status line that reports it.
 #include "editorinput.h"
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 #include "imagebuilders.h"
 #include "windowfixture.h"
 #include "writefailure.h"

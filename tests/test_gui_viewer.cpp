@@ -1,6 +1,6 @@
 #include "directtablesort.h"
-#include "files/logrecord.h"
-#include "files/tfmexibelog.h"
+#include "image/logrecord.h"
+#include "ui/tfmexibelog.h"
 #include "generatedlog.h"
 #include "scripteddialogs.h"
 #include "writefailure.h"

@@ -1,4 +1,4 @@
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 
 #include <QDir>
 #include <QFile>

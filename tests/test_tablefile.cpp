@@ -1,4 +1,4 @@
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 #include "files/tablefile.h"
 #include "files/tablesort.h"
 #include "writefailure.h"

@@ -3,6 +3,7 @@
 #include "files/inidocument.h"
 #include "files/inifile.h"
 #include "files/initext.h"
+#include "files/profilefile.h"
 #include "image/layout.h"
 #include "image/readable.h"
 

@@ -2,6 +2,7 @@
 
 #include "files/inidocument.h"
 #include "files/initext.h"
+#include "files/profilefile.h"
 #include "files/systemreason.h"
 
 #include <QFile>

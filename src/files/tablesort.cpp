@@ -1,7 +1,7 @@
 #include "files/tablesort.h"
 
 #include "files/exchangesort.h"
-#include "files/integertext.h"
+#include "image/integertext.h"
 
 #include <utility>
 #include <vector>

@@ -1,11 +1,10 @@
 #include "files/tooldirectory.h"
 
+#include "files/addresshistory.h"
 #include "files/filewriter.h"
 #include "files/inidocument.h"
 #include "files/inifile.h"
 #include "files/initext.h"
-#include "link/addresshistory.h"
-#include "link/localaddresses.h"
 
 #include <QDir>
 #include <QFile>
@@ -140,11 +139,6 @@ ToolDirectory prepare(const Surroundings& where, const std::function<QString()>&
         history::seed(ini, localAddresses ? localAddresses() : QString());
     }
     return folder;
-}
-
-ToolDirectory prepareForProgram(const QString& programDir)
-{
-    return prepare(fromSystem(programDir), [] { return GetLocalAddresses(); });
 }
 
 } // namespace tooldir

@@ -54,8 +54,4 @@ ToolDirectory decide(const Surroundings& where);
 // write of the window, which reports them; a portable program's folder is never touched.
 ToolDirectory prepare(const Surroundings& where, const std::function<QString()>& localAddresses);
 
-// prepare() for the running program with the host's own addresses: what hxconfig and
-// hxconfig-cli call at start-up.
-ToolDirectory prepareForProgram(const QString& programDir);
-
 } // namespace tooldir

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 #include "image/readable.h"
 
 #include <QByteArray>

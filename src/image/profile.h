@@ -8,8 +8,6 @@
 #include <QString>
 #include <QStringList>
 
-class IniFile;
-class IniDocument;
 
 // A company default (the five sections "Rede", "Conexao", "Protocolo", "Gerais", "Seriais" of
 // ConfDefault.ini, or of a configuration file) applied to an image with the "Default" button's rules.
@@ -51,10 +49,6 @@ struct ProfileEntry {
 };
 using Profile = QList<ProfileEntry>; // file order; section and key match ignoring case
 
-// Every key of the five company sections, in file order, with the values as the settings file
-// reads them (blanks and one pair of quotes taken off). Empty values are left out: they are absent.
-Profile profileFromIni(const IniFile& ini);
-Profile profileFromDocument(const IniDocument& document);
 
 // The keys that say everything the five sections can say about `image`, section by section in the
 // "Default" button's reading order, extension keys at the end of their section. A value that cannot be said (a choice

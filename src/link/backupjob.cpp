@@ -61,7 +61,7 @@ void BackupJob::startOne(int index)
         one->deleteLater();
         take(index, std::move(result));
     };
-    connect(&one->m_read, &ReadJob::failed, this, [one, end](ExitCode code, const QString& text) {
+    connect(&one->m_read, &ReadJob::failed, this, [one, end](FailureKind code, const QString& text) {
         one->m_client.close();
         end({Result::Outcome::Failed, code, {}, {}, text});
     });
@@ -73,10 +73,10 @@ void BackupJob::startOne(int index)
         connect(&one->m_kept, &QFutureWatcher<KeptBackup>::finished, this, [one, end, mac = terminal.mac] {
             const KeptBackup kept = one->m_kept.result();
             if (!kept.ok())
-                end({Result::Outcome::Failed, ExitCode::FileProblem, mac, {}, kept.error});
+                end({Result::Outcome::Failed, FailureKind::FileProblem, mac, {}, kept.error});
             else
                 end({kept.isNew ? Result::Outcome::New : Result::Outcome::Unchanged,
-                     ExitCode::Success,
+                     FailureKind::None,
                      mac,
                      kept.path,
                      {}});

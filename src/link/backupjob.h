@@ -2,7 +2,7 @@
 
 #include "files/backuphistory.h"
 #include "link/endpoint.h"
-#include "link/exitcode.h"
+#include "link/failurekind.h"
 #include "link/parallelrunner.h"
 
 #include <QByteArray>
@@ -28,7 +28,7 @@ public:
     struct Result {
         enum class Outcome { New, Unchanged, Failed };
         Outcome outcome = Outcome::Failed;
-        ExitCode exitCode = ExitCode::NoConnection;
+        FailureKind failure = FailureKind::NoConnection;
         QString mac;   // empty until read
         QString file;  // the new backup, or for an unchanged terminal its newest existing one
         QString error; // Portuguese; empty on success

@@ -37,7 +37,7 @@ void ReadJob::start(const Endpoint& endpoint)
         connect(&m_client, &TerminalClient::answered, this, &ReadJob::takeAnswer),
         connect(&m_client, &TerminalClient::failed, this,
                 [this](TerminalClient::Request, TerminalClient::Failure, const QString& text) {
-                    end(ExitCode::NoConnection, text);
+                    end(FailureKind::NoConnection, text);
                 }),
     };
     m_client.connectTo(endpoint);
@@ -51,29 +51,29 @@ void ReadJob::takeAnswer(TerminalClient::Request request, TerminalClient::Answer
         m_client.requestRead(m_password);
         return;
     case A::NotReady:
-        end(ExitCode::TerminalRefused, refusal::notReady());
+        end(FailureKind::TerminalRefused, refusal::notReady());
         return;
     case A::ReadRefused:
-        end(ExitCode::TerminalRefused, refusal::readRefused());
+        end(FailureKind::TerminalRefused, refusal::readRefused());
         return;
     case A::Image:
         m_image = image;
         m_readAt = QDateTime::currentDateTime();
-        end(ExitCode::Success, {});
+        end(FailureKind::None, {});
         return;
     default:
-        end(ExitCode::NoConnection,
+        end(FailureKind::NoConnection,
             TerminalClient::failureText(TerminalClient::Failure::Busy, request, m_client.replyTimeout()));
         return;
     }
 }
 
-void ReadJob::end(ExitCode code, const QString& text)
+void ReadJob::end(FailureKind code, const QString& text)
 {
     for (const QMetaObject::Connection& c : std::as_const(m_connections))
         disconnect(c);
     m_connections.clear();
-    if (code == ExitCode::Success)
+    if (code == FailureKind::None)
         emit done();
     else
         emit failed(code, text);

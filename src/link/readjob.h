@@ -1,7 +1,7 @@
 #pragma once
 
 #include "link/endpoint.h"
-#include "link/exitcode.h"
+#include "link/failurekind.h"
 #include "link/terminalclient.h"
 
 #include <QByteArray>
@@ -28,11 +28,11 @@ public:
 
 signals:
     void done();
-    void failed(ExitCode code, const QString& text);
+    void failed(FailureKind code, const QString& text);
 
 private:
     void takeAnswer(TerminalClient::Request request, TerminalClient::Answer answer, const QByteArray& image);
-    void end(ExitCode code, const QString& text);
+    void end(FailureKind code, const QString& text);
 
     TerminalClient& m_client;
     QByteArray m_password;

@@ -2,7 +2,7 @@
 
 #include "files/backupfile.h"
 #include "files/filewriter.h"
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 #include "image/cp1252.h"
 #include "image/differences.h"
 #include "image/imagerecord.h"
@@ -84,17 +84,17 @@ void WriteJob::takeRead()
 
     const WritePlan plan = m_planner(read);
     if (!plan.refusal.isEmpty()) {
-        fail(ExitCode::RefusedBeforeWrite, plan.refusal);
+        fail(FailureKind::RefusedBeforeWrite, plan.refusal);
         return;
     }
     const image::WritePreparation prepared = image::prepareWrite(plan.image, m_options.newPassword);
     if (!prepared.emptyFields.isEmpty()) {
-        fail(ExitCode::RefusedBeforeWrite,
+        fail(FailureKind::RefusedBeforeWrite,
              QStringLiteral("campos de texto vazios: %1").arg(prepared.emptyFields.join(QStringLiteral(", "))));
         return;
     }
     if (prepared.badNewPassword) {
-        fail(ExitCode::RefusedBeforeWrite, QStringLiteral("a nova senha deve ter exatamente 6 caracteres"));
+        fail(FailureKind::RefusedBeforeWrite, QStringLiteral("a nova senha deve ter exatamente 6 caracteres"));
         return;
     }
     QByteArray sent = prepared.image;
@@ -123,7 +123,7 @@ void WriteJob::takeBackup()
 {
     const SavedFile backup = m_backup.result();
     if (!backup.ok()) {
-        fail(ExitCode::FileProblem, backup.error + QStringLiteral("; nada foi gravado no terminal"));
+        fail(FailureKind::FileProblem, backup.error + QStringLiteral("; nada foi gravado no terminal"));
         return;
     }
     m_result.backupPath = backup.path;
@@ -133,7 +133,7 @@ void WriteJob::takeBackup()
     connect(&m_client, &TerminalClient::answered, this, &WriteJob::takeAnswer);
     connect(&m_client, &TerminalClient::failed, this,
             [this](TerminalClient::Request, TerminalClient::Failure, const QString& text) {
-                fail(ExitCode::NoConnection, text);
+                fail(FailureKind::NoConnection, text);
             });
     m_step = Step::Unlocking;
     m_client.requestUnlock(m_options.password);
@@ -145,7 +145,7 @@ void WriteJob::takeAnswer(TerminalClient::Request, TerminalClient::Answer answer
     switch (m_step) {
     case Step::Unlocking:
         if (answer != A::Unlocked)
-            return fail(ExitCode::TerminalRefused, refusal::unlockRefused());
+            return fail(FailureKind::TerminalRefused, refusal::unlockRefused());
         m_step = Step::Writing;
         m_client.requestWrite(m_result.sentImage);
         return;
@@ -154,17 +154,17 @@ void WriteJob::takeAnswer(TerminalClient::Request, TerminalClient::Answer answer
         return afterWrite();
     case Step::Verifying:
         if (answer != A::Image)
-            return fail(ExitCode::VerifyFailed,
+            return fail(FailureKind::VerifyFailed,
                         QStringLiteral("verificação falhou: o terminal recusou a leitura com a senha gravada"));
         return takeVerification(image);
     case Step::UnlockingForReboot:
         if (answer != A::Unlocked)
-            return fail(ExitCode::TerminalRefused, refusal::unlockRefused());
+            return fail(FailureKind::TerminalRefused, refusal::unlockRefused());
         m_step = Step::Rebooting;
         return pauseThen(&WriteJob::reboot);
     case Step::Rebooting:
         if (answer != A::Rebooted)
-            return fail(ExitCode::TerminalRefused, refusal::rebootRefused());
+            return fail(FailureKind::TerminalRefused, refusal::rebootRefused());
         return succeed(WriteResult::Outcome::Changed);
     case Step::Reading:
     case Step::SavingBackup:
@@ -193,7 +193,7 @@ void WriteJob::takeVerification(const QByteArray& image)
 {
     if (!image::sameConfiguration(image, m_result.sentImage)) {
         const QString fields = captionsOf(image::differences(m_result.sentImage, image));
-        fail(ExitCode::VerifyFailed,
+        fail(FailureKind::VerifyFailed,
              QStringLiteral("verificação falhou: o terminal guarda outra configuração do que a enviada%1")
                  .arg(fields.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(fields)));
         return;
@@ -236,15 +236,15 @@ void WriteJob::appendLog()
 void WriteJob::succeed(WriteResult::Outcome outcome)
 {
     m_result.outcome = outcome;
-    m_result.exitCode = m_logError.isEmpty() ? ExitCode::Success : ExitCode::FileProblem;
+    m_result.failure = m_logError.isEmpty() ? FailureKind::None : FailureKind::FileProblem;
     m_result.error = m_logError;
     end();
 }
 
-void WriteJob::fail(ExitCode code, const QString& text)
+void WriteJob::fail(FailureKind code, const QString& text)
 {
     m_result.outcome = WriteResult::Outcome::Failed;
-    m_result.exitCode = code;
+    m_result.failure = code;
     m_result.error = m_result.backupPath.isEmpty()
                          ? text
                          : QStringLiteral("%1 (cópia de segurança: %2)").arg(text, m_result.backupPath);

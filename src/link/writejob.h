@@ -3,7 +3,7 @@
 #include "files/backupfile.h"
 #include "image/differences.h"
 #include "link/endpoint.h"
-#include "link/exitcode.h"
+#include "link/failurekind.h"
 #include "link/readjob.h"
 #include "link/terminalclient.h"
 
@@ -41,7 +41,7 @@ using WritePlanner = std::function<WritePlan(const QByteArray& readImage)>;
 struct WriteResult {
     enum class Outcome { Changed, Unchanged, DryRun, Failed };
     Outcome outcome = Outcome::Failed;
-    ExitCode exitCode = ExitCode::NoConnection;
+    FailureKind failure = FailureKind::NoConnection;
     QList<image::FieldDifference> changes; // from the image as read to the image sent
     QString backupPath;                    // empty when no backup was saved
     bool verified = false;                 // the terminal was read back and holds what was sent
@@ -98,7 +98,7 @@ private:
     void pauseThen(void (WriteJob::*next)());
     void appendLog();
     void succeed(WriteResult::Outcome outcome);
-    void fail(ExitCode code, const QString& text);
+    void fail(FailureKind code, const QString& text);
     void end();
 
     WriteOptions m_options;

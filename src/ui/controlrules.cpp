@@ -1,6 +1,7 @@
 #include "ui/controlrules.h"
 
 #include "image/readable.h"
+#include "ui/commandbuttons.h"
 #include "ui/deferredicon.h"
 #include "ui/dialogs.h"
 #include "ui/namedcontrols.h"
@@ -132,13 +133,6 @@ void focusEditBox(QLineEdit* box)
     // Selected here, not by the focus event: a window that is not active yet gets that event only
     // later, and then without the reason that selects.
     box->selectAll();
-}
-
-QStringList commandButtonNames()
-{
-    return {QStringLiteral("BtPedeStatus"), QStringLiteral("BtLer"),     QStringLiteral("BtDesbloqueio"),
-            QStringLiteral("BtGravar"),     QStringLiteral("BtDefault"), QStringLiteral("BtReboot"),
-            QStringLiteral("btnLog"),       QStringLiteral("BtSair")};
 }
 
 namespace

@@ -46,6 +46,3 @@ QList<QPair<QString, QString>> toolTipTexts(const QString& settingsFilePath);
 // Gives every listed control its tool-tip (line breaks made displayable) and a display time of
 // 8000 ms. Disabled controls show their tips too.
 void assignToolTips(QWidget* window, const QString& settingsFilePath);
-
-// Names of the command row buttons, left to right.
-QStringList commandButtonNames();

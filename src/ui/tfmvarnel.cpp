@@ -2,7 +2,7 @@
 
 #include "files/inifile.h"
 #include "image/layout.h"
-#include "link/addresshistory.h"
+#include "files/addresshistory.h"
 #include "link/localaddresses.h"
 #include "ui/controlrules.h"
 #include "ui/dialogs.h"

@@ -5,7 +5,8 @@
 #include "ui/tfmvarnel.h"
 
 #include "files/inifile.h"
-#include "files/integertext.h"
+#include "files/profilefile.h"
+#include "image/integertext.h"
 #include "image/readable.h"
 #include "ui/dialogs.h"
 #include "ui_tfmvarnel.h"

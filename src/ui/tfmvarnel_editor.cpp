@@ -2,7 +2,7 @@
 // field interlocks and the write.
 #include "ui/tfmvarnel.h"
 
-#include "files/integertext.h"
+#include "image/integertext.h"
 #include "image/cp1252.h"
 #include "image/layout.h"
 #include "image/readable.h"

@@ -4,7 +4,7 @@
 #include "files/filewriter.h"
 #include "files/inifile.h"
 #include "files/logofile.h"
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 #include "image/imagerecord.h"
 #include "ui/dialogs.h"
 #include "ui_tfmvarnel.h"

@@ -1,6 +1,6 @@
 #include "ui/windowlook.h"
 
-#include "ui/controlrules.h"
+#include "ui/commandbuttons.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

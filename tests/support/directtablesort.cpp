@@ -1,6 +1,6 @@
 #include "directtablesort.h"
 
-#include "files/integertext.h"
+#include "image/integertext.h"
 #include "files/tablesort.h"
 
 #include <optional>

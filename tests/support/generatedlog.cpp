@@ -1,6 +1,6 @@
 #include "generatedlog.h"
 
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 
 #include <QRandomGenerator>
 

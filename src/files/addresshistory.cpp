@@ -1,4 +1,4 @@
-#include "link/addresshistory.h"
+#include "files/addresshistory.h"
 
 #include <algorithm>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "link/failurekind.h"
+
 // The categories a terminal operation ends in. The command line exits with these values; a batch
 // of terminals reports them per terminal.
 enum class ExitCode : int {
@@ -13,3 +15,23 @@ enum class ExitCode : int {
     RefusedBeforeWrite = 7, // a value that names no item, a bad new password, another terminal's file
     SomeFailed = 8,         // a batch in which some terminals failed (each result says why)
 };
+
+// The exit code of a terminal operation that ended this way.
+constexpr ExitCode exitCodeOf(FailureKind kind)
+{
+    switch (kind) {
+    case FailureKind::None:
+        return ExitCode::Success;
+    case FailureKind::NoConnection:
+        return ExitCode::NoConnection;
+    case FailureKind::TerminalRefused:
+        return ExitCode::TerminalRefused;
+    case FailureKind::VerifyFailed:
+        return ExitCode::VerifyFailed;
+    case FailureKind::FileProblem:
+        return ExitCode::FileProblem;
+    case FailureKind::RefusedBeforeWrite:
+        return ExitCode::RefusedBeforeWrite;
+    }
+    return ExitCode::NoConnection;
+}

@@ -1,4 +1,4 @@
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 
 #include "image/cp1252.h"
 #include "image/visibletext.h"

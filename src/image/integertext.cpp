@@ -1,4 +1,4 @@
-#include "files/integertext.h"
+#include "image/integertext.h"
 
 std::optional<int> decimalInteger(const QString& text)
 {

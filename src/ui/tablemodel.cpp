@@ -1,4 +1,4 @@
-#include "files/tablemodel.h"
+#include "ui/tablemodel.h"
 
 #include "files/tablesort.h"
 

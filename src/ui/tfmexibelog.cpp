@@ -1,7 +1,7 @@
-#include "files/tfmexibelog.h"
+#include "ui/tfmexibelog.h"
 
-#include "files/logrecord.h"
-#include "files/tablemodel.h"
+#include "image/logrecord.h"
+#include "ui/tablemodel.h"
 #include "ui/dialogs.h"
 
 #include <QCloseEvent>
