@@ -85,9 +85,9 @@ void TestGuiLogGrid::childrenAreTheHeadingsAndCellsInSight_data()
     QTest::addColumn<int>("scrollTo");
     QTest::newRow("empty log") << 0 << 0;
     QTest::newRow("a few rows, all in sight") << 5 << 0;
-    QTest::newRow("3 000 rows, top") << 3000 << 0;
-    QTest::newRow("3 000 rows, middle") << 3000 << 1500;
-    QTest::newRow("3 000 rows, bottom") << 3000 << 2999;
+    QTest::newRow("1 000 rows, top") << 1000 << 0;
+    QTest::newRow("1 000 rows, middle") << 1000 << 500;
+    QTest::newRow("1 000 rows, bottom") << 1000 << 999;
 }
 
 // A screen reader reading the window walks these children: the headings and the rows in sight,
@@ -127,7 +127,7 @@ void TestGuiLogGrid::childrenAreTheHeadingsAndCellsInSight()
 
 void TestGuiLogGrid::resetForgetsTheCellsAndSortKeepsThemTrue()
 {
-    GridFixture f(3000);
+    GridFixture f(1000);
     QVERIFY(QTest::qWaitForWindowExposed(&f.grid));
     LogGridAccessible* face = f.face();
     for (int i = 0; i < face->childCount(); ++i)
@@ -138,9 +138,9 @@ void TestGuiLogGrid::resetForgetsTheCellsAndSortKeepsThemTrue()
     QCOMPARE(face->child(kColumns)->text(QAccessible::Name), shownText(f.grid, 0, 0));
     QVERIFY(face->cellsMade() > 0);
 
-    f.model.setTable(parseTable(generatedLog(4000, 3)));
+    f.model.setTable(parseTable(generatedLog(1500, 3)));
     QCOMPARE(face->cellsMade(), 0);
-    QCOMPARE(face->rowCount(), 4000);
+    QCOMPARE(face->rowCount(), 1500);
     QCOMPARE(face->child(kColumns + 1)->text(QAccessible::Name), shownText(f.grid, 0, 1));
     QCOMPARE(face->cellsMade(), 1);
 }
@@ -153,8 +153,8 @@ void TestGuiLogGrid::focusEventNamesTheCurrentCell_data()
     for (const bool numbers : {false, true}) {
         const char* shown = numbers ? ", row numbers shown" : "";
         QTest::addRow("first cell%s", shown) << numbers << 0 << 0;
-        QTest::addRow("a row far below the sight%s", shown) << numbers << 2000 << 3;
-        QTest::addRow("last cell%s", shown) << numbers << 2999 << 13;
+        QTest::addRow("a row far below the sight%s", shown) << numbers << 600 << 3;
+        QTest::addRow("last cell%s", shown) << numbers << 999 << 13;
     }
 }
 
@@ -164,7 +164,7 @@ void TestGuiLogGrid::focusEventNamesTheCurrentCell()
     QFETCH(bool, rowNumbers);
     QFETCH(int, row);
     QFETCH(int, column);
-    GridFixture f(3000);
+    GridFixture f(1000);
     f.grid.verticalHeader()->setVisible(rowNumbers);
     f.grid.activateWindow();
     f.grid.setFocus();

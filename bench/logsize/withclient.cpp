@@ -17,6 +17,7 @@
 #include <csignal>
 #include <cstdio>
 #include <memory>
+#include <sys/prctl.h>
 #include <unistd.h>
 
 namespace
@@ -24,6 +25,12 @@ namespace
 
 constexpr int kClientReadyMs = 20000;
 const QString kBusLauncher = QStringLiteral("/usr/libexec/at-spi-bus-launcher");
+
+// A helper process ends with the process that started it, even when that one is killed.
+void endWithParent()
+{
+    ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+}
 
 QString clientProgram()
 {
@@ -119,6 +126,7 @@ void printScreenReaderFigures(const std::map<int, QString>& logDirs, int limitSe
         return;
     }
     QProcess server;
+    server.setChildProcessModifier(endWithParent);
     server.start(QStringLiteral("Xvfb"),
                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"), QStringLiteral("0"),
                   QStringLiteral("1280x1024x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
@@ -137,7 +145,10 @@ void printScreenReaderFigures(const std::map<int, QString>& logDirs, int limitSe
     QProcess part;
     part.setProcessEnvironment(env);
     part.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    part.setChildProcessModifier([] { ::setsid(); });
+    part.setChildProcessModifier([] {
+        ::setsid();
+        endWithParent();
+    });
     QStringList arguments = {QStringLiteral("--"), QCoreApplication::applicationFilePath(), kScreenReaderPart};
     for (const auto& [records, dir] : logDirs)
         arguments << QString::number(records) << dir;
@@ -161,6 +172,7 @@ void printScreenReaderFigures(const std::map<int, QString>& logDirs, int limitSe
 
 int runScreenReaderPart(const QStringList& recordsAndDirs)
 {
+    endWithParent(); // the session runner ends with the benchmark, this part with the runner
     QList<int> records;
     QStringList logDirs;
     for (qsizetype k = 0; k + 1 < recordsAndDirs.size(); k += 2) {
@@ -181,6 +193,7 @@ int runScreenReaderPart(const QStringList& recordsAndDirs)
 
     QProcess client;
     client.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    client.setChildProcessModifier(endWithParent);
     client.start(clientProgram());
     if (!waitForLine(client, "ready", kClientReadyMs)) {
         std::printf("  the client did not start listening\n");
