@@ -215,11 +215,12 @@ private:
         for (const BackupJob::Result& r : m_job->results())
             ++counts[int(r.outcome)];
         using O = BackupJob::Result::Outcome;
-        return QStringLiteral("%1 terminais: %2 novos, %3 inalterados, %4 falharam, em %5 s")
-            .arg(m_job->total())
-            .arg(counts[int(O::New)])
-            .arg(counts[int(O::Unchanged)])
-            .arg(counts[int(O::Failed)])
+        using report::counted;
+        return QStringLiteral("%1: %2, %3, %4, em %5 s")
+            .arg(counted(m_job->total(), QStringLiteral("terminal"), QStringLiteral("terminais")),
+                 counted(counts[int(O::New)], QStringLiteral("novo"), QStringLiteral("novos")),
+                 counted(counts[int(O::Unchanged)], QStringLiteral("inalterado"), QStringLiteral("inalterados")),
+                 counted(counts[int(O::Failed)], QStringLiteral("falhou"), QStringLiteral("falharam")))
             .arg(double(m_progress->elapsedMs()) / 1000.0, 0, 'f', 1);
     }
 
