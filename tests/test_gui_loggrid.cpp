@@ -1,4 +1,4 @@
-#include "files/tablemodel.h"
+#include "ui/tablemodel.h"
 #include "generatedlog.h"
 #include "logsize/screenreader.h"
 #include "ui/loggrid.h"

@@ -1,7 +1,7 @@
 #include "withclient.h"
 
 #include "files/logrecord.h"
-#include "files/tfmexibelog.h"
+#include "ui/tfmexibelog.h"
 #include "ui/silentdialogs.h"
 
 #include <QAccessible>
