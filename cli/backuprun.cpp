@@ -1,5 +1,6 @@
 // backup TARGET...: a fleet's configurations kept in the backups folder, a file only when one changed.
 #include "commands.h"
+#include "clitext.h"
 #include "jsonline.h"
 #include "progress.h"
 #include "report.h"
@@ -62,7 +63,7 @@ public:
 
         m_parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         if (m_parallel < m_inv.parallel)
-            report::error(m_inv.command, QStringLiteral("o limite de arquivos abertos permite %1 terminais ao mesmo "
+            report::error(m_inv.command, Cli::tr("o limite de arquivos abertos permite %1 terminais ao mesmo "
                                                         "tempo, não %2")
                                              .arg(m_parallel)
                                              .arg(m_inv.parallel));
@@ -79,15 +80,15 @@ private:
     // a new password) are batch's and mean nothing to a backup.
     void addRow(const QString& file, const FleetRow& row, QStringList& problems)
     {
-        const QString where = QStringLiteral("%1: linha %2 (%3)").arg(file).arg(row.line).arg(row.address);
+        const QString where = Cli::tr("%1: linha %2 (%3)").arg(file).arg(row.line).arg(row.address);
         const std::optional<Endpoint> endpoint = parseAddress(row.address);
         if (!endpoint) {
-            problems.append(QStringLiteral("%1: endereço inválido (IPv4 ou host:porta)").arg(where));
+            problems.append(Cli::tr("%1: endereço inválido (IPv4 ou host:porta)").arg(where));
             return;
         }
         const QByteArray password = row.password.isEmpty() ? m_inv.password : cp1252::encode(row.password);
         if (password.isEmpty()) {
-            problems.append(QStringLiteral("%1: falta a senha (coluna password, --password, --password-file ou "
+            problems.append(Cli::tr("%1: falta a senha (coluna password, --password, --password-file ou "
                                            "HXCONFIG_PASSWORD)")
                                 .arg(where));
             return;
@@ -116,8 +117,8 @@ private:
         for (const QString& problem : problems)
             report::error(m_inv.command, problem);
         const QString refusal =
-            QStringLiteral("frota recusada: %1; nenhum terminal foi contatado")
-                .arg(report::counted(problems.size(), QStringLiteral("problema"), QStringLiteral("problemas")));
+            Cli::tr("frota recusada: %1; nenhum terminal foi contatado")
+                .arg(report::counted(problems.size(), Cli::tr("problema"), Cli::tr("problemas")));
         report::error(m_inv.command, refusal);
         if (m_inv.json) {
             TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}
@@ -134,7 +135,7 @@ private:
         const Progress::Mode mode =
             !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Silent;
         auto* progress =
-            new Progress(mode, m_scan->total(), QStringLiteral("endereços"), QStringLiteral("encontrados"), this);
+            new Progress(mode, m_scan->total(), Cli::tr("endereços"), Cli::tr("encontrados"), this);
         connect(m_scan, &ScanJob::addressDone, this, [this, progress](int index) {
             progress->step(m_scan->answers().at(index) != ScanJob::Answer::None, {}, false);
         });
@@ -155,7 +156,7 @@ private:
         m_job = new BackupJob(m_items, *m_keeper, m_parallel, m_inv.timeoutMs, this);
         const Progress::Mode mode =
             !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Lines;
-        m_progress = new Progress(mode, m_job->total(), QStringLiteral("terminais"), QStringLiteral("falhas"), this);
+        m_progress = new Progress(mode, m_job->total(), Cli::tr("terminais"), Cli::tr("falhas"), this);
         connect(m_job, &BackupJob::terminalFinished, this, &BackupRun::showOne);
         connect(m_job, &BackupJob::finished, this, &BackupRun::end);
         m_progress->start();
@@ -215,7 +216,7 @@ private:
         for (const BackupJob::Result& r : m_job->results())
             ++counts[int(r.outcome)];
         using O = BackupJob::Result::Outcome;
-        return QStringLiteral("%1 terminais: %2 novos, %3 inalterados, %4 falharam, em %5 s")
+        return Cli::tr("%1 terminais: %2 novos, %3 inalterados, %4 falharam, em %5 s")
             .arg(m_job->total())
             .arg(counts[int(O::New)])
             .arg(counts[int(O::Unchanged)])

@@ -1,5 +1,6 @@
 // scan RANGE: which addresses of a range answer as terminals.
 #include "commands.h"
+#include "clitext.h"
 #include "progress.h"
 #include "report.h"
 
@@ -30,7 +31,7 @@ public:
         const Progress::Mode mode =
             !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Silent;
         m_progress =
-            new Progress(mode, m_job->total(), QStringLiteral("endereços"), QStringLiteral("encontrados"), this);
+            new Progress(mode, m_job->total(), Cli::tr("endereços"), Cli::tr("encontrados"), this);
         connect(m_job, &ScanJob::addressDone, this, [this](int index) {
             m_progress->step(m_job->answers().at(index) != ScanJob::Answer::None, {}, false);
         });

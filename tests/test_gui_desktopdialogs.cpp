@@ -6,7 +6,7 @@
 #include "ui/comparedialog.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
-#include "ui/translations.h"
+#include "files/language.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,7 +74,7 @@ class TestGuiDesktopDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(installPortugueseTranslations(*QCoreApplication::instance())); }
+    void initTestCase() { QVERIFY(language::install(*QCoreApplication::instance(), Language::Portuguese)); }
     void messageShowsCaptionTextAndOk();
     void questionAnswersYesAndNo();
     void repliesAreHandledWhileABoxIsOpen();

@@ -4,6 +4,7 @@
 #include "files/textline.h"
 #include "image/cp1252.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
@@ -124,9 +125,9 @@ bool loadTable(const QString& path, Table& table, QString* errorText)
         if (fd >= 0)
             ::close(fd);
         if (errorText) {
-            *errorText = QStringLiteral("Não foi possível abrir o arquivo \"%1\".").arg(path);
+            *errorText = QCoreApplication::translate("Files", "Não foi possível abrir o arquivo \"%1\".").arg(path);
             if (reason == EACCES || reason == EPERM)
-                *errorText += QStringLiteral("\rSem permissão de leitura.");
+                *errorText += QCoreApplication::translate("Files", "\rSem permissão de leitura.");
         }
         return false;
     }
@@ -135,7 +136,7 @@ bool loadTable(const QString& path, Table& table, QString* errorText)
     if (readFailed) {
         if (errorText)
             *errorText =
-                QStringLiteral("Erro ao ler o arquivo \"%1\"; a tabela mostra o que foi lido até o erro.").arg(path);
+                QCoreApplication::translate("Files", "Erro ao ler o arquivo \"%1\"; a tabela mostra o que foi lido até o erro.").arg(path);
         return false;
     }
     return true;

@@ -1,5 +1,7 @@
 #include "image/keyagreement.h"
 
+#include <QCoreApplication>
+
 #include "image/readable.h"
 
 namespace image
@@ -68,7 +70,7 @@ QList<KeyDisagreement> keyDisagreements(const QByteArray& image, const Profile& 
 
 QString KeyDisagreement::text() const
 {
-    return QStringLiteral("%1 [%2.%3]: imagem %4, chaves %5")
+    return QCoreApplication::translate("Image", "%1 [%2.%3]: imagem %4, chaves %5")
         .arg(captionOf(*field), sectionOf(*field), requestKeyOf(*field), imageValue, keysValue);
 }
 

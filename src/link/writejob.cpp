@@ -9,6 +9,7 @@
 #include "image/layout.h"
 #include "image/writeprep.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTimer>
 
@@ -90,11 +91,11 @@ void WriteJob::takeRead()
     const image::WritePreparation prepared = image::prepareWrite(plan.image, m_options.newPassword);
     if (!prepared.emptyFields.isEmpty()) {
         fail(ExitCode::RefusedBeforeWrite,
-             QStringLiteral("campos de texto vazios: %1").arg(prepared.emptyFields.join(QStringLiteral(", "))));
+             QCoreApplication::translate("Link", "campos de texto vazios: %1").arg(prepared.emptyFields.join(QStringLiteral(", "))));
         return;
     }
     if (prepared.badNewPassword) {
-        fail(ExitCode::RefusedBeforeWrite, QStringLiteral("a nova senha deve ter exatamente 6 caracteres"));
+        fail(ExitCode::RefusedBeforeWrite, QCoreApplication::translate("Link", "a nova senha deve ter exatamente 6 caracteres"));
         return;
     }
     QByteArray sent = prepared.image;
@@ -123,7 +124,7 @@ void WriteJob::takeBackup()
 {
     const SavedFile backup = m_backup.result();
     if (!backup.ok()) {
-        fail(ExitCode::FileProblem, backup.error + QStringLiteral("; nada foi gravado no terminal"));
+        fail(ExitCode::FileProblem, backup.error + QCoreApplication::translate("Link", "; nada foi gravado no terminal"));
         return;
     }
     m_result.backupPath = backup.path;
@@ -155,7 +156,7 @@ void WriteJob::takeAnswer(TerminalClient::Request, TerminalClient::Answer answer
     case Step::Verifying:
         if (answer != A::Image)
             return fail(ExitCode::VerifyFailed,
-                        QStringLiteral("verificação falhou: o terminal recusou a leitura com a senha gravada"));
+                        QCoreApplication::translate("Link", "verificação falhou: o terminal recusou a leitura com a senha gravada"));
         return takeVerification(image);
     case Step::UnlockingForReboot:
         if (answer != A::Unlocked)
@@ -194,7 +195,7 @@ void WriteJob::takeVerification(const QByteArray& image)
     if (!image::sameConfiguration(image, m_result.sentImage)) {
         const QString fields = captionsOf(image::differences(m_result.sentImage, image));
         fail(ExitCode::VerifyFailed,
-             QStringLiteral("verificação falhou: o terminal guarda outra configuração do que a enviada%1")
+             QCoreApplication::translate("Link", "verificação falhou: o terminal guarda outra configuração do que a enviada%1")
                  .arg(fields.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(fields)));
         return;
     }
@@ -247,7 +248,7 @@ void WriteJob::fail(ExitCode code, const QString& text)
     m_result.exitCode = code;
     m_result.error = m_result.backupPath.isEmpty()
                          ? text
-                         : QStringLiteral("%1 (cópia de segurança: %2)").arg(text, m_result.backupPath);
+                         : QCoreApplication::translate("Link", "%1 (cópia de segurança: %2)").arg(text, m_result.backupPath);
     end();
 }
 

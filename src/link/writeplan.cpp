@@ -4,6 +4,7 @@
 #include "image/layout.h"
 #include "image/readable.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace writeplan
@@ -69,7 +70,7 @@ WritePlanner restoring(Restore restore)
         const bool sameTerminal = macBytes(read) == macBytes(restore.fileImage);
         if (!sameTerminal && !restore.clone) {
             return WritePlan{{},
-                             QStringLiteral("o arquivo é de outro terminal (MAC %1; este terminal tem MAC %2): "
+                             QCoreApplication::translate("Link", "o arquivo é de outro terminal (MAC %1; este terminal tem MAC %2): "
                                             "use --clone para copiar só os campos editáveis")
                                  .arg(macText(restore.fileImage), macText(read))};
         }

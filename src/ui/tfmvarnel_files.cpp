@@ -46,14 +46,14 @@ bool TfmVarnel::GeraLogCfg()
 
 void TfmVarnel::btnLogClick()
 {
-    setStatus(GeraLogCfg() ? QStringLiteral("Log de configuração gerado com sucesso!")
-                           : QStringLiteral("Falha ao gerar Log de configuração!"));
+    setStatus(GeraLogCfg() ? tr("Log de configuração gerado com sucesso!")
+                           : tr("Falha ao gerar Log de configuração!"));
 }
 
 void TfmVarnel::btAbrirArquivoClick()
 {
     const QString path =
-        m_dialogs.openFile(this, QStringLiteral("Abrir"), QStringLiteral("Arquivo Texto (*.txt)"), m_programDir);
+        m_dialogs.openFile(this, tr("Abrir"), tr("Arquivo Texto (*.txt)"), m_programDir);
     if (path.isEmpty())
         return;
     m_logoPath = path;
@@ -68,7 +68,7 @@ void TfmVarnel::btAbrirArquivoClick()
 void TfmVarnel::btLerArquivoClick()
 {
     if (isFile(m_logoPath) && !readLogoFile(m_logoPath, m_logo))
-        message(QStringLiteral("Não foi possível lêr o arquivo!"));
+        message(tr("Não foi possível lêr o arquivo!"));
     ui->btEscreverArquivo->setEnabled(true);
 }
 
@@ -86,7 +86,7 @@ void TfmVarnel::Log1Click()
 {
     const QString path = m_programDir + logFileName();
     if (!isFile(path)) {
-        m_dialogs.message(this, QStringLiteral("Aviso"), QStringLiteral("Arquivo LogCfg.txt não localizado!"),
+        m_dialogs.message(this, tr("Aviso"), tr("Arquivo LogCfg.txt não localizado!"),
                           Dialogs::Icon::Warning);
         return;
     }
