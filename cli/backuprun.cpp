@@ -216,11 +216,12 @@ private:
         for (const BackupJob::Result& r : m_job->results())
             ++counts[int(r.outcome)];
         using O = BackupJob::Result::Outcome;
-        return Cli::tr("%1 terminais: %2 novos, %3 inalterados, %4 falharam, em %5 s")
-            .arg(m_job->total())
-            .arg(counts[int(O::New)])
-            .arg(counts[int(O::Unchanged)])
-            .arg(counts[int(O::Failed)])
+        using report::counted;
+        return Cli::tr("%1: %2, %3, %4, em %5 s")
+            .arg(counted(m_job->total(), Cli::tr("terminal"), Cli::tr("terminais")),
+                 counted(counts[int(O::New)], Cli::tr("novo"), Cli::tr("novos")),
+                 counted(counts[int(O::Unchanged)], Cli::tr("inalterado"), Cli::tr("inalterados")),
+                 counted(counts[int(O::Failed)], Cli::tr("falhou"), Cli::tr("falharam")))
             .arg(double(m_progress->elapsedMs()) / 1000.0, 0, 'f', 1);
     }
 

@@ -334,7 +334,7 @@ void TestCliBackup::failuresAreReportedPerTerminal()
              resultObject(nobody, QStringLiteral("failed"), QStringLiteral("conexão recusada: o terminal está ligado, no endereço e porta certos?"), 3, {}, {}));
     QCOMPARE(filesIn(folder), QStringList{QFileInfo(saved).fileName()});
     QVERIFY(
-        run.err.contains(QStringLiteral("hxconfig-cli: backup: 5 terminais: 1 novos, 0 inalterados, 4 falharam, em ")));
+        run.err.contains(QStringLiteral("hxconfig-cli: backup: 5 terminais: 1 novo, 0 inalterados, 4 falharam, em ")));
 
     // The report holds the table's cells.
     QString expectedReport = QStringLiteral("address;result;mac;file;error\r\n");

@@ -107,6 +107,10 @@ void TestTextDecoding::codePageTextReadsBackTheSame_data()
     QTest::newRow("looks like UTF-8") << u"Login=Ã©"_s << QByteArray("Login=\xC3\x83\xC2\xA9");
     QTest::newRow("looks like UTF-8, and a character the code page lacks")
         << u"Ã©Ł"_s << QByteArray("\xC3\x83\xC2\xA9\xC5\x81");
+    // In Windows-1252 these would begin with a byte-order mark and be read as UTF-16 or UTF-8.
+    QTest::newRow("begins like UTF-16") << u"ÿþ; a"_s << QByteArray("\xC3\xBF\xC3\xBE; a");
+    QTest::newRow("begins like UTF-16, big end first") << u"þÿ"_s << QByteArray("\xC3\xBE\xC3\xBF");
+    QTest::newRow("begins like the UTF-8 mark") << u"ï»¿x"_s << QByteArray("\xC3\xAF\xC2\xBB\xC2\xBFx");
 }
 
 // Whatever the text, what the tool writes in the code page reads back as the same text.

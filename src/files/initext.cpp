@@ -111,10 +111,14 @@ QByteArray encode(const IniText& text)
         break;
     }
     const QByteArray bytes = cp1252::encode(text.text);
-    // Code-page bytes that happen to be UTF-8 with a multi-byte sequence ("Ã©") would read back as
-    // other characters: the text goes out as UTF-8 then, which reads back as the same text.
-    if (text.byteOrderMark.isEmpty() && decodeUnmarked(bytes).codec == IniText::Codec::Utf8)
-        return text.text.toUtf8();
+    // Code-page bytes that happen to be UTF-8 with a multi-byte sequence ("Ã©"), or that begin like a
+    // byte-order mark ("ÿþ"), would read back as other characters: the text goes out as UTF-8 then,
+    // which reads back as the same text.
+    if (text.byteOrderMark.isEmpty()) {
+        const std::optional<IniText> back = decode(bytes);
+        if (!back || back->codec != IniText::Codec::Cp1252 || !back->byteOrderMark.isEmpty())
+            return text.text.toUtf8();
+    }
     return text.byteOrderMark + bytes;
 }
 
