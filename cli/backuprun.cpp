@@ -1,6 +1,6 @@
 // backup TARGET...: a fleet's configurations kept in the backups folder, a file only when one changed.
-#include "commands.h"
 #include "clitext.h"
+#include "commands.h"
 #include "jsonline.h"
 #include "progress.h"
 #include "report.h"
@@ -64,7 +64,7 @@ public:
         m_parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         if (m_parallel < m_inv.parallel)
             report::error(m_inv.command, Cli::tr("o limite de arquivos abertos permite %1 terminais ao mesmo "
-                                                        "tempo, não %2")
+                                                 "tempo, não %2")
                                              .arg(m_parallel)
                                              .arg(m_inv.parallel));
         m_keeper = std::make_unique<BackupKeeper>(m_inv.backupDir.isEmpty() ? defaultBackupFolder() : m_inv.backupDir);
@@ -89,7 +89,7 @@ private:
         const QByteArray password = row.password.isEmpty() ? m_inv.password : cp1252::encode(row.password);
         if (password.isEmpty()) {
             problems.append(Cli::tr("%1: falta a senha (coluna password, --password, --password-file ou "
-                                           "HXCONFIG_PASSWORD)")
+                                    "HXCONFIG_PASSWORD)")
                                 .arg(where));
             return;
         }
@@ -116,9 +116,8 @@ private:
     {
         for (const QString& problem : problems)
             report::error(m_inv.command, problem);
-        const QString refusal =
-            Cli::tr("frota recusada: %1; nenhum terminal foi contatado")
-                .arg(report::counted(problems.size(), Cli::tr("problema"), Cli::tr("problemas")));
+        const QString refusal = Cli::tr("frota recusada: %1; nenhum terminal foi contatado")
+                                    .arg(report::counted(problems.size(), Cli::tr("problema"), Cli::tr("problemas")));
         report::error(m_inv.command, refusal);
         if (m_inv.json) {
             TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}
@@ -134,8 +133,7 @@ private:
         m_scan = new ScanJob(std::move(endpoints), m_parallel, m_inv.timeoutMs, this);
         const Progress::Mode mode =
             !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Silent;
-        auto* progress =
-            new Progress(mode, m_scan->total(), Cli::tr("endereços"), Cli::tr("encontrados"), this);
+        auto* progress = new Progress(mode, m_scan->total(), Cli::tr("endereços"), Cli::tr("encontrados"), this);
         connect(m_scan, &ScanJob::addressDone, this, [this, progress](int index) {
             progress->step(m_scan->answers().at(index) != ScanJob::Answer::None, {}, false);
         });

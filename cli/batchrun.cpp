@@ -57,7 +57,7 @@ public:
         const int parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         if (parallel < m_inv.parallel)
             report::error(fleetPath(), Cli::tr("o limite de arquivos abertos permite %1 terminais ao mesmo "
-                                                      "tempo, não %2")
+                                               "tempo, não %2")
                                            .arg(parallel)
                                            .arg(m_inv.parallel));
         QList<BatchJob::Item> items;

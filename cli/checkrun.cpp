@@ -1,6 +1,6 @@
 // check FILE|ADDRESS: the checks of a configuration file or of what a terminal holds.
-#include "commands.h"
 #include "clitext.h"
+#include "commands.h"
 #include "problems.h"
 #include "report.h"
 

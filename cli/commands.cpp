@@ -14,8 +14,8 @@
 #include "image/keyagreement.h"
 #include "image/layout.h"
 #include "image/readable.h"
-#include "image/visibletext.h"
 #include "image/textfit.h"
+#include "image/visibletext.h"
 #include "link/readjob.h"
 #include "link/terminalclient.h"
 #include "link/writejob.h"
@@ -54,8 +54,8 @@ std::variant<ConfigFile, FileError> loadConfigFileFor(const QString& path)
     if (!document.keys(QStringLiteral("Imagem")).isEmpty() || image::profileFromDocument(document).isEmpty())
         return loaded;
     return FileError{Cli::tr("%1: é um perfil (seções da empresa, sem a seção [Imagem] de um arquivo lido com "
-                                    "read), não um arquivo de configuração: para ver o que ele mudaria num terminal, "
-                                    "use hxconfig-cli apply ENDEREÇO %1 --dry-run")
+                             "read), não um arquivo de configuração: para ver o que ele mudaria num terminal, "
+                             "use hxconfig-cli apply ENDEREÇO %1 --dry-run")
                          .arg(path)};
 }
 
@@ -63,8 +63,8 @@ std::variant<ConfigFile, FileError> loadConfigFileFor(const QString& path)
 QString disagreementNote(qsizetype fields)
 {
     return Cli::tr("Atenção: em %1 as chaves do arquivo diferem da seção [Imagem]; os valores "
-                          "mostrados são os da imagem. restore recusa o arquivo sem --image (vale a imagem) ou "
-                          "--keys (valem as chaves).\n")
+                   "mostrados são os da imagem. restore recusa o arquivo sem --image (vale a imagem) ou "
+                   "--keys (valem as chaves).\n")
         .arg(report::counted(fields, Cli::tr("campo"), Cli::tr("campos")));
 }
 
@@ -241,9 +241,10 @@ public:
             for (const image::Field* field : image::keyedFields()) {
                 if (field->page != page)
                     continue;
-                text += QStringLiteral("  %1: %2 [%3.%4]")
-                            .arg(image::captionOf(*field), image::visibleText(image::requestValueOf(*field, file.image)),
-                                 image::sectionOf(*field), image::requestKeyOf(*field));
+                text +=
+                    QStringLiteral("  %1: %2 [%3.%4]")
+                        .arg(image::captionOf(*field), image::visibleText(image::requestValueOf(*field, file.image)),
+                             image::sectionOf(*field), image::requestKeyOf(*field));
                 for (const image::KeyDisagreement& d : disagreements) {
                     if (d.field == field)
                         text += Cli::tr("  <- a chave no arquivo diz %1").arg(image::visibleText(d.keysValue));
@@ -460,8 +461,8 @@ private:
         for (const image::KeyDisagreement& d : disagreements)
             fields.append(d.text());
         return Cli::tr("as chaves do arquivo diferem da seção [Imagem] em %1: %2; diga qual parte "
-                              "vale: --image (a imagem, byte a byte) ou --keys (as chaves aplicadas sobre a imagem, "
-                              "como apply)")
+                       "vale: --image (a imagem, byte a byte) ou --keys (as chaves aplicadas sobre a imagem, "
+                       "como apply)")
             .arg(report::counted(disagreements.size(), Cli::tr("campo"), Cli::tr("campos")))
             .arg(fields.join(QStringLiteral("; ")));
     }
@@ -521,7 +522,7 @@ public:
         QString problem = Cli::tr("não é um arquivo");
         if (!QFileInfo(path).isFile() || !readLogoFile(path, m_logo, &problem)) {
             const QString text = Cli::tr("%1: não foi possível ler o arquivo de logotipo: %2 (o arquivo tem 40 "
-                                                "linhas de seis pares hexadecimais, como 00,1F,A0,FF,00,00)")
+                                         "linhas de seis pares hexadecimais, como 00,1F,A0,FF,00,00)")
                                      .arg(path, problem);
             report::error(address(), text);
             if (m_inv.json)

@@ -1,6 +1,6 @@
 // history MAC: one terminal's backups, oldest first, each with what changed since the one before.
-#include "commands.h"
 #include "clitext.h"
+#include "commands.h"
 #include "jsonline.h"
 #include "report.h"
 

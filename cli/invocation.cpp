@@ -46,7 +46,8 @@ struct CommandSpec {
     const char* json = nullptr; // the result words and own keys of its --json lines
 };
 
-const Argument kAddress{QT_TRANSLATE_NOOP("Cli", "ENDEREÇO"), QT_TRANSLATE_NOOP("Cli", "IPv4 do terminal (porta 23) ou host:porta")};
+const Argument kAddress{QT_TRANSLATE_NOOP("Cli", "ENDEREÇO"),
+                        QT_TRANSLATE_NOOP("Cli", "IPv4 do terminal (porta 23) ou host:porta")};
 
 const std::initializer_list<CommandSpec> kCommands = {
     {"status",
@@ -57,132 +58,169 @@ const std::initializer_list<CommandSpec> kCommands = {
      QT_TRANSLATE_NOOP("Cli", "result: ready, not ready (exit 4) ou failed.")},
     {"read",
      QT_TRANSLATE_NOOP("Cli", "lê a configuração e escreve o arquivo de configuração"),
-     QT_TRANSLATE_NOOP("Cli", "Lê a configuração do terminal e escreve o arquivo de configuração (Windows-1252, CR LF) em ARQUIVO,\n"
-     "só legível pelo dono, ou na saída padrão (sem -o ou com -o -)."),
+     QT_TRANSLATE_NOOP(
+         "Cli", "Lê a configuração do terminal e escreve o arquivo de configuração (Windows-1252, CR LF) em ARQUIVO,\n"
+                "só legível pelo dono, ou na saída padrão (sem -o ou com -o -)."),
      {kAddress},
      Password | Network | Report | Output,
-     QT_TRANSLATE_NOOP("Cli", "result: read ou failed. Com -o ARQUIVO: mac, file. Sem -o: a configuração, mac, read_at (ISO 8601), values\n"
-     "(cada Secao.Chave do arquivo de configuração com seu valor) e image (os 260 bytes em hexadecimal).")},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "result: read ou failed. Com -o ARQUIVO: mac, file. Sem -o: a configuração, mac, read_at (ISO 8601), values\n"
+         "(cada Secao.Chave do arquivo de configuração com seu valor) e image (os 260 bytes em hexadecimal).")},
     {"show",
      QT_TRANSLATE_NOOP("Cli", "mostra um arquivo de configuração, um campo por linha"),
-     QT_TRANSLATE_NOOP("Cli", "Mostra a configuração de um arquivo, legível, um campo por linha, agrupada por página, com a\n"
-     "seção e a chave que define cada campo (a que --set aceita, com o valor como mostrado). Um campo cuja\n"
-     "chave no arquivo diz outra coisa que a seção [Imagem] é marcado."),
-     {{QT_TRANSLATE_NOOP("Cli", "ARQUIVO"), QT_TRANSLATE_NOOP("Cli", "arquivo de configuração (lido com \"read\" ou salvo como cópia de segurança)")}},
+     QT_TRANSLATE_NOOP(
+         "Cli", "Mostra a configuração de um arquivo, legível, um campo por linha, agrupada por página, com a\n"
+                "seção e a chave que define cada campo (a que --set aceita, com o valor como mostrado). Um campo cuja\n"
+                "chave no arquivo diz outra coisa que a seção [Imagem] é marcado."),
+     {{QT_TRANSLATE_NOOP("Cli", "ARQUIVO"),
+       QT_TRANSLATE_NOOP("Cli", "arquivo de configuração (lido com \"read\" ou salvo como cópia de segurança)")}},
      0},
     {"diff",
      QT_TRANSLATE_NOOP("Cli", "compara duas configurações (arquivos ou endereços)"),
-     QT_TRANSLATE_NOOP("Cli", "Mostra as diferenças entre A e B campo a campo. A e B são arquivos de configuração ou endereços\n"
-     "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff. Um arquivo cujas\n"
-     "chaves diferem da sua seção [Imagem] nunca é igual: cada campo assim é listado."),
-     {{QT_TRANSLATE_NOOP("Cli", "A"), QT_TRANSLATE_NOOP("Cli", "arquivo de configuração ou endereço")}, {QT_TRANSLATE_NOOP("Cli", "B"), QT_TRANSLATE_NOOP("Cli", "arquivo de configuração ou endereço")}},
+     QT_TRANSLATE_NOOP(
+         "Cli", "Mostra as diferenças entre A e B campo a campo. A e B são arquivos de configuração ou endereços\n"
+                "(um endereço é lido). Sai com 0 quando são iguais e 1 quando diferem, como diff. Um arquivo cujas\n"
+                "chaves diferem da sua seção [Imagem] nunca é igual: cada campo assim é listado."),
+     {{QT_TRANSLATE_NOOP("Cli", "A"), QT_TRANSLATE_NOOP("Cli", "arquivo de configuração ou endereço")},
+      {QT_TRANSLATE_NOOP("Cli", "B"), QT_TRANSLATE_NOOP("Cli", "arquivo de configuração ou endereço")}},
      Password | Network | Report,
-     QT_TRANSLATE_NOOP("Cli", "Uma linha. result: equal, different (exit 1) ou failed; a, b, changes (section, key, page, caption,\n"
-     "from, to). address é o terminal cuja leitura falhou; vazio quando nenhum falhou.")},
+     QT_TRANSLATE_NOOP(
+         "Cli", "Uma linha. result: equal, different (exit 1) ou failed; a, b, changes (section, key, page, caption,\n"
+                "from, to). address é o terminal cuja leitura falhou; vazio quando nenhum falhou.")},
     {"check",
      QT_TRANSLATE_NOOP("Cli", "confere uma configuração (arquivo ou endereço) e lista os problemas"),
-     QT_TRANSLATE_NOOP("Cli", "Confere a configuração de um arquivo de configuração ou de um terminal (um endereço é lido) e lista\n"
-     "cada problema com a página, o campo, [Secao.Chave], a gravidade (erro ou aviso), a mensagem e uma\n"
-     "sugestão. Sai com 0 sem erros (os avisos são mostrados) e com 7 quando há erros."),
-     {{QT_TRANSLATE_NOOP("Cli", "ARQUIVO|ENDEREÇO"), QT_TRANSLATE_NOOP("Cli", "arquivo de configuração ou endereço do terminal")}},
+     QT_TRANSLATE_NOOP(
+         "Cli", "Confere a configuração de um arquivo de configuração ou de um terminal (um endereço é lido) e lista\n"
+                "cada problema com a página, o campo, [Secao.Chave], a gravidade (erro ou aviso), a mensagem e uma\n"
+                "sugestão. Sai com 0 sem erros (os avisos são mostrados) e com 7 quando há erros."),
+     {{QT_TRANSLATE_NOOP("Cli", "ARQUIVO|ENDEREÇO"),
+       QT_TRANSLATE_NOOP("Cli", "arquivo de configuração ou endereço do terminal")}},
      Password | Network | Report,
-     QT_TRANSLATE_NOOP("Cli", "Uma linha. result: ok, warnings, errors (exit 7) ou failed; file (para um arquivo), problems (section,\n"
-     "key, page, caption, severity: error ou warning, message, suggestion).")},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Uma linha. result: ok, warnings, errors (exit 7) ou failed; file (para um arquivo), problems (section,\n"
+         "key, page, caption, severity: error ou warning, message, suggestion).")},
     {"apply",
      QT_TRANSLATE_NOOP("Cli", "aplica um perfil e grava só quando algo muda"),
-     QT_TRANSLATE_NOOP("Cli", "Lê o terminal, aplica o perfil (as cinco seções da empresa de um ConfDefault.ini ou de um arquivo de\n"
-     "configuração, e os valores de --set depois dele) e grava só quando algo mudou: antes, salva uma\n"
-     "cópia de segurança; depois, lê de novo para verificar e reinicia o terminal. Uma configuração\n"
-     "resultante com erros (veja check) é recusada antes de qualquer envio (saída 7), a não ser com --force."),
-     {kAddress, {QT_TRANSLATE_NOOP("Cli", "PERFIL"), QT_TRANSLATE_NOOP("Cli", "arquivo INI com as seções Rede, Conexao, Protocolo, Gerais, Seriais")}},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Lê o terminal, aplica o perfil (as cinco seções da empresa de um ConfDefault.ini ou de um arquivo de\n"
+         "configuração, e os valores de --set depois dele) e grava só quando algo mudou: antes, salva uma\n"
+         "cópia de segurança; depois, lê de novo para verificar e reinicia o terminal. Uma configuração\n"
+         "resultante com erros (veja check) é recusada antes de qualquer envio (saída 7), a não ser com --force."),
+     {kAddress,
+      {QT_TRANSLATE_NOOP("Cli", "PERFIL"),
+       QT_TRANSLATE_NOOP("Cli", "arquivo INI com as seções Rede, Conexao, Protocolo, Gerais, Seriais")}},
      Password | Network | Report | Write,
-     QT_TRANSLATE_NOOP("Cli", "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
-     "(o caminho da cópia de segurança), verified (true ou false).")},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
+         "(o caminho da cópia de segurança), verified (true ou false).")},
     {"restore",
      QT_TRANSLATE_NOOP("Cli", "grava de volta a imagem de um arquivo de configuração"),
-     QT_TRANSLATE_NOOP("Cli", "Grava a imagem de um arquivo de configuração de volta no terminal, byte a byte, quando o MAC do\n"
-     "arquivo é o do terminal. Um arquivo de outro terminal é recusado (saída 7), a não ser com --clone:\n"
-     "então só os campos editáveis vêm do arquivo, o terminal guarda seu MAC, seus bytes reservados e\n"
-     "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip. Quando as chaves das cinco seções\n"
-     "do arquivo diferem da seção [Imagem] (uma chave editada à mão), restore recusa (saída 7) e nomeia os\n"
-     "campos, a não ser que --image ou --keys diga qual das duas partes vale. Uma configuração com erros\n"
-     "(veja check) é recusada antes de qualquer envio (saída 7), a não ser com --force."),
+     QT_TRANSLATE_NOOP(
+         "Cli", "Grava a imagem de um arquivo de configuração de volta no terminal, byte a byte, quando o MAC do\n"
+                "arquivo é o do terminal. Um arquivo de outro terminal é recusado (saída 7), a não ser com --clone:\n"
+                "então só os campos editáveis vêm do arquivo, o terminal guarda seu MAC, seus bytes reservados e\n"
+                "sua senha, e é preciso --set Conexao.IPLocal=... ou --keep-ip. Quando as chaves das cinco seções\n"
+                "do arquivo diferem da seção [Imagem] (uma chave editada à mão), restore recusa (saída 7) e nomeia os\n"
+                "campos, a não ser que --image ou --keys diga qual das duas partes vale. Uma configuração com erros\n"
+                "(veja check) é recusada antes de qualquer envio (saída 7), a não ser com --force."),
      {kAddress, {QT_TRANSLATE_NOOP("Cli", "ARQUIVO"), QT_TRANSLATE_NOOP("Cli", "arquivo de configuração")}},
      Password | Network | Report | Write | Restore,
-     QT_TRANSLATE_NOOP("Cli", "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
-     "(o caminho da cópia de segurança), verified (true ou false).")},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
+         "(o caminho da cópia de segurança), verified (true ou false).")},
     {"logo",
      QT_TRANSLATE_NOOP("Cli", "lê o terminal e envia um logotipo"),
-     QT_TRANSLATE_NOOP("Cli", "Lê o terminal e envia o logotipo do arquivo (40 linhas de seis pares hexadecimais) no quadro de\n"
-     "logotipo. O terminal não responde a esse quadro."),
+     QT_TRANSLATE_NOOP(
+         "Cli", "Lê o terminal e envia o logotipo do arquivo (40 linhas de seis pares hexadecimais) no quadro de\n"
+                "logotipo. O terminal não responde a esse quadro."),
      {kAddress, {QT_TRANSLATE_NOOP("Cli", "LOGOTIPO"), QT_TRANSLATE_NOOP("Cli", "arquivo de logotipo (texto)")}},
      Password | Network | Report,
      QT_TRANSLATE_NOOP("Cli", "result: sent ou failed.")},
     {"batch",
      QT_TRANSLATE_NOOP("Cli", "aplica um perfil a uma frota de terminais ao mesmo tempo"),
-     QT_TRANSLATE_NOOP("Cli", "Faz o que apply faz em cada terminal do arquivo de frota, --parallel terminais ao mesmo tempo, cada\n"
-     "um com sua cópia de segurança, verificação e resultado; a falha de um não muda os outros. Antes de\n"
-     "conectar, confere a frota inteira (valores que nomeiam itens, endereços repetidos, o mesmo IP\n"
-     "Local para dois terminais, senhas, os erros da configuração e da frota, veja check) e recusa toda\n"
-     "ela com a lista dos problemas (saída 7; --force grava apesar dos erros de configuração). Os\n"
-     "valores da linha valem sobre o perfil e --set. No fim, uma tabela (endereço, resultado, alterações,\n"
-     "cópia de segurança, erro); saída 8 quando algum terminal falhou. O relatório (--report) e --json usam\n"
-     "as palavras fixas: address, result, changes, backup, error; changed, unchanged, dry-run, failed."),
-     {{QT_TRANSLATE_NOOP("Cli", "FROTA"), QT_TRANSLATE_NOOP("Cli", "arquivo CSV: address (ou endereco), password (ou senha), new_password (ou nova_senha),\n"
-                "              Secao.Chave; separado por , ou ;")},
-      {QT_TRANSLATE_NOOP("Cli", "PERFIL"), QT_TRANSLATE_NOOP("Cli", "arquivo INI com as seções da empresa (opcional)"), true}},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Faz o que apply faz em cada terminal do arquivo de frota, --parallel terminais ao mesmo tempo, cada\n"
+         "um com sua cópia de segurança, verificação e resultado; a falha de um não muda os outros. Antes de\n"
+         "conectar, confere a frota inteira (valores que nomeiam itens, endereços repetidos, o mesmo IP\n"
+         "Local para dois terminais, senhas, os erros da configuração e da frota, veja check) e recusa toda\n"
+         "ela com a lista dos problemas (saída 7; --force grava apesar dos erros de configuração). Os\n"
+         "valores da linha valem sobre o perfil e --set. No fim, uma tabela (endereço, resultado, alterações,\n"
+         "cópia de segurança, erro); saída 8 quando algum terminal falhou. O relatório (--report) e --json usam\n"
+         "as palavras fixas: address, result, changes, backup, error; changed, unchanged, dry-run, failed."),
+     {{QT_TRANSLATE_NOOP("Cli", "FROTA"),
+       QT_TRANSLATE_NOOP("Cli",
+                         "arquivo CSV: address (ou endereco), password (ou senha), new_password (ou nova_senha),\n"
+                         "              Secao.Chave; separado por , ou ;")},
+      {QT_TRANSLATE_NOOP("Cli", "PERFIL"), QT_TRANSLATE_NOOP("Cli", "arquivo INI com as seções da empresa (opcional)"),
+       true}},
      Password | Network | Report | Write | Fleet,
-     QT_TRANSLATE_NOOP("Cli", "Uma linha por terminal, na ordem do arquivo de frota, com as chaves de apply. Uma frota recusada ou um\n"
-     "arquivo ilegível: uma só linha com address vazio e result refused (com problems, a lista) ou failed.")},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Uma linha por terminal, na ordem do arquivo de frota, com as chaves de apply. Uma frota recusada ou um\n"
+         "arquivo ilegível: uma só linha com address vazio e result refused (com problems, a lista) ou failed.")},
     {"scan",
      QT_TRANSLATE_NOOP("Cli", "procura terminais numa faixa de endereços"),
-     QT_TRANSLATE_NOOP("Cli", "Conecta a cada endereço da faixa na porta (--port) e pede o status, --parallel endereços ao mesmo\n"
-     "tempo, cada um com o tempo de --timeout. Escreve os endereços que responderam, \"pronto\" ou \"não\n"
-     "pronto\", em ordem de endereço; --csv salva-os como arquivo de frota para batch."),
+     QT_TRANSLATE_NOOP(
+         "Cli", "Conecta a cada endereço da faixa na porta (--port) e pede o status, --parallel endereços ao mesmo\n"
+                "tempo, cada um com o tempo de --timeout. Escreve os endereços que responderam, \"pronto\" ou \"não\n"
+                "pronto\", em ordem de endereço; --csv salva-os como arquivo de frota para batch."),
      {{QT_TRANSLATE_NOOP("Cli", "FAIXA"), QT_TRANSLATE_NOOP("Cli", "a.b.c.d/nn (de /16 a /32) ou a.b.c.d-e.f.g.h")}},
      Network | Report | Scan,
      QT_TRANSLATE_NOOP("Cli", "Uma linha por terminal encontrado. result: ready ou not ready (exit 4).")},
     {"backup",
      QT_TRANSLATE_NOOP("Cli", "guarda a configuração de uma frota quando ela mudou"),
-     QT_TRANSLATE_NOOP("Cli", "Lê cada terminal dos alvos, --parallel terminais ao mesmo tempo, e salva sua configuração na pasta\n"
-     "de cópias de segurança só quando ela difere da cópia mais recente do mesmo MAC: uma execução por\n"
-     "noite guarda as mudanças, não uma cópia por noite. Um alvo é um arquivo de frota (como em batch;\n"
-     "a coluna password vale), uma faixa (como em scan, na porta --port; só os endereços que respondem\n"
-     "são lidos) ou um endereço. Cada terminal termina new (o arquivo novo), unchanged (a cópia mais\n"
-     "recente, igual) ou failed (por quê). No fim, uma tabela (address, result, mac, file, error); saída 8\n"
-     "quando algum terminal falhou."),
-     {{QT_TRANSLATE_NOOP("Cli", "ALVO"), QT_TRANSLATE_NOOP("Cli", "arquivo de frota, faixa a.b.c.d/nn ou a.b.c.d-e.f.g.h, ou endereço"), false, true}},
+     QT_TRANSLATE_NOOP(
+         "Cli", "Lê cada terminal dos alvos, --parallel terminais ao mesmo tempo, e salva sua configuração na pasta\n"
+                "de cópias de segurança só quando ela difere da cópia mais recente do mesmo MAC: uma execução por\n"
+                "noite guarda as mudanças, não uma cópia por noite. Um alvo é um arquivo de frota (como em batch;\n"
+                "a coluna password vale), uma faixa (como em scan, na porta --port; só os endereços que respondem\n"
+                "são lidos) ou um endereço. Cada terminal termina new (o arquivo novo), unchanged (a cópia mais\n"
+                "recente, igual) ou failed (por quê). No fim, uma tabela (address, result, mac, file, error); saída 8\n"
+                "quando algum terminal falhou."),
+     {{QT_TRANSLATE_NOOP("Cli", "ALVO"),
+       QT_TRANSLATE_NOOP("Cli", "arquivo de frota, faixa a.b.c.d/nn ou a.b.c.d-e.f.g.h, ou endereço"), false, true}},
      Password | Network | Report | Fleet | Backups | RangePort,
-     QT_TRANSLATE_NOOP("Cli", "Uma linha por terminal. result: new, unchanged ou failed; mac, file (o arquivo novo ou, em unchanged,\n"
-     "o mais recente).")},
+     QT_TRANSLATE_NOOP(
+         "Cli",
+         "Uma linha por terminal. result: new, unchanged ou failed; mac, file (o arquivo novo ou, em unchanged,\n"
+         "o mais recente).")},
     {"history",
      QT_TRANSLATE_NOOP("Cli", "mostra as cópias de segurança de um terminal e o que mudou"),
-     QT_TRANSLATE_NOOP("Cli", "Lista as cópias de segurança do terminal na pasta, da mais antiga à mais recente, cada uma com os\n"
-     "campos que mudaram desde a anterior, como diff os mostra."),
-     {{QT_TRANSLATE_NOOP("Cli", "MAC"), QT_TRANSLATE_NOOP("Cli", "o MAC do terminal: 0050C2000001 ou 00:50:C2:00:00:01")}},
+     QT_TRANSLATE_NOOP(
+         "Cli", "Lista as cópias de segurança do terminal na pasta, da mais antiga à mais recente, cada uma com os\n"
+                "campos que mudaram desde a anterior, como diff os mostra."),
+     {{QT_TRANSLATE_NOOP("Cli", "MAC"),
+       QT_TRANSLATE_NOOP("Cli", "o MAC do terminal: 0050C2000001 ou 00:50:C2:00:00:01")}},
      Report | Backups,
-     QT_TRANSLATE_NOOP("Cli", "Uma linha por cópia, da mais antiga à mais recente; address é o endereço de onde foi lida. result:\n"
-     "first (a primeira), changed, same (nenhum campo mudou) ou failed (arquivo ilegível, exit 6); mac,\n"
-     "file, previous (a cópia anterior), read_at (ISO 8601), changes (section, key, page, caption, from,\n"
-     "to).")},
+     QT_TRANSLATE_NOOP(
+         "Cli", "Uma linha por cópia, da mais antiga à mais recente; address é o endereço de onde foi lida. result:\n"
+                "first (a primeira), changed, same (nenhum campo mudou) ou failed (arquivo ilegível, exit 6); mac,\n"
+                "file, previous (a cópia anterior), read_at (ISO 8601), changes (section, key, page, caption, from,\n"
+                "to).")},
 };
 
-const char* const kExitCodes =
-    QT_TRANSLATE_NOOP("Cli", "Códigos de saída:\n"
-    "  0  sucesso (alterado ou inalterado; no diff, iguais)\n"
-    "  1  diff encontrou diferenças\n"
-    "  2  uso incorreto da linha de comando\n"
-    "  3  sem conexão (recusada, tempo esgotado, fechada antes da resposta)\n"
-    "  4  recusado pelo terminal (não pronto, senha errada, desbloqueio ou reinício "
-    "recusado)\n"
-    "  5  verificação falhou (o terminal guarda outra coisa; a cópia de segurança é "
-    "indicada)\n"
-    "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
-    "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
-    "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, chaves que diferem da "
-    "imagem sem --image ou --keys,\n     frota com problemas, configuração com erros sem --force;\n"
-    "     no check, a configuração tem erros)\n"
-    "  8  batch ou backup: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n");
+const char* const kExitCodes = QT_TRANSLATE_NOOP(
+    "Cli", "Códigos de saída:\n"
+           "  0  sucesso (alterado ou inalterado; no diff, iguais)\n"
+           "  1  diff encontrou diferenças\n"
+           "  2  uso incorreto da linha de comando\n"
+           "  3  sem conexão (recusada, tempo esgotado, fechada antes da resposta)\n"
+           "  4  recusado pelo terminal (não pronto, senha errada, desbloqueio ou reinício "
+           "recusado)\n"
+           "  5  verificação falhou (o terminal guarda outra coisa; a cópia de segurança é "
+           "indicada)\n"
+           "  6  problema de arquivo (ilegível ou malformado, com a linha)\n"
+           "  7  recusado antes de gravar (valor que não nomeia item, campo de texto vazio, nova "
+           "senha sem 6 caracteres,\n     arquivo de outro terminal sem --clone, chaves que diferem da "
+           "imagem sem --image ou --keys,\n     frota com problemas, configuração com erros sem --force;\n"
+           "     no check, a configuração tem erros)\n"
+           "  8  batch ou backup: algum terminal falhou (a tabela e o relatório dizem qual e por quê)\n");
 
 // A text of the tables above, in the user's language.
 QString text(const char* utf8)
@@ -192,57 +230,60 @@ QString text(const char* utf8)
 
 struct Options {
     QCommandLineOption help{{QStringLiteral("h"), QStringLiteral("help")}, Cli::tr("Mostra esta ajuda.")};
-    QCommandLineOption password{QStringLiteral("password"),
-                                Cli::tr("Senha atual do terminal (1 a 6 caracteres). Aparece na lista de processos (ps): "
-                                     "prefira --password-file ou HXCONFIG_PASSWORD."),
-                                QStringLiteral("P")};
-    QCommandLineOption passwordFile{QStringLiteral("password-file"), Cli::tr("Lê a senha da primeira linha do arquivo."),
-                                    Cli::tr("ARQUIVO")};
+    QCommandLineOption password{
+        QStringLiteral("password"),
+        Cli::tr("Senha atual do terminal (1 a 6 caracteres). Aparece na lista de processos (ps): "
+                "prefira --password-file ou HXCONFIG_PASSWORD."),
+        QStringLiteral("P")};
+    QCommandLineOption passwordFile{QStringLiteral("password-file"),
+                                    Cli::tr("Lê a senha da primeira linha do arquivo."), Cli::tr("ARQUIVO")};
     QCommandLineOption timeout{QStringLiteral("timeout"),
                                Cli::tr("Tempo máximo para conectar e para cada resposta (padrão 3000)."),
                                QStringLiteral("MS")};
     QCommandLineOption json{QStringLiteral("json"),
                             Cli::tr("JSON Lines na saída padrão: um objeto JSON por terminal, um por linha, no sucesso "
-                                 "e na falha (veja Saída JSON).")};
-    QCommandLineOption quiet{QStringLiteral("quiet"), Cli::tr("Nada na saída padrão; erros continuam na saída de erro.")};
+                                    "e na falha (veja Saída JSON).")};
+    QCommandLineOption quiet{QStringLiteral("quiet"),
+                             Cli::tr("Nada na saída padrão; erros continuam na saída de erro.")};
     QCommandLineOption output{{QStringLiteral("o"), QStringLiteral("output")},
                               Cli::tr("Arquivo a escrever; - é a saída padrão."),
                               Cli::tr("ARQUIVO")};
     QCommandLineOption newPassword{QStringLiteral("new-password"),
                                    Cli::tr("Nova senha do terminal, exatamente 6 caracteres (gravada com a "
-                                        "configuração). Aparece na lista de processos (ps): prefira "
-                                        "--new-password-file ou HXCONFIG_NEW_PASSWORD."),
+                                           "configuração). Aparece na lista de processos (ps): prefira "
+                                           "--new-password-file ou HXCONFIG_NEW_PASSWORD."),
                                    QStringLiteral("P")};
     QCommandLineOption newPasswordFile{QStringLiteral("new-password-file"),
-                                       Cli::tr("Lê a nova senha da primeira linha do arquivo."),
-                                       Cli::tr("ARQUIVO")};
+                                       Cli::tr("Lê a nova senha da primeira linha do arquivo."), Cli::tr("ARQUIVO")};
     QCommandLineOption dryRun{QStringLiteral("dry-run"),
                               Cli::tr("Lê e mostra as diferenças; não envia nada que mude o terminal.")};
     QCommandLineOption noReboot{QStringLiteral("no-reboot"), Cli::tr("Não reinicia o terminal depois de gravar.")};
-    QCommandLineOption noVerify{QStringLiteral("no-verify"), Cli::tr("Não lê de novo para verificar o que foi gravado.")};
+    QCommandLineOption noVerify{QStringLiteral("no-verify"),
+                                Cli::tr("Não lê de novo para verificar o que foi gravado.")};
     QCommandLineOption backupDir{QStringLiteral("backup-dir"),
                                  Cli::tr("Pasta das cópias de segurança (padrão: Backups ao lado do ConfDefault.ini)."),
                                  Cli::tr("PASTA")};
     QCommandLineOption log{QStringLiteral("log"),
                            Cli::tr("Acrescenta ao arquivo o registro de 16 linhas do que foi gravado, como "
-                                "\"Log Conf.\"; um arquivo novo é criado só legível pelo dono (600)."),
+                                   "\"Log Conf.\"; um arquivo novo é criado só legível pelo dono (600)."),
                            Cli::tr("ARQUIVO")};
     QCommandLineOption set{QStringLiteral("set"),
                            Cli::tr("Define um valor depois do perfil, por exemplo Conexao.IPLocal=10.0.0.5 ou "
-                                "Conexao.Tipo=Client (pode repetir). Vale como show o mostra, ou é recusado com os "
-                                "valores aceitos."),
+                                   "Conexao.Tipo=Client (pode repetir). Vale como show o mostra, ou é recusado com os "
+                                   "valores aceitos."),
                            QStringLiteral("Secao.Chave=Valor")};
     QCommandLineOption force{QStringLiteral("force"),
                              Cli::tr("Grava mesmo quando a configuração resultante tem erros (veja check).")};
     QCommandLineOption clone{QStringLiteral("clone"),
                              Cli::tr("Aceita um arquivo de outro terminal: copia só os campos editáveis.")};
-    QCommandLineOption keepIp{QStringLiteral("keep-ip"), Cli::tr("Com --clone: o terminal mantém seu próprio IP local.")};
+    QCommandLineOption keepIp{QStringLiteral("keep-ip"),
+                              Cli::tr("Com --clone: o terminal mantém seu próprio IP local.")};
     QCommandLineOption imageWins{QStringLiteral("image"),
                                  Cli::tr("Quando as chaves do arquivo diferem da seção [Imagem]: grava a imagem, byte "
-                                      "a byte, e ignora as chaves.")};
+                                         "a byte, e ignora as chaves.")};
     QCommandLineOption keysWin{QStringLiteral("keys"),
                                Cli::tr("Quando as chaves do arquivo diferem da seção [Imagem]: aplica as chaves sobre "
-                                    "a imagem com as regras de apply.")};
+                                       "a imagem com as regras de apply.")};
     QCommandLineOption parallelBatch{QStringLiteral("parallel"), Cli::tr("Terminais ao mesmo tempo (padrão 32)."),
                                      QStringLiteral("N")};
     QCommandLineOption parallelScan{QStringLiteral("parallel"), Cli::tr("Endereços ao mesmo tempo (padrão 64)."),
@@ -331,8 +372,9 @@ QString commandHelp(const CommandSpec& spec, const Options& options)
     QStringList argumentNames;
     for (const Argument& a : spec.arguments)
         argumentNames << argumentSynopsis(a);
-    QString help = Cli::tr("Uso: hxconfig-cli %1 [opções] %2\n\n%3\n\nArgumentos:\n")
-                       .arg(QString::fromLatin1(spec.name), argumentNames.join(QLatin1Char(' ')), text(spec.description));
+    QString help =
+        Cli::tr("Uso: hxconfig-cli %1 [opções] %2\n\n%3\n\nArgumentos:\n")
+            .arg(QString::fromLatin1(spec.name), argumentNames.join(QLatin1Char(' ')), text(spec.description));
     for (const Argument& a : spec.arguments)
         help += QStringLiteral("  %1  %2\n").arg(text(a.name), -10).arg(text(a.text));
     help += Cli::tr("\nOpções:\n");
@@ -347,32 +389,32 @@ QString commandHelp(const CommandSpec& spec, const Options& options)
     }
     if (spec.json)
         help += Cli::tr("\nSaída JSON (--json): cada linha começa com address, result, error (vazio, salvo em failed "
-                     "e refused)\ne exit (o código de saída desse terminal), nessa ordem; depois as chaves do "
-                     "comando.\n%1\n")
+                        "e refused)\ne exit (o código de saída desse terminal), nessa ordem; depois as chaves do "
+                        "comando.\n%1\n")
                     .arg(text(spec.json));
     if (spec.groups & Fleet)
         help += Cli::tr("\nA senha de cada terminal vem da coluna password do arquivo de frota; onde a célula está "
-                     "vazia,\nde --password, de --password-file ou da variável de ambiente HXCONFIG_PASSWORD.\n");
+                        "vazia,\nde --password, de --password-file ou da variável de ambiente HXCONFIG_PASSWORD.\n");
     else if (spec.groups & Password)
         help += Cli::tr("\nA senha vem de --password, de --password-file ou da variável de ambiente "
-                     "HXCONFIG_PASSWORD.\n");
+                        "HXCONFIG_PASSWORD.\n");
     if (spec.groups & Write)
         help += Cli::tr("A nova senha vem de --new-password, de --new-password-file ou da variável de ambiente "
-                     "HXCONFIG_NEW_PASSWORD.\n");
+                        "HXCONFIG_NEW_PASSWORD.\n");
     return help + QLatin1Char('\n') + text(kExitCodes);
 }
 
 QString generalHelp()
 {
     QString help = Cli::tr("Uso: hxconfig-cli COMANDO [opções] ARGUMENTOS\n"
-                        "     hxconfig-cli COMANDO --help\n\n"
-                        "Lê, compara, aplica, verifica e restaura a configuração de microterminais pela "
-                        "rede.\n\nComandos:\n");
+                           "     hxconfig-cli COMANDO --help\n\n"
+                           "Lê, compara, aplica, verifica e restaura a configuração de microterminais pela "
+                           "rede.\n\nComandos:\n");
     for (const CommandSpec& spec : kCommands)
         help += QStringLiteral("  %1  %2\n").arg(QString::fromLatin1(spec.name), -8).arg(text(spec.summary));
     help += Cli::tr("\nOpções:\n  -h, --help     Mostra esta ajuda.\n  -v, --version  Mostra a versão.\n\n"
-                 "Com --json, os comandos escrevem JSON Lines, um objeto por terminal por linha, que começa com\n"
-                 "address, result, error e exit (hxconfig-cli COMANDO --help diz as chaves de cada comando).\n\n");
+                    "Com --json, os comandos escrevem JSON Lines, um objeto por terminal por linha, que começa com\n"
+                    "address, result, error e exit (hxconfig-cli COMANDO --help diz as chaves de cada comando).\n\n");
     return help + text(kExitCodes);
 }
 
@@ -444,7 +486,7 @@ std::variant<BackupTarget, QString> backupTarget(const QString& text)
         return BackupTarget{K::Range, text, std::get<addressrange::Range>(range)};
     }
     return Cli::tr("alvo inválido: %1 (não é arquivo de frota, faixa a.b.c.d/nn ou a.b.c.d-e.f.g.h, nem "
-                          "endereço)")
+                   "endereço)")
         .arg(text);
 }
 
@@ -577,7 +619,8 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         const QString key = assignment.mid(dot + 1, equals - dot - 1);
         const image::Field* field = image::fieldOfKey(section, key);
         if (!field)
-            return usage(Cli::tr("--set: chave desconhecida %1.%2 (hxconfig-cli show lista as chaves)").arg(section, key));
+            return usage(
+                Cli::tr("--set: chave desconhecida %1.%2 (hxconfig-cli show lista as chaves)").arg(section, key));
         image::setProfileValue(inv.sets, section, key, image::itemTextOf(*field, assignment.mid(equals + 1)),
                                image::Origin::Request);
     }

@@ -54,8 +54,7 @@ QJsonArray json(const QList<Found>& found)
 QString foundLine(const Found& found)
 {
     return QStringLiteral("%1 (%2)").arg(image::problemLine(found.problem),
-                                         found.already ? Cli::tr("já estava no terminal")
-                                                       : Cli::tr("novo"));
+                                         found.already ? Cli::tr("já estava no terminal") : Cli::tr("novo"));
 }
 
 WritePlanner checked(WritePlanner planner, const QString& newPassword, bool force, std::shared_ptr<WriteCheck> record)
@@ -79,7 +78,7 @@ WritePlanner checked(WritePlanner planner, const QString& newPassword, bool forc
         if (errors > 0 && !force) {
             record->refused = true;
             plan.refusal = Cli::tr("a configuração a gravar tem %1 erro(s); nada foi enviado (--force grava "
-                                          "mesmo assim)")
+                                   "mesmo assim)")
                                .arg(errors);
         }
         return plan;

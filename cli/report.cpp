@@ -83,8 +83,8 @@ QString writeResultText(const QString& address, const WriteResult& r)
                                                        : Cli::tr("%1 campos mudariam").arg(r.changes.size()));
         break;
     case O::Changed:
-        text = Cli::tr("%1: alterado, %2\n")
-                   .arg(address, counted(r.changes.size(), Cli::tr("campo"), Cli::tr("campos")));
+        text =
+            Cli::tr("%1: alterado, %2\n").arg(address, counted(r.changes.size(), Cli::tr("campo"), Cli::tr("campos")));
         break;
     case O::Failed:
         return {};
@@ -128,8 +128,8 @@ QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteRes
     const bool people = words == Words::People;
     QList<QStringList> rows;
     if (people)
-        rows.append({Cli::tr("endereço"), Cli::tr("resultado"), Cli::tr("alterações"),
-                     Cli::tr("cópia de segurança"), Cli::tr("erro")});
+        rows.append({Cli::tr("endereço"), Cli::tr("resultado"), Cli::tr("alterações"), Cli::tr("cópia de segurança"),
+                     Cli::tr("erro")});
     else
         rows.append({QStringLiteral("address"), QStringLiteral("result"), QStringLiteral("changes"),
                      QStringLiteral("backup"), QStringLiteral("error")});

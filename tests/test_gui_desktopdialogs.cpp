@@ -2,11 +2,11 @@
 // open, in which the link goes on handling replies. The real open and save dialogs: the file types
 // they offer, as the user reads them. The compare dialog, run until its button closes it.
 #include "faketerminal.h"
+#include "files/language.h"
 #include "files/tfmexibelog.h"
 #include "ui/comparedialog.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
-#include "files/language.h"
 
 #include <QApplication>
 #include <QComboBox>

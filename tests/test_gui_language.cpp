@@ -75,8 +75,8 @@ QMap<QString, QString> shownTexts(WindowFixture& f)
     const auto* pages = f.find<QTabWidget>("ParConfgs");
     for (int i = 0; i < pages->count(); ++i)
         shown.insert(QStringLiteral("page %1").arg(i), pages->tabText(i));
-    for (const char* name :
-         {"BtConectar", "BtPedeStatus", "BtLer", "BtDesbloqueio", "BtGravar", "BtDefault", "BtReboot", "btnLog", "BtSair"})
+    for (const char* name : {"BtConectar", "BtPedeStatus", "BtLer", "BtDesbloqueio", "BtGravar", "BtDefault",
+                             "BtReboot", "btnLog", "BtSair"})
         shown.insert(QString::fromLatin1(name), f.button(name)->text());
     shown.insert(QStringLiteral("status"), f.status());
 

@@ -9,7 +9,8 @@
 
 Q_DECLARE_METATYPE(Language)
 
-class TestGuiTranslations : public QObject {
+class TestGuiTranslations : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -29,26 +30,86 @@ void TestGuiTranslations::languageFollowsTheLocale_data()
     QTest::addColumn<Language>("expected");
     const Language en = Language::English;
     const Language pt = Language::Portuguese;
-    QTest::newRow("nothing set") << "" << "" << "" << "" << pt;
-    QTest::newRow("C") << "" << "" << "" << "C" << pt;
-    QTest::newRow("C.UTF-8") << "" << "" << "" << "C.UTF-8" << pt;
-    QTest::newRow("POSIX") << "" << "" << "" << "POSIX" << pt;
-    QTest::newRow("English") << "" << "" << "" << "en_US.UTF-8" << en;
-    QTest::newRow("British with modifier") << "" << "" << "" << "en_GB.UTF-8@euro" << en;
-    QTest::newRow("bare en") << "" << "" << "" << "en" << en;
-    QTest::newRow("Brazilian") << "" << "" << "" << "pt_BR.UTF-8" << pt;
-    QTest::newRow("Portugal") << "" << "" << "" << "pt_PT" << pt;
-    QTest::newRow("German: no translation") << "" << "" << "" << "de_DE.UTF-8" << pt;
-    QTest::newRow("LC_MESSAGES over LANG") << "" << "" << "en_US.UTF-8" << "pt_BR.UTF-8" << en;
-    QTest::newRow("LC_ALL over LC_MESSAGES") << "" << "pt_BR.UTF-8" << "en_US.UTF-8" << "en_US.UTF-8" << pt;
-    QTest::newRow("LC_ALL English") << "" << "en_US.UTF-8" << "" << "pt_BR.UTF-8" << en;
-    QTest::newRow("LC_ALL=C over English LANG") << "" << "C" << "" << "en_US.UTF-8" << pt;
-    QTest::newRow("LANGUAGE first") << "en_US" << "" << "" << "pt_BR.UTF-8" << en;
-    QTest::newRow("LANGUAGE Portuguese") << "pt_BR:en" << "" << "" << "en_US.UTF-8" << pt;
-    QTest::newRow("LANGUAGE skips untranslated") << "de:fr:en" << "" << "" << "de_DE.UTF-8" << en;
-    QTest::newRow("LANGUAGE none translated") << "de:fr" << "" << "" << "en_US.UTF-8" << en;
-    QTest::newRow("LANGUAGE ignored in C") << "en" << "" << "" << "C.UTF-8" << pt;
-    QTest::newRow("LANGUAGE ignored unset") << "en" << "" << "" << "" << pt;
+    QTest::newRow("nothing set") << ""
+                                 << ""
+                                 << ""
+                                 << "" << pt;
+    QTest::newRow("C") << ""
+                       << ""
+                       << ""
+                       << "C" << pt;
+    QTest::newRow("C.UTF-8") << ""
+                             << ""
+                             << ""
+                             << "C.UTF-8" << pt;
+    QTest::newRow("POSIX") << ""
+                           << ""
+                           << ""
+                           << "POSIX" << pt;
+    QTest::newRow("English") << ""
+                             << ""
+                             << ""
+                             << "en_US.UTF-8" << en;
+    QTest::newRow("British with modifier") << ""
+                                           << ""
+                                           << ""
+                                           << "en_GB.UTF-8@euro" << en;
+    QTest::newRow("bare en") << ""
+                             << ""
+                             << ""
+                             << "en" << en;
+    QTest::newRow("Brazilian") << ""
+                               << ""
+                               << ""
+                               << "pt_BR.UTF-8" << pt;
+    QTest::newRow("Portugal") << ""
+                              << ""
+                              << ""
+                              << "pt_PT" << pt;
+    QTest::newRow("German: no translation") << ""
+                                            << ""
+                                            << ""
+                                            << "de_DE.UTF-8" << pt;
+    QTest::newRow("LC_MESSAGES over LANG") << ""
+                                           << ""
+                                           << "en_US.UTF-8"
+                                           << "pt_BR.UTF-8" << en;
+    QTest::newRow("LC_ALL over LC_MESSAGES") << ""
+                                             << "pt_BR.UTF-8"
+                                             << "en_US.UTF-8"
+                                             << "en_US.UTF-8" << pt;
+    QTest::newRow("LC_ALL English") << ""
+                                    << "en_US.UTF-8"
+                                    << ""
+                                    << "pt_BR.UTF-8" << en;
+    QTest::newRow("LC_ALL=C over English LANG") << ""
+                                                << "C"
+                                                << ""
+                                                << "en_US.UTF-8" << pt;
+    QTest::newRow("LANGUAGE first") << "en_US"
+                                    << ""
+                                    << ""
+                                    << "pt_BR.UTF-8" << en;
+    QTest::newRow("LANGUAGE Portuguese") << "pt_BR:en"
+                                         << ""
+                                         << ""
+                                         << "en_US.UTF-8" << pt;
+    QTest::newRow("LANGUAGE skips untranslated") << "de:fr:en"
+                                                 << ""
+                                                 << ""
+                                                 << "de_DE.UTF-8" << en;
+    QTest::newRow("LANGUAGE none translated") << "de:fr"
+                                              << ""
+                                              << ""
+                                              << "en_US.UTF-8" << en;
+    QTest::newRow("LANGUAGE ignored in C") << "en"
+                                           << ""
+                                           << ""
+                                           << "C.UTF-8" << pt;
+    QTest::newRow("LANGUAGE ignored unset") << "en"
+                                            << ""
+                                            << ""
+                                            << "" << pt;
 }
 
 void TestGuiTranslations::languageFollowsTheLocale()
@@ -69,8 +130,12 @@ void TestGuiTranslations::standardButtonsFollowTheLanguage_data()
     QTest::addColumn<QString>("yes");
     QTest::addColumn<QString>("no");
     QTest::addColumn<QString>("open");
-    QTest::newRow("Portuguese") << Language::Portuguese << "Sim" << "Não" << "Abrir";
-    QTest::newRow("English") << Language::English << "Yes" << "No" << "Open";
+    QTest::newRow("Portuguese") << Language::Portuguese << "Sim"
+                                << "Não"
+                                << "Abrir";
+    QTest::newRow("English") << Language::English << "Yes"
+                             << "No"
+                             << "Open";
 }
 
 void TestGuiTranslations::standardButtonsFollowTheLanguage()

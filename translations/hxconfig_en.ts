@@ -195,10 +195,6 @@
         <translation>failures</translation>
     </message>
     <message>
-        <source>%1 terminais: %2 novos, %3 inalterados, %4 falharam, em %5 s</source>
-        <translation>%1 terminals: %2 new, %3 unchanged, %4 failed, in %5 s</translation>
-    </message>
-    <message>
         <source>aviso: %1</source>
         <translation>warning: %1</translation>
     </message>
@@ -1042,6 +1038,18 @@ address, result, error and exit (hxconfig-cli COMMAND --help tells each command&
     <message>
         <source>erro</source>
         <translation>error</translation>
+    </message>
+    <message>
+        <source>%1: %2, %3, %4, em %5 s</source>
+        <translation>%1: %2, %3, %4, in %5 s</translation>
+    </message>
+    <message>
+        <source>terminal</source>
+        <translation>terminal</translation>
+    </message>
+    <message>
+        <source>novos</source>
+        <translation>new</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,8 @@
 #include "files/backupfile.h"
 
-#include <QCoreApplication>
-
 #include "files/systemreason.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPromise>

@@ -91,12 +91,15 @@ std::optional<ConfigFileError> takeImageItem(ImageLines& lines, const IniDocumen
             index = i;
     }
     if (index < 0)
-        return errorAt(item.line, QCoreApplication::translate("Files", "chave desconhecida na seção [Imagem]: %1.").arg(item.key));
+        return errorAt(item.line,
+                       QCoreApplication::translate("Files", "chave desconhecida na seção [Imagem]: %1.").arg(item.key));
     if (lines.lineOf.at(std::size_t(index)) != 0)
-        return errorAt(item.line, QCoreApplication::translate("Files", "chave %1 repetida na seção [Imagem].").arg(item.key));
+        return errorAt(item.line,
+                       QCoreApplication::translate("Files", "chave %1 repetida na seção [Imagem].").arg(item.key));
     const std::optional<QByteArray> bytes = parseHexLine(item.value);
     if (!bytes) {
-        return errorAt(item.line, QCoreApplication::translate("Files", "%1 deve ter %2 bytes em hexadecimal, pares separados por um espaço.")
+        return errorAt(item.line, QCoreApplication::translate(
+                                      "Files", "%1 deve ter %2 bytes em hexadecimal, pares separados por um espaço.")
                                       .arg(imageKey(index * kBytesPerLine))
                                       .arg(kBytesPerLine));
     }
@@ -123,8 +126,9 @@ std::variant<TerminalInfo, ConfigFileError> terminalOf(const IniDocument& docume
             item.key.compare(kReadAt, Qt::CaseInsensitive) == 0)
             line = item.line;
     }
-    return errorAt(line,
-                   QCoreApplication::translate("Files", "data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): %1.").arg(readAt));
+    return errorAt(line, QCoreApplication::translate(
+                             "Files", "data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): %1.")
+                             .arg(readAt));
 }
 
 } // namespace
@@ -173,7 +177,8 @@ std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& byte
     for (int i = 0; i < kImageLines; ++i) {
         if (lines.lineOf.at(std::size_t(i)) == 0)
             return errorAt(lines.sectionLine,
-                           QCoreApplication::translate("Files", "falta a chave %1 na seção [Imagem].").arg(imageKey(i * kBytesPerLine)));
+                           QCoreApplication::translate("Files", "falta a chave %1 na seção [Imagem].")
+                               .arg(imageKey(i * kBytesPerLine)));
     }
     auto terminal = terminalOf(document);
     if (const auto* error = std::get_if<ConfigFileError>(&terminal))

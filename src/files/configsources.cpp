@@ -30,9 +30,10 @@ std::variant<QByteArray, FileError> readInputFile(const QString& path)
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         const bool folder = S_ISDIR(status.st_mode);
         ::close(fd);
-        return FileError{cannotRead.arg(path, folder ? fileFailureReason(EISDIR, QFileDevice::OpenError)
-                                                     : QCoreApplication::translate("Files", "não é um arquivo comum (pipe, dispositivo "
-                                                                      "ou soquete); indique um arquivo"))};
+        return FileError{cannotRead.arg(
+            path, folder ? fileFailureReason(EISDIR, QFileDevice::OpenError)
+                         : QCoreApplication::translate("Files", "não é um arquivo comum (pipe, dispositivo "
+                                                                "ou soquete); indique um arquivo"))};
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -41,11 +42,12 @@ std::variant<QByteArray, FileError> readInputFile(const QString& path)
     }
     QByteArray bytes = file.read(kMaxInputFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return FileError{
-            QCoreApplication::translate("Files", "%1: não foi possível ler o arquivo: %2").arg(path, transferFailureReason(file))};
+        return FileError{QCoreApplication::translate("Files", "%1: não foi possível ler o arquivo: %2")
+                             .arg(path, transferFailureReason(file))};
     if (bytes.size() > kMaxInputFileSize)
-        return FileError{
-            QCoreApplication::translate("Files", "%1: arquivo grande demais (mais de %2 bytes)").arg(path).arg(kMaxInputFileSize)};
+        return FileError{QCoreApplication::translate("Files", "%1: arquivo grande demais (mais de %2 bytes)")
+                             .arg(path)
+                             .arg(kMaxInputFileSize)};
     return bytes;
 }
 
@@ -80,7 +82,8 @@ std::variant<FleetFile, FileError> loadFleetFile(const QString& path)
     if (auto* error = std::get_if<CsvError>(&parsed)) {
         if (error->line == 0)
             return FileError{QStringLiteral("%1: %2").arg(path, error->text)};
-        return FileError{QCoreApplication::translate("Files", "%1: linha %2: %3").arg(path).arg(error->line).arg(error->text)};
+        return FileError{
+            QCoreApplication::translate("Files", "%1: linha %2: %3").arg(path).arg(error->line).arg(error->text)};
     }
     return std::get<FleetFile>(std::move(parsed));
 }

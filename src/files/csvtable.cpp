@@ -125,12 +125,14 @@ std::variant<CsvTable, CsvError> parseCsv(const QByteArray& bytes)
                                          RowCollector::takeCell, RowCollector::takeRowEnd, &collector);
     if (parsed != std::size_t(text.size())) {
         const int line = lineAt(text, qsizetype(parsed));
-        return CsvError{line, QCoreApplication::translate("Files", "aspas fora do lugar (uma célula com aspas deve começar e terminar "
-                                             "com elas, e aspas dentro dela vêm dobradas)")};
+        return CsvError{line, QCoreApplication::translate(
+                                  "Files", "aspas fora do lugar (uma célula com aspas deve começar e terminar "
+                                           "com elas, e aspas dentro dela vêm dobradas)")};
     }
     if (csv_fini(parser.get(), RowCollector::takeCell, RowCollector::takeRowEnd, &collector) != 0) {
         const qsizetype open = text.lastIndexOf('"');
-        return CsvError{lineAt(text, qMax<qsizetype>(open, 0)), QCoreApplication::translate("Files", "aspas abertas e nunca fechadas")};
+        return CsvError{lineAt(text, qMax<qsizetype>(open, 0)),
+                        QCoreApplication::translate("Files", "aspas abertas e nunca fechadas")};
     }
     if (collector.rows.isEmpty())
         return CsvError{0, QCoreApplication::translate("Files", "o arquivo está vazio")};

@@ -174,7 +174,8 @@ bool statAt(int folder, const QByteArray& name, struct stat& status)
 QString notAFileReason(const struct stat& status)
 {
     if (S_ISLNK(status.st_mode))
-        return QCoreApplication::translate("Files", "é um link simbólico; nada foi gravado através dele (indique o arquivo de destino)");
+        return QCoreApplication::translate(
+            "Files", "é um link simbólico; nada foi gravado através dele (indique o arquivo de destino)");
     if (S_ISDIR(status.st_mode))
         return fileFailureReason(EISDIR, QFileDevice::OpenError);
     return QCoreApplication::translate("Files", "não é um arquivo comum");
@@ -198,11 +199,13 @@ int renameNoReplace(int folder, const QByteArray& from, const QByteArray& to)
 QString unsafeFolderReason(const QString& folder, const struct stat& status)
 {
     if (status.st_uid != ::geteuid())
-        return QCoreApplication::translate("Files", "a pasta %1 pertence a outro usuário; use uma pasta sua (por exemplo, crie uma nova "
-                              "com mkdir -m 700)")
+        return QCoreApplication::translate(
+                   "Files", "a pasta %1 pertence a outro usuário; use uma pasta sua (por exemplo, crie uma nova "
+                            "com mkdir -m 700)")
             .arg(folder);
     if (status.st_mode & (S_IWGRP | S_IWOTH))
-        return QCoreApplication::translate("Files", "a pasta %1 pode ser alterada por outros usuários; restrinja-a com chmod 700 %1")
+        return QCoreApplication::translate(
+                   "Files", "a pasta %1 pode ser alterada por outros usuários; restrinja-a com chmod 700 %1")
             .arg(folder);
     return {};
 }
@@ -267,8 +270,9 @@ SavedFile createFreshFile(const QString& folderPath, const QString& name, const 
         return failure(folderPath, inFolder, errno);
     if (S_ISLNK(status.st_mode))
         return {folderPath,
-                QCoreApplication::translate("Files", "a pasta %1 é um link simbólico; as cópias de segurança não são gravadas através de "
-                               "links (indique a pasta de destino)")
+                QCoreApplication::translate(
+                    "Files", "a pasta %1 é um link simbólico; as cópias de segurança não são gravadas através de "
+                             "links (indique a pasta de destino)")
                     .arg(folderPath)};
     Descriptor folder(::open(native(folderPath).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!folder.valid())
@@ -344,7 +348,8 @@ QString readableByOthersWarning(const QString& path)
         return {};
     if (!(status.st_mode & (S_IRGRP | S_IROTH)))
         return {};
-    return QCoreApplication::translate("Files", "aviso: %1 pode ser lido por outros usuários e guarda o login e a senha dos terminais; "
-                          "restrinja-o com chmod 600 %1")
+    return QCoreApplication::translate(
+               "Files", "aviso: %1 pode ser lido por outros usuários e guarda o login e a senha dos terminais; "
+                        "restrinja-o com chmod 600 %1")
         .arg(path);
 }

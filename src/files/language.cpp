@@ -73,8 +73,8 @@ bool install(QCoreApplication& app, Language language)
     if (language == Language::English)
         return installTranslator(app, QStringLiteral(":/i18n/hxconfig_en.qm"));
     // Qt's own texts are written in English; Debian's qt6-translations-l10n gives their Portuguese.
-    return installTranslator(app, QLibraryInfo::path(QLibraryInfo::TranslationsPath) +
-                                      QStringLiteral("/qtbase_pt_BR.qm"));
+    return installTranslator(app,
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pt_BR.qm"));
 }
 
 Language installForEnvironment(QCoreApplication& app)

@@ -1,7 +1,6 @@
 #include "files/logrecordrows.h"
 
 #include <QCoreApplication>
-
 #include <QStringList>
 
 namespace

@@ -4,8 +4,8 @@
 #include "files/textline.h"
 #include "image/cp1252.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -135,8 +135,9 @@ bool loadTable(const QString& path, Table& table, QString* errorText)
     table = parseTable(file, &readFailed);
     if (readFailed) {
         if (errorText)
-            *errorText =
-                QCoreApplication::translate("Files", "Erro ao ler o arquivo \"%1\"; a tabela mostra o que foi lido até o erro.").arg(path);
+            *errorText = QCoreApplication::translate(
+                             "Files", "Erro ao ler o arquivo \"%1\"; a tabela mostra o que foi lido até o erro.")
+                             .arg(path);
         return false;
     }
     return true;

@@ -141,8 +141,7 @@ void TfmExibeLog::CarregaArquivo(const QString& path)
     showTable(std::move(table));
     // A screen reader names the grid after the file it shows.
     const QFileInfo shown(path);
-    StringGrid1->setAccessibleName(shown.isFile() ? tr("Tabela: %1").arg(shown.fileName())
-                                                  : tr("Tabela"));
+    StringGrid1->setAccessibleName(shown.isFile() ? tr("Tabela: %1").arg(shown.fileName()) : tr("Tabela"));
     if (!ok)
         m_dialogs.error(this, errorText);
 }

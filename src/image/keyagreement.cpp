@@ -1,8 +1,8 @@
 #include "image/keyagreement.h"
 
-#include <QCoreApplication>
-
 #include "image/readable.h"
+
+#include <QCoreApplication>
 
 namespace image
 {

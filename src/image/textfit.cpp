@@ -1,9 +1,9 @@
 #include "image/textfit.h"
 
-#include <QCoreApplication>
-
 #include "image/cp1252.h"
 #include "image/readable.h"
+
+#include <QCoreApplication>
 
 namespace image
 {

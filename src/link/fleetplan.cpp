@@ -109,8 +109,9 @@ QString newPasswordProblemInFleet(const QString& newPassword)
     QString problem = frames::newPasswordProblem(newPassword);
     static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
     if (!problem.isEmpty() && digits.match(newPassword).hasMatch())
-        problem += QCoreApplication::translate("Link", "; uma planilha pode ter tirado o zero à esquerda: formate a coluna new_password "
-                                  "como texto e digite a senha de novo");
+        problem += QCoreApplication::translate(
+            "Link", "; uma planilha pode ter tirado o zero à esquerda: formate a coluna new_password "
+                    "como texto e digite a senha de novo");
     return problem;
 }
 
@@ -167,8 +168,9 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
         const QString password = row.password.isEmpty() ? cp1252::decode(defaults.password) : row.password;
         terminal.password = cp1252::encode(password);
         if (password.isEmpty())
-            problems.append(QCoreApplication::translate("Link", "falta a senha (coluna password, --password, --password-file ou "
-                                           "HXCONFIG_PASSWORD)"));
+            problems.append(
+                QCoreApplication::translate("Link", "falta a senha (coluna password, --password, --password-file ou "
+                                                    "HXCONFIG_PASSWORD)"));
         else if (const QString problem = frames::passwordProblem(terminal.password); !problem.isEmpty())
             problems.append(problem);
 
@@ -214,10 +216,11 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
     const bool profileSetsIp =
         !image::profileValue(defaults.profile, image::sectionOf(ipField), image::keyOf(ipField)).isEmpty();
     for (const QString& shared : sharedIpLocals(lines, addresses, ipLocals)) {
-        plan.problems.append(profileSetsIp ? QCoreApplication::translate("Link", "%1; o perfil define %2 para todos: dê a cada terminal "
-                                                            "o seu na coluna %2")
-                                                 .arg(shared, ipKey)
-                                           : shared);
+        plan.problems.append(
+            profileSetsIp ? QCoreApplication::translate("Link", "%1; o perfil define %2 para todos: dê a cada terminal "
+                                                                "o seu na coluna %2")
+                                .arg(shared, ipKey)
+                          : shared);
     }
     plan.warnings += groupedByText(rowLosses, lines, addresses);
     if (!plan.problems.isEmpty())

@@ -1,8 +1,8 @@
 #include "link/frames.h"
 
-#include <QCoreApplication>
-
 #include "image/cp1252.h"
+
+#include <QCoreApplication>
 
 namespace frames
 {
@@ -65,7 +65,8 @@ QString passwordProblem(const QByteArray& password)
 QString newPasswordProblem(const QString& newPassword)
 {
     if (newPassword.size() != 6)
-        return QCoreApplication::translate("Link", "a nova senha deve ter exatamente 6 caracteres, não %1").arg(newPassword.size());
+        return QCoreApplication::translate("Link", "a nova senha deve ter exatamente 6 caracteres, não %1")
+            .arg(newPassword.size());
     if (const QString problem = passwordProblem(cp1252::encode(newPassword)); !problem.isEmpty())
         return QCoreApplication::translate("Link", "nova senha: %1").arg(problem);
     return {};

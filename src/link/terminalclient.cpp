@@ -1,10 +1,10 @@
 #include "link/terminalclient.h"
 
-#include <QCoreApplication>
-
 #include "image/layout.h"
 #include "link/frames.h"
 #include "link/socketerror.h"
+
+#include <QCoreApplication>
 
 #include <poll.h>
 #include <sys/ioctl.h>
@@ -369,10 +369,12 @@ QString TerminalClient::failureText(Failure failure, Request request, int timeou
     switch (failure) {
     case Failure::Refused:
         // Nothing listens there: the usual causes are a terminal switched off or a wrong address.
-        return QCoreApplication::translate("Link", "conexão recusada: o terminal está ligado, no endereço e porta certos?");
+        return QCoreApplication::translate("Link",
+                                           "conexão recusada: o terminal está ligado, no endereço e porta certos?");
     case Failure::Unreachable:
-        return detail.isEmpty() ? QCoreApplication::translate("Link", "terminal não localizado: sem conexão em %1 ms").arg(timeoutMs)
-                                : QCoreApplication::translate("Link", "terminal não localizado: %1").arg(detail);
+        return detail.isEmpty()
+                   ? QCoreApplication::translate("Link", "terminal não localizado: sem conexão em %1 ms").arg(timeoutMs)
+                   : QCoreApplication::translate("Link", "terminal não localizado: %1").arg(detail);
     case Failure::NotFound:
         return QCoreApplication::translate("Link", "endereço não encontrado");
     case Failure::NoAnswer:

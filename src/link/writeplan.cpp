@@ -69,10 +69,11 @@ WritePlanner restoring(Restore restore)
     return [restore = std::move(restore)](const QByteArray& read) {
         const bool sameTerminal = macBytes(read) == macBytes(restore.fileImage);
         if (!sameTerminal && !restore.clone) {
-            return WritePlan{{},
-                             QCoreApplication::translate("Link", "o arquivo é de outro terminal (MAC %1; este terminal tem MAC %2): "
-                                            "use --clone para copiar só os campos editáveis")
-                                 .arg(macText(restore.fileImage), macText(read))};
+            return WritePlan{
+                {},
+                QCoreApplication::translate("Link", "o arquivo é de outro terminal (MAC %1; este terminal tem MAC %2): "
+                                                    "use --clone para copiar só os campos editáveis")
+                    .arg(macText(restore.fileImage), macText(read))};
         }
         QByteArray image = restore.fileImage;
         if (restore.clone) {

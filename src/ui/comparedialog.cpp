@@ -35,8 +35,7 @@ CompareDialog::CompareDialog(const QList<image::FieldDifference>& differences, Q
 
     m_table->setObjectName(QStringLiteral("gdAlteracoes"));
     m_table->setAccessibleName(tr("Alterações"));
-    m_table->setHorizontalHeaderLabels({tr("Página"), tr("Campo"), tr("Valor lido"),
-                                        tr("Valor atual")});
+    m_table->setHorizontalHeaderLabels({tr("Página"), tr("Campo"), tr("Valor lido"), tr("Valor atual")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

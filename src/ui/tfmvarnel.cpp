@@ -215,8 +215,7 @@ void TfmVarnel::setStatus(const QString& text)
 
 void TfmVarnel::showSettingsWriteError()
 {
-    m_dialogs.message(this, tr("Erro"),
-                      tr("Erro ao escrever no arquivo de configuração em:\r") + m_programDir,
+    m_dialogs.message(this, tr("Erro"), tr("Erro ao escrever no arquivo de configuração em:\r") + m_programDir,
                       Dialogs::Icon::Critical);
 }
 

@@ -303,7 +303,7 @@ void TfmVarnel::cbCom0Click(bool checked)
         const bool sure = m_dialogs.question(
             this, tr("Configuração"),
             tr("Geralmente a Porta COM 0 é configurada como \"NÃO\"!\rTêm certeza que deseja configurar "
-                           "como \"SIM\" e alterar suas configurações?"));
+               "como \"SIM\" e alterar suas configurações?"));
         if (!sure) {
             setChecked(ui->cbCom0, false); // runs this reaction again, unchecked
             return;

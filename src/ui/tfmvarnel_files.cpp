@@ -46,14 +46,12 @@ bool TfmVarnel::GeraLogCfg()
 
 void TfmVarnel::btnLogClick()
 {
-    setStatus(GeraLogCfg() ? tr("Log de configuração gerado com sucesso!")
-                           : tr("Falha ao gerar Log de configuração!"));
+    setStatus(GeraLogCfg() ? tr("Log de configuração gerado com sucesso!") : tr("Falha ao gerar Log de configuração!"));
 }
 
 void TfmVarnel::btAbrirArquivoClick()
 {
-    const QString path =
-        m_dialogs.openFile(this, tr("Abrir"), tr("Arquivo Texto (*.txt)"), m_programDir);
+    const QString path = m_dialogs.openFile(this, tr("Abrir"), tr("Arquivo Texto (*.txt)"), m_programDir);
     if (path.isEmpty())
         return;
     m_logoPath = path;
@@ -86,8 +84,7 @@ void TfmVarnel::Log1Click()
 {
     const QString path = m_programDir + logFileName();
     if (!isFile(path)) {
-        m_dialogs.message(this, tr("Aviso"), tr("Arquivo LogCfg.txt não localizado!"),
-                          Dialogs::Icon::Warning);
+        m_dialogs.message(this, tr("Aviso"), tr("Arquivo LogCfg.txt não localizado!"), Dialogs::Icon::Warning);
         return;
     }
     m_dialogs.startDetached(QStringLiteral("xdg-open"), {path});

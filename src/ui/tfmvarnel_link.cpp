@@ -241,10 +241,9 @@ void TfmVarnel::handleReply(const QByteArray& block)
 
 void TfmVarnel::askRebootAfterWrite()
 {
-    const bool reboot =
-        m_dialogs.question(this, tr("Reiniciar Microterminal"),
-                           tr("Gravação realizada com sucesso!\rDeseja reiniciar o "
-                                          "terminal para que os\rnovo valores entrem em funcionamento?"));
+    const bool reboot = m_dialogs.question(this, tr("Reiniciar Microterminal"),
+                                           tr("Gravação realizada com sucesso!\rDeseja reiniciar o "
+                                              "terminal para que os\rnovo valores entrem em funcionamento?"));
     if (reboot) {
         // The terminal needs a fresh unlock, with the password it has just stored, before the reboot.
         m_dialogs.pause(kPostWritePauseMs);

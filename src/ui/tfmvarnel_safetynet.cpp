@@ -55,8 +55,7 @@ void TfmVarnel::saveReadBackup()
     if (saved.ok()) {
         // The strip names the file; its tip says where it went.
         showBackupState(tr("Backup: ") + QFileInfo(saved.path).fileName(),
-                        tr("Backup: ") +
-                            QDir::toNativeSeparators(QFileInfo(saved.path).absoluteFilePath()));
+                        tr("Backup: ") + QDir::toNativeSeparators(QFileInfo(saved.path).absoluteFilePath()));
     } else {
         showBackupState(tr("Backup falhou: ") + saved.error);
     }
@@ -81,12 +80,11 @@ void TfmVarnel::warnOfBackupsInBuildTree()
     const QString buildTree = enclosingBuildTree(backupFolder());
     if (buildTree.isEmpty())
         return;
-    showBackupState(
-        tr("Aviso: apagar a pasta de compilação apaga os backups"),
-        tr("Os backups das leituras vão para %1, dentro da pasta de compilação %2: apagar essa pasta "
+    showBackupState(tr("Aviso: apagar a pasta de compilação apaga os backups"),
+                    tr("Os backups das leituras vão para %1, dentro da pasta de compilação %2: apagar essa pasta "
                        "apaga também os backups.\nPara guardá-los em outro lugar, use o pacote instalado (backups em "
                        "~/.config/hxconfig/Backups) ou o hxconfig-cli com --backup-dir PASTA.")
-            .arg(QDir::toNativeSeparators(backupFolder()), QDir::toNativeSeparators(buildTree)));
+                        .arg(QDir::toNativeSeparators(backupFolder()), QDir::toNativeSeparators(buildTree)));
 }
 
 // The items that need a read configuration follow "Log Conf.", which is available exactly then;
@@ -114,8 +112,7 @@ void TfmVarnel::ExportarConfiguracao1Click()
     // The file carries the passwords of the image: readable by its owner only.
     const SavedFile saved = savePrivateFile(path, configFileBytes(image, terminalInfo(image)));
     if (!saved.ok())
-        m_dialogs.message(this, tr("Erro"),
-                          tr("Não foi possível exportar a configuração:\r") + saved.error,
+        m_dialogs.message(this, tr("Erro"), tr("Não foi possível exportar a configuração:\r") + saved.error,
                           Dialogs::Icon::Critical);
 }
 
@@ -127,8 +124,7 @@ void TfmVarnel::CarregarConfiguracao1Click()
         return;
     auto loaded = loadConfigFile(path);
     if (const auto* error = std::get_if<FileError>(&loaded)) {
-        m_dialogs.message(this, tr("Erro"),
-                          tr("Não foi possível carregar a configuração:\r") + error->text,
+        m_dialogs.message(this, tr("Erro"), tr("Não foi possível carregar a configuração:\r") + error->text,
                           Dialogs::Icon::Critical);
         return;
     }
@@ -164,8 +160,7 @@ void TfmVarnel::CarregarConfiguracao1Click()
 void TfmVarnel::AbrirBackups1Click()
 {
     if (!QFileInfo(backupFolder()).isDir()) {
-        m_dialogs.message(this, tr("Aviso"), tr("Pasta Backups não localizada!"),
-                          Dialogs::Icon::Warning);
+        m_dialogs.message(this, tr("Aviso"), tr("Pasta Backups não localizada!"), Dialogs::Icon::Warning);
         return;
     }
     m_dialogs.startDetached(QStringLiteral("xdg-open"), {backupFolder() + QDir::separator()});
