@@ -55,7 +55,7 @@ void TestCliLanguage::textsFollowTheLocale_data()
     QTest::addColumn<QString>("arguments"); // split at blanks
     QTest::addColumn<int>("exit");
     QTest::addColumn<bool>("onStandardError");
-    QTest::addColumn<QString>("portuguese"); // the start of what is printed
+    QTest::addColumn<QString>("portuguese"); // the start of what is printed, blanks aside
     QTest::addColumn<QString>("english");
 
     QTest::newRow("help") << "--help" << 0 << false
@@ -78,8 +78,8 @@ void TestCliLanguage::textsFollowTheLocale_data()
                                         << "hxconfig-cli: @SIM: leitura recusada: verifique a senha\n"
                                         << "hxconfig-cli: @SIM: read refused: check the password\n";
     QTest::newRow("5 verification failed")
-        << "apply @BAD @DIR/profile.ini --password=123456 --backup-dir @DIR/backups" << 5 << true
-        << "hxconfig-cli: @BAD: verificação falhou: o terminal guarda outra configuração do que a enviada"
+        << "apply @BAD @DIR/profile.ini --password=123456 --set=Conexao.PortaLocal=4321 --backup-dir @DIR/backups" << 5
+        << true << "hxconfig-cli: @BAD: verificação falhou: o terminal guarda outra configuração do que a enviada"
         << "hxconfig-cli: @BAD: verification failed: the terminal holds another configuration than the one sent";
     QTest::newRow("6 file problem") << "show @DIR/missing.ini" << 6 << true
                                     << "hxconfig-cli: show: @DIR/missing.ini: não foi possível ler o arquivo: "
@@ -110,7 +110,9 @@ void TestCliLanguage::textsFollowTheLocale()
         const CliResult run = runCli(filledIn(arguments).split(u' '), {QString::fromLatin1(locale)});
         QCOMPARE(run.exitCode, exit);
         const QString shown = onStandardError ? run.err : run.outText();
-        QVERIFY2(shown.startsWith(filledIn(expected)), qPrintable(locale + QLatin1Char('\n') + shown));
+        // Blanks as they come: a table's columns are as wide as the port numbers of the run.
+        QVERIFY2(shown.simplified().startsWith(filledIn(expected).simplified()),
+                 qPrintable(QString::fromLatin1(locale) + QLatin1Char('\n') + shown));
     }
 }
 

@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -100,6 +102,35 @@ QMap<QString, QString> shownTexts(WindowFixture& f)
     return shown;
 }
 
+// A control's one-line text and the width its control leaves for it, as the style lays it out.
+std::pair<QString, int> textAndRoom(const QWidget& w)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(&w)) {
+        if (label->wordWrap() || label->textFormat() == Qt::RichText || label->text().startsWith(u'<'))
+            return {};
+        return {label->text(), label->contentsRect().width() - 2 * label->margin()};
+    }
+    const auto* button = qobject_cast<const QAbstractButton*>(&w);
+    if (!button)
+        return {};
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    int taken = 0;
+    if (qobject_cast<const QCheckBox*>(button)) {
+        contents = QStyle::SE_CheckBoxContents;
+    } else if (qobject_cast<const QRadioButton*>(button)) {
+        contents = QStyle::SE_RadioButtonContents;
+    } else if (!button->icon().isNull()) {
+        taken = button->iconSize().width() + 4; // the icon beside the text
+    }
+    const int room = button->style()->subElementRect(contents, &option, button).width() - taken;
+    return {QString(button->text()).remove(u'&'), room};
+}
+
 } // namespace
 
 class TestGuiLanguage : public QObject
@@ -137,8 +168,8 @@ void TestGuiLanguage::windowSpeaksTheLanguage()
     }
 }
 
-// No clipped label, button, check box, radio button or tab: each text's size hint fits the
-// control's geometry, on every page.
+// No clipped label, button, check box, radio button or tab: each text's width fits the room its
+// control's geometry leaves it, on every page.
 void TestGuiLanguage::everyTextFits()
 {
     QFETCH(Language, language);
@@ -154,21 +185,15 @@ void TestGuiLanguage::everyTextFits()
         for (const QWidget* w : widgets) {
             if (!w->isVisible())
                 continue;
-            const auto* label = qobject_cast<const QLabel*>(w);
-            const auto* button = qobject_cast<const QAbstractButton*>(w);
-            if ((!label || label->text().isEmpty() || label->wordWrap()) && (!button || button->text().isEmpty()))
-                continue;
-            const QSize hint = w->minimumSizeHint().expandedTo(w->sizeHint());
-            if (hint.width() > w->width())
-                clipped.append(QStringLiteral("%1 \"%2\": %3 > %4")
-                                   .arg(w->objectName(), label ? label->text() : button->text())
-                                   .arg(hint.width())
-                                   .arg(w->width()));
+            const auto [text, room] = textAndRoom(*w);
+            const int needed = w->fontMetrics().horizontalAdvance(text);
+            if (!text.isEmpty() && needed > room)
+                clipped.append(QStringLiteral("%1 \"%2\": %3 > %4").arg(w->objectName(), text).arg(needed).arg(room));
         }
     }
     const QTabBar* tabs = pages->tabBar();
     for (int i = 0; i < tabs->count(); ++i) {
-        if (tabs->tabSizeHint(i).width() > tabs->tabRect(i).width())
+        if (tabs->fontMetrics().horizontalAdvance(tabs->tabText(i)) > tabs->tabRect(i).width())
             clipped.append(QStringLiteral("tab \"%1\"").arg(tabs->tabText(i)));
     }
     clipped.removeDuplicates();

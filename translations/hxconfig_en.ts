@@ -1892,7 +1892,7 @@ To keep them elsewhere, use the installed package (backups in ~/.config/hxconfig
     </message>
     <message>
         <source>Senha Atual: </source>
-        <translation>Current Password: </translation>
+        <translation>Password: </translation>
     </message>
     <message>
         <source>Senha Atual:</source>
