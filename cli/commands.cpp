@@ -33,11 +33,6 @@ int code(ExitCode c)
     return int(c);
 }
 
-QString macOf(const QByteArray& image)
-{
-    return image::readableValue(*image::fieldOf("edMac"), image);
-}
-
 // A configuration file as show, diff and restore take it. A profile (company sections, no image)
 // is the usual mix-up: the message says what it is and which command takes it.
 std::variant<ConfigFile, FileError> loadConfigFileFor(const QString& path)
@@ -89,7 +84,7 @@ public:
     void start() { m_job.start(*parseAddress(m_address)); }
     TerminalClient& client() { return m_client; }
     const QByteArray& image() const { return m_job.image(); }
-    TerminalInfo info() const { return {macOf(m_job.image()), m_job.readAt(), m_address}; }
+    TerminalInfo info() const { return {image::macText(m_job.image()), m_job.readAt(), m_address}; }
     const QString& address() const { return m_address; }
 
 signals:
@@ -227,7 +222,7 @@ public:
         }
         const ConfigFile& file = std::get<ConfigFile>(loaded);
         // The file holds what a terminal sent: shown with its control characters visible.
-        QString text = Cli::tr("Terminal\n  MAC: %1\n").arg(image::visibleText(macOf(file.image)));
+        QString text = Cli::tr("Terminal\n  MAC: %1\n").arg(image::visibleText(image::macText(file.image)));
         if (file.terminal.readAt.isValid())
             text += Cli::tr("  Lido em: %1\n").arg(file.terminal.readAt.toString(Qt::ISODate));
         if (!file.terminal.address.isEmpty())

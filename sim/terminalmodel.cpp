@@ -31,7 +31,7 @@ void TerminalModel::putHostileTexts(QByteArray& image)
         QByteArray bytes = text.toByteArray().leftJustified(field->width, '\0', true);
         image.replace(field->first, field->width, bytes);
     };
-    put("edMac", "0050\x1b[2J\x07\r\n");
+    put(image::control::mac, "0050\x1b[2J\x07\r\n");
     put("VLogin", "tec\x1b]0;x\x07\r\nroot");
     put("VPassword", "s\x1b[8m\x07\nx");
 }

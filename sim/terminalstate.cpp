@@ -80,7 +80,7 @@ TerminalState initialState(const QByteArray& password)
     putByte(image, "cbTeclaDel", 1);
 
     putByte(image, "cbConexaoTCP", 1); // TCP role Client
-    putText(image, "VIpLocal", QByteArrayLiteral("192.168.0.50"));
+    putText(image, image::control::ipLocal, QByteArrayLiteral("192.168.0.50"));
     putText(image, "VPortaLocal", QByteArrayLiteral("1001"));
     putText(image, "VIpRemoto", QByteArrayLiteral("192.168.0.10"));
     putText(image, "VPortaRemota", QByteArrayLiteral("0023"));
@@ -88,7 +88,7 @@ TerminalState initialState(const QByteArray& password)
     putText(image, "VSubnet", QByteArrayLiteral("255.255.255.0"));
     putText(image, "edTimeOutR", QByteArrayLiteral("1000"));
     putText(image, "edRetries", QByteArrayLiteral("03"));
-    putText(image, "edMac", QByteArrayLiteral("0050C2A1B2C3"));
+    putText(image, image::control::mac, QByteArrayLiteral("0050C2A1B2C3"));
     putText(image, "edDelay", QByteArrayLiteral("10"));
 
     putByte(image, "HabTelNet", 2); // protocol TelNet
@@ -109,8 +109,8 @@ TerminalState fleetTerminalState(TerminalState base, int number)
     const quint32 ip = (10u << 24) + quint32(number);
     const QByteArray ipLocal = QByteArray::number(ip >> 24) + '.' + QByteArray::number((ip >> 16) & 0xFF) + '.' +
                                QByteArray::number((ip >> 8) & 0xFF) + '.' + QByteArray::number(ip & 0xFF);
-    putText(base.image, "edMac", mac.right(12));
-    putText(base.image, "VIpLocal", ipLocal);
+    putText(base.image, image::control::mac, mac.right(12));
+    putText(base.image, image::control::ipLocal, ipLocal);
     // One network that holds them all (a fleet never reaches its router at the far end).
     putText(base.image, "VSubnet", QByteArrayLiteral("255.0.0.0"));
     putText(base.image, "VGateway", QByteArrayLiteral("10.255.255.254"));

@@ -16,6 +16,8 @@ class TestGuiEditor : public QObject
 private slots:
     void zeroImageLoads();
     void decodeShowsOddBytes();
+    void codeButtonsAfterASecondRead_data();
+    void codeButtonsAfterASecondRead();
     void shortAndLongReplies();
     void storeRuleFollowsLoadingFlag();
     void paddingBeforeWrite();
@@ -112,6 +114,55 @@ void TestGuiEditor::decodeShowsOddBytes()
     // Only the normalised bytes differ between the copies.
     QCOMPARE(diff(f.w().buffer().workingCopy(), f.w().buffer().pristineCopy()),
              QStringLiteral("byte 15: 1 != 5; byte 107: 2 != 5; byte 130: 1 != 128"));
+}
+
+void TestGuiEditor::codeButtonsAfterASecondRead_data()
+{
+    QTest::addColumn<int>("role");       // byte 19 of the second reply
+    QTest::addColumn<int>("protocol");   // byte 107 of the second reply
+    QTest::addColumn<bool>("tcpOn");     // cbConexaoTCP checked
+    QTest::addColumn<QString>("checked"); // the buttons checked, in the order of the list below
+    QTest::addColumn<int>("roleByte");   // byte 19 of the working copy
+    QTest::addColumn<int>("protocolByte");
+    QTest::newRow("no role, VT-100") << 0 << 0 << false << "HabVT100" << 0 << 0;
+    QTest::newRow("client, Corvale") << 1 << 1 << true << "rbClient HabCorvale" << 1 << 1;
+    QTest::newRow("server, TelNet") << 2 << 2 << true << "rbServer HabTelNet" << 2 << 2;
+    QTest::newRow("system, unknown protocol") << 3 << 3 << true << "rbSystem HabTelNet" << 3 << 2;
+    QTest::newRow("unknown role kept") << 4 << 0 << false << "HabVT100" << 4 << 0;
+    QTest::newRow("role 255, protocol 255") << 255 << 255 << false << "HabTelNet" << 255 << 2;
+}
+
+void TestGuiEditor::codeButtonsAfterASecondRead()
+{
+    QFETCH(int, role);
+    QFETCH(int, protocol);
+    QFETCH(bool, tcpOn);
+    QFETCH(QString, checked);
+    QFETCH(int, roleByte);
+    QFETCH(int, protocolByte);
+    WindowFixture f;
+    f.create();
+    // The first read checks other buttons: the second must leave nothing of them.
+    QByteArray first = richImage();
+    first[19] = char(role == 2 ? 1 : 2);
+    first[107] = char(protocol == 1 ? 0 : 1);
+    feedRead(f, first);
+    QByteArray second = richImage();
+    second[19] = char(role);
+    second[107] = char(protocol);
+    feedRead(f, second);
+
+    QCOMPARE(f.check("cbConexaoTCP")->isChecked(), tcpOn);
+    QStringList shown;
+    for (const char* name : {"rbClient", "rbServer", "rbSystem", "HabVT100", "HabCorvale", "HabTelNet"}) {
+        if (f.radio(name)->isChecked())
+            shown.append(QLatin1String(name));
+    }
+    QCOMPARE(shown.join(QLatin1Char(' ')), checked);
+    QCOMPARE(int(f.w().buffer().working(19)), roleByte);
+    QCOMPARE(int(f.w().buffer().working(107)), protocolByte);
+    // The login boxes follow the role a button shows; only System enables them.
+    QCOMPARE(f.edit("VLogin")->isEnabled(), checked.contains(QLatin1String("rbSystem")));
 }
 
 void TestGuiEditor::shortAndLongReplies()

@@ -3,6 +3,7 @@
 #include "image/cp1252.h"
 #include "image/imagebuffer.h"
 #include "image/layout.h"
+#include "image/readable.h"
 #include "image/visibletext.h"
 
 #include <QTest>
@@ -18,6 +19,9 @@ private slots:
     void controlCharactersShownVisibly_data();
     void controlCharactersShownVisibly();
     void layoutRowsMatchTheirControls();
+    void identityRows();
+    void macTextSkipsZeroBytes_data();
+    void macTextSkipsZeroBytes();
     void intakeOfFullShortAndLongReplies();
     void storeRuleUnderBothFlagValues();
     void connectZeroesOnly257Bytes();
@@ -93,6 +97,47 @@ void TestImage::layoutRowsMatchTheirControls()
     QCOMPARE(at("VNovaSenha")->width, 7);
     QVERIFY(!at("VSenhaAtual"));
     QVERIFY(!at(""));
+}
+
+void TestImage::identityRows()
+{
+    QCOMPARE(&image::macField(), image::fieldOf("edMac"));
+    QCOMPARE(image::macField().first, 114);
+    QCOMPARE(image::macField().width, 12);
+    QCOMPARE(&image::ipLocalField(), image::fieldOf("VIpLocal"));
+    QCOMPARE(image::ipLocalField().first, 20);
+    QCOMPARE(&image::newPasswordField(), image::fieldOf("VNovaSenha"));
+    QCOMPARE(image::newPasswordField().first, 170);
+    QCOMPARE(image::newPasswordField().width, 7);
+}
+
+void TestImage::macTextSkipsZeroBytes_data()
+{
+    QTest::addColumn<QByteArray>("bytes"); // the twelve bytes of the field
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("full") << QByteArray("0050C2A1B2C3") << QStringLiteral("0050C2A1B2C3");
+    QTest::newRow("zero inside") << QByteArray("0050\0C2A1B2C", 12) << QStringLiteral("0050C2A1B2C");
+    QTest::newRow("zero first") << QByteArray("\0\0"
+                                              "50C2A1B2C3",
+                                              12)
+                                << QStringLiteral("50C2A1B2C3");
+    QTest::newRow("short") << QByteArray("00AB\0\0\0\0\0\0\0\0", 12) << QStringLiteral("00AB");
+    QTest::newRow("all zero") << QByteArray(12, '\0') << QString();
+    QTest::newRow("Windows-1252") << QByteArray("\xE9\x80"
+                                                "0000000000",
+                                                12)
+                                  << QStringLiteral("é€0000000000");
+}
+
+void TestImage::macTextSkipsZeroBytes()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, shown);
+    QByteArray image(image::kImageSize, '\x11');
+    image.replace(114, 12, bytes);
+    QCOMPARE(image::macText(image), shown);
+    // The editor's decoder shows the same text.
+    QCOMPARE(image::readableValue(*image::fieldOf("edMac"), image), shown);
 }
 
 void TestImage::intakeOfFullShortAndLongReplies()

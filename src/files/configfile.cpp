@@ -204,6 +204,6 @@ QString macInFileName(const QString& mac)
 
 QString backupFileName(const QByteArray& image, const QDateTime& when)
 {
-    return macInFileName(image::readableValue(*image::fieldOf("edMac"), image)) + QLatin1Char('_') +
-           when.toString(QStringLiteral("yyyyMMdd-HHmmss")) + QStringLiteral(".ini");
+    return macInFileName(image::macText(image)) + QLatin1Char('_') + when.toString(QStringLiteral("yyyyMMdd-HHmmss")) +
+           QStringLiteral(".ini");
 }

@@ -46,7 +46,7 @@ const Field& codeRow(Rule rule)
 
 const Field& ipLocalRow()
 {
-    return rowOf("VIpLocal");
+    return ipLocalField();
 }
 const Field& ipRemoteRow()
 {

@@ -12,8 +12,8 @@ LogValues logValuesOf(const ShownValue& shown)
         return namedItem(field, shown(field));
     };
     LogValues v;
-    v.mac = value("edMac");
-    v.ipLocal = value("VIpLocal");
+    v.mac = shown(macField());
+    v.ipLocal = shown(ipLocalField());
     v.portaLocal = value("VPortaLocal");
     v.ipRemoto = value("VIpRemoto");
     v.portaRemota = value("VPortaRemota");

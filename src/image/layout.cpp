@@ -30,6 +30,9 @@ constexpr std::array<sv, 2> kDel = {"Chr(27)", "Chr(127)"};
 // The value names of the two codes, by code: the TCP role and the protocol as the editor names them.
 constexpr std::array<sv, 4> kTcpRole = {"Nenhum", "Client", "Server", "System"};
 constexpr std::array<sv, 3> kProtocol = {"VT - 100", "Corvale", "TelNet"};
+// The radio buttons that show the codes, by code; no role has no button of its own.
+constexpr std::array<sv, 4> kTcpRoleButtons = {"", "rbClient", "rbServer", "rbSystem"};
+constexpr std::array<sv, 3> kProtocolButtons = {"HabVT100", "HabCorvale", "HabTelNet"};
 
 // "00".."99": the items of the terminal-number and channel boxes.
 constexpr auto kTwoDigitChars = [] {
@@ -180,8 +183,9 @@ constexpr std::array kLayout = {
           .rule = Rule::TcpRole,
           .items = kTcpRole,
           .order = 5,
-          .subKey = "Tipo"},
-    holding(text(20, 16, "VIpLocal", kLink, "IP Local", "IPLocal", 8), Content::Address),
+          .subKey = "Tipo",
+          .buttons = kTcpRoleButtons},
+    holding(text(20, 16, control::ipLocal, kLink, "IP Local", "IPLocal", 8), Content::Address),
     holding(text(36, 5, "VPortaLocal", kLink, "Porta Local", "PortaLocal", 9), Content::Port),
     holding(text(41, 16, "VIpRemoto", kLink, "IP Remoto", "IPRemoto", 6), Content::Address),
     holding(text(57, 5, "VPortaRemota", kLink, "Porta Remota", "PortaRemota", 7), Content::Port),
@@ -205,13 +209,14 @@ constexpr std::array kLayout = {
           .key = "ProtEmulado",
           .rule = Rule::Protocol,
           .items = kProtocol,
-          .order = 15},
+          .order = 15,
+          .buttons = kProtocolButtons},
     holding(shortText(108, 2, "edDelay", 2, kGeneral, "Boot Delay", "BootDelay", 22, 0), Content::Digits),
     choice(110, "cbTecladoTouch", kGeneral, "Habilita Touch", "TecladoTouch", Rule::YesNo, kNoYes, 25),
     choice(111, "cbSincronismoVideo", kGeneral, "Sincronismo de Vídeo", "SincronismoVideo", Rule::Index, kVideoSync,
            26),
     reserved(112, 2),
-    Field{.first = 114, .width = 12, .kind = Mac, .control = "edMac", .page = kNet, .caption = "Mac Address"},
+    Field{.first = 114, .width = 12, .kind = Mac, .control = control::mac, .page = kNet, .caption = "Mac Address"},
     reserved(126, 4),
     flag(130, "cbCom0", kSerial, "COM 0", "Habilitado0", 27),
     flag(131, "cbCom1", kSerial, "COM 1", "Habilitado1", 35),
@@ -224,7 +229,7 @@ constexpr std::array kLayout = {
     choice(142, "cbTeclaBackspace", kProto, "Backspace", "BackSpace", Rule::List, kBackspace, 17),
     choice(143, "cbTeclaDel", kProto, "Tecla DEL", "DEL", Rule::List, kDel, 16),
     reserved(144, 26),
-    Field{.first = 170, .width = 7, .kind = NewPassword, .control = "VNovaSenha", .caption = "Nova Senha"},
+    Field{.first = 170, .width = 7, .kind = NewPassword, .control = control::newPassword, .caption = "Nova Senha"},
     reserved(177, 1),
     advising(text(178, 16, "edConTelNet", kProto, "Conexão TelNet", "ConexaoTelNet", 19), 15),
     telNetOnly(advising(text(194, 16, "VLogin", kLink, "Login", "Login", 12), 15)),
@@ -232,6 +237,23 @@ constexpr std::array kLayout = {
     telNetOnly(holding(text(226, 16, "VCNPJ", kLink, "CNPJ", "CNPJ", 14), Content::Cnpj)),
     reserved(242, 18),
 };
+
+// The index of the row of a control, checked while compiling.
+constexpr std::size_t rowIndex(sv name)
+{
+    for (std::size_t i = 0; i < kLayout.size(); ++i) {
+        if (kLayout[i].control == name)
+            return i;
+    }
+    return kLayout.size();
+}
+
+constexpr std::size_t kMacRow = rowIndex(control::mac);
+constexpr std::size_t kIpLocalRow = rowIndex(control::ipLocal);
+constexpr std::size_t kNewPasswordRow = rowIndex(control::newPassword);
+static_assert(kMacRow < kLayout.size() && kLayout[kMacRow].kind == Mac);
+static_assert(kIpLocalRow < kLayout.size() && kLayout[kIpLocalRow].content == Content::Address);
+static_assert(kNewPasswordRow < kLayout.size() && kLayout[kNewPasswordRow].kind == NewPassword);
 
 constexpr std::size_t kKeyedCount =
     std::size_t(std::count_if(kLayout.begin(), kLayout.end(), [](const Field& f) { return !f.key.empty(); }));
@@ -254,6 +276,21 @@ constexpr std::array kCompanyPages = {Page::Rede, Page::Conexao, Page::Protocolo
 std::span<const Field> layout()
 {
     return kLayout;
+}
+
+const Field& macField()
+{
+    return kLayout[kMacRow];
+}
+
+const Field& ipLocalField()
+{
+    return kLayout[kIpLocalRow];
+}
+
+const Field& newPasswordField()
+{
+    return kLayout[kNewPasswordRow];
 }
 
 const Field* fieldOf(std::string_view control)

@@ -75,10 +75,26 @@ struct Field {
     int advised = 0;         // Text: the most characters its hint advises (0: the field's width)
     int usedWhen = 0;        // the terminal uses the value only while this flag byte is non-zero (0: always)
     bool telNetOnly = false; // sent only with TCP role System and protocol TelNet
+    std::span<const std::string_view> buttons{}; // Code: objectName of the radio button of each value; empty for none
 };
+
+// The controls of the identity fields that the tools address directly. The table's rows name them
+// through these constants, so a renamed control breaks the build, not a run.
+namespace control
+{
+constexpr std::string_view mac = "edMac";
+constexpr std::string_view ipLocal = "VIpLocal";
+constexpr std::string_view newPassword = "VNovaSenha";
+} // namespace control
 
 // All rows in byte order; together they cover bytes 0..259 exactly once.
 std::span<const Field> layout();
+
+// The rows of the identity fields: the terminal's hardware address, its own IP address, and the
+// new password that "Gravar" places.
+const Field& macField();
+const Field& ipLocalField();
+const Field& newPasswordField();
 
 // The row of the control with this objectName, or nullptr.
 const Field* fieldOf(std::string_view control);

@@ -55,12 +55,12 @@ int shownProtocol(int byte)
     return byte == 0 || byte == 1 ? byte : 2;
 }
 
+} // namespace
+
 int shownCode(const Field& field, int byte)
 {
     return field.rule == Rule::TcpRole ? shownRole(byte) : shownProtocol(byte);
 }
-
-} // namespace
 
 QString readableValue(const Field& field, const QByteArray& image)
 {
@@ -87,6 +87,11 @@ QString readableValue(const Field& field, const QByteArray& image)
         break;
     }
     return {};
+}
+
+QString macText(const QByteArray& image)
+{
+    return readableValue(macField(), image);
 }
 
 QString valueText(const Field& field, const QByteArray& image)

@@ -20,6 +20,14 @@ namespace image
 // "Nenhum", the protocol "VT - 100", "Corvale" or "TelNet". Reserved and password bytes: empty.
 QString readableValue(const Field& field, const QByteArray& image);
 
+// The terminal's hardware address as the editor shows it: the field's non-zero bytes, so a zero
+// byte inside the field takes nothing away from the characters after it.
+QString macText(const QByteArray& image);
+
+// The value a code's buttons show for its byte: a TCP role 1..3 its own, anything else no role; a
+// protocol 0 or 1 its own, anything else TelNet.
+int shownCode(const Field& field, int byte);
+
 // The value as people read it, shown or not: the readable value, but a choice, number or role byte
 // that names no item reads "(N)" with its number, and the 2.4 GHz boxes read also while hidden.
 QString valueText(const Field& field, const QByteArray& image);

@@ -61,7 +61,7 @@ WritePreparation prepareWrite(const QByteArray& image, const QString& newPasswor
             out.badNewPassword = true;
         } else {
             // Placed whatever the loading flag: "Gravar" writes these bytes directly.
-            const Field& field = *fieldOf("VNovaSenha");
+            const Field& field = newPasswordField();
             out.image.replace(field.first, kPasswordLength, bytes);
             out.image[field.first + kPasswordLength] = '\0';
         }

@@ -68,8 +68,7 @@ void BackupJob::startOne(int index)
     connect(&one->m_read, &ReadJob::done, this, [this, one, end] {
         one->m_client.close();
         const QByteArray& image = one->m_read.image();
-        const TerminalInfo terminal{image::readableValue(*image::fieldOf("edMac"), image), one->m_read.readAt(),
-                                    one->m_client.address()};
+        const TerminalInfo terminal{image::macText(image), one->m_read.readAt(), one->m_client.address()};
         connect(&one->m_kept, &QFutureWatcher<KeptBackup>::finished, this, [one, end, mac = terminal.mac] {
             const KeptBackup kept = one->m_kept.result();
             if (!kept.ok())

@@ -17,7 +17,7 @@ namespace
 
 const image::Field& ipLocalField()
 {
-    return *image::fieldOf("VIpLocal");
+    return image::ipLocalField();
 }
 
 // An image with nothing in it: values are checked on it, and what a profile sets shows on it.

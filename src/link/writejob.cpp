@@ -7,6 +7,7 @@
 #include "image/differences.h"
 #include "image/imagerecord.h"
 #include "image/layout.h"
+#include "image/readable.h"
 #include "image/writeprep.h"
 
 #include <QCoreApplication>
@@ -15,15 +16,6 @@
 
 namespace
 {
-
-// The terminal's MAC as its field shows it.
-QString macText(const QByteArray& image)
-{
-    const image::Field* field = image::fieldOf("edMac");
-    QByteArray mac = image.mid(field->first, field->width);
-    const qsizetype zero = mac.indexOf('\0');
-    return cp1252::decode(zero < 0 ? mac : mac.left(zero));
-}
 
 QString captionsOf(const QList<image::FieldDifference>& differences)
 {
@@ -61,8 +53,8 @@ WriteJob::WriteJob(WriteOptions options, WritePlanner planner, QObject* parent)
 
 QByteArray WriteJob::passwordAfterWrite(const QByteArray& image, const QByteArray& current)
 {
-    const image::Field* field = image::fieldOf("VNovaSenha");
-    QByteArray carried = image.mid(field->first, field->width - 1);
+    const image::Field& field = image::newPasswordField();
+    QByteArray carried = image.mid(field.first, field.width - 1);
     const qsizetype zero = carried.indexOf('\0');
     if (zero >= 0)
         carried.truncate(zero);
@@ -115,7 +107,7 @@ void WriteJob::takeRead()
         return;
     }
 
-    const TerminalInfo terminal{macText(read), m_result.readAt, m_client.address()};
+    const TerminalInfo terminal{image::macText(read), m_result.readAt, m_client.address()};
     m_step = Step::SavingBackup;
     connect(&m_backup, &QFutureWatcher<SavedFile>::finished, this, &WriteJob::takeBackup);
     m_backup.setFuture(saveBackupInBackground(m_options.backupFolder, read, terminal, QDateTime::currentDateTime()));

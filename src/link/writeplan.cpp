@@ -46,17 +46,12 @@ WritePlan applied(const QByteArray& image, const image::Profile& profile)
     return {{}, texts.join(QStringLiteral("; "))};
 }
 
-QString macText(const QByteArray& image)
-{
-    return image::readableValue(*image::fieldOf("edMac"), image);
-}
-
 } // namespace
 
 QByteArray macBytes(const QByteArray& image)
 {
-    const image::Field* mac = image::fieldOf("edMac");
-    return image.mid(mac->first, mac->width);
+    const image::Field& mac = image::macField();
+    return image.mid(mac.first, mac.width);
 }
 
 WritePlanner applying(image::Profile profile)
@@ -73,13 +68,13 @@ WritePlanner restoring(Restore restore)
                 {},
                 QCoreApplication::translate("Link", "o arquivo é de outro terminal (MAC %1; este terminal tem MAC %2): "
                                                     "use --clone para copiar só os campos editáveis")
-                    .arg(macText(restore.fileImage), macText(read))};
+                    .arg(image::macText(restore.fileImage), image::macText(read))};
         }
         QByteArray image = restore.fileImage;
         if (restore.clone) {
             image = read;
             for (const image::Field& field : image::layout()) {
-                if (!isEditable(field.kind) || (restore.keepIp && field.control == "VIpLocal"))
+                if (!isEditable(field.kind) || (restore.keepIp && &field == &image::ipLocalField()))
                     continue;
                 image.replace(field.first, field.width, restore.fileImage.mid(field.first, field.width));
             }

@@ -6,6 +6,7 @@
 #include "link/localaddresses.h"
 #include "ui/controlrules.h"
 #include "ui/dialogs.h"
+#include "ui/fieldbinders.h"
 #include "ui_tfmvarnel.h"
 
 #include <QCloseEvent>
@@ -19,7 +20,7 @@ TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* paren
 {
     ui->setupUi(this);
     prepareMainWindowControls(this);
-    findEditorBoxes();
+    makeBinders();
 
     Config = new QTcpSocket(this);
     Config->setObjectName(QStringLiteral("Config"));
@@ -100,26 +101,29 @@ void TfmVarnel::wireSignals()
 
     connect(ui->VSenhaAtual, &QLineEdit::textChanged, this, &TfmVarnel::VSenhaAtualChange);
 
-    // Text fields store on every change of their text, by the user or by the program.
-    for (QLineEdit* box : editorTextBoxes()) {
-        if (box == ui->edMac)
+    for (const auto& binder : m_binders) {
+        if (!binder)
             continue;
-        connect(box, &QLineEdit::textChanged, this, [this, box](const QString& text) { textFieldChanged(box, text); });
-    }
-    // Choice boxes react to the user's pick and typing only; a selection by the program raises nothing.
-    for (QComboBox* box : editorChoiceBoxes()) {
-        const image::Field* field = image::fieldOf(box->objectName().toStdString());
-        if (!field)
+        const image::Field& field = binder->field();
+        // Text fields store on every change of their text, by the user or by the program; the
+        // MAC is shown only.
+        if (QLineEdit* box = binder->textBox(); box && field.kind != image::Kind::Mac) {
+            connect(box, &QLineEdit::textChanged, this,
+                    [this, &field](const QString& text) { StoreField(field.first, field.width, text); });
+        }
+        // Choice boxes react to the user's pick and typing only; a selection by the program raises nothing.
+        QComboBox* box = binder->choiceBox();
+        if (!box)
             continue;
-        if (field->kind == image::Kind::NumberByte) {
+        if (field.kind == image::Kind::NumberByte) {
             connect(box, &QComboBox::activated, this,
-                    [this, box](int index) { numberStore(box, box->itemText(index)); });
+                    [this, &field, box](int index) { numberStore(field, box->itemText(index)); });
             connect(box->lineEdit(), &QLineEdit::textEdited, this,
-                    [this, box](const QString& text) { numberStore(box, text); });
+                    [this, &field](const QString& text) { numberStore(field, text); });
         } else {
-            connect(box, &QComboBox::activated, this, [this, box](int) { choiceStore(box); });
+            connect(box, &QComboBox::activated, this, [this, &field, box](int) { choiceStore(field, box); });
             connect(box->lineEdit(), &QLineEdit::textEdited, this,
-                    [this, box](const QString& text) { choiceTyped(box, text); });
+                    [this, &field](const QString& text) { choiceTyped(field, text); });
         }
     }
 

@@ -13,8 +13,10 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class Dialogs;
+class FieldBinder;
 class ProblemMarkers;
 class IniFile;
 struct TerminalInfo;
@@ -130,16 +132,11 @@ private:
     void showSettingsWriteError();
 
     // Editor reactions.
-    void textFieldChanged(QLineEdit* box, const QString& text);
-    void choiceStore(QComboBox* box);
-    void choiceTyped(QComboBox* box, const QString& text);
-    void numberStore(QComboBox* box, const QString& text);
-    // The item whose text is the given one in full, ignoring case; -1 for none.
-    static int namedItem(const QComboBox* box, const QString& text);
+    void choiceStore(const image::Field& field, const QComboBox* box);
+    void choiceTyped(const image::Field& field, const QString& text);
+    void numberStore(const image::Field& field, const QString& text);
     // The text as a decimal integer, or the conversion error box and nothing.
     std::optional<int> integerOrError(const QString& text);
-    // The text of the item the box's text names, as the list spells it; empty for none.
-    static QString selectedItemText(const QComboBox* box);
     void showPaddedRetries();
     // A profile's keys loaded into the editor and the working copy in the "Default" button's reading
     // order; with extensions, the keys of the configuration file that "Default" ignores too. False
@@ -178,9 +175,9 @@ private:
     void startProblemChecks();
     void recheckProblems();
 
-    void findEditorBoxes();
-    const QList<QLineEdit*>& editorTextBoxes() const;
-    const QList<QComboBox*>& editorChoiceBoxes() const;
+    // One binder for each field the editor shows, by the field table's rows.
+    void makeBinders();
+    FieldBinder* binderOf(const image::Field& field) const;
     void message(const QString& text);
     void setStatus(const QString& text);
 
@@ -199,10 +196,9 @@ private:
     std::array<std::uint8_t, 240> m_logo{};
     std::function<QString()> m_localAddresses;
     std::function<QDateTime()> m_clock;
-    QDateTime m_readAt; // when the last read reply was taken in
-    QString m_readFrom; // the terminal's address then, "host:port"
-    QList<QLineEdit*> m_textBoxes;
-    QList<QComboBox*> m_choiceBoxes;
+    QDateTime m_readAt;                                  // when the last read reply was taken in
+    QString m_readFrom;                                  // the terminal's address then, "host:port"
+    std::vector<std::unique_ptr<FieldBinder>> m_binders; // by row of the field table; null where no control
     ProblemMarkers* m_markers = nullptr;
     bool m_checking = false;
 };

@@ -8,6 +8,7 @@
 #include "files/integertext.h"
 #include "image/readable.h"
 #include "ui/dialogs.h"
+#include "ui/fieldbinders.h"
 #include "ui_tfmvarnel.h"
 
 #include <QFileInfo>
@@ -44,7 +45,7 @@ bool TfmVarnel::loadKey(const image::Profile& profile, const image::Field& field
     const QString section = image::sectionOf(field);
     const QString value = image::profileValue(profile, section, image::keyOf(field));
     const int byte = field.first;
-    const QString name = QString::fromLatin1(field.control);
+    FieldBinder* binder = binderOf(field);
     const auto store = [this, byte](int index) { m_image.setWorking(byte, static_cast<std::uint8_t>(index & 0xFF)); };
 
     if (field.rule == image::Rule::TcpRole) {
@@ -79,24 +80,25 @@ bool TfmVarnel::loadKey(const image::Profile& profile, const image::Field& field
 
     switch (field.rule) {
     case image::Rule::Text:
-        findChild<QLineEdit*>(name)->setText(value); // the box's change reaction stores it
+        binder->textBox()->setText(value); // the box's change reaction stores it
         break;
     case image::Rule::Speed:
     case image::Rule::List: {
-        auto* box = findChild<QComboBox*>(name);
-        const int index =
-            field.rule == image::Rule::Speed && value == image::companyword::automatic ? 0 : namedItem(box, value);
-        selectIndex(box, index);
+        const int index = field.rule == image::Rule::Speed && value == image::companyword::automatic
+                              ? 0
+                              : image::namedItem(field, value);
+        selectIndex(binder->choiceBox(), index);
         store(index);
         break;
     }
     case image::Rule::YesNo:
-        if (auto* check = findChild<QCheckBox*>(name)) {
-            setChecked(check, image::yesNoCode(value) == 1);
+        if (field.kind == image::Kind::Flag) {
+            QAbstractButton* check = binder->buttons().at(0);
+            check->setChecked(image::yesNoCode(value) == 1); // toggled runs the click reaction
             // A declined COM 0 question leaves the port off: the byte follows the box, not the file.
             store(check->isChecked() ? 1 : 0);
         } else {
-            selectIndex(findChild<QComboBox*>(name), image::yesNoCode(value));
+            selectIndex(binder->choiceBox(), image::yesNoCode(value));
             store(image::yesNoCode(value));
         }
         break;
@@ -110,7 +112,7 @@ bool TfmVarnel::loadKey(const image::Profile& profile, const image::Field& field
         const std::optional<int> index = integerOrError(value);
         if (!index)
             return false;
-        auto* box = findChild<QComboBox*>(name);
+        QComboBox* box = binder->choiceBox();
         const int shown = *index >= 0 && *index < box->count() ? *index : -1;
         selectIndex(box, shown);
         store(shown);
@@ -118,7 +120,7 @@ bool TfmVarnel::loadKey(const image::Profile& profile, const image::Field& field
     }
     case image::Rule::Number: {
         // An extension key: the caller has refused values outside the list before the load.
-        auto* box = findChild<QComboBox*>(name);
+        QComboBox* box = binder->choiceBox();
         const std::optional<int> number = decimalInteger(value);
         if (!number || *number < 0 || *number >= box->count())
             break;

@@ -25,13 +25,6 @@ bool isFile(const QString& path)
 
 } // namespace
 
-QString TfmVarnel::selectedItemText(const QComboBox* box)
-{
-    // Typed text names an item only in full, as for the byte the box stores.
-    const int index = namedItem(box, box->currentText());
-    return index < 0 ? QString() : box->itemText(index);
-}
-
 bool TfmVarnel::GeraLogCfg()
 {
     const LogValues v = image::logValuesOf([this](const image::Field& field) { return shownValue(field); });

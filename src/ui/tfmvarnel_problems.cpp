@@ -3,6 +3,7 @@
 
 #include "image/checks.h"
 #include "image/readable.h"
+#include "ui/fieldbinders.h"
 #include "ui/problemmarkers.h"
 #include "ui_tfmvarnel.h"
 
@@ -11,16 +12,18 @@ void TfmVarnel::wireProblemChecks()
     m_markers = new ProblemMarkers(this, ui->ParConfgs, ui->lbConectado);
     // Connected after the stores, so each check sees the edit that raised it.
     const auto recheck = [this] { recheckProblems(); };
-    for (QLineEdit* box : editorTextBoxes())
-        connect(box, &QLineEdit::textChanged, this, recheck);
-    for (QComboBox* box : editorChoiceBoxes()) {
-        connect(box, &QComboBox::activated, this, recheck);
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, recheck);
+    for (const auto& binder : m_binders) {
+        if (!binder)
+            continue;
+        if (QLineEdit* box = binder->textBox())
+            connect(box, &QLineEdit::textChanged, this, recheck);
+        if (QComboBox* box = binder->choiceBox()) {
+            connect(box, &QComboBox::activated, this, recheck);
+            connect(box->lineEdit(), &QLineEdit::textEdited, this, recheck);
+        }
+        for (QAbstractButton* button : binder->buttons())
+            connect(button, &QAbstractButton::toggled, this, recheck);
     }
-    for (QAbstractButton* button : std::initializer_list<QAbstractButton*>{
-             ui->cbConexaoTCP, ui->cbInterface2G, ui->cbCom0, ui->cbCom1, ui->rbServer, ui->rbClient, ui->rbSystem,
-             ui->HabCorvale, ui->HabVT100, ui->HabTelNet})
-        connect(button, &QAbstractButton::toggled, this, recheck);
 }
 
 void TfmVarnel::startProblemChecks()

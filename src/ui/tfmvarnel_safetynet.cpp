@@ -24,11 +24,6 @@ QString configurationFilter()
     return TfmVarnel::tr("Configuração (*.ini)");
 }
 
-QString macOf(const QByteArray& image)
-{
-    return image::readableValue(*image::fieldOf("edMac"), image);
-}
-
 } // namespace
 
 QString TfmVarnel::backupFolder() const
@@ -38,7 +33,7 @@ QString TfmVarnel::backupFolder() const
 
 TerminalInfo TfmVarnel::terminalInfo(const QByteArray& image) const
 {
-    return {macOf(image), m_readAt, m_readFrom};
+    return {image::macText(image), m_readAt, m_readFrom};
 }
 
 // Runs once the read handling is done: the copies already hold the reply, the editor shows it and
@@ -143,13 +138,13 @@ void TfmVarnel::CarregarConfiguracao1Click()
 
     // The terminal keeps its own MAC and reserved bytes whatever the file says: no key carries
     // them. Another terminal's configuration would also give this one that terminal's address.
-    const QString fileMac = macOf(file.image);
-    if (fileMac.compare(macOf(m_image.pristineCopy()), Qt::CaseInsensitive) != 0) {
+    const QString fileMac = image::macText(file.image);
+    if (fileMac.compare(image::macText(m_image.pristineCopy()), Qt::CaseInsensitive) != 0) {
         if (!m_dialogs.question(
                 this, caption,
                 tr("Esta configuração é de outro terminal (MAC %1). Carregar mesmo assim?").arg(fileMac)))
             return;
-        const image::Field& ipLocal = *image::fieldOf("VIpLocal");
+        const image::Field& ipLocal = image::ipLocalField();
         profile.removeIf([&ipLocal](const image::ProfileEntry& entry) {
             return image::fieldOfKey(entry.section, entry.key) == &ipLocal;
         });
