@@ -10,10 +10,14 @@
 //     fast one on the same 3 000 rows only: it is quadratic in parsed keys and would take seconds
 //     at 10 000 rows and many minutes at 100 000;
 //   - the viewer showing 100 000 records with accessibility active, and what a screen reader reads
-//     first (headings, the current cell, the rows in sight), then a sort.
+//     first (headings, the current cell, the rows in sight), then a sort;
+//   - the viewer first shown at 10 000 and 100 000 records with a real screen reader connected
+//     (under Xvfb, see logsize/withclient.h), against the same shows without it in the same process.
 // The logs are generated in a temporary directory. Figures are printed, never judged.
 //
-// Usage: bench_logsize [--program PATH]   (PATH: another build of hxconfig for the start-up rows)
+// Usage: bench_logsize [--program PATH] [--screen-reader-only] [--client-limit SECONDS]
+//   PATH: another build of hxconfig for the start-up rows; --screen-reader-only measures the
+//   connected screen reader alone, stopped after SECONDS (900 unless told).
 #include "directtablesort.h"
 #include "files/logrecord.h"
 #include "files/tablesort.h"
@@ -21,6 +25,7 @@
 #include "generatedlog.h"
 #include "logsize/procstatus.h"
 #include "logsize/screenreader.h"
+#include "logsize/withclient.h"
 #include "startupprobe.h"
 #include "ui/silentdialogs.h"
 #include "waitforpaint.h"
@@ -189,6 +194,11 @@ AccessibleFigures measureAccessibleViewer(const QString& dir, Dialogs& dialogs)
 
 int main(int argc, char** argv)
 {
+    // The connected screen reader's part runs in a child of this program, on the X server it was given.
+    if (argc > 1 && QString::fromLocal8Bit(argv[1]) == kScreenReaderPart) {
+        QApplication app(argc, argv);
+        return runScreenReaderPart(QCoreApplication::arguments().mid(2));
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -199,6 +209,14 @@ int main(int argc, char** argv)
                                                           "say); the rest measures this tree's code."),
                                            QStringLiteral("PATH"));
     parser.addOption(programOption);
+    const QCommandLineOption readerOnlyOption(
+        QStringLiteral("screen-reader-only"),
+        QStringLiteral("Measure only the viewer with a screen reader connected."));
+    parser.addOption(readerOnlyOption);
+    const QCommandLineOption limitOption(QStringLiteral("client-limit"),
+                                         QStringLiteral("Stop the screen reader's part after SECONDS (900)."),
+                                         QStringLiteral("SECONDS"), QStringLiteral("900"));
+    parser.addOption(limitOption);
     parser.process(app);
     const QString tool = parser.isSet(programOption)
                              ? parser.value(programOption)
@@ -221,6 +239,12 @@ int main(int argc, char** argv)
         logBytes[records] = bytes.size();
     }
     std::printf("(logs generated in %.1f s)\n", msSince(generating) / 1000.0);
+    const int clientLimit = parser.value(limitOption).toInt();
+    std::map<int, QString> readerDirs = {{10000, logDirs[10000]}, {100000, logDirs[100000]}};
+    if (parser.isSet(readerOnlyOption)) {
+        printScreenReaderFigures(readerDirs, clientLimit);
+        return 0;
+    }
 
     const QList<StartupFigures> starts = measureStartUps(tool, scratch.path(), logDirs);
     const double baseMs = starts.at(0).medianMs;
@@ -270,5 +294,6 @@ int main(int argc, char** argv)
                 accessible.readMs, ratio(accessible.readMs));
     std::printf("  sort by column 0                                          %8.1f ms %8.2f\n", accessible.sortMs,
                 ratio(accessible.sortMs));
+    printScreenReaderFigures(readerDirs, clientLimit);
     return 0;
 }

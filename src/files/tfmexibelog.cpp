@@ -3,6 +3,7 @@
 #include "files/logrecord.h"
 #include "files/tablemodel.h"
 #include "ui/dialogs.h"
+#include "ui/loggrid.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -51,7 +52,7 @@ void TfmExibeLog::buildLayout()
     connect(SpeedButton1, &QToolButton::clicked, this, &TfmExibeLog::SpeedButton1Click);
 
     m_model = new TableModel(this);
-    StringGrid1 = new QTableView(this);
+    StringGrid1 = new LogGrid(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setModel(m_model);
     StringGrid1->setAccessibleName(tr("Tabela"));
