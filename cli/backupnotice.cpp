@@ -1,4 +1,5 @@
 #include "backupnotice.h"
+#include "clitext.h"
 
 #include "report.h"
 
@@ -8,9 +9,9 @@
 
 QString buildTreeBackupWarning(const QString& buildTree)
 {
-    return QStringLiteral("aviso: esta pasta de cópias de segurança fica dentro da pasta de compilação %1, e apagar "
-                          "a compilação apaga também as cópias. Para guardá-las em outro lugar, use --backup-dir "
-                          "PASTA ou instale o pacote (as cópias vão então para ~/.config/hxconfig/Backups).")
+    return Cli::tr("aviso: esta pasta de cópias de segurança fica dentro da pasta de compilação %1, e apagar "
+                   "a compilação apaga também as cópias. Para guardá-las em outro lugar, use --backup-dir "
+                   "PASTA ou instale o pacote (as cópias vão então para ~/.config/hxconfig/Backups).")
         .arg(buildTree);
 }
 

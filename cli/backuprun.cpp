@@ -1,4 +1,5 @@
 // backup TARGET...: a fleet's configurations kept in the backups folder, a file only when one changed.
+#include "clitext.h"
 #include "commands.h"
 #include "jsonline.h"
 #include "progress.h"
@@ -62,8 +63,8 @@ public:
 
         m_parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         if (m_parallel < m_inv.parallel)
-            report::error(m_inv.command, QStringLiteral("o limite de arquivos abertos permite %1 terminais ao mesmo "
-                                                        "tempo, não %2")
+            report::error(m_inv.command, Cli::tr("o limite de arquivos abertos permite %1 terminais ao mesmo "
+                                                 "tempo, não %2")
                                              .arg(m_parallel)
                                              .arg(m_inv.parallel));
         m_keeper = std::make_unique<BackupKeeper>(m_inv.backupDir.isEmpty() ? defaultBackupFolder() : m_inv.backupDir);
@@ -79,16 +80,16 @@ private:
     // a new password) are batch's and mean nothing to a backup.
     void addRow(const QString& file, const FleetRow& row, QStringList& problems)
     {
-        const QString where = QStringLiteral("%1: linha %2 (%3)").arg(file).arg(row.line).arg(row.address);
+        const QString where = Cli::tr("%1: linha %2 (%3)").arg(file).arg(row.line).arg(row.address);
         const std::optional<Endpoint> endpoint = parseAddress(row.address);
         if (!endpoint) {
-            problems.append(QStringLiteral("%1: endereço inválido (IPv4 ou host:porta)").arg(where));
+            problems.append(Cli::tr("%1: endereço inválido (IPv4 ou host:porta)").arg(where));
             return;
         }
         const QByteArray password = row.password.isEmpty() ? m_inv.password : cp1252::encode(row.password);
         if (password.isEmpty()) {
-            problems.append(QStringLiteral("%1: falta a senha (coluna password, --password, --password-file ou "
-                                           "HXCONFIG_PASSWORD)")
+            problems.append(Cli::tr("%1: falta a senha (coluna password, --password, --password-file ou "
+                                    "HXCONFIG_PASSWORD)")
                                 .arg(where));
             return;
         }
@@ -115,9 +116,8 @@ private:
     {
         for (const QString& problem : problems)
             report::error(m_inv.command, problem);
-        const QString refusal =
-            QStringLiteral("frota recusada: %1; nenhum terminal foi contatado")
-                .arg(report::counted(problems.size(), QStringLiteral("problema"), QStringLiteral("problemas")));
+        const QString refusal = Cli::tr("frota recusada: %1; nenhum terminal foi contatado")
+                                    .arg(report::counted(problems.size(), Cli::tr("problema"), Cli::tr("problemas")));
         report::error(m_inv.command, refusal);
         if (m_inv.json) {
             TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}
@@ -133,8 +133,7 @@ private:
         m_scan = new ScanJob(std::move(endpoints), m_parallel, m_inv.timeoutMs, this);
         const Progress::Mode mode =
             !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Silent;
-        auto* progress =
-            new Progress(mode, m_scan->total(), QStringLiteral("endereços"), QStringLiteral("encontrados"), this);
+        auto* progress = new Progress(mode, m_scan->total(), Cli::tr("endereços"), Cli::tr("encontrados"), this);
         connect(m_scan, &ScanJob::addressDone, this, [this, progress](int index) {
             progress->step(m_scan->answers().at(index) != ScanJob::Answer::None, {}, false);
         });
@@ -155,7 +154,7 @@ private:
         m_job = new BackupJob(m_items, *m_keeper, m_parallel, m_inv.timeoutMs, this);
         const Progress::Mode mode =
             !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Lines;
-        m_progress = new Progress(mode, m_job->total(), QStringLiteral("terminais"), QStringLiteral("falhas"), this);
+        m_progress = new Progress(mode, m_job->total(), Cli::tr("terminais"), Cli::tr("falhas"), this);
         connect(m_job, &BackupJob::terminalFinished, this, &BackupRun::showOne);
         connect(m_job, &BackupJob::finished, this, &BackupRun::end);
         m_progress->start();
@@ -216,11 +215,11 @@ private:
             ++counts[int(r.outcome)];
         using O = BackupJob::Result::Outcome;
         using report::counted;
-        return QStringLiteral("%1: %2, %3, %4, em %5 s")
-            .arg(counted(m_job->total(), QStringLiteral("terminal"), QStringLiteral("terminais")),
-                 counted(counts[int(O::New)], QStringLiteral("novo"), QStringLiteral("novos")),
-                 counted(counts[int(O::Unchanged)], QStringLiteral("inalterado"), QStringLiteral("inalterados")),
-                 counted(counts[int(O::Failed)], QStringLiteral("falhou"), QStringLiteral("falharam")))
+        return Cli::tr("%1: %2, %3, %4, em %5 s")
+            .arg(counted(m_job->total(), Cli::tr("terminal"), Cli::tr("terminais")),
+                 counted(counts[int(O::New)], Cli::tr("novo"), Cli::tr("novos")),
+                 counted(counts[int(O::Unchanged)], Cli::tr("inalterado"), Cli::tr("inalterados")),
+                 counted(counts[int(O::Failed)], Cli::tr("falhou"), Cli::tr("falharam")))
             .arg(double(m_progress->elapsedMs()) / 1000.0, 0, 'f', 1);
     }
 

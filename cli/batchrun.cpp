@@ -1,5 +1,6 @@
 // batch FLEET [PROFILE]: the write sequence of apply on every terminal of a fleet file, side by side.
 #include "backupnotice.h"
+#include "clitext.h"
 #include "commands.h"
 #include "problems.h"
 #include "progress.h"
@@ -44,19 +45,19 @@ public:
         if (!plan.problems.isEmpty())
             return refuse(plan.problems);
         for (const QString& warning : plan.warnings)
-            report::error(fleetPath(), QStringLiteral("aviso: %1").arg(warning));
+            report::error(fleetPath(), Cli::tr("aviso: %1").arg(warning));
         const FleetCheck checks = checkFleetPlan(plan);
         for (const QString& warning : checks.warnings)
             report::error(fleetPath(), warning);
         if (!checks.errors.isEmpty() && !m_inv.force)
-            return refuse(checks.errors, QStringLiteral(" (--force grava mesmo assim)"));
+            return refuse(checks.errors, Cli::tr(" (--force grava mesmo assim)"));
         for (const QString& error : checks.errors)
             report::error(fleetPath(), error);
 
         const int parallel = parallelWithinOpenFileLimit(m_inv.parallel);
         if (parallel < m_inv.parallel)
-            report::error(fleetPath(), QStringLiteral("o limite de arquivos abertos permite %1 terminais ao mesmo "
-                                                      "tempo, não %2")
+            report::error(fleetPath(), Cli::tr("o limite de arquivos abertos permite %1 terminais ao mesmo "
+                                               "tempo, não %2")
                                            .arg(parallel)
                                            .arg(m_inv.parallel));
         QList<BatchJob::Item> items;
@@ -75,7 +76,7 @@ public:
         m_job = new BatchJob(std::move(items), parallel, this);
         const Progress::Mode mode =
             !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Lines;
-        m_progress = new Progress(mode, m_job->total(), QStringLiteral("terminais"), QStringLiteral("falhas"), this);
+        m_progress = new Progress(mode, m_job->total(), Cli::tr("terminais"), Cli::tr("falhas"), this);
         connect(m_job, &BatchJob::terminalFinished, this, &BatchRun::showOne);
         connect(m_job, &BatchJob::finished, this, &BatchRun::end);
         m_progress->start();
@@ -99,8 +100,8 @@ private:
         for (const QString& problem : problems)
             report::error(fleetPath(), problem);
         const QString refusal =
-            QStringLiteral("frota recusada: %1; nenhum terminal foi contatado%2")
-                .arg(report::counted(problems.size(), QStringLiteral("problema"), QStringLiteral("problemas")), remedy);
+            Cli::tr("frota recusada: %1; nenhum terminal foi contatado%2")
+                .arg(report::counted(problems.size(), Cli::tr("problema"), Cli::tr("problemas")), remedy);
         report::error(fleetPath(), refusal);
         if (m_inv.json) {
             TerminalLine{{}, resultword::refused, refusal, ExitCode::RefusedBeforeWrite, {}}
@@ -161,7 +162,7 @@ private:
         for (const WriteResult& r : m_job->results())
             ipLocals.append(r.outcome == WriteResult::Outcome::Failed ? QString() : ipLocalOf(r.sentImage));
         for (const QString& shared : sharedIpLocals(m_lines, m_addresses, ipLocals))
-            report::error(fleetPath(), QStringLiteral("aviso: %1").arg(shared));
+            report::error(fleetPath(), Cli::tr("aviso: %1").arg(shared));
     }
 
     QString summary() const
@@ -171,12 +172,12 @@ private:
             ++counts[int(r.outcome)];
         using O = WriteResult::Outcome;
         using report::counted;
-        return QStringLiteral("%1: %2, %3, %4, %5, em %6 s")
-            .arg(counted(m_job->total(), QStringLiteral("terminal"), QStringLiteral("terminais")),
-                 counted(counts[int(O::Changed)], QStringLiteral("alterado"), QStringLiteral("alterados")),
-                 counted(counts[int(O::Unchanged)], QStringLiteral("inalterado"), QStringLiteral("inalterados")),
-                 counted(counts[int(O::DryRun)], QStringLiteral("simulado"), QStringLiteral("simulados")),
-                 counted(counts[int(O::Failed)], QStringLiteral("falhou"), QStringLiteral("falharam")))
+        return Cli::tr("%1: %2, %3, %4, %5, em %6 s")
+            .arg(counted(m_job->total(), QStringLiteral("terminal"), Cli::tr("terminais")),
+                 counted(counts[int(O::Changed)], Cli::tr("alterado"), Cli::tr("alterados")),
+                 counted(counts[int(O::Unchanged)], Cli::tr("inalterado"), Cli::tr("inalterados")),
+                 counted(counts[int(O::DryRun)], Cli::tr("simulado"), Cli::tr("simulados")),
+                 counted(counts[int(O::Failed)], Cli::tr("falhou"), Cli::tr("falharam")))
             .arg(double(m_progress->elapsedMs()) / 1000.0, 0, 'f', 1);
     }
 

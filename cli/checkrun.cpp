@@ -1,4 +1,5 @@
 // check FILE|ADDRESS: the checks of a configuration file or of what a terminal holds.
+#include "clitext.h"
 #include "commands.h"
 #include "problems.h"
 #include "report.h"
@@ -82,8 +83,8 @@ private:
             report::out(text);
         }
         report::error(source(), found.isEmpty()
-                                    ? QStringLiteral("nenhum problema")
-                                    : QStringLiteral("%1 erro(s), %2 aviso(s)").arg(errors).arg(found.size() - errors));
+                                    ? Cli::tr("nenhum problema")
+                                    : Cli::tr("%1 erro(s), %2 aviso(s)").arg(errors).arg(found.size() - errors));
         return int(c);
     }
 

@@ -1,4 +1,5 @@
 #include "commands.h"
+#include "clitext.h"
 
 #include "backupnotice.h"
 #include "problems.h"
@@ -14,8 +15,8 @@
 #include "image/keyagreement.h"
 #include "image/layout.h"
 #include "image/readable.h"
-#include "image/visibletext.h"
 #include "image/textfit.h"
+#include "image/visibletext.h"
 #include "link/readjob.h"
 #include "link/terminalclient.h"
 #include "link/writejob.h"
@@ -48,19 +49,19 @@ std::variant<ConfigFile, FileError> loadConfigFileFor(const QString& path)
     const IniDocument document(text->text);
     if (!document.keys(QStringLiteral("Imagem")).isEmpty() || image::profileFromDocument(document).isEmpty())
         return loaded;
-    return FileError{QStringLiteral("%1: é um perfil (seções da empresa, sem a seção [Imagem] de um arquivo lido com "
-                                    "read), não um arquivo de configuração: para ver o que ele mudaria num terminal, "
-                                    "use hxconfig-cli apply ENDEREÇO %1 --dry-run")
+    return FileError{Cli::tr("%1: é um perfil (seções da empresa, sem a seção [Imagem] de um arquivo lido com "
+                             "read), não um arquivo de configuração: para ver o que ele mudaria num terminal, "
+                             "use hxconfig-cli apply ENDEREÇO %1 --dry-run")
                          .arg(path)};
 }
 
 // Said under what show and diff print of a file whose keys and image disagree.
 QString disagreementNote(qsizetype fields)
 {
-    return QStringLiteral("Atenção: em %1 as chaves do arquivo diferem da seção [Imagem]; os valores "
-                          "mostrados são os da imagem. restore recusa o arquivo sem --image (vale a imagem) ou "
-                          "--keys (valem as chaves).\n")
-        .arg(report::counted(fields, QStringLiteral("campo"), QStringLiteral("campos")));
+    return Cli::tr("Atenção: em %1 as chaves do arquivo diferem da seção [Imagem]; os valores "
+                   "mostrados são os da imagem. restore recusa o arquivo sem --image (vale a imagem) ou "
+                   "--keys (valem as chaves).\n")
+        .arg(report::counted(fields, Cli::tr("campo"), Cli::tr("campos")));
 }
 
 // A terminal read on its own connection: connect, status, read.
@@ -196,7 +197,7 @@ private:
                 .with(QStringLiteral("file"), saved.path)
                 .print();
         } else if (!m_inv.quiet) {
-            report::out(QStringLiteral("%1: configuração de %2 salva em %3\n")
+            report::out(Cli::tr("%1: configuração de %2 salva em %3\n")
                             .arg(m_read->address(), image::visibleText(m_read->info().mac), saved.path));
         }
         emit finished(code(ExitCode::Success));
@@ -222,11 +223,11 @@ public:
         }
         const ConfigFile& file = std::get<ConfigFile>(loaded);
         // The file holds what a terminal sent: shown with its control characters visible.
-        QString text = QStringLiteral("Terminal\n  MAC: %1\n").arg(image::visibleText(image::macText(file.image)));
+        QString text = Cli::tr("Terminal\n  MAC: %1\n").arg(image::visibleText(image::macText(file.image)));
         if (file.terminal.readAt.isValid())
-            text += QStringLiteral("  Lido em: %1\n").arg(file.terminal.readAt.toString(Qt::ISODate));
+            text += Cli::tr("  Lido em: %1\n").arg(file.terminal.readAt.toString(Qt::ISODate));
         if (!file.terminal.address.isEmpty())
-            text += QStringLiteral("  Endereço: %1\n").arg(image::visibleText(file.terminal.address));
+            text += Cli::tr("  Endereço: %1\n").arg(image::visibleText(file.terminal.address));
         // What the editor shows, under the key that asks for it (image::requestValueOf); a field
         // whose key in the file says otherwise is marked, and so is each problem the checks find.
         const QList<image::KeyDisagreement> disagreements = image::keyDisagreements(file.image, file.readable);
@@ -236,12 +237,13 @@ public:
             for (const image::Field* field : image::keyedFields()) {
                 if (field->page != page)
                     continue;
-                text += QStringLiteral("  %1: %2 [%3.%4]")
-                            .arg(image::captionOf(*field), image::visibleText(image::requestValueOf(*field, file.image)),
-                                 image::sectionOf(*field), image::requestKeyOf(*field));
+                text +=
+                    QStringLiteral("  %1: %2 [%3.%4]")
+                        .arg(image::captionOf(*field), image::visibleText(image::requestValueOf(*field, file.image)),
+                             image::sectionOf(*field), image::requestKeyOf(*field));
                 for (const image::KeyDisagreement& d : disagreements) {
                     if (d.field == field)
-                        text += QStringLiteral("  <- a chave no arquivo diz %1").arg(image::visibleText(d.keysValue));
+                        text += Cli::tr("  <- a chave no arquivo diz %1").arg(image::visibleText(d.keysValue));
                 }
                 text += QLatin1Char('\n');
                 // Each problem of the field under it, marked so that a reader's eye finds it.
@@ -250,7 +252,7 @@ public:
                         continue;
                     text += QStringLiteral("    !! %1: %2").arg(image::severityName(p.severity), p.message);
                     if (!p.suggestion.isEmpty())
-                        text += QStringLiteral("; sugestão: ") + p.suggestion;
+                        text += Cli::tr("; sugestão: ") + p.suggestion;
                     text += QLatin1Char('\n');
                 }
             }
@@ -455,10 +457,10 @@ private:
         QStringList fields;
         for (const image::KeyDisagreement& d : disagreements)
             fields.append(d.text());
-        return QStringLiteral("as chaves do arquivo diferem da seção [Imagem] em %1: %2; diga qual parte "
-                              "vale: --image (a imagem, byte a byte) ou --keys (as chaves aplicadas sobre a imagem, "
-                              "como apply)")
-            .arg(report::counted(disagreements.size(), QStringLiteral("campo"), QStringLiteral("campos")))
+        return Cli::tr("as chaves do arquivo diferem da seção [Imagem] em %1: %2; diga qual parte "
+                       "vale: --image (a imagem, byte a byte) ou --keys (as chaves aplicadas sobre a imagem, "
+                       "como apply)")
+            .arg(report::counted(disagreements.size(), Cli::tr("campo"), Cli::tr("campos")))
             .arg(fields.join(QStringLiteral("; ")));
     }
 
@@ -466,7 +468,7 @@ private:
     void warnOfTextLosses(const image::Profile& profile)
     {
         for (const image::TextLoss& loss : image::textLosses(profile))
-            report::error(address(), QStringLiteral("aviso: %1").arg(loss.text()));
+            report::error(address(), Cli::tr("aviso: %1").arg(loss.text()));
     }
 
     void reportResult()
@@ -514,10 +516,10 @@ public:
     int run() override
     {
         const QString path = m_inv.arguments.at(1);
-        QString problem = QStringLiteral("não é um arquivo");
+        QString problem = Cli::tr("não é um arquivo");
         if (!QFileInfo(path).isFile() || !readLogoFile(path, m_logo, &problem)) {
-            const QString text = QStringLiteral("%1: não foi possível ler o arquivo de logotipo: %2 (o arquivo tem 40 "
-                                                "linhas de seis pares hexadecimais, como 00,1F,A0,FF,00,00)")
+            const QString text = Cli::tr("%1: não foi possível ler o arquivo de logotipo: %2 (o arquivo tem 40 "
+                                         "linhas de seis pares hexadecimais, como 00,1F,A0,FF,00,00)")
                                      .arg(path, problem);
             report::error(address(), text);
             if (m_inv.json)
@@ -547,7 +549,7 @@ private:
         if (m_inv.json) {
             TerminalLine{address(), sent ? resultword::sent : resultword::failed, error, c, {}}.print();
         } else if (!m_inv.quiet && sent) {
-            report::out(QStringLiteral("%1: logotipo enviado\n").arg(address()));
+            report::out(Cli::tr("%1: logotipo enviado\n").arg(address()));
         }
         emit finished(code(c));
     }

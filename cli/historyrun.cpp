@@ -1,4 +1,5 @@
 // history MAC: one terminal's backups, oldest first, each with what changed since the one before.
+#include "clitext.h"
 #include "commands.h"
 #include "jsonline.h"
 #include "report.h"
@@ -25,7 +26,7 @@ public:
         const QString folder = m_inv.backupDir.isEmpty() ? defaultBackupFolder() : m_inv.backupDir;
         const QStringList paths = backupsOf(folder, mac);
         if (paths.isEmpty()) {
-            const QString text = QStringLiteral("nenhuma cópia de segurança de %1 em %2").arg(mac, folder);
+            const QString text = Cli::tr("nenhuma cópia de segurança de %1 em %2").arg(mac, folder);
             report::error(m_inv.command, text);
             if (m_inv.json)
                 TerminalLine{{}, resultword::failed, text, ExitCode::FileProblem, {}}.with(kMac, mac).print();
@@ -70,14 +71,14 @@ private:
     {
         QString text = path;
         if (file.terminal.readAt.isValid())
-            text += QStringLiteral("  lido em %1").arg(file.terminal.readAt.toString(Qt::ISODate));
+            text += Cli::tr("  lido em %1").arg(file.terminal.readAt.toString(Qt::ISODate));
         if (!file.terminal.address.isEmpty())
-            text += QStringLiteral(" de %1").arg(file.terminal.address);
+            text += Cli::tr(" de %1").arg(file.terminal.address);
         text += QLatin1Char('\n');
         if (first)
-            text += QStringLiteral("  a primeira cópia\n");
+            text += Cli::tr("  a primeira cópia\n");
         else if (changes.isEmpty())
-            text += QStringLiteral("  nenhum campo mudou\n");
+            text += Cli::tr("  nenhum campo mudou\n");
         for (const image::FieldDifference& d : changes)
             text += QStringLiteral("  ") + report::differenceLine(d) + QLatin1Char('\n');
         return text;

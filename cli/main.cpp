@@ -5,6 +5,7 @@
 #include "report.h"
 
 #include "files/filewriter.h"
+#include "files/language.h"
 
 #include <QCoreApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("hxconfig-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(HX_VERSION));
+    language::installForEnvironment(app);
 
     const ParseOutcome parsed = parseCommandLine(QCoreApplication::arguments());
     if (!parsed.invocation) {

@@ -1,4 +1,5 @@
 #include "problems.h"
+#include "clitext.h"
 
 #include "report.h"
 
@@ -53,8 +54,7 @@ QJsonArray json(const QList<Found>& found)
 QString foundLine(const Found& found)
 {
     return QStringLiteral("%1 (%2)").arg(image::problemLine(found.problem),
-                                         found.already ? QStringLiteral("já estava no terminal")
-                                                       : QStringLiteral("novo"));
+                                         found.already ? Cli::tr("já estava no terminal") : Cli::tr("novo"));
 }
 
 WritePlanner checked(WritePlanner planner, const QString& newPassword, bool force, std::shared_ptr<WriteCheck> record)
@@ -77,8 +77,8 @@ WritePlanner checked(WritePlanner planner, const QString& newPassword, bool forc
         const int errors = image::errorCount(after);
         if (errors > 0 && !force) {
             record->refused = true;
-            plan.refusal = QStringLiteral("a configuração a gravar tem %1 erro(s); nada foi enviado (--force grava "
-                                          "mesmo assim)")
+            plan.refusal = Cli::tr("a configuração a gravar tem %1 erro(s); nada foi enviado (--force grava "
+                                   "mesmo assim)")
                                .arg(errors);
         }
         return plan;

@@ -1,4 +1,5 @@
 #include "report.h"
+#include "clitext.h"
 
 #include "image/visibletext.h"
 
@@ -32,7 +33,7 @@ QString differenceLine(const image::FieldDifference& d)
     if (!d.section.isEmpty())
         place += QStringLiteral(" [%1.%2]").arg(d.section, d.key);
     if (d.from.isEmpty() && d.to.isEmpty())
-        return QStringLiteral("%1: alterado").arg(place);
+        return Cli::tr("%1: alterado").arg(place);
     return QStringLiteral("%1: %2 -> %3").arg(place, image::visibleText(d.from), image::visibleText(d.to));
 }
 
@@ -75,15 +76,15 @@ QString writeResultText(const QString& address, const WriteResult& r)
     QString text;
     switch (r.outcome) {
     case O::Unchanged:
-        return QStringLiteral("%1: inalterado\n").arg(address);
+        return Cli::tr("%1: inalterado\n").arg(address);
     case O::DryRun:
-        text = QStringLiteral("%1: simulação, nada foi enviado; %2\n")
-                   .arg(address, r.changes.size() == 1 ? QStringLiteral("1 campo mudaria")
-                                                       : QStringLiteral("%1 campos mudariam").arg(r.changes.size()));
+        text = Cli::tr("%1: simulação, nada foi enviado; %2\n")
+                   .arg(address, r.changes.size() == 1 ? Cli::tr("1 campo mudaria")
+                                                       : Cli::tr("%1 campos mudariam").arg(r.changes.size()));
         break;
     case O::Changed:
-        text = QStringLiteral("%1: alterado, %2\n")
-                   .arg(address, counted(r.changes.size(), QStringLiteral("campo"), QStringLiteral("campos")));
+        text =
+            Cli::tr("%1: alterado, %2\n").arg(address, counted(r.changes.size(), Cli::tr("campo"), Cli::tr("campos")));
         break;
     case O::Failed:
         return {};
@@ -91,28 +92,28 @@ QString writeResultText(const QString& address, const WriteResult& r)
     for (const image::FieldDifference& d : r.changes)
         text += QStringLiteral("  ") + differenceLine(d) + QLatin1Char('\n');
     if (!r.backupPath.isEmpty())
-        text += QStringLiteral("  cópia de segurança: %1\n").arg(r.backupPath);
+        text += Cli::tr("  cópia de segurança: %1\n").arg(r.backupPath);
     if (r.outcome == O::Changed)
-        text += r.verified ? QStringLiteral("  verificado\n") : QStringLiteral("  não verificado\n");
+        text += r.verified ? Cli::tr("  verificado\n") : Cli::tr("  não verificado\n");
     return text;
 }
 
 QString readinessText(const QString& resultWord)
 {
-    return resultWord == resultword::ready ? QStringLiteral("pronto") : QStringLiteral("não pronto");
+    return resultWord == resultword::ready ? Cli::tr("pronto") : Cli::tr("não pronto");
 }
 
 QString outcomeText(WriteResult::Outcome outcome)
 {
     switch (outcome) {
     case WriteResult::Outcome::Changed:
-        return QStringLiteral("alterado");
+        return Cli::tr("alterado");
     case WriteResult::Outcome::Unchanged:
-        return QStringLiteral("inalterado");
+        return Cli::tr("inalterado");
     case WriteResult::Outcome::DryRun:
-        return QStringLiteral("simulado");
+        return Cli::tr("simulado");
     case WriteResult::Outcome::Failed:
-        return QStringLiteral("falhou");
+        return Cli::tr("falhou");
     }
     return {};
 }
@@ -127,8 +128,8 @@ QList<QStringList> batchTable(const QStringList& addresses, const QList<WriteRes
     const bool people = words == Words::People;
     QList<QStringList> rows;
     if (people)
-        rows.append({QStringLiteral("endereço"), QStringLiteral("resultado"), QStringLiteral("alterações"),
-                     QStringLiteral("cópia de segurança"), QStringLiteral("erro")});
+        rows.append({Cli::tr("endereço"), Cli::tr("resultado"), Cli::tr("alterações"), Cli::tr("cópia de segurança"),
+                     Cli::tr("erro")});
     else
         rows.append({QStringLiteral("address"), QStringLiteral("result"), QStringLiteral("changes"),
                      QStringLiteral("backup"), QStringLiteral("error")});

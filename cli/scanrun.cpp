@@ -1,4 +1,5 @@
 // scan RANGE: which addresses of a range answer as terminals.
+#include "clitext.h"
 #include "commands.h"
 #include "progress.h"
 #include "report.h"
@@ -29,8 +30,7 @@ public:
         m_job = new ScanJob(std::move(endpoints), parallel, m_inv.timeoutMs, this);
         const Progress::Mode mode =
             !m_inv.quiet && Progress::standardErrorIsTerminal() ? Progress::Mode::StatusLine : Progress::Mode::Silent;
-        m_progress =
-            new Progress(mode, m_job->total(), QStringLiteral("endereços"), QStringLiteral("encontrados"), this);
+        m_progress = new Progress(mode, m_job->total(), Cli::tr("endereços"), Cli::tr("encontrados"), this);
         connect(m_job, &ScanJob::addressDone, this, [this](int index) {
             m_progress->step(m_job->answers().at(index) != ScanJob::Answer::None, {}, false);
         });

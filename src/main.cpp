@@ -1,9 +1,9 @@
+#include "files/language.h"
 #include "ui/tfmexibelog.h"
 #include "files/tooldirectory.h"
 #include "link/localaddresses.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
-#include "ui/translations.h"
 
 #include <QApplication>
 
@@ -16,8 +16,8 @@ int main(int argc, char* argv[])
     // Lets the desktop shell find the desktop entry and its icon for the window.
     QApplication::setDesktopFileName(QStringLiteral(HX_APP_ID));
 
-    // The interface is Portuguese, Qt's own standard buttons and dialogs included.
-    installPortugueseTranslations(app);
+    // The desktop's language, Qt's own standard buttons and dialogs included.
+    language::installForEnvironment(app);
 
     DesktopDialogs dialogs;
     // Beside the program when it runs portable, in the user's own folder when it is installed.

@@ -17,7 +17,7 @@ namespace
 {
 
 const QString kPages[] = {QStringLiteral("hxconfig.1"), QStringLiteral("hxconfig-cli.1"),
-                          QStringLiteral("hxterm-sim.1")};
+                          QStringLiteral("hxterm-sim.1"), QStringLiteral("pt_BR/hxconfig.1")};
 
 // One option as names ("-o", "--output").
 using Names = QSet<QString>;

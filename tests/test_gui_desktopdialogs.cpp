@@ -2,11 +2,11 @@
 // open, in which the link goes on handling replies. The real open and save dialogs: the file types
 // they offer, as the user reads them. The compare dialog, run until its button closes it.
 #include "faketerminal.h"
+#include "files/language.h"
 #include "ui/tfmexibelog.h"
 #include "ui/comparedialog.h"
 #include "ui/dialogs.h"
 #include "ui/tfmvarnel.h"
-#include "ui/translations.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -74,7 +74,7 @@ class TestGuiDesktopDialogs : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QVERIFY(installPortugueseTranslations(*QCoreApplication::instance())); }
+    void initTestCase() { QVERIFY(language::install(*QCoreApplication::instance(), Language::Portuguese)); }
     void messageShowsCaptionTextAndOk();
     void questionAnswersYesAndNo();
     void repliesAreHandledWhileABoxIsOpen();

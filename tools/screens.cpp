@@ -1,10 +1,10 @@
 // Renders the main window with each notebook page in front to PNG files, headless, so the layout
 // can be looked at without a desktop, and the "Comparar com o Lido" dialog after a few edits.
 // Usage: hxscreens <output directory>
+#include "files/language.h"
 #include "terminalstate.h"
 #include "ui/silentdialogs.h"
 #include "ui/tfmvarnel.h"
-#include "ui/translations.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,8 +21,8 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    // As the program shows them: Qt's own buttons in Portuguese.
-    installPortugueseTranslations(app);
+    // As the program shows them, in the desktop's language (LANG=en_US.UTF-8 for English).
+    language::installForEnvironment(app);
     QTextStream err(stderr);
     if (argc != 2) {
         err << "usage: hxscreens <output directory>\n";

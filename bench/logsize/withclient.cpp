@@ -1,6 +1,6 @@
 #include "withclient.h"
 
-#include "files/logrecord.h"
+#include "image/logrecord.h"
 #include "ui/tfmexibelog.h"
 #include "ui/silentdialogs.h"
 

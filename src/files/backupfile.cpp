@@ -2,6 +2,7 @@
 
 #include "files/systemreason.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPromise>
@@ -42,7 +43,7 @@ SavedFile saveBackup(const QString& folder, const QByteArray& image, const Termi
 {
     if (!makeFolder(folder))
         return {{},
-                QStringLiteral("não foi possível criar a pasta de cópias de segurança %1: %2")
+                QCoreApplication::translate("Files", "não foi possível criar a pasta de cópias de segurança %1: %2")
                     .arg(folder, folderFailureReason(folder))};
     return createFreshFile(folder, backupFileName(image, when), configFileBytes(image, terminal));
 }

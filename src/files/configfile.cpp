@@ -7,6 +7,7 @@
 #include "image/layout.h"
 #include "image/readable.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <array>
@@ -81,7 +82,7 @@ std::optional<ConfigFileError> takeImageItem(ImageLines& lines, const IniDocumen
 {
     if (item.key.isEmpty()) {
         if (lines.sectionLine != 0)
-            return errorAt(item.line, QStringLiteral("seção [Imagem] repetida."));
+            return errorAt(item.line, QCoreApplication::translate("Files", "seção [Imagem] repetida."));
         lines.sectionLine = item.line;
         return std::nullopt;
     }
@@ -91,12 +92,15 @@ std::optional<ConfigFileError> takeImageItem(ImageLines& lines, const IniDocumen
             index = i;
     }
     if (index < 0)
-        return errorAt(item.line, QStringLiteral("chave desconhecida na seção [Imagem]: %1.").arg(item.key));
+        return errorAt(item.line,
+                       QCoreApplication::translate("Files", "chave desconhecida na seção [Imagem]: %1.").arg(item.key));
     if (lines.lineOf.at(std::size_t(index)) != 0)
-        return errorAt(item.line, QStringLiteral("chave %1 repetida na seção [Imagem].").arg(item.key));
+        return errorAt(item.line,
+                       QCoreApplication::translate("Files", "chave %1 repetida na seção [Imagem].").arg(item.key));
     const std::optional<QByteArray> bytes = parseHexLine(item.value);
     if (!bytes) {
-        return errorAt(item.line, QStringLiteral("%1 deve ter %2 bytes em hexadecimal, pares separados por um espaço.")
+        return errorAt(item.line, QCoreApplication::translate(
+                                      "Files", "%1 deve ter %2 bytes em hexadecimal, pares separados por um espaço.")
                                       .arg(imageKey(index * kBytesPerLine))
                                       .arg(kBytesPerLine));
     }
@@ -123,8 +127,9 @@ std::variant<TerminalInfo, ConfigFileError> terminalOf(const IniDocument& docume
             item.key.compare(kReadAt, Qt::CaseInsensitive) == 0)
             line = item.line;
     }
-    return errorAt(line,
-                   QStringLiteral("data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): %1.").arg(readAt));
+    return errorAt(line, QCoreApplication::translate(
+                             "Files", "data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): %1.")
+                             .arg(readAt));
 }
 
 } // namespace
@@ -154,10 +159,10 @@ QByteArray configFileBytes(const QByteArray& image, const TerminalInfo& terminal
 std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& bytes)
 {
     if (bytes.size() > IniFile::kMaxFileSize)
-        return errorAt(0, QStringLiteral("O arquivo de configuração é grande demais."));
+        return errorAt(0, QCoreApplication::translate("Files", "O arquivo de configuração é grande demais."));
     const std::optional<IniText> text = initext::decode(bytes);
     if (!text)
-        return errorAt(0, QStringLiteral("O arquivo de configuração não é um arquivo de texto."));
+        return errorAt(0, QCoreApplication::translate("Files", "O arquivo de configuração não é um arquivo de texto."));
     const IniDocument document(text->text);
 
     ConfigFile file;
@@ -169,11 +174,12 @@ std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& byte
             return *error;
     }
     if (lines.sectionLine == 0)
-        return errorAt(0, QStringLiteral("Falta a seção [Imagem] com a imagem de 260 bytes."));
+        return errorAt(0, QCoreApplication::translate("Files", "Falta a seção [Imagem] com a imagem de 260 bytes."));
     for (int i = 0; i < kImageLines; ++i) {
         if (lines.lineOf.at(std::size_t(i)) == 0)
             return errorAt(lines.sectionLine,
-                           QStringLiteral("falta a chave %1 na seção [Imagem].").arg(imageKey(i * kBytesPerLine)));
+                           QCoreApplication::translate("Files", "falta a chave %1 na seção [Imagem].")
+                               .arg(imageKey(i * kBytesPerLine)));
     }
     auto terminal = terminalOf(document);
     if (const auto* error = std::get_if<ConfigFileError>(&terminal))

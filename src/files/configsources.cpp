@@ -5,6 +5,7 @@
 #include "files/profilefile.h"
 #include "files/systemreason.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -15,7 +16,7 @@
 
 std::variant<QByteArray, FileError> readInputFile(const QString& path)
 {
-    const QString cannotRead = QStringLiteral("%1: não foi possível ler o arquivo: %2");
+    const QString cannotRead = QCoreApplication::translate("Files", "%1: não foi possível ler o arquivo: %2");
     // Opened without blocking and looked at before reading: a named pipe or a device would make
     // the read wait for ever or never end.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
@@ -30,9 +31,10 @@ std::variant<QByteArray, FileError> readInputFile(const QString& path)
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         const bool folder = S_ISDIR(status.st_mode);
         ::close(fd);
-        return FileError{cannotRead.arg(path, folder ? fileFailureReason(EISDIR, QFileDevice::OpenError)
-                                                     : QStringLiteral("não é um arquivo comum (pipe, dispositivo "
-                                                                      "ou soquete); indique um arquivo"))};
+        return FileError{cannotRead.arg(
+            path, folder ? fileFailureReason(EISDIR, QFileDevice::OpenError)
+                         : QCoreApplication::translate("Files", "não é um arquivo comum (pipe, dispositivo "
+                                                                "ou soquete); indique um arquivo"))};
     }
     QFile file;
     if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -41,11 +43,12 @@ std::variant<QByteArray, FileError> readInputFile(const QString& path)
     }
     QByteArray bytes = file.read(kMaxInputFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return FileError{
-            QStringLiteral("%1: não foi possível ler o arquivo: %2").arg(path, transferFailureReason(file))};
+        return FileError{QCoreApplication::translate("Files", "%1: não foi possível ler o arquivo: %2")
+                             .arg(path, transferFailureReason(file))};
     if (bytes.size() > kMaxInputFileSize)
-        return FileError{
-            QStringLiteral("%1: arquivo grande demais (mais de %2 bytes)").arg(path).arg(kMaxInputFileSize)};
+        return FileError{QCoreApplication::translate("Files", "%1: arquivo grande demais (mais de %2 bytes)")
+                             .arg(path)
+                             .arg(kMaxInputFileSize)};
     return bytes;
 }
 
@@ -56,7 +59,7 @@ std::variant<image::Profile, FileError> loadProfile(const QString& path)
         return *error;
     const std::optional<IniText> text = initext::decode(std::get<QByteArray>(bytes));
     if (!text)
-        return FileError{QStringLiteral("%1: não é um arquivo de texto").arg(path)};
+        return FileError{QCoreApplication::translate("Files", "%1: não é um arquivo de texto").arg(path)};
     return image::profileFromDocument(IniDocument(text->text));
 }
 
@@ -80,7 +83,8 @@ std::variant<FleetFile, FileError> loadFleetFile(const QString& path)
     if (auto* error = std::get_if<CsvError>(&parsed)) {
         if (error->line == 0)
             return FileError{QStringLiteral("%1: %2").arg(path, error->text)};
-        return FileError{QStringLiteral("%1: linha %2: %3").arg(path).arg(error->line).arg(error->text)};
+        return FileError{
+            QCoreApplication::translate("Files", "%1: linha %2: %3").arg(path).arg(error->line).arg(error->text)};
     }
     return std::get<FleetFile>(std::move(parsed));
 }

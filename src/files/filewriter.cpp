@@ -2,6 +2,7 @@
 
 #include "files/systemreason.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -173,10 +174,11 @@ bool statAt(int folder, const QByteArray& name, struct stat& status)
 QString notAFileReason(const struct stat& status)
 {
     if (S_ISLNK(status.st_mode))
-        return QStringLiteral("é um link simbólico; nada foi gravado através dele (indique o arquivo de destino)");
+        return QCoreApplication::translate(
+            "Files", "é um link simbólico; nada foi gravado através dele (indique o arquivo de destino)");
     if (S_ISDIR(status.st_mode))
         return fileFailureReason(EISDIR, QFileDevice::OpenError);
-    return QStringLiteral("não é um arquivo comum");
+    return QCoreApplication::translate("Files", "não é um arquivo comum");
 }
 
 // Renames the temporary file to the name unless something has that name. Returns 0 or errno.
@@ -197,11 +199,13 @@ int renameNoReplace(int folder, const QByteArray& from, const QByteArray& to)
 QString unsafeFolderReason(const QString& folder, const struct stat& status)
 {
     if (status.st_uid != ::geteuid())
-        return QStringLiteral("a pasta %1 pertence a outro usuário; use uma pasta sua (por exemplo, crie uma nova "
-                              "com mkdir -m 700)")
+        return QCoreApplication::translate(
+                   "Files", "a pasta %1 pertence a outro usuário; use uma pasta sua (por exemplo, crie uma nova "
+                            "com mkdir -m 700)")
             .arg(folder);
     if (status.st_mode & (S_IWGRP | S_IWOTH))
-        return QStringLiteral("a pasta %1 pode ser alterada por outros usuários; restrinja-a com chmod 700 %1")
+        return QCoreApplication::translate(
+                   "Files", "a pasta %1 pode ser alterada por outros usuários; restrinja-a com chmod 700 %1")
             .arg(folder);
     return {};
 }
@@ -210,7 +214,7 @@ QString unsafeFolderReason(const QString& folder, const struct stat& status)
 
 SavedFile replaceFile(const QString& path, const QByteArray& bytes, FileAccess access, InPlaceFallback fallback)
 {
-    const QString cannotWrite = QStringLiteral("não foi possível gravar");
+    const QString cannotWrite = QCoreApplication::translate("Files", "não foi possível gravar");
     const Place place = placeOf(path);
     if (path.isEmpty() || path.endsWith(u'/') || place.name.isEmpty())
         return failure(path, cannotWrite, EISDIR);
@@ -259,15 +263,16 @@ SavedFile savePrivateFile(const QString& path, const QByteArray& bytes)
 
 SavedFile createFreshFile(const QString& folderPath, const QString& name, const QByteArray& bytes)
 {
-    const QString inFolder = QStringLiteral("não foi possível gravar a cópia de segurança em");
+    const QString inFolder = QCoreApplication::translate("Files", "não foi possível gravar a cópia de segurança em");
     struct stat status {
     };
     if (::lstat(native(folderPath).constData(), &status) != 0)
         return failure(folderPath, inFolder, errno);
     if (S_ISLNK(status.st_mode))
         return {folderPath,
-                QStringLiteral("a pasta %1 é um link simbólico; as cópias de segurança não são gravadas através de "
-                               "links (indique a pasta de destino)")
+                QCoreApplication::translate(
+                    "Files", "a pasta %1 é um link simbólico; as cópias de segurança não são gravadas através de "
+                             "links (indique a pasta de destino)")
                     .arg(folderPath)};
     Descriptor folder(::open(native(folderPath).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!folder.valid())
@@ -303,7 +308,7 @@ SavedFile createFreshFile(const QString& folderPath, const QString& name, const 
 
 SavedFile appendFile(const QString& path, const QByteArray& bytes, FileAccess accessIfNew)
 {
-    const QString cannotAppend = QStringLiteral("não foi possível acrescentar o registro em");
+    const QString cannotAppend = QCoreApplication::translate("Files", "não foi possível acrescentar o registro em");
     // Not blocking: a pipe put at that name must not hold the program up.
     const mode_t mode = accessIfNew == FileAccess::OwnerOnly ? kOwnerOnly : 0666;
     Descriptor file(
@@ -343,7 +348,8 @@ QString readableByOthersWarning(const QString& path)
         return {};
     if (!(status.st_mode & (S_IRGRP | S_IROTH)))
         return {};
-    return QStringLiteral("aviso: %1 pode ser lido por outros usuários e guarda o login e a senha dos terminais; "
-                          "restrinja-o com chmod 600 %1")
+    return QCoreApplication::translate(
+               "Files", "aviso: %1 pode ser lido por outros usuários e guarda o login e a senha dos terminais; "
+                        "restrinja-o com chmod 600 %1")
         .arg(path);
 }

@@ -2,6 +2,8 @@
 
 #include "image/readable.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace
@@ -44,9 +46,10 @@ std::variant<ColumnRole, QString> roleOf(const QString& name)
         return ColumnRole{Column::Key, image::sectionOf(*field),
                           subKey ? image::tableText(field->subKey) : image::keyOf(*field)};
     }
-    return QStringLiteral("coluna desconhecida \"%1\" (as colunas são address ou endereco, password ou senha, "
-                          "new_password ou nova_senha e Secao.Chave, por exemplo Conexao.IPLocal; hxconfig-cli show "
-                          "lista as chaves)")
+    return QCoreApplication::translate(
+               "Files", "coluna desconhecida \"%1\" (as colunas são address ou endereco, password ou senha, "
+                        "new_password ou nova_senha e Secao.Chave, por exemplo Conexao.IPLocal; hxconfig-cli show "
+                        "lista as chaves)")
         .arg(name);
 }
 
@@ -71,12 +74,14 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
             const ColumnRole& b = roles.at(before);
             if (r.column != Column::Unnamed && b.column == r.column && sameName(b.section, r.section) &&
                 sameName(b.key, r.key))
-                return CsvError{header.line, QStringLiteral("coluna repetida \"%1\"").arg(header.cells.at(c))};
+                return CsvError{header.line,
+                                QCoreApplication::translate("Files", "coluna repetida \"%1\"").arg(header.cells.at(c))};
         }
         roles.append(r);
     }
     if (std::none_of(roles.cbegin(), roles.cend(), [](const ColumnRole& r) { return r.column == Column::Address; }))
-        return CsvError{header.line, QStringLiteral("falta a coluna address (ou endereco) no cabeçalho")};
+        return CsvError{header.line,
+                        QCoreApplication::translate("Files", "falta a coluna address (ou endereco) no cabeçalho")};
 
     FleetFile file;
     file.separator = table.separator;
@@ -89,9 +94,10 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
             if (cell.isEmpty())
                 continue;
             if (c >= roles.size() || roles.at(c).column == Column::Unnamed)
-                return CsvError{
-                    row.line,
-                    QStringLiteral("valor \"%1\" na coluna %2, que o cabeçalho não nomeia").arg(cell).arg(c + 1)};
+                return CsvError{row.line, QCoreApplication::translate(
+                                              "Files", "valor \"%1\" na coluna %2, que o cabeçalho não nomeia")
+                                              .arg(cell)
+                                              .arg(c + 1)};
             const ColumnRole& role = roles.at(c);
             switch (role.column) {
             case Column::Address:
@@ -111,10 +117,11 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
             }
         }
         if (fleetRow.address.isEmpty())
-            return CsvError{row.line, QStringLiteral("falta o endereço (coluna address ou endereco)")};
+            return CsvError{row.line,
+                            QCoreApplication::translate("Files", "falta o endereço (coluna address ou endereco)")};
         file.rows.append(fleetRow);
     }
     if (file.rows.isEmpty())
-        return CsvError{header.line, QStringLiteral("nenhum terminal depois do cabeçalho")};
+        return CsvError{header.line, QCoreApplication::translate("Files", "nenhum terminal depois do cabeçalho")};
     return file;
 }

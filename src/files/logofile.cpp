@@ -3,6 +3,7 @@
 #include "files/textline.h"
 #include "image/layout.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace
@@ -36,25 +37,28 @@ bool readLogoFile(const QString& path, LogoData& logo, QString* problem)
     };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("não foi possível abrir o arquivo"));
+        return fail(QCoreApplication::translate("Files", "não foi possível abrir o arquivo"));
     std::size_t target = 0;
     for (int lineNo = 0; lineNo < kLines; ++lineNo) {
         QByteArray line;
         if (!readTextLine(file, line, kKeptPerLine))
-            return fail(QStringLiteral("linha %1: o arquivo acaba na linha %2; são necessárias 40 linhas")
-                            .arg(lineNo + 1)
-                            .arg(lineNo));
+            return fail(
+                QCoreApplication::translate("Files", "linha %1: o arquivo acaba na linha %2; são necessárias 40 linhas")
+                    .arg(lineNo + 1)
+                    .arg(lineNo));
         for (int group = 0; group < kGroups; ++group) {
             const int at = group * kGroupWidth;
             if (line.size() < at + 2)
-                return fail(QStringLiteral("linha %1: tem %2 pares, não 6").arg(lineNo + 1).arg(group));
+                return fail(
+                    QCoreApplication::translate("Files", "linha %1: tem %2 pares, não 6").arg(lineNo + 1).arg(group));
             const int high = hexDigit(line.at(at));
             const int low = hexDigit(line.at(at + 1));
             if (high < 0 || low < 0)
-                return fail(QStringLiteral("linha %1: \"%2\" não é um par hexadecimal (coluna %3)")
-                                .arg(lineNo + 1)
-                                .arg(QString::fromLatin1(line.mid(at, 2)))
-                                .arg(at + 1));
+                return fail(
+                    QCoreApplication::translate("Files", "linha %1: \"%2\" não é um par hexadecimal (coluna %3)")
+                        .arg(lineNo + 1)
+                        .arg(QString::fromLatin1(line.mid(at, 2)))
+                        .arg(at + 1));
             logo[target++] = static_cast<std::uint8_t>(high * 16 + low);
         }
     }

@@ -1,5 +1,6 @@
 #include "files/logrecordrows.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace
@@ -24,22 +25,23 @@ enum Column {
     BootDelay,
 };
 
+// The viewer's first row, in the user's language; the record itself keeps its Portuguese labels.
 TableRow headings()
 {
-    return {QStringLiteral("MAC"),
-            QStringLiteral("IP Local"),
-            QStringLiteral("Data/Hora"),
-            QStringLiteral("Porta Local"),
-            QStringLiteral("IP Remoto"),
-            QStringLiteral("Porta Remota"),
-            QStringLiteral("Gateway"),
-            QStringLiteral("Máscara"),
-            QStringLiteral("Modo TCP"),
-            QStringLiteral("Protocolo"),
-            QStringLiteral("COM 0"),
-            QStringLiteral("COM 1"),
-            QStringLiteral("Conexão TelNet"),
-            QStringLiteral("Boot Delay")};
+    return {QCoreApplication::translate("Files", "MAC"),
+            QCoreApplication::translate("Files", "IP Local"),
+            QCoreApplication::translate("Files", "Data/Hora"),
+            QCoreApplication::translate("Files", "Porta Local"),
+            QCoreApplication::translate("Files", "IP Remoto"),
+            QCoreApplication::translate("Files", "Porta Remota"),
+            QCoreApplication::translate("Files", "Gateway"),
+            QCoreApplication::translate("Files", "Máscara"),
+            QCoreApplication::translate("Files", "Modo TCP"),
+            QCoreApplication::translate("Files", "Protocolo"),
+            QCoreApplication::translate("Files", "COM 0"),
+            QCoreApplication::translate("Files", "COM 1"),
+            QCoreApplication::translate("Files", "Conexão TelNet"),
+            QCoreApplication::translate("Files", "Boot Delay")};
 }
 
 bool onlyBars(const QString& line)

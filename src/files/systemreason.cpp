@@ -1,5 +1,6 @@
 #include "files/systemreason.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,34 +15,34 @@ QString fileFailureReason(int errnoValue, QFileDevice::FileError error)
     switch (errnoValue) {
     case EACCES:
     case EPERM:
-        return QStringLiteral("sem permissão");
+        return QCoreApplication::translate("Files", "sem permissão");
     case ENOENT:
-        return QStringLiteral("arquivo ou pasta inexistente");
+        return QCoreApplication::translate("Files", "arquivo ou pasta inexistente");
     case ENOTDIR:
-        return QStringLiteral("parte do caminho não é uma pasta");
+        return QCoreApplication::translate("Files", "parte do caminho não é uma pasta");
     case EEXIST:
-        return QStringLiteral("já existe um arquivo com esse nome");
+        return QCoreApplication::translate("Files", "já existe um arquivo com esse nome");
     case EISDIR:
-        return QStringLiteral("é uma pasta, não um arquivo");
+        return QCoreApplication::translate("Files", "é uma pasta, não um arquivo");
     case ENOSPC:
-        return QStringLiteral("disco cheio");
+        return QCoreApplication::translate("Files", "disco cheio");
     case EDQUOT:
-        return QStringLiteral("disco cheio (cota do usuário excedida)");
+        return QCoreApplication::translate("Files", "disco cheio (cota do usuário excedida)");
     case EFBIG:
-        return QStringLiteral("disco cheio (limite de tamanho de arquivo)");
+        return QCoreApplication::translate("Files", "disco cheio (limite de tamanho de arquivo)");
     case ELOOP:
-        return QStringLiteral("é um link simbólico");
+        return QCoreApplication::translate("Files", "é um link simbólico");
     case ENXIO:
-        return QStringLiteral("não é um arquivo comum");
+        return QCoreApplication::translate("Files", "não é um arquivo comum");
     case EROFS:
-        return QStringLiteral("sistema de arquivos somente leitura");
+        return QCoreApplication::translate("Files", "sistema de arquivos somente leitura");
     case EMFILE:
     case ENFILE:
-        return QStringLiteral("arquivos abertos demais");
+        return QCoreApplication::translate("Files", "arquivos abertos demais");
     case EIO:
-        return QStringLiteral("erro de entrada e saída do dispositivo");
+        return QCoreApplication::translate("Files", "erro de entrada e saída do dispositivo");
     case ENAMETOOLONG:
-        return QStringLiteral("nome longo demais");
+        return QCoreApplication::translate("Files", "nome longo demais");
     default:
         break;
     }
@@ -49,19 +50,19 @@ QString fileFailureReason(int errnoValue, QFileDevice::FileError error)
     case QFileDevice::NoError:
         return QString();
     case QFileDevice::ReadError:
-        return QStringLiteral("erro de leitura");
+        return QCoreApplication::translate("Files", "erro de leitura");
     case QFileDevice::WriteError:
-        return QStringLiteral("erro de gravação");
+        return QCoreApplication::translate("Files", "erro de gravação");
     case QFileDevice::ResourceError:
-        return QStringLiteral("sem recursos do sistema (disco cheio?)");
+        return QCoreApplication::translate("Files", "sem recursos do sistema (disco cheio?)");
     case QFileDevice::PermissionsError:
-        return QStringLiteral("sem permissão");
+        return QCoreApplication::translate("Files", "sem permissão");
     case QFileDevice::OpenError:
-        return QStringLiteral("não foi possível abrir");
+        return QCoreApplication::translate("Files", "não foi possível abrir");
     case QFileDevice::RenameError:
-        return QStringLiteral("não foi possível renomear o arquivo temporário");
+        return QCoreApplication::translate("Files", "não foi possível renomear o arquivo temporário");
     default:
-        return QStringLiteral("erro do sistema de arquivos");
+        return QCoreApplication::translate("Files", "erro do sistema de arquivos");
     }
 }
 

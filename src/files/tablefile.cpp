@@ -5,6 +5,7 @@
 #include "image/cp1252.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -124,9 +125,9 @@ bool loadTable(const QString& path, Table& table, QString* errorText)
         if (fd >= 0)
             ::close(fd);
         if (errorText) {
-            *errorText = QStringLiteral("Não foi possível abrir o arquivo \"%1\".").arg(path);
+            *errorText = QCoreApplication::translate("Files", "Não foi possível abrir o arquivo \"%1\".").arg(path);
             if (reason == EACCES || reason == EPERM)
-                *errorText += QStringLiteral("\rSem permissão de leitura.");
+                *errorText += QCoreApplication::translate("Files", "\rSem permissão de leitura.");
         }
         return false;
     }
@@ -134,8 +135,9 @@ bool loadTable(const QString& path, Table& table, QString* errorText)
     table = parseTable(file, &readFailed);
     if (readFailed) {
         if (errorText)
-            *errorText =
-                QStringLiteral("Erro ao ler o arquivo \"%1\"; a tabela mostra o que foi lido até o erro.").arg(path);
+            *errorText = QCoreApplication::translate(
+                             "Files", "Erro ao ler o arquivo \"%1\"; a tabela mostra o que foi lido até o erro.")
+                             .arg(path);
         return false;
     }
     return true;

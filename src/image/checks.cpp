@@ -2,6 +2,7 @@
 
 #include "image/readable.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringList>
@@ -22,7 +23,7 @@ constexpr int kCnpjDigits = 14;
 
 const QString& ipv4Hint()
 {
-    static const QString hint = QStringLiteral("quatro números de 0 a 255 separados por pontos");
+    static const QString hint = QCoreApplication::translate("Checks", "quatro números de 0 a 255 separados por pontos");
     return hint;
 }
 
@@ -125,8 +126,9 @@ struct Network {
     QString hostRange() const
     {
         if (length > 30)
-            return QStringLiteral("uma máscara mais curta, como 255.255.255.0");
-        return QStringLiteral("um endereço de %1 a %2").arg(ipv4Text(address + 1), ipv4Text(broadcast() - 1));
+            return QCoreApplication::translate("Checks", "uma máscara mais curta, como 255.255.255.0");
+        return QCoreApplication::translate("Checks", "um endereço de %1 a %2")
+            .arg(ipv4Text(address + 1), ipv4Text(broadcast() - 1));
     }
 };
 
@@ -172,7 +174,8 @@ public:
             return port(field);
         case Content::Digits:
             if (const QString text = value(field); !isDigits(text))
-                add(field, Severity::Error, QStringLiteral("\"%1\" deve ter só algarismos").arg(text));
+                add(field, Severity::Error,
+                    QCoreApplication::translate("Checks", "\"%1\" deve ter só algarismos").arg(text));
             return;
         case Content::Cnpj:
             return cnpj(field);
@@ -187,20 +190,24 @@ public:
         const std::optional<quint32> parsed = parseIpv4(text);
         if (!parsed) {
             add(field, Severity::Error,
-                text.isEmpty() ? QStringLiteral("vazio; é preciso um endereço IPv4 (%1)").arg(ipv4Hint())
-                               : QStringLiteral("\"%1\" não é um endereço IPv4 (%2)").arg(text, ipv4Hint()),
+                text.isEmpty()
+                    ? QCoreApplication::translate("Checks", "vazio; é preciso um endereço IPv4 (%1)").arg(ipv4Hint())
+                    : QCoreApplication::translate("Checks", "\"%1\" não é um endereço IPv4 (%2)").arg(text, ipv4Hint()),
                 field.content == Content::Mask ? QStringLiteral("255.255.255.0") : QString());
             return;
         }
         if (field.content != Content::Mask)
             return;
         if (*parsed == 0) {
-            add(field, Severity::Error, QStringLiteral("a máscara 0.0.0.0 não delimita rede alguma"),
+            add(field, Severity::Error,
+                QCoreApplication::translate("Checks", "a máscara 0.0.0.0 não delimita rede alguma"),
                 QStringLiteral("255.255.255.0"));
         } else if (!maskLength(*parsed)) {
             const int leadingOnes = std::countl_one(*parsed);
             add(field, Severity::Error,
-                QStringLiteral("a máscara %1 não é contígua (todos os bits 1 devem vir antes dos bits 0)").arg(text),
+                QCoreApplication::translate("Checks",
+                                            "a máscara %1 não é contígua (todos os bits 1 devem vir antes dos bits 0)")
+                    .arg(text),
                 ipv4Text(maskOfLength(leadingOnes)));
         }
     }
@@ -211,8 +218,9 @@ public:
             return;
         const QString text = value(field);
         add(field, Severity::Error,
-            text.isEmpty() ? QStringLiteral("vazia; é preciso uma porta (um número de 0 a 65535)")
-                           : QStringLiteral("\"%1\" não é uma porta (um número de 0 a 65535)").arg(text));
+            text.isEmpty()
+                ? QCoreApplication::translate("Checks", "vazia; é preciso uma porta (um número de 0 a 65535)")
+                : QCoreApplication::translate("Checks", "\"%1\" não é uma porta (um número de 0 a 65535)").arg(text));
     }
 
     void cnpj(const Field& field)
@@ -224,17 +232,20 @@ public:
         digits.remove(QRegularExpression(QStringLiteral("[./-]")));
         if (digits != text && isDigits(digits)) {
             add(field, Severity::Warning,
-                QStringLiteral("escreva o CNPJ só com algarismos, sem pontos, barra ou traço"), digits);
+                QCoreApplication::translate("Checks", "escreva o CNPJ só com algarismos, sem pontos, barra ou traço"),
+                digits);
         }
         if (digits.size() != kCnpjDigits || !isDigits(digits)) {
-            add(field, Severity::Warning, QStringLiteral("o CNPJ \"%1\" não tem 14 algarismos").arg(text));
+            add(field, Severity::Warning,
+                QCoreApplication::translate("Checks", "o CNPJ \"%1\" não tem 14 algarismos").arg(text));
             return;
         }
         const QString check = cnpjCheckDigits(digits.left(12));
         if (digits.right(2) != check) {
             add(field, Severity::Warning,
-                QStringLiteral("os dígitos verificadores do CNPJ %1 não conferem").arg(digits),
-                QStringLiteral("confira o número; com estes 12 primeiros algarismos o CNPJ seria %1%2")
+                QCoreApplication::translate("Checks", "os dígitos verificadores do CNPJ %1 não conferem").arg(digits),
+                QCoreApplication::translate("Checks",
+                                            "confira o número; com estes 12 primeiros algarismos o CNPJ seria %1%2")
                     .arg(digits.left(12), check));
         }
     }
@@ -244,12 +255,15 @@ public:
         const QString text = value(field);
         if (field.advised > 0 && text.size() > field.advised) {
             add(field, Severity::Warning,
-                QStringLiteral("tem %1 caracteres; a dica aconselha no máximo %2").arg(text.size()).arg(field.advised));
+                QCoreApplication::translate("Checks", "tem %1 caracteres; a dica aconselha no máximo %2")
+                    .arg(text.size())
+                    .arg(field.advised));
         }
         if (field.telNetOnly && !text.isEmpty() && !(roleOf(m_image) == kRoleSystem && telNetOf(m_image))) {
             add(field, Severity::Warning,
-                QStringLiteral("o terminal só envia este valor com Conexão TCP \"System\" e protocolo \"TelNet\""), {},
-                {&codeRow(Rule::TcpRole), &codeRow(Rule::Protocol)});
+                QCoreApplication::translate(
+                    "Checks", "o terminal só envia este valor com Conexão TCP \"System\" e protocolo \"TelNet\""),
+                {}, {&codeRow(Rule::TcpRole), &codeRow(Rule::Protocol)});
         }
     }
 
@@ -264,9 +278,10 @@ public:
                                           [&field](const Field& f) { return f.first == field.usedWhen; });
         const QString caption = captionOf(flag);
         add(field, Severity::Warning,
-            QStringLiteral("alterado com \"%1\" desmarcado: o terminal só usa este valor com \"%1\" marcado")
+            QCoreApplication::translate(
+                "Checks", "alterado com \"%1\" desmarcado: o terminal só usa este valor com \"%1\" marcado")
                 .arg(caption),
-            QStringLiteral("marque \"%1\" ou desfaça a alteração").arg(caption), {&flag});
+            QCoreApplication::translate("Checks", "marque \"%1\" ou desfaça a alteração").arg(caption), {&flag});
     }
 
     void network()
@@ -276,16 +291,18 @@ public:
         const std::optional<quint32> ip = addressIn(ipRow, m_image);
         std::optional<Network> net;
         if (ip && *ip == 0) {
-            add(ipRow, Severity::Error, QStringLiteral("o IP Local não pode ser 0.0.0.0"));
+            add(ipRow, Severity::Error, QCoreApplication::translate("Checks", "o IP Local não pode ser 0.0.0.0"));
         } else if (ip) {
             net = networkOf(*ip, m_image);
             if (net && *ip == net->address) {
                 add(ipRow, Severity::Error,
-                    QStringLiteral("%1 é o endereço da própria rede %2").arg(ipv4Text(*ip), net->text()),
+                    QCoreApplication::translate("Checks", "%1 é o endereço da própria rede %2")
+                        .arg(ipv4Text(*ip), net->text()),
                     net->hostRange(), {&mask});
             } else if (net && *ip == net->broadcast()) {
                 add(ipRow, Severity::Error,
-                    QStringLiteral("%1 é o endereço de broadcast da rede %2").arg(ipv4Text(*ip), net->text()),
+                    QCoreApplication::translate("Checks", "%1 é o endereço de broadcast da rede %2")
+                        .arg(ipv4Text(*ip), net->text()),
                     net->hostRange(), {&mask});
             }
         }
@@ -295,12 +312,16 @@ public:
         if (!gateway || *gateway == 0 || !ip || *ip == 0)
             return;
         if (*gateway == *ip) {
-            add(gwRow, Severity::Error, QStringLiteral("o Gateway é o próprio IP Local (%1)").arg(ipv4Text(*ip)),
-                QStringLiteral("o endereço do roteador da rede, ou 0.0.0.0 sem roteador"), {&ipRow});
+            add(gwRow, Severity::Error,
+                QCoreApplication::translate("Checks", "o Gateway é o próprio IP Local (%1)").arg(ipv4Text(*ip)),
+                QCoreApplication::translate("Checks", "o endereço do roteador da rede, ou 0.0.0.0 sem roteador"),
+                {&ipRow});
         } else if (net && !net->contains(*gateway)) {
             add(gwRow, Severity::Error,
-                QStringLiteral("o Gateway %1 está fora da rede do IP Local (%2)").arg(ipv4Text(*gateway), net->text()),
-                QStringLiteral("%1, ou 0.0.0.0 sem roteador").arg(net->hostRange()), {&ipRow, &mask});
+                QCoreApplication::translate("Checks", "o Gateway %1 está fora da rede do IP Local (%2)")
+                    .arg(ipv4Text(*gateway), net->text()),
+                QCoreApplication::translate("Checks", "%1, ou 0.0.0.0 sem roteador").arg(net->hostRange()),
+                {&ipRow, &mask});
         }
     }
 
@@ -311,19 +332,23 @@ public:
         if (role == kRoleClient) {
             if (const auto remote = addressIn(ipRemoteRow(), m_image); remote && *remote == 0) {
                 add(ipRemoteRow(), Severity::Error,
-                    QStringLiteral("com Conexão TCP \"Client\" o IP Remoto não pode ser 0.0.0.0"),
-                    QStringLiteral("o endereço do servidor ao qual o terminal se conecta"), {&roleRow});
+                    QCoreApplication::translate("Checks",
+                                                "com Conexão TCP \"Client\" o IP Remoto não pode ser 0.0.0.0"),
+                    QCoreApplication::translate("Checks", "o endereço do servidor ao qual o terminal se conecta"),
+                    {&roleRow});
             }
             if (const auto port = portIn(portRemoteRow(), m_image); port && *port == 0) {
                 add(portRemoteRow(), Severity::Error,
-                    QStringLiteral("com Conexão TCP \"Client\" a Porta Remota não pode ser 0"),
-                    QStringLiteral("a porta do servidor ao qual o terminal se conecta"), {&roleRow});
+                    QCoreApplication::translate("Checks", "com Conexão TCP \"Client\" a Porta Remota não pode ser 0"),
+                    QCoreApplication::translate("Checks", "a porta do servidor ao qual o terminal se conecta"),
+                    {&roleRow});
             }
         } else if (role == kRoleServer) {
             if (const auto port = portIn(portLocalRow(), m_image); port && *port == 0) {
                 add(portLocalRow(), Severity::Error,
-                    QStringLiteral("com Conexão TCP \"Server\" a Porta Local não pode ser 0"),
-                    QStringLiteral("a porta em que o terminal aceita conexões, de 1 a 65535"), {&roleRow});
+                    QCoreApplication::translate("Checks", "com Conexão TCP \"Server\" a Porta Local não pode ser 0"),
+                    QCoreApplication::translate("Checks", "a porta em que o terminal aceita conexões, de 1 a 65535"),
+                    {&roleRow});
             }
         }
     }
@@ -365,7 +390,7 @@ QString problemLine(const Problem& problem)
         QStringLiteral("%1 / %2 [%3.%4]: %5: %6")
             .arg(pageOf(f), captionOf(f), sectionOf(f), keyOf(f), severityName(problem.severity), problem.message);
     if (!problem.suggestion.isEmpty())
-        line += QStringLiteral("; sugestão: ") + problem.suggestion;
+        line += QCoreApplication::translate("Checks", "; sugestão: ") + problem.suggestion;
     return line;
 }
 
@@ -470,8 +495,9 @@ QList<FleetProblem> checkFleet(const QList<FleetMember>& members)
             continue;
         const QByteArray& image = members.at(group.first()).image;
         problems.append({Severity::Error, group, &number,
-                         QStringLiteral("o mesmo %1 %2 no mesmo %3 %4 com \"%5\" marcado: os terminais interferem "
-                                        "no ar")
+                         QCoreApplication::translate(
+                             "Checks", "o mesmo %1 %2 no mesmo %3 %4 com \"%5\" marcado: os terminais interferem "
+                                       "no ar")
                              .arg(captionOf(number), valueText(number, image), captionOf(channel),
                                   valueText(channel, image), captionOf(radio))});
     }
@@ -491,7 +517,8 @@ QList<FleetProblem> checkFleet(const QList<FleetMember>& members)
                     {Severity::Error,
                      {i, g},
                      &ipRow,
-                     QStringLiteral("o IP Local do primeiro (%1) é o Gateway do segundo").arg(ipv4Text(*gateway))});
+                     QCoreApplication::translate("Checks", "o IP Local do primeiro (%1) é o Gateway do segundo")
+                         .arg(ipv4Text(*gateway))});
             }
         }
     }
@@ -521,7 +548,7 @@ QList<FleetProblem> checkFleet(const QList<FleetMember>& members)
         for (const QString& net : std::as_const(networks))
             parts.append(QStringLiteral("%1 (%2)").arg(net).arg(counts.value(net)));
         problems.append({Severity::Warning, addressed, &ipRow,
-                         QStringLiteral("os IP Local estão em %1 redes diferentes: %2")
+                         QCoreApplication::translate("Checks", "os IP Local estão em %1 redes diferentes: %2")
                              .arg(networks.size())
                              .arg(parts.join(QStringLiteral(", ")))});
     }

@@ -2,6 +2,8 @@
 
 #include "image/readable.h"
 
+#include <QCoreApplication>
+
 namespace image
 {
 namespace
@@ -68,7 +70,7 @@ QList<KeyDisagreement> keyDisagreements(const QByteArray& image, const Profile& 
 
 QString KeyDisagreement::text() const
 {
-    return QStringLiteral("%1 [%2.%3]: imagem %4, chaves %5")
+    return QCoreApplication::translate("Image", "%1 [%2.%3]: imagem %4, chaves %5")
         .arg(captionOf(*field), sectionOf(*field), requestKeyOf(*field), imageValue, keysValue);
 }
 

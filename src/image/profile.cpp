@@ -4,6 +4,8 @@
 #include "image/imagebuffer.h"
 #include "image/readable.h"
 
+#include <QCoreApplication>
+
 #include <optional>
 
 namespace image
@@ -399,7 +401,8 @@ QString ProfileProblem::text() const
     const QString list =
         quoted.size() > 12 ? quoted.first() + QStringLiteral(" a ") + quoted.last() : quoted.join(QStringLiteral(", "));
     const QString given = condition.isEmpty() ? value : QStringLiteral("%1 com %2").arg(value, condition);
-    return QStringLiteral("Valor não aceito em [%1] %2=%3; valores aceitos: %4").arg(section, key, given, list);
+    return QCoreApplication::translate("Image", "Valor não aceito em [%1] %2=%3; valores aceitos: %4")
+        .arg(section, key, given, list);
 }
 
 ApplyResult applyProfile(const QByteArray& image, const Profile& profile)

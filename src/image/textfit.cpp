@@ -3,6 +3,8 @@
 #include "image/cp1252.h"
 #include "image/readable.h"
 
+#include <QCoreApplication>
+
 namespace image
 {
 
@@ -52,12 +54,12 @@ QString TextLoss::text() const
         QStringList quoted;
         for (const QString& character : unheld)
             quoted.append(QLatin1Char('"') + character + QLatin1Char('"'));
-        why.append(QStringLiteral("\"?\" no lugar de %1, que o Windows-1252 do terminal não tem")
+        why.append(QCoreApplication::translate("Image", "\"?\" no lugar de %1, que o Windows-1252 do terminal não tem")
                        .arg(quoted.join(QStringLiteral(", "))));
     }
     if (limit > 0)
-        why.append(QStringLiteral("cortado em %1 caracteres, o tamanho do campo").arg(limit));
-    return QStringLiteral("%1 [%2.%3]: \"%4\" será gravado como \"%5\": %6")
+        why.append(QCoreApplication::translate("Image", "cortado em %1 caracteres, o tamanho do campo").arg(limit));
+    return QCoreApplication::translate("Image", "%1 [%2.%3]: \"%4\" será gravado como \"%5\": %6")
         .arg(captionOf(*field), sectionOf(*field), keyOf(*field), given, written, why.join(QStringLiteral("; ")));
 }
 

@@ -1,5 +1,6 @@
 #include "link/addressrange.h"
 
+#include <QCoreApplication>
 #include <QHostAddress>
 
 #include <optional>
@@ -19,7 +20,8 @@ std::optional<quint32> ipv4(const QString& text)
 
 QString usage(const QString& text)
 {
-    return QStringLiteral("faixa inválida: %1 (a.b.c.d/nn, de /16 a /32, ou a.b.c.d-e.f.g.h)").arg(text);
+    return QCoreApplication::translate("Link", "faixa inválida: %1 (a.b.c.d/nn, de /16 a /32, ou a.b.c.d-e.f.g.h)")
+        .arg(text);
 }
 
 } // namespace
@@ -38,7 +40,7 @@ std::variant<Range, QString> parse(const QString& text)
         if (!base || !ok || prefix < 0 || prefix > 32)
             return usage(text);
         if (prefix < kWidestPrefix)
-            return QStringLiteral("faixa grande demais: %1 (no máximo /%2, %3 endereços)")
+            return QCoreApplication::translate("Link", "faixa grande demais: %1 (no máximo /%2, %3 endereços)")
                 .arg(text)
                 .arg(kWidestPrefix)
                 .arg(kMostAddresses);
@@ -56,9 +58,12 @@ std::variant<Range, QString> parse(const QString& text)
     if (!first || !last)
         return usage(text);
     if (*last < *first)
-        return QStringLiteral("faixa invertida: %1 (o primeiro endereço vem antes do último)").arg(text);
+        return QCoreApplication::translate("Link", "faixa invertida: %1 (o primeiro endereço vem antes do último)")
+            .arg(text);
     if (*last - *first >= kMostAddresses)
-        return QStringLiteral("faixa grande demais: %1 (no máximo %2 endereços)").arg(text).arg(kMostAddresses);
+        return QCoreApplication::translate("Link", "faixa grande demais: %1 (no máximo %2 endereços)")
+            .arg(text)
+            .arg(kMostAddresses);
     return Range{*first, *last};
 }
 

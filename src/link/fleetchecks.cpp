@@ -3,6 +3,8 @@
 #include "image/checks.h"
 #include "image/readable.h"
 
+#include <QCoreApplication>
+
 namespace
 {
 
@@ -43,7 +45,8 @@ FleetCheck checkFleetPlan(const FleetPlan& plan)
     for (const FleetTerminal& terminal : plan.terminals) {
         const image::ApplyResult applied = image::applyProfile(neutral, terminal.profile);
         image::FleetMember member{applied.image, unknownFields(terminal.profile)};
-        const QString where = QStringLiteral("linha %1 (%2)").arg(terminal.line).arg(terminal.address);
+        const QString where =
+            QCoreApplication::translate("Link", "linha %1 (%2)").arg(terminal.line).arg(terminal.address);
         for (const image::Problem& p : image::checkImage(applied.image)) {
             if (!allKnown(p, member.unknown))
                 continue;

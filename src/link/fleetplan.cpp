@@ -6,6 +6,7 @@
 #include "image/textfit.h"
 #include "link/frames.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 
@@ -32,12 +33,12 @@ QByteArray neutralImage()
 QString linesText(const QList<int>& lines)
 {
     if (lines.size() == 1)
-        return QStringLiteral("linha %1").arg(lines.first());
+        return QCoreApplication::translate("Link", "linha %1").arg(lines.first());
     QStringList numbers;
     for (int line : lines)
         numbers.append(QString::number(line));
     const QString last = numbers.takeLast();
-    return QStringLiteral("linhas %1 e %2").arg(numbers.join(QStringLiteral(", ")), last);
+    return QCoreApplication::translate("Link", "linhas %1 e %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 // Groups of two or more rows that share a key, in the order of their first row.
@@ -74,7 +75,7 @@ QString groupText(const QList<qsizetype>& group, const QList<int>& lines, const 
         QStringList numbers;
         for (int line : groupLines)
             numbers.append(QString::number(line));
-        return QStringLiteral("linhas %1 e mais %2 (%3, ...)")
+        return QCoreApplication::translate("Link", "linhas %1 e mais %2 (%3, ...)")
             .arg(numbers.join(QStringLiteral(", ")))
             .arg(group.size() - kNamed)
             .arg(groupAddresses.join(QStringLiteral(", ")));
@@ -108,8 +109,9 @@ QString newPasswordProblemInFleet(const QString& newPassword)
     QString problem = frames::newPasswordProblem(newPassword);
     static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
     if (!problem.isEmpty() && digits.match(newPassword).hasMatch())
-        problem += QStringLiteral("; uma planilha pode ter tirado o zero à esquerda: formate a coluna new_password "
-                                  "como texto e digite a senha de novo");
+        problem += QCoreApplication::translate(
+            "Link", "; uma planilha pode ter tirado o zero à esquerda: formate a coluna new_password "
+                    "como texto e digite a senha de novo");
     return problem;
 }
 
@@ -129,7 +131,7 @@ QStringList sharedIpLocals(const QList<int>& lines, const QStringList& addresses
 {
     QStringList texts;
     for (const QList<qsizetype>& group : sharedGroups(ipLocals)) {
-        texts.append(QStringLiteral("%1: o mesmo IP Local %2")
+        texts.append(QCoreApplication::translate("Link", "%1: o mesmo IP Local %2")
                          .arg(groupText(group, lines, addresses), ipLocals.at(group.first())));
     }
     return texts;
@@ -141,9 +143,9 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
     const QByteArray neutral = neutralImage();
     const QList<image::ProfileProblem> profileProblems = image::applyProfile(neutral, defaults.profile).problems;
     for (const image::ProfileProblem& problem : profileProblems)
-        plan.problems.append(QStringLiteral("perfil: %1").arg(problem.text()));
+        plan.problems.append(QCoreApplication::translate("Link", "perfil: %1").arg(problem.text()));
     for (const image::TextLoss& loss : image::textLosses(defaults.profile))
-        plan.warnings.append(QStringLiteral("perfil: %1").arg(loss.text()));
+        plan.warnings.append(QCoreApplication::translate("Link", "perfil: %1").arg(loss.text()));
     QList<QStringList> rowLosses;
 
     QList<int> lines;
@@ -161,13 +163,14 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
         if (endpoint)
             terminal.endpoint = *endpoint;
         else
-            problems.append(QStringLiteral("endereço inválido (IPv4 ou host:porta)"));
+            problems.append(QCoreApplication::translate("Link", "endereço inválido (IPv4 ou host:porta)"));
 
         const QString password = row.password.isEmpty() ? cp1252::decode(defaults.password) : row.password;
         terminal.password = cp1252::encode(password);
         if (password.isEmpty())
-            problems.append(QStringLiteral("falta a senha (coluna password, --password, --password-file ou "
-                                           "HXCONFIG_PASSWORD)"));
+            problems.append(
+                QCoreApplication::translate("Link", "falta a senha (coluna password, --password, --password-file ou "
+                                                    "HXCONFIG_PASSWORD)"));
         else if (const QString problem = frames::passwordProblem(terminal.password); !problem.isEmpty())
             problems.append(problem);
 
@@ -206,17 +209,18 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
 
     plan.problems += groupedByText(rowProblems, lines, addresses);
     for (const QList<qsizetype>& group : sharedGroups(canonical)) {
-        plan.problems.append(QStringLiteral("%1: o mesmo terminal %2 em mais de uma linha")
+        plan.problems.append(QCoreApplication::translate("Link", "%1: o mesmo terminal %2 em mais de uma linha")
                                  .arg(groupText(group, lines, addresses), canonical.at(group.first())));
     }
     const QString ipKey = QStringLiteral("%1.%2").arg(image::sectionOf(ipField), image::keyOf(ipField));
     const bool profileSetsIp =
         !image::profileValue(defaults.profile, image::sectionOf(ipField), image::keyOf(ipField)).isEmpty();
     for (const QString& shared : sharedIpLocals(lines, addresses, ipLocals)) {
-        plan.problems.append(profileSetsIp ? QStringLiteral("%1; o perfil define %2 para todos: dê a cada terminal "
-                                                            "o seu na coluna %2")
-                                                 .arg(shared, ipKey)
-                                           : shared);
+        plan.problems.append(
+            profileSetsIp ? QCoreApplication::translate("Link", "%1; o perfil define %2 para todos: dê a cada terminal "
+                                                                "o seu na coluna %2")
+                                .arg(shared, ipKey)
+                          : shared);
     }
     plan.warnings += groupedByText(rowLosses, lines, addresses);
     if (!plan.problems.isEmpty())

@@ -2,6 +2,8 @@
 
 #include "image/cp1252.h"
 
+#include <QCoreApplication>
+
 namespace frames
 {
 namespace
@@ -54,18 +56,19 @@ Reply classify(const QByteArray& block)
 QString passwordProblem(const QByteArray& password)
 {
     if (password.isEmpty() || password.size() > 6)
-        return QStringLiteral("a senha deve ter de 1 a 6 caracteres, não %1").arg(password.size());
+        return QCoreApplication::translate("Link", "a senha deve ter de 1 a 6 caracteres, não %1").arg(password.size());
     if (password.contains(kStart) || password.contains(kEnd))
-        return QStringLiteral("a senha não pode conter os caracteres \u201A e \u0192");
+        return QCoreApplication::translate("Link", "a senha não pode conter os caracteres \u201A e \u0192");
     return {};
 }
 
 QString newPasswordProblem(const QString& newPassword)
 {
     if (newPassword.size() != 6)
-        return QStringLiteral("a nova senha deve ter exatamente 6 caracteres, não %1").arg(newPassword.size());
+        return QCoreApplication::translate("Link", "a nova senha deve ter exatamente 6 caracteres, não %1")
+            .arg(newPassword.size());
     if (const QString problem = passwordProblem(cp1252::encode(newPassword)); !problem.isEmpty())
-        return QStringLiteral("nova senha: %1").arg(problem);
+        return QCoreApplication::translate("Link", "nova senha: %1").arg(problem);
     return {};
 }
 

@@ -1,26 +1,28 @@
 #include "link/readjob.h"
 
+#include <QCoreApplication>
+
 namespace refusal
 {
 
 QString notReady()
 {
-    return QStringLiteral("terminal não está pronto (status recusado)");
+    return QCoreApplication::translate("Link", "terminal não está pronto (status recusado)");
 }
 
 QString readRefused()
 {
-    return QStringLiteral("leitura recusada: verifique a senha");
+    return QCoreApplication::translate("Link", "leitura recusada: verifique a senha");
 }
 
 QString unlockRefused()
 {
-    return QStringLiteral("desbloqueio recusado pelo terminal");
+    return QCoreApplication::translate("Link", "desbloqueio recusado pelo terminal");
 }
 
 QString rebootRefused()
 {
-    return QStringLiteral("reinício não concluído: o terminal recusou");
+    return QCoreApplication::translate("Link", "reinício não concluído: o terminal recusou");
 }
 
 } // namespace refusal

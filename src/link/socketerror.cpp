@@ -1,5 +1,7 @@
 #include "link/socketerror.h"
 
+#include <QCoreApplication>
+
 int winsockCode(QAbstractSocket::SocketError error)
 {
     switch (error) {
@@ -23,23 +25,23 @@ QString socketFailureReason(QAbstractSocket::SocketError error)
 {
     switch (error) {
     case QAbstractSocket::ConnectionRefusedError:
-        return QStringLiteral("conexão recusada");
+        return QCoreApplication::translate("Link", "conexão recusada");
     case QAbstractSocket::RemoteHostClosedError:
-        return QStringLiteral("conexão encerrada pelo terminal");
+        return QCoreApplication::translate("Link", "conexão encerrada pelo terminal");
     case QAbstractSocket::HostNotFoundError:
-        return QStringLiteral("endereço não encontrado");
+        return QCoreApplication::translate("Link", "endereço não encontrado");
     case QAbstractSocket::SocketTimeoutError:
-        return QStringLiteral("tempo esgotado");
+        return QCoreApplication::translate("Link", "tempo esgotado");
     case QAbstractSocket::NetworkError:
-        return QStringLiteral("rede ou terminal inalcançável");
+        return QCoreApplication::translate("Link", "rede ou terminal inalcançável");
     case QAbstractSocket::SocketResourceError:
-        return QStringLiteral("sem recursos do sistema para abrir a conexão");
+        return QCoreApplication::translate("Link", "sem recursos do sistema para abrir a conexão");
     case QAbstractSocket::SocketAccessError:
-        return QStringLiteral("sem permissão para abrir a conexão");
+        return QCoreApplication::translate("Link", "sem permissão para abrir a conexão");
     case QAbstractSocket::AddressInUseError:
     case QAbstractSocket::SocketAddressNotAvailableError:
-        return QStringLiteral("endereço local indisponível");
+        return QCoreApplication::translate("Link", "endereço local indisponível");
     default:
-        return QStringLiteral("erro de rede (código %1)").arg(int(error));
+        return QCoreApplication::translate("Link", "erro de rede (código %1)").arg(int(error));
     }
 }

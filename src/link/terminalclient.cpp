@@ -4,6 +4,8 @@
 #include "link/frames.h"
 #include "link/socketerror.h"
 
+#include <QCoreApplication>
+
 #include <poll.h>
 #include <sys/ioctl.h>
 
@@ -17,19 +19,19 @@ QString requestName(TerminalClient::Request request)
     using R = TerminalClient::Request;
     switch (request) {
     case R::Connect:
-        return QStringLiteral("conexão");
+        return QCoreApplication::translate("Link", "conexão");
     case R::Status:
-        return QStringLiteral("pedido de status");
+        return QCoreApplication::translate("Link", "pedido de status");
     case R::Read:
         return QStringLiteral("leitura");
     case R::Unlock:
         return QStringLiteral("desbloqueio");
     case R::Write:
-        return QStringLiteral("gravação");
+        return QCoreApplication::translate("Link", "gravação");
     case R::Reboot:
-        return QStringLiteral("reinício");
+        return QCoreApplication::translate("Link", "reinício");
     case R::Logo:
-        return QStringLiteral("envio do logotipo");
+        return QCoreApplication::translate("Link", "envio do logotipo");
     }
     return {};
 }
@@ -367,22 +369,24 @@ QString TerminalClient::failureText(Failure failure, Request request, int timeou
     switch (failure) {
     case Failure::Refused:
         // Nothing listens there: the usual causes are a terminal switched off or a wrong address.
-        return QStringLiteral("conexão recusada: o terminal está ligado, no endereço e porta certos?");
+        return QCoreApplication::translate("Link",
+                                           "conexão recusada: o terminal está ligado, no endereço e porta certos?");
     case Failure::Unreachable:
-        return detail.isEmpty() ? QStringLiteral("terminal não localizado: sem conexão em %1 ms").arg(timeoutMs)
-                                : QStringLiteral("terminal não localizado: %1").arg(detail);
+        return detail.isEmpty()
+                   ? QCoreApplication::translate("Link", "terminal não localizado: sem conexão em %1 ms").arg(timeoutMs)
+                   : QCoreApplication::translate("Link", "terminal não localizado: %1").arg(detail);
     case Failure::NotFound:
-        return QStringLiteral("endereço não encontrado");
+        return QCoreApplication::translate("Link", "endereço não encontrado");
     case Failure::NoAnswer:
-        return QStringLiteral("sem resposta do terminal em %1 ms (%2)").arg(timeoutMs).arg(what);
+        return QCoreApplication::translate("Link", "sem resposta do terminal em %1 ms (%2)").arg(timeoutMs).arg(what);
     case Failure::Invalid:
-        return QStringLiteral("resposta inválida do terminal");
+        return QCoreApplication::translate("Link", "resposta inválida do terminal");
     case Failure::Closed:
-        return QStringLiteral("conexão encerrada pelo terminal (%1)").arg(what);
+        return QCoreApplication::translate("Link", "conexão encerrada pelo terminal (%1)").arg(what);
     case Failure::Busy:
-        return QStringLiteral("pedido fora de ordem (%1)").arg(what);
+        return QCoreApplication::translate("Link", "pedido fora de ordem (%1)").arg(what);
     case Failure::Other:
-        return QStringLiteral("erro de conexão (%1): %2").arg(what, detail);
+        return QCoreApplication::translate("Link", "erro de conexão (%1): %2").arg(what, detail);
     }
     return {};
 }

@@ -10,6 +10,7 @@
 #include "image/readable.h"
 #include "image/writeprep.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTimer>
 
@@ -81,12 +82,13 @@ void WriteJob::takeRead()
     }
     const image::WritePreparation prepared = image::prepareWrite(plan.image, m_options.newPassword);
     if (!prepared.emptyFields.isEmpty()) {
-        fail(FailureKind::RefusedBeforeWrite,
-             QStringLiteral("campos de texto vazios: %1").arg(prepared.emptyFields.join(QStringLiteral(", "))));
+        fail(FailureKind::RefusedBeforeWrite, QCoreApplication::translate("Link", "campos de texto vazios: %1")
+                                               .arg(prepared.emptyFields.join(QStringLiteral(", "))));
         return;
     }
     if (prepared.badNewPassword) {
-        fail(FailureKind::RefusedBeforeWrite, QStringLiteral("a nova senha deve ter exatamente 6 caracteres"));
+        fail(FailureKind::RefusedBeforeWrite,
+             QCoreApplication::translate("Link", "a nova senha deve ter exatamente 6 caracteres"));
         return;
     }
     QByteArray sent = prepared.image;
@@ -115,7 +117,8 @@ void WriteJob::takeBackup()
 {
     const SavedFile backup = m_backup.result();
     if (!backup.ok()) {
-        fail(FailureKind::FileProblem, backup.error + QStringLiteral("; nada foi gravado no terminal"));
+        fail(FailureKind::FileProblem,
+             backup.error + QCoreApplication::translate("Link", "; nada foi gravado no terminal"));
         return;
     }
     m_result.backupPath = backup.path;
@@ -147,7 +150,8 @@ void WriteJob::takeAnswer(TerminalClient::Request, TerminalClient::Answer answer
     case Step::Verifying:
         if (answer != A::Image)
             return fail(FailureKind::VerifyFailed,
-                        QStringLiteral("verificação falhou: o terminal recusou a leitura com a senha gravada"));
+                        QCoreApplication::translate(
+                            "Link", "verificação falhou: o terminal recusou a leitura com a senha gravada"));
         return takeVerification(image);
     case Step::UnlockingForReboot:
         if (answer != A::Unlocked)
@@ -186,7 +190,8 @@ void WriteJob::takeVerification(const QByteArray& image)
     if (!image::sameConfiguration(image, m_result.sentImage)) {
         const QString fields = captionsOf(image::differences(m_result.sentImage, image));
         fail(FailureKind::VerifyFailed,
-             QStringLiteral("verificação falhou: o terminal guarda outra configuração do que a enviada%1")
+             QCoreApplication::translate("Link",
+                                         "verificação falhou: o terminal guarda outra configuração do que a enviada%1")
                  .arg(fields.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(fields)));
         return;
     }
@@ -236,10 +241,11 @@ void WriteJob::succeed(WriteResult::Outcome outcome)
 void WriteJob::fail(FailureKind code, const QString& text)
 {
     m_result.outcome = WriteResult::Outcome::Failed;
-    m_result.failure = code;
-    m_result.error = m_result.backupPath.isEmpty()
-                         ? text
-                         : QStringLiteral("%1 (cópia de segurança: %2)").arg(text, m_result.backupPath);
+    m_result.exitCode = code;
+    m_result.error =
+        m_result.backupPath.isEmpty()
+            ? text
+            : QCoreApplication::translate("Link", "%1 (cópia de segurança: %2)").arg(text, m_result.backupPath);
     end();
 }
 

@@ -4,6 +4,7 @@
 #include "image/layout.h"
 #include "image/readable.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace writeplan
@@ -63,10 +64,11 @@ WritePlanner restoring(Restore restore)
     return [restore = std::move(restore)](const QByteArray& read) {
         const bool sameTerminal = macBytes(read) == macBytes(restore.fileImage);
         if (!sameTerminal && !restore.clone) {
-            return WritePlan{{},
-                             QStringLiteral("o arquivo é de outro terminal (MAC %1; este terminal tem MAC %2): "
-                                            "use --clone para copiar só os campos editáveis")
-                                 .arg(image::macText(restore.fileImage), image::macText(read))};
+            return WritePlan{
+                {},
+                QCoreApplication::translate("Link", "o arquivo é de outro terminal (MAC %1; este terminal tem MAC %2): "
+                                                    "use --clone para copiar só os campos editáveis")
+                    .arg(image::macText(restore.fileImage), image::macText(read))};
         }
         QByteArray image = restore.fileImage;
         if (restore.clone) {

@@ -12,31 +12,30 @@ namespace
 QString summaryText(qsizetype count)
 {
     if (count == 0)
-        return QStringLiteral("Nenhuma alteração");
-    return count == 1 ? QStringLiteral("1 campo alterado desde a leitura")
-                      : QStringLiteral("%1 campos alterados desde a leitura").arg(count);
+        return CompareDialog::tr("Nenhuma alteração");
+    return count == 1 ? CompareDialog::tr("1 campo alterado desde a leitura")
+                      : CompareDialog::tr("%1 campos alterados desde a leitura").arg(count);
 }
 
 } // namespace
 
 QString CompareDialog::changedMark()
 {
-    return QStringLiteral("(alterado)");
+    return tr("(alterado)");
 }
 
 CompareDialog::CompareDialog(const QList<image::FieldDifference>& differences, QWidget* parent)
     : QDialog(parent), m_summary(new QLabel(this)), m_table(new QTableWidget(int(differences.size()), 4, this))
 {
     setObjectName(QStringLiteral("fmComparar"));
-    setWindowTitle(QStringLiteral("Comparar com o Lido"));
+    setWindowTitle(tr("Comparar com o Lido"));
 
     m_summary->setObjectName(QStringLiteral("lbResumo"));
     m_summary->setText(summaryText(differences.size()));
 
     m_table->setObjectName(QStringLiteral("gdAlteracoes"));
-    m_table->setAccessibleName(QStringLiteral("Alterações"));
-    m_table->setHorizontalHeaderLabels({QStringLiteral("Página"), QStringLiteral("Campo"), QStringLiteral("Valor lido"),
-                                        QStringLiteral("Valor atual")});
+    m_table->setAccessibleName(tr("Alterações"));
+    m_table->setHorizontalHeaderLabels({tr("Página"), tr("Campo"), tr("Valor lido"), tr("Valor atual")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -48,7 +48,7 @@ QString ProblemMarkers::describe(const QList<image::Problem>& problems)
     for (const image::Problem& p : problems) {
         QString line = QStringLiteral("%1: %2").arg(image::severityName(p.severity), p.message);
         if (!p.suggestion.isEmpty())
-            line += QStringLiteral("; sugestão: ") + p.suggestion;
+            line += tr("; sugestão: ") + p.suggestion;
         lines.append(line);
     }
     return lines.join(QLatin1Char('\n'));
@@ -85,7 +85,7 @@ void ProblemMarkers::show(const QList<image::Problem>& problems)
             connect(item, &QAction::triggered, this, [this, control] { goTo(control); });
     }
     const qsizetype n = problems.size();
-    const QString text = n == 1 ? QStringLiteral("1 problema") : QStringLiteral("%1 problemas").arg(n);
+    const QString text = n == 1 ? tr("1 problema") : tr("%1 problemas").arg(n);
     m_count->setText(QStringLiteral("<a href=\"problemas\">%1</a>").arg(text));
     m_count->setAccessibleName(text);
     QStringList all;
@@ -120,7 +120,7 @@ void ProblemMarkers::mark(QWidget* control, const QList<image::Problem>& problem
                         ->standardIcon(error ? QStyle::SP_MessageBoxCritical : QStyle::SP_MessageBoxWarning)
                         .pixmap(kIconSize, kIconSize));
     const QString text = describe(problems);
-    icon->setAccessibleName(error ? QStringLiteral("erro") : QStringLiteral("aviso"));
+    icon->setAccessibleName(error ? tr("erro") : tr("aviso"));
     icon->setAccessibleDescription(text);
     icon->show();
     icon->raise();

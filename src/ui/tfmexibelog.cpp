@@ -36,7 +36,7 @@ TfmExibeLog::TfmExibeLog(Dialogs& dialogs, QWidget* mainWindow, QWidget* parent)
 void TfmExibeLog::buildLayout()
 {
     setObjectName(QStringLiteral("fmExibeLog"));
-    setWindowTitle(QStringLiteral("Arquivo Microterminal TCP-IP  Corvale Tecnologia"));
+    setWindowTitle(tr("Arquivo Microterminal TCP-IP  Corvale Tecnologia"));
     setGeometry(15, 189, 997, 480);
 
     Panel1 = new QFrame(this);
@@ -48,14 +48,14 @@ void TfmExibeLog::buildLayout()
     SpeedButton1->setGeometry(8, 8, 23, 22);
     SpeedButton1->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     SpeedButton1->setAutoRaise(true);
-    SpeedButton1->setAccessibleName(QStringLiteral("Abrir arquivo"));
+    SpeedButton1->setAccessibleName(tr("Abrir arquivo"));
     connect(SpeedButton1, &QToolButton::clicked, this, &TfmExibeLog::SpeedButton1Click);
 
     m_model = new TableModel(this);
     StringGrid1 = new LogGrid(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
     StringGrid1->setModel(m_model);
-    StringGrid1->setAccessibleName(QStringLiteral("Tabela"));
+    StringGrid1->setAccessibleName(tr("Tabela"));
     for (int c = 0; c < kTableColumns; ++c)
         StringGrid1->setColumnWidth(c, kColumnWidths[static_cast<std::size_t>(c)]);
     StringGrid1->verticalHeader()->setVisible(false);
@@ -126,7 +126,7 @@ void TfmExibeLog::loadPendingLog()
 void TfmExibeLog::SpeedButton1Click()
 {
     const QString folder = m_dialogFileName.isEmpty() ? m_dialogFolder : QFileInfo(m_dialogFileName).absolutePath();
-    const QString chosen = m_dialogs.openFile(this, QString(), QStringLiteral("Arquivo Texto|*.txt"), folder);
+    const QString chosen = m_dialogs.openFile(this, QString(), tr("Arquivo Texto|*.txt"), folder);
     // After a cancel the dialog still holds the name confirmed the time before (or none).
     if (!chosen.isEmpty())
         m_dialogFileName = chosen;
@@ -142,8 +142,7 @@ void TfmExibeLog::CarregaArquivo(const QString& path)
     showTable(std::move(table));
     // A screen reader names the grid after the file it shows.
     const QFileInfo shown(path);
-    StringGrid1->setAccessibleName(shown.isFile() ? QStringLiteral("Tabela: %1").arg(shown.fileName())
-                                                  : QStringLiteral("Tabela"));
+    StringGrid1->setAccessibleName(shown.isFile() ? tr("Tabela: %1").arg(shown.fileName()) : tr("Tabela"));
     if (!ok)
         m_dialogs.error(this, errorText);
 }

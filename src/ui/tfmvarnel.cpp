@@ -27,7 +27,7 @@ TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* paren
 
     auto* popup = new QMenu(this);
     popup->setObjectName(QStringLiteral("PopupMenu1"));
-    QAction* clearAction = popup->addAction(QStringLiteral("Limpar Caixa"));
+    QAction* clearAction = popup->addAction(tr("Limpar Caixa"));
     clearAction->setObjectName(QStringLiteral("LimparCaixa1"));
     for (QWidget* w : {static_cast<QWidget*>(ui->IpTerm), static_cast<QWidget*>(ui->IpTerm->lineEdit())}) {
         w->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -219,8 +219,7 @@ void TfmVarnel::setStatus(const QString& text)
 
 void TfmVarnel::showSettingsWriteError()
 {
-    m_dialogs.message(this, QStringLiteral("Erro"),
-                      QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + m_programDir,
+    m_dialogs.message(this, tr("Erro"), tr("Erro ao escrever no arquivo de configuração em:\r") + m_programDir,
                       Dialogs::Icon::Critical);
 }
 
@@ -245,7 +244,7 @@ bool TfmVarnel::rememberAddress(const QString& address)
 void TfmVarnel::LimparCaixa1Click()
 {
     if (!history::clear(settings())) {
-        m_dialogs.error(this, QStringLiteral("Não foi possível apagar a seção HXConfig de ") + settingsPath());
+        m_dialogs.error(this, tr("Não foi possível apagar a seção HXConfig de ") + settingsPath());
         return;
     }
     ui->IpTerm->clear();

@@ -138,9 +138,9 @@ void TfmVarnel::cbCom0Click(bool checked)
                                  ui->cbHand0, ui->cbFlag0,     ui->edTimeout0};
     if (checked && !m_loading) {
         const bool sure = m_dialogs.question(
-            this, QStringLiteral("Configuração"),
-            QStringLiteral("Geralmente a Porta COM 0 é configurada como \"NÃO\"!\rTêm certeza que deseja configurar "
-                           "como \"SIM\" e alterar suas configurações?"));
+            this, tr("Configuração"),
+            tr("Geralmente a Porta COM 0 é configurada como \"NÃO\"!\rTêm certeza que deseja configurar "
+               "como \"SIM\" e alterar suas configurações?"));
         if (!sure) {
             setChecked(ui->cbCom0, false); // runs this reaction again, unchecked
             return;
@@ -260,11 +260,11 @@ void TfmVarnel::showPaddedRetries()
 void TfmVarnel::BtGravarClick()
 {
     if (!AllFieldsFilled()) {
-        message(QStringLiteral("Verifique a existência de campo em branco!"));
+        message(tr("Verifique a existência de campo em branco!"));
         return;
     }
     const QString statusBefore = ui->lbConectado->text();
-    setStatus(QStringLiteral("Aguarde..."));
+    setStatus(tr("Aguarde..."));
 
     const QString newPassword = ui->VNovaSenha->text();
     const bool passwordChanges = newPassword != ui->VSenhaAtual->text();
@@ -272,7 +272,7 @@ void TfmVarnel::BtGravarClick()
         m_image.workingCopy(), passwordChanges ? newPassword : QString(),
         [this](const image::Field& field) { return shownValue(field); }, m_loading);
     if (prepared.badNewPassword) {
-        message(QStringLiteral("Nova Senha Deverá ter 6 Dígitos!!!"));
+        message(tr("Nova Senha Deverá ter 6 Dígitos!!!"));
         // Nothing was sent, so the status line goes back to what it said.
         setStatus(statusBefore);
         return;

@@ -39,14 +39,12 @@ bool TfmVarnel::GeraLogCfg()
 
 void TfmVarnel::btnLogClick()
 {
-    setStatus(GeraLogCfg() ? QStringLiteral("Log de configuração gerado com sucesso!")
-                           : QStringLiteral("Falha ao gerar Log de configuração!"));
+    setStatus(GeraLogCfg() ? tr("Log de configuração gerado com sucesso!") : tr("Falha ao gerar Log de configuração!"));
 }
 
 void TfmVarnel::btAbrirArquivoClick()
 {
-    const QString path =
-        m_dialogs.openFile(this, QStringLiteral("Abrir"), QStringLiteral("Arquivo Texto (*.txt)"), m_programDir);
+    const QString path = m_dialogs.openFile(this, tr("Abrir"), tr("Arquivo Texto (*.txt)"), m_programDir);
     if (path.isEmpty())
         return;
     m_logoPath = path;
@@ -61,7 +59,7 @@ void TfmVarnel::btAbrirArquivoClick()
 void TfmVarnel::btLerArquivoClick()
 {
     if (isFile(m_logoPath) && !readLogoFile(m_logoPath, m_logo))
-        message(QStringLiteral("Não foi possível lêr o arquivo!"));
+        message(tr("Não foi possível lêr o arquivo!"));
     ui->btEscreverArquivo->setEnabled(true);
 }
 
@@ -79,8 +77,7 @@ void TfmVarnel::Log1Click()
 {
     const QString path = m_programDir + logFileName();
     if (!isFile(path)) {
-        m_dialogs.message(this, QStringLiteral("Aviso"), QStringLiteral("Arquivo LogCfg.txt não localizado!"),
-                          Dialogs::Icon::Warning);
+        m_dialogs.message(this, tr("Aviso"), tr("Arquivo LogCfg.txt não localizado!"), Dialogs::Icon::Warning);
         return;
     }
     m_dialogs.startDetached(QStringLiteral("xdg-open"), {path});

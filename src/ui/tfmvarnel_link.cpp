@@ -16,9 +16,22 @@
 namespace
 {
 
-const QString kConectar = QStringLiteral("Conectar");
-const QString kDesconectar = QStringLiteral("Desconectar");
-const QString kAguarde = QStringLiteral("Aguarde...");
+// Functions, not constants: the texts are in the language chosen at start-up.
+QString kConectar()
+{
+    return TfmVarnel::tr("Conectar");
+}
+
+QString kDesconectar()
+{
+    return TfmVarnel::tr("Desconectar");
+}
+
+QString kAguarde()
+{
+    return TfmVarnel::tr("Aguarde...");
+}
+
 constexpr int kPostWritePauseMs = 1500;
 
 } // namespace
@@ -63,23 +76,23 @@ void TfmVarnel::handleWaitingMessages()
 void TfmVarnel::BtConectarClick()
 {
     closeConnection();
-    if (ui->BtConectar->text() != kConectar) {
+    if (ui->BtConectar->text() != kConectar()) {
         abortConnection();
         m_disconnectRequest = true;
         SetDisconnectedState();
         return;
     }
-    setConnectCaption(kDesconectar);
+    setConnectCaption(kDesconectar());
     m_disconnectRequest = false;
 
     const QString address = ui->IpTerm->currentText();
     if (address.isEmpty()) {
-        message(QStringLiteral("Digite o Endreço IP do Terminal"));
+        message(tr("Digite o Endreço IP do Terminal"));
         return;
     }
     if (!rememberAddress(address))
         return;
-    setStatus(kAguarde);
+    setStatus(kAguarde());
 
     // A socket left closing by an earlier session would ignore the new connect.
     abortConnection();
@@ -95,7 +108,7 @@ void TfmVarnel::ConfigConnect()
         return;
     }
     m_image.zeroForConnect();
-    setStatus(QStringLiteral("Conectado"));
+    setStatus(tr("Conectado"));
     ui->BtPedeStatus->setEnabled(true);
     ui->BtLer->setEnabled(false);
     ui->BtGravar->setEnabled(false);
@@ -106,7 +119,7 @@ void TfmVarnel::ConfigConnect()
 
 void TfmVarnel::ConfigDisconnect()
 {
-    setStatus(QStringLiteral("Desconectado"));
+    setStatus(tr("Desconectado"));
 }
 
 void TfmVarnel::BtPedeStatusClick()
@@ -114,7 +127,7 @@ void TfmVarnel::BtPedeStatusClick()
     ClearEditor();
     sendFrame(frames::statusRequest());
     m_loading = false;
-    setStatus(kAguarde);
+    setStatus(kAguarde());
 }
 
 void TfmVarnel::VSenhaAtualEnter()
@@ -133,12 +146,12 @@ void TfmVarnel::BtLerClick()
 {
     const QString password = ui->VSenhaAtual->text();
     if (password.isEmpty()) {
-        message(QStringLiteral("Digite a Senha!"));
+        message(tr("Digite a Senha!"));
         return;
     }
     sendFrame(frames::readRequest(cp1252::encode(password)));
     ClearEditor();
-    setStatus(kAguarde);
+    setStatus(kAguarde());
     m_loading = true;
 }
 
@@ -146,16 +159,16 @@ void TfmVarnel::BtDesbloqueioClick()
 {
     const QString password = ui->VSenhaAtual->text();
     if (password.isEmpty()) {
-        message(QStringLiteral("Digite a Senha para Desbloqueio!"));
+        message(tr("Digite a Senha para Desbloqueio!"));
         return;
     }
     sendFrame(frames::unlockRequest(cp1252::encode(password)));
-    setStatus(kAguarde);
+    setStatus(kAguarde());
 }
 
 void TfmVarnel::BtRebootClick()
 {
-    setStatus(QStringLiteral("Reiniciando..."));
+    setStatus(tr("Reiniciando..."));
     sendFrame(frames::rebootRequest());
     handleWaitingMessages();
     SetDisconnectedState();
@@ -180,7 +193,7 @@ void TfmVarnel::handleReply(const QByteArray& block)
     switch (reply.letter) {
     case 'S':
         if (!reply.statusOk()) {
-            message(QStringLiteral("Terminal Não Respondendo!"));
+            message(tr("Terminal Não Respondendo!"));
             return;
         }
         ui->BtPedeStatus->setEnabled(true);
@@ -190,21 +203,21 @@ void TfmVarnel::handleReply(const QByteArray& block)
         ui->BtReboot->setEnabled(false);
         if (m_loading)
             ui->BtLer->setFocus();
-        setStatus(QStringLiteral("Retorno de Status"));
+        setStatus(tr("Retorno de Status"));
         return;
     case 'F':
         readIntake(block);
         ui->btnLog->setEnabled(true);
-        setStatus(QStringLiteral("Retorno de Leitura"));
+        setStatus(tr("Retorno de Leitura"));
         saveReadBackup(); // after the read handling, which it never changes
         return;
     case 'L':
         if (reply.statusRefused())
-            message(QStringLiteral("Não foi possível efetuar a leitura\rVerifique a senha"));
+            message(tr("Não foi possível efetuar a leitura\rVerifique a senha"));
         return;
     case 'U':
         if (!reply.statusOk()) {
-            message(QStringLiteral("Não foi Possível Desbloquear Terminal!"));
+            message(tr("Não foi Possível Desbloquear Terminal!"));
             return;
         }
         ui->BtPedeStatus->setEnabled(true);
@@ -213,13 +226,13 @@ void TfmVarnel::handleReply(const QByteArray& block)
         ui->BtReboot->setEnabled(true);
         ui->BtLer->setEnabled(false);
         ui->BtDesbloqueio->setEnabled(false);
-        setStatus(QStringLiteral("Terminal Desbloqueado"));
+        setStatus(tr("Terminal Desbloqueado"));
         return;
     case 'G':
         askRebootAfterWrite();
         return;
     case 'B':
-        message(QStringLiteral("Reboot Não foi concluído!"));
+        message(tr("Reboot Não foi concluído!"));
         return;
     default:
         return;
@@ -228,10 +241,9 @@ void TfmVarnel::handleReply(const QByteArray& block)
 
 void TfmVarnel::askRebootAfterWrite()
 {
-    const bool reboot =
-        m_dialogs.question(this, QStringLiteral("Reiniciar Microterminal"),
-                           QStringLiteral("Gravação realizada com sucesso!\rDeseja reiniciar o "
-                                          "terminal para que os\rnovo valores entrem em funcionamento?"));
+    const bool reboot = m_dialogs.question(this, tr("Reiniciar Microterminal"),
+                                           tr("Gravação realizada com sucesso!\rDeseja reiniciar o "
+                                              "terminal para que os\rnovo valores entrem em funcionamento?"));
     if (reboot) {
         // The terminal needs a fresh unlock, with the password it has just stored, before the reboot.
         m_dialogs.pause(kPostWritePauseMs);
@@ -246,7 +258,7 @@ void TfmVarnel::askRebootAfterWrite()
     ui->BtReboot->setEnabled(true);
     ui->BtLer->setEnabled(false);
     ui->BtGravar->setEnabled(false);
-    setStatus(QStringLiteral("Aviso: Reiniciar Terminal!"));
+    setStatus(tr("Aviso: Reiniciar Terminal!"));
 }
 
 void TfmVarnel::ConfigError(QAbstractSocket::SocketError error)
@@ -256,13 +268,13 @@ void TfmVarnel::ConfigError(QAbstractSocket::SocketError error)
         return;
     switch (winsockCode(error)) {
     case 10060:
-        message(QStringLiteral("Terminal não localizado\rVerifique endereço IP"));
+        message(tr("Terminal não localizado\rVerifique endereço IP"));
         break;
     case 10061:
-        message(QStringLiteral("Não foi possível se conectar!\rVerifique se outro aplicativo está sendo executado!"));
+        message(tr("Não foi possível se conectar!\rVerifique se outro aplicativo está sendo executado!"));
         break;
     case 10053:
-        message(QStringLiteral("Conexão perdida!\rVerifique se o terminal não foi desligado!"));
+        message(tr("Conexão perdida!\rVerifique se o terminal não foi desligado!"));
         break;
     default:
         break;
@@ -271,7 +283,7 @@ void TfmVarnel::ConfigError(QAbstractSocket::SocketError error)
     abortConnection();
     ui->BtPedeStatus->setEnabled(false);
     ui->btnLog->setEnabled(false);
-    setStatus(QStringLiteral("Falha na conexão"));
+    setStatus(tr("Falha na conexão"));
 }
 
 void TfmVarnel::setConnectCaption(const QString& caption)
@@ -283,8 +295,8 @@ void TfmVarnel::setConnectCaption(const QString& caption)
 
 void TfmVarnel::SetDisconnectedState()
 {
-    setConnectCaption(kConectar);
-    setStatus(QStringLiteral("Desconectado"));
+    setConnectCaption(kConectar());
+    setStatus(tr("Desconectado"));
     for (QPushButton* button :
          {ui->BtPedeStatus, ui->BtLer, ui->BtGravar, ui->BtDesbloqueio, ui->BtReboot, ui->BtDefault, ui->btnLog})
         button->setEnabled(false);

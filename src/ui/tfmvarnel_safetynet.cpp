@@ -19,7 +19,10 @@
 namespace
 {
 
-const QString kConfigurationFilter = QStringLiteral("Configuração (*.ini)");
+QString configurationFilter()
+{
+    return TfmVarnel::tr("Configuração (*.ini)");
+}
 
 } // namespace
 
@@ -46,11 +49,10 @@ void TfmVarnel::saveReadBackup()
     const SavedFile saved = saveBackup(backupFolder(), asRead, terminalInfo(asRead), m_readAt);
     if (saved.ok()) {
         // The strip names the file; its tip says where it went.
-        showBackupState(QStringLiteral("Backup: ") + QFileInfo(saved.path).fileName(),
-                        QStringLiteral("Backup: ") +
-                            QDir::toNativeSeparators(QFileInfo(saved.path).absoluteFilePath()));
+        showBackupState(tr("Backup: ") + QFileInfo(saved.path).fileName(),
+                        tr("Backup: ") + QDir::toNativeSeparators(QFileInfo(saved.path).absoluteFilePath()));
     } else {
-        showBackupState(QStringLiteral("Backup falhou: ") + saved.error);
+        showBackupState(tr("Backup falhou: ") + saved.error);
     }
 }
 
@@ -73,12 +75,11 @@ void TfmVarnel::warnOfBackupsInBuildTree()
     const QString buildTree = enclosingBuildTree(backupFolder());
     if (buildTree.isEmpty())
         return;
-    showBackupState(
-        QStringLiteral("Aviso: apagar a pasta de compilação apaga os backups"),
-        QStringLiteral("Os backups das leituras vão para %1, dentro da pasta de compilação %2: apagar essa pasta "
+    showBackupState(tr("Aviso: apagar a pasta de compilação apaga os backups"),
+                    tr("Os backups das leituras vão para %1, dentro da pasta de compilação %2: apagar essa pasta "
                        "apaga também os backups.\nPara guardá-los em outro lugar, use o pacote instalado (backups em "
                        "~/.config/hxconfig/Backups) ou o hxconfig-cli com --backup-dir PASTA.")
-            .arg(QDir::toNativeSeparators(backupFolder()), QDir::toNativeSeparators(buildTree)));
+                        .arg(QDir::toNativeSeparators(backupFolder()), QDir::toNativeSeparators(buildTree)));
 }
 
 // The items that need a read configuration follow "Log Conf.", which is available exactly then;
@@ -99,28 +100,26 @@ void TfmVarnel::CompararLido1Click()
 void TfmVarnel::ExportarConfiguracao1Click()
 {
     const QByteArray image = m_image.workingCopy();
-    const QString path = m_dialogs.saveFile(this, QStringLiteral("Exportar Configuração"), kConfigurationFilter,
+    const QString path = m_dialogs.saveFile(this, tr("Exportar Configuração"), configurationFilter(),
                                             m_programDir + backupFileName(image, m_clock()));
     if (path.isEmpty())
         return;
     // The file carries the passwords of the image: readable by its owner only.
     const SavedFile saved = savePrivateFile(path, configFileBytes(image, terminalInfo(image)));
     if (!saved.ok())
-        m_dialogs.message(this, QStringLiteral("Erro"),
-                          QStringLiteral("Não foi possível exportar a configuração:\r") + saved.error,
+        m_dialogs.message(this, tr("Erro"), tr("Não foi possível exportar a configuração:\r") + saved.error,
                           Dialogs::Icon::Critical);
 }
 
 void TfmVarnel::CarregarConfiguracao1Click()
 {
-    const QString caption = QStringLiteral("Carregar Configuração");
-    const QString path = m_dialogs.openFile(this, caption, kConfigurationFilter, m_programDir);
+    const QString caption = tr("Carregar Configuração");
+    const QString path = m_dialogs.openFile(this, caption, configurationFilter(), m_programDir);
     if (path.isEmpty())
         return;
     auto loaded = loadConfigFile(path);
     if (const auto* error = std::get_if<FileError>(&loaded)) {
-        m_dialogs.message(this, QStringLiteral("Erro"),
-                          QStringLiteral("Não foi possível carregar a configuração:\r") + error->text,
+        m_dialogs.message(this, tr("Erro"), tr("Não foi possível carregar a configuração:\r") + error->text,
                           Dialogs::Icon::Critical);
         return;
     }
@@ -130,7 +129,7 @@ void TfmVarnel::CarregarConfiguracao1Click()
     // Every value must name an item before anything changes: a load is whole or nothing.
     const QList<image::ProfileProblem> problems = image::applyProfile(m_image.pristineCopy(), profile).problems;
     if (!problems.isEmpty()) {
-        QStringList lines{QStringLiteral("Nada foi carregado. Valores que não correspondem a nenhum item:")};
+        QStringList lines{tr("Nada foi carregado. Valores que não correspondem a nenhum item:")};
         for (const image::ProfileProblem& problem : problems)
             lines.append(problem.text());
         m_dialogs.message(this, caption, lines.join(QLatin1Char('\r')), Dialogs::Icon::Warning);
@@ -143,7 +142,7 @@ void TfmVarnel::CarregarConfiguracao1Click()
     if (fileMac.compare(image::macText(m_image.pristineCopy()), Qt::CaseInsensitive) != 0) {
         if (!m_dialogs.question(
                 this, caption,
-                QStringLiteral("Esta configuração é de outro terminal (MAC %1). Carregar mesmo assim?").arg(fileMac)))
+                tr("Esta configuração é de outro terminal (MAC %1). Carregar mesmo assim?").arg(fileMac)))
             return;
         const image::Field& ipLocal = image::ipLocalField();
         profile.removeIf([&ipLocal](const image::ProfileEntry& entry) {
@@ -156,8 +155,7 @@ void TfmVarnel::CarregarConfiguracao1Click()
 void TfmVarnel::AbrirBackups1Click()
 {
     if (!QFileInfo(backupFolder()).isDir()) {
-        m_dialogs.message(this, QStringLiteral("Aviso"), QStringLiteral("Pasta Backups não localizada!"),
-                          Dialogs::Icon::Warning);
+        m_dialogs.message(this, tr("Aviso"), tr("Pasta Backups não localizada!"), Dialogs::Icon::Warning);
         return;
     }
     m_dialogs.startDetached(QStringLiteral("xdg-open"), {backupFolder() + QDir::separator()});
