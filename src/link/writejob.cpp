@@ -241,7 +241,7 @@ void WriteJob::succeed(WriteResult::Outcome outcome)
 void WriteJob::fail(FailureKind code, const QString& text)
 {
     m_result.outcome = WriteResult::Outcome::Failed;
-    m_result.exitCode = code;
+    m_result.failure = code;
     m_result.error =
         m_result.backupPath.isEmpty()
             ? text
