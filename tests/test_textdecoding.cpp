@@ -155,13 +155,6 @@ void TestTextDecoding::textLosses_data()
         << u"VLogin"_s << u"Łukasz Łukasz Łukasz"_s
         << u"Login [Conexao.Login]: \"Łukasz Łukasz Łukasz\" será gravado como \"?ukasz ?ukasz ?u\": \"?\" no lugar "
            "de \"Ł\", que o Windows-1252 do terminal não tem; cortado em 16 caracteres, o tamanho do campo"_s;
-    QTest::newRow("short text") << u"edRetries"_s << u"123"_s
-                                << u"Nº Retries [Rede.NumRetries]: \"123\" será gravado como \"12\": cortado em 2 "
-                                   "caracteres, o tamanho do campo"_s;
-    QTest::newRow("serial timeout shows three")
-        << u"edTimeout0"_s << u"1234"_s
-        << u"Timeout COM 0 [Seriais.TimeOut0]: \"1234\" será gravado como \"123\": cortado em 3 caracteres, o "
-           "tamanho do campo"_s;
     QTest::newRow("a list is no text") << u"cbBaud0"_s << u"Łódź"_s << QString();
 }
 
