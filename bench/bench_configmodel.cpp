@@ -38,8 +38,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir programDir;
-    const QString dir = programDir.path() + QLatin1Char('/');
+    QTemporaryDir settingsDir;
+    const QString dir = settingsDir.path() + QLatin1Char('/');
     SilentDialogs dialogs;
     TfmVarnel window(dir, dialogs);
     window.setLocalAddressSource([] { return QString(); });

@@ -23,9 +23,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    QTemporaryDir programDir;
+    QTemporaryDir settingsDir;
     SilentDialogs dialogs;
-    TfmVarnel window(programDir.path() + QLatin1Char('/'), dialogs);
+    TfmVarnel window(settingsDir.path() + QLatin1Char('/'), dialogs);
     window.setLocalAddressSource([] { return QString(); });
     window.FormCreate();
     window.show();

@@ -33,7 +33,7 @@ constexpr int kRepeats = 50;
 constexpr int kWaitLimitMs = 5000;
 
 struct ToolWindow {
-    QTemporaryDir programDir;
+    QTemporaryDir settingsDir;
     SilentDialogs dialogs;
     std::unique_ptr<TfmVarnel> window;
 };
@@ -41,7 +41,7 @@ struct ToolWindow {
 std::unique_ptr<ToolWindow> createTool()
 {
     auto tool = std::make_unique<ToolWindow>();
-    tool->window = std::make_unique<TfmVarnel>(tool->programDir.path() + QLatin1Char('/'), tool->dialogs);
+    tool->window = std::make_unique<TfmVarnel>(tool->settingsDir.path() + QLatin1Char('/'), tool->dialogs);
     tool->window->setLocalAddressSource([] { return QString(); });
     tool->window->FormCreate();
     return tool;

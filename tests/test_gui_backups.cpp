@@ -113,7 +113,7 @@ void TestGuiBackups::readLeavesABackupOfTheReply()
     // It holds the terminal's passwords: for its owner only, in a folder for its owner only.
     QCOMPARE(modeOf(path), 0600);
     QCOMPARE(modeOf(f.w().backupFolder()), 0700);
-    QCOMPARE(f.w().backupFolder(), f.programDir() + QStringLiteral("Backups"));
+    QCOMPARE(f.w().backupFolder(), f.settingsDir() + QStringLiteral("Backups"));
 
     // The strip says so on its own line; the status line says what it says after any read.
     QCOMPARE(backupLine(f)->text(), QStringLiteral("Backup: ") + kBackupName);
@@ -232,7 +232,7 @@ void TestGuiBackups::abrirBackupsOpensTheFolder()
     item->trigger();
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.lastProgram, QStringLiteral("xdg-open"));
-    QCOMPARE(f.dialogs.lastArguments, QStringList{f.programDir() + QStringLiteral("Backups/")});
+    QCOMPARE(f.dialogs.lastArguments, QStringList{f.settingsDir() + QStringLiteral("Backups/")});
 }
 
 QTEST_MAIN(TestGuiBackups)

@@ -107,7 +107,7 @@ void TestGuiDefault::missingFileChangesNothing()
         prepare(f, {QStringLiteral("[Rede]"), QStringLiteral("TimeOutRede=1234")});
         QFile::remove(f.path(QStringLiteral("ConfDefault.ini")));
         if (directoryInItsPlace)
-            QVERIFY(QDir(f.programDir()).mkdir(QStringLiteral("ConfDefault.ini")));
+            QVERIFY(QDir(f.settingsDir()).mkdir(QStringLiteral("ConfDefault.ini")));
         for (int i : kDecidedBytes)
             f.w().buffer().setWorking(i, 0x77);
         f.w().setLoadingFlag(true);

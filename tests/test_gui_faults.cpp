@@ -52,7 +52,7 @@ void backToConectar(WindowFixture& f)
 
 QString settingsWriteError(const WindowFixture& f)
 {
-    return QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + f.programDir();
+    return QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + f.settingsDir();
 }
 
 } // namespace

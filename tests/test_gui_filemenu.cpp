@@ -62,7 +62,7 @@ private slots:
     void logWithoutFileWarns();
     void logOpensTheWrittenFile();
     void directoryOpensProgramDirectory();
-    void programDirectoryNotCurrentDirectory();
+    void settingsDirectoryNotCurrentDirectory();
     void viewerRequest();
 };
 
@@ -96,7 +96,7 @@ void TestGuiFileMenu::logWithoutFileWarns()
 
     // A directory of that name is no file.
     f.dialogs.clear();
-    QVERIFY(QDir(f.programDir()).mkdir(QStringLiteral("LogCfg.txt")));
+    QVERIFY(QDir(f.settingsDir()).mkdir(QStringLiteral("LogCfg.txt")));
     action(f, "Log1")->trigger();
     checkNotFoundBox(f);
     QCOMPARE(started(f), 0);
@@ -114,7 +114,7 @@ void TestGuiFileMenu::logOpensTheWrittenFile()
     QCOMPARE(started(f), 1);
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.lastProgram, QStringLiteral("xdg-open"));
-    const QString path = f.programDir() + QStringLiteral("LogCfg.txt");
+    const QString path = f.settingsDir() + QStringLiteral("LogCfg.txt");
     QCOMPARE(f.dialogs.lastArguments, QStringList{path});
     QVERIFY(QFileInfo(path).size() > 0); // the file "Log Conf." wrote
     QCOMPARE(f.w().buffer().workingCopy(), image);
@@ -133,12 +133,12 @@ void TestGuiFileMenu::directoryOpensProgramDirectory()
     action(f, "Diretrio1")->trigger();
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.lastProgram, QStringLiteral("xdg-open"));
-    QCOMPARE(f.dialogs.lastArguments, QStringList{f.programDir()});
-    QVERIFY(f.programDir().endsWith(QLatin1Char('/')));
+    QCOMPARE(f.dialogs.lastArguments, QStringList{f.settingsDir()});
+    QVERIFY(f.settingsDir().endsWith(QLatin1Char('/')));
     QCOMPARE(f.status(), status);
 }
 
-void TestGuiFileMenu::programDirectoryNotCurrentDirectory()
+void TestGuiFileMenu::settingsDirectoryNotCurrentDirectory()
 {
     WindowFixture f;
     f.create();
@@ -153,7 +153,7 @@ void TestGuiFileMenu::programDirectoryNotCurrentDirectory()
     QCOMPARE(started(f), 0);
     f.dialogs.clear();
     action(f, "Diretrio1")->trigger();
-    QCOMPARE(f.dialogs.lastArguments, QStringList{f.programDir()});
+    QCOMPARE(f.dialogs.lastArguments, QStringList{f.settingsDir()});
 
     feedRead(f, richImage());
     f.button("btnLog")->click();
@@ -170,7 +170,7 @@ void TestGuiFileMenu::viewerRequest()
     QSignalSpy spy(&f.w(), &TfmVarnel::logViewerRequested);
     action(f, "VisualizarLog1")->trigger();
     QCOMPARE(spy.size(), 1);
-    QCOMPARE(spy.at(0).at(0).toString(), f.programDir() + QStringLiteral("LogCfg.txt"));
+    QCOMPARE(spy.at(0).at(0).toString(), f.settingsDir() + QStringLiteral("LogCfg.txt"));
     QVERIFY(f.dialogs.shown.isEmpty());
 }
 

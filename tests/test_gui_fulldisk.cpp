@@ -39,7 +39,7 @@ void TestGuiFullDisk::everyWriteOfTheWindowReportsTheFullDisk()
     FullDisk disk(f.tempDir() + QStringLiteral("/program"));
     if (!disk.usable())
         QSKIP(qPrintable(disk.skipReason()));
-    f.setProgramDir(disk.folder() + u'/');
+    f.setSettingsDir(disk.folder() + u'/');
     f.create();
     // The address history is written at the connect, while there is room.
     QVERIFY(fakesession::connect(f, terminal));
@@ -72,7 +72,7 @@ void TestGuiFullDisk::everyWriteOfTheWindowReportsTheFullDisk()
 
     const QStringList boxes = f.dialogs.texts();
     // "Log Conf.": the settings error box, the status line says it failed, no half record.
-    QVERIFY2(boxes.contains(QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + f.programDir()),
+    QVERIFY2(boxes.contains(QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + f.settingsDir()),
              qPrintable(boxes.join(u'|')));
     QCOMPARE(f.readFile(QStringLiteral("LogCfg.txt")), kOldLog);
     // The export: its error box names the file and the reason; the old file stays.
@@ -81,7 +81,7 @@ void TestGuiFullDisk::everyWriteOfTheWindowReportsTheFullDisk()
              qPrintable(boxes.join(u'|')));
     QCOMPARE(f.readFile(QStringLiteral("exported.ini")), kOldExport);
     // The settings file: the logo path is not remembered, the file is as it was, the label unchanged.
-    QCOMPARE(boxes.count(QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + f.programDir()), 2);
+    QCOMPARE(boxes.count(QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + f.settingsDir()), 2);
     QCOMPARE(f.readFile(QStringLiteral("ConfDefault.ini")), settings);
     QVERIFY(f.find<QLabel>("lbCaminho")->text() != f.path(QStringLiteral("logo.txt")));
 

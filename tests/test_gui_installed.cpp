@@ -65,7 +65,7 @@ void TestGuiInstalled::firstStartShowsTheSeededHistory()
     QCOMPARE(folder.path, installed.temp.filePath(u"home/.config/hxconfig/"_s));
 
     WindowFixture f;
-    f.setProgramDir(folder.path);
+    f.setSettingsDir(folder.path);
     f.localAddresses = u"10.99.0.1"_s; // the window must not seed a second time
     f.create();
     QCOMPARE(f.combo("IpTerm")->count(), 1);
@@ -90,7 +90,7 @@ void TestGuiInstalled::userFolderThatCannotBeCreated()
     const tooldir::ToolDirectory folder = tooldir::prepare(where, [] { return u"192.168.7.15"_s; });
 
     WindowFixture f;
-    f.setProgramDir(folder.path);
+    f.setSettingsDir(folder.path);
     f.create();
     // The first start's write fails where the settings belong, and the box names that folder.
     QCOMPARE(f.dialogs.texts(), QStringList{u"Erro ao escrever no arquivo de configuração em:\r"_s + folder.path});

@@ -80,7 +80,7 @@ class TestGuiLogConf : public QObject
 private slots:
     void recordOfWhatTheEditorShows();
     void secondPressAppends();
-    void programDirectoryNotWritable();
+    void settingsDirectoryNotWritable();
     void failedAppendLeavesOldFile();
 };
 
@@ -135,10 +135,10 @@ void TestGuiLogConf::secondPressAppends()
     QVERIFY(f.readFile(QStringLiteral("LogCfg.txt")).startsWith(first));
 }
 
-void TestGuiLogConf::programDirectoryNotWritable()
+void TestGuiLogConf::settingsDirectoryNotWritable()
 {
     WindowFixture f;
-    f.setProgramDir(writefailure::pathUnderFile(f.tempDir(), QStringLiteral("prog")) + QLatin1Char('/'));
+    f.setSettingsDir(writefailure::pathUnderFile(f.tempDir(), QStringLiteral("prog")) + QLatin1Char('/'));
     f.create(); // the start-up cannot seed the settings file either
     feedRead(f, richImage());
     f.dialogs.clear();
@@ -146,7 +146,7 @@ void TestGuiLogConf::programDirectoryNotWritable()
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown[0].kind, QStringLiteral("message"));
     QCOMPARE(f.dialogs.shown[0].caption, QStringLiteral("Erro"));
-    QCOMPARE(f.dialogs.shown[0].text, kWriteError + f.programDir());
+    QCOMPARE(f.dialogs.shown[0].text, kWriteError + f.settingsDir());
     QCOMPARE(f.status(), kFailure);
     QVERIFY(!QFile::exists(f.path(QStringLiteral("LogCfg.txt"))));
 }
@@ -166,7 +166,7 @@ void TestGuiLogConf::failedAppendLeavesOldFile()
     }
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown[0].caption, QStringLiteral("Erro"));
-    QCOMPARE(f.dialogs.shown[0].text, kWriteError + f.programDir());
+    QCOMPARE(f.dialogs.shown[0].text, kWriteError + f.settingsDir());
     QCOMPARE(f.status(), kFailure);
     QCOMPARE(f.readFile(QStringLiteral("LogCfg.txt")), old);
 

@@ -109,7 +109,7 @@ void TestGuiLogo::cancelChangesNothing()
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown[0].kind, QStringLiteral("open"));
     QCOMPARE(f.dialogs.lastFilter, QStringLiteral("Arquivo Texto (*.txt)"));
-    QCOMPARE(f.dialogs.lastFolder, f.programDir());
+    QCOMPARE(f.dialogs.lastFolder, f.settingsDir());
     QCOMPARE(f.w().logoPath(), QStringLiteral("C:\\"));
     QCOMPARE(caminho(f), QStringLiteral("C:\\"));
     QCOMPARE(f.readFile(QStringLiteral("ConfDefault.ini")), settingsBefore);
@@ -156,7 +156,7 @@ void TestGuiLogo::readingEnablesWritingWhateverTheOutcome()
         QByteArray expected = repeated(first, 40);
         QStringList messages;
         if (QByteArray(kind) == "directory") {
-            QVERIFY(QDir(f.programDir()).mkdir(QStringLiteral("logo.txt")));
+            QVERIFY(QDir(f.settingsDir()).mkdir(QStringLiteral("logo.txt")));
         } else if (QByteArray(kind) == "39 lines") {
             f.writeFile(QStringLiteral("logo.txt"), logoFile(39, pattern));
             expected.replace(0, 234, repeated(pattern, 39));
@@ -189,7 +189,7 @@ void TestGuiLogo::settingsWriteFailure()
         f.button("btAbrirArquivo")->click();
     }
     QCOMPARE(f.dialogs.texts(),
-             QStringList{QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + f.programDir()});
+             QStringList{QStringLiteral("Erro ao escrever no arquivo de configuração em:\r") + f.settingsDir()});
     QCOMPARE(f.dialogs.shown.last().caption, QStringLiteral("Erro"));
     QCOMPARE(f.w().logoPath(), path); // already taken
     QCOMPARE(caminho(f), QStringLiteral("C:\\"));

@@ -270,7 +270,7 @@ void TestGuiSafetyNet::exportThenLoadSendsWhatTheEditsSent()
     QCOMPARE(edited.dialogs.shown.last().kind, QStringLiteral("save"));
     QCOMPARE(edited.dialogs.shown.last().caption, QStringLiteral("Exportar Configuração"));
     QCOMPARE(edited.dialogs.lastFilter, QStringLiteral("Configuração (*.ini)"));
-    QCOMPARE(edited.dialogs.lastFolder, edited.programDir() + QStringLiteral("0050C2A1B2C3_20260304-050607.ini"));
+    QCOMPARE(edited.dialogs.lastFolder, edited.settingsDir() + QStringLiteral("0050C2A1B2C3_20260304-050607.ini"));
     struct stat info {
     };
     QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
@@ -294,7 +294,7 @@ void TestGuiSafetyNet::exportThenLoadSendsWhatTheEditsSent()
     QCOMPARE(loaded.dialogs.shown.size(), 1); // the open dialog, and no question: the same MAC
     QCOMPARE(loaded.dialogs.shown.first().caption, QStringLiteral("Carregar Configuração"));
     QCOMPARE(loaded.dialogs.lastFilter, QStringLiteral("Configuração (*.ini)"));
-    QCOMPARE(loaded.dialogs.lastFolder, loaded.programDir());
+    QCOMPARE(loaded.dialogs.lastFolder, loaded.settingsDir());
     QVERIFY(loaded.w().loadingFlag()); // as after "Default"
     QCOMPARE(loaded.edit("VIpLocal")->text(), QStringLiteral("192.168.7.7"));
     QVERIFY(!loaded.check("cbConexaoTCP")->isChecked());

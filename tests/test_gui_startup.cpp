@@ -94,11 +94,11 @@ void TestGuiStartup::unwritableProgramDirectory()
     WindowFixture f;
     // The program directory lies below a regular file: nothing can be created in it.
     const QString dir = writefailure::pathUnderFile(f.tempDir(), QString());
-    f.setProgramDir(dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'));
+    f.setSettingsDir(dir.endsWith(QLatin1Char('/')) ? dir : dir + QLatin1Char('/'));
     f.create();
     QCOMPARE(f.dialogs.shown.size(), 1);
     QCOMPARE(f.dialogs.shown[0].caption, QStringLiteral("Erro"));
-    QCOMPARE(f.dialogs.shown[0].text, kErroPrefix + f.programDir());
+    QCOMPARE(f.dialogs.shown[0].text, kErroPrefix + f.settingsDir());
     QCOMPARE(f.combo("IpTerm")->count(), 0);
     QCOMPARE(f.find<QTabWidget>("ParConfgs")->currentWidget()->objectName(), QStringLiteral("TabGerais"));
     QCOMPARE(f.find<QLabel>("lbCaminho")->text(), QStringLiteral("C:\\"));
@@ -200,7 +200,7 @@ void TestGuiStartup::historyWriteFailureStopsConnect()
         f.combo("IpTerm")->setEditText(QStringLiteral("10.9.9.9"));
         f.w().BtConectarClick();
     }
-    QCOMPARE(f.dialogs.texts(), QStringList{kErroPrefix + f.programDir()});
+    QCOMPARE(f.dialogs.texts(), QStringList{kErroPrefix + f.settingsDir()});
     QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Desconectar"));
     QCOMPARE(f.w().socket()->state(), QAbstractSocket::UnconnectedState);
     QCOMPARE(f.status(), QStringLiteral("Desconectado"));
@@ -232,7 +232,7 @@ void TestGuiStartup::logoPathAndToolTips()
     QCOMPARE(f.find<QLabel>("lbCaminho")->text(), QStringLiteral("/dados/logo.txt"));
     QCOMPARE(f.w().logoPath(), QStringLiteral("/dados/logo.txt"));
     const QString tip = f.button("BtDefault")->toolTip();
-    QVERIFY2(tip.endsWith(f.programDir() + QStringLiteral("ConfDefault.ini")), qPrintable(tip));
+    QVERIFY2(tip.endsWith(f.settingsDir() + QStringLiteral("ConfDefault.ini")), qPrintable(tip));
     QVERIFY(tip.startsWith(QStringLiteral("Executa a leitura de um arquivo de inicialização")));
     QCOMPARE(f.button("BtReboot")->toolTip(),
              QStringLiteral("Reinicia o terminal para que os novos parâmetros entrem em funcionamento"));

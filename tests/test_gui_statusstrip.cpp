@@ -114,7 +114,7 @@ void TestGuiStatusStrip::backupsInABuildTreeAreNamedOnce()
         QFile cache(temp.filePath(cacheFolder + QStringLiteral("/CMakeCache.txt")));
         QVERIFY(cache.open(QIODevice::WriteOnly));
     }
-    f.setProgramDir(temp.filePath(programFolder) + QLatin1Char('/'));
+    f.setSettingsDir(temp.filePath(programFolder) + QLatin1Char('/'));
     f.create().setClock([] { return kReadTime; });
 
     QLabel* line = backupLine(f);

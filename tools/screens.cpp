@@ -35,13 +35,13 @@ int main(int argc, char* argv[])
     }
 
     // A fresh program directory: the first start seeds the settings file there.
-    QTemporaryDir programDir;
-    if (!programDir.isValid()) {
+    QTemporaryDir settingsDir;
+    if (!settingsDir.isValid()) {
         err << "no temporary directory\n";
         return 1;
     }
     SilentDialogs dialogs;
-    TfmVarnel window(programDir.path() + QLatin1Char('/'), dialogs);
+    TfmVarnel window(settingsDir.path() + QLatin1Char('/'), dialogs);
     // A fixed time: the backup line names the backup of the read by it.
     window.setClock([] { return QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5)); });
     window.FormCreate();

@@ -15,8 +15,8 @@
 #include <QMenu>
 #include <QTcpSocket>
 
-TfmVarnel::TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* parent)
-    : QMainWindow(parent), ui(std::make_unique<Ui::TfmVarnel>()), m_programDir(programDir), m_dialogs(dialogs)
+TfmVarnel::TfmVarnel(const QString& settingsDir, Dialogs& dialogs, QWidget* parent)
+    : QMainWindow(parent), ui(std::make_unique<Ui::TfmVarnel>()), m_settingsDir(settingsDir), m_dialogs(dialogs)
 {
     ui->setupUi(this);
     prepareMainWindowControls(this);
@@ -54,7 +54,7 @@ TfmVarnel::~TfmVarnel()
 
 QString TfmVarnel::settingsPath() const
 {
-    return m_programDir + QStringLiteral("ConfDefault.ini");
+    return m_settingsDir + QStringLiteral("ConfDefault.ini");
 }
 
 // Every signal of the window is connected here, in one place.
@@ -219,7 +219,7 @@ void TfmVarnel::setStatus(const QString& text)
 
 void TfmVarnel::showSettingsWriteError()
 {
-    m_dialogs.message(this, tr("Erro"), tr("Erro ao escrever no arquivo de configuração em:\r") + m_programDir,
+    m_dialogs.message(this, tr("Erro"), tr("Erro ao escrever no arquivo de configuração em:\r") + m_settingsDir,
                       Dialogs::Icon::Critical);
 }
 

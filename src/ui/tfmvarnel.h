@@ -39,9 +39,9 @@ class TfmVarnel final : public QMainWindow
     Q_DISABLE_COPY_MOVE(TfmVarnel)
 
 public:
-    // programDir is the directory of the running program with its trailing separator; the settings
-    // file, LogCfg.txt and the open dialogs live there.
-    TfmVarnel(const QString& programDir, Dialogs& dialogs, QWidget* parent = nullptr);
+    // settingsDir is the tool's folder (files/tooldirectory.h) with its trailing separator: the
+    // settings file, LogCfg.txt, the backups and the open dialogs live there.
+    TfmVarnel(const QString& settingsDir, Dialogs& dialogs, QWidget* parent = nullptr);
     ~TfmVarnel() override;
 
     const image::ImageBuffer& buffer() const { return m_image; }
@@ -49,7 +49,7 @@ public:
     bool loadingFlag() const { return m_loading; }
     void setLoadingFlag(bool on) { m_loading = on; }
     bool disconnectRequested() const { return m_disconnectRequest; }
-    QString programDir() const { return m_programDir; }
+    QString settingsDir() const { return m_settingsDir; }
     QString settingsPath() const;
     QString logoPath() const { return m_logoPath; }
     const std::array<std::uint8_t, 240>& logoData() const { return m_logo; }
@@ -182,7 +182,7 @@ private:
     void setStatus(const QString& text);
 
     const std::unique_ptr<Ui::TfmVarnel> ui;
-    const QString m_programDir;
+    const QString m_settingsDir;
     Dialogs& m_dialogs;
     std::unique_ptr<IniFile> m_settings;
     QTcpSocket* Config = nullptr;

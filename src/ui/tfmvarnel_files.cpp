@@ -30,7 +30,7 @@ bool TfmVarnel::GeraLogCfg()
     const LogValues v = image::logValuesOf([this](const image::Field& field) { return shownValue(field); });
     // The record is assembled first and appended in one write: a failure never leaves half a record.
     const QByteArray record = buildLogRecord(v, QDateTime::currentDateTime(), QLocale::system());
-    if (!appendFile(m_programDir + logFileName(), record, FileAccess::AsBefore).ok()) {
+    if (!appendFile(m_settingsDir + logFileName(), record, FileAccess::AsBefore).ok()) {
         showSettingsWriteError();
         return false;
     }
@@ -44,7 +44,7 @@ void TfmVarnel::btnLogClick()
 
 void TfmVarnel::btAbrirArquivoClick()
 {
-    const QString path = m_dialogs.openFile(this, tr("Abrir"), tr("Arquivo Texto (*.txt)"), m_programDir);
+    const QString path = m_dialogs.openFile(this, tr("Abrir"), tr("Arquivo Texto (*.txt)"), m_settingsDir);
     if (path.isEmpty())
         return;
     m_logoPath = path;
@@ -70,12 +70,12 @@ void TfmVarnel::btEscreverArquivoClick()
 
 void TfmVarnel::Diretrio1Click()
 {
-    m_dialogs.startDetached(QStringLiteral("xdg-open"), {m_programDir});
+    m_dialogs.startDetached(QStringLiteral("xdg-open"), {m_settingsDir});
 }
 
 void TfmVarnel::Log1Click()
 {
-    const QString path = m_programDir + logFileName();
+    const QString path = m_settingsDir + logFileName();
     if (!isFile(path)) {
         m_dialogs.message(this, tr("Aviso"), tr("Arquivo LogCfg.txt não localizado!"), Dialogs::Icon::Warning);
         return;
@@ -85,5 +85,5 @@ void TfmVarnel::Log1Click()
 
 void TfmVarnel::VisualizarLogClick()
 {
-    emit logViewerRequested(m_programDir + logFileName());
+    emit logViewerRequested(m_settingsDir + logFileName());
 }

@@ -28,7 +28,7 @@ QString configurationFilter()
 
 QString TfmVarnel::backupFolder() const
 {
-    return m_programDir + QStringLiteral("Backups");
+    return m_settingsDir + QStringLiteral("Backups");
 }
 
 TerminalInfo TfmVarnel::terminalInfo(const QByteArray& image) const
@@ -101,7 +101,7 @@ void TfmVarnel::ExportarConfiguracao1Click()
 {
     const QByteArray image = m_image.workingCopy();
     const QString path = m_dialogs.saveFile(this, tr("Exportar Configuração"), configurationFilter(),
-                                            m_programDir + backupFileName(image, m_clock()));
+                                            m_settingsDir + backupFileName(image, m_clock()));
     if (path.isEmpty())
         return;
     // The file carries the passwords of the image: readable by its owner only.
@@ -114,7 +114,7 @@ void TfmVarnel::ExportarConfiguracao1Click()
 void TfmVarnel::CarregarConfiguracao1Click()
 {
     const QString caption = tr("Carregar Configuração");
-    const QString path = m_dialogs.openFile(this, caption, configurationFilter(), m_programDir);
+    const QString path = m_dialogs.openFile(this, caption, configurationFilter(), m_settingsDir);
     if (path.isEmpty())
         return;
     auto loaded = loadConfigFile(path);

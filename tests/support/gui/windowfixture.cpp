@@ -24,7 +24,7 @@ QByteArray WindowFixture::readFile(const QString& name) const
 
 TfmVarnel& WindowFixture::create(bool formCreate)
 {
-    m_window = std::make_unique<TfmVarnel>(programDir(), dialogs);
+    m_window = std::make_unique<TfmVarnel>(settingsDir(), dialogs);
     const QString local = localAddresses;
     m_window->setLocalAddressSource([local] { return local; });
     if (formCreate)

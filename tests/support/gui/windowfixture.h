@@ -20,13 +20,13 @@ public:
     WindowFixture();
     ~WindowFixture();
 
-    QString programDir() const { return m_programDir.isEmpty() ? m_dir.path() + QLatin1Char('/') : m_programDir; }
+    QString settingsDir() const { return m_settingsDir.isEmpty() ? m_dir.path() + QLatin1Char('/') : m_settingsDir; }
     QString tempDir() const { return m_dir.path(); }
     // Another program directory (with its trailing separator), set before create().
-    void setProgramDir(const QString& dir) { m_programDir = dir; }
+    void setSettingsDir(const QString& dir) { m_settingsDir = dir; }
     // What the first start finds as the PC's addresses; set before create().
     QString localAddresses = QStringLiteral("192.168.0.15");
-    QString path(const QString& name) const { return programDir() + name; }
+    QString path(const QString& name) const { return settingsDir() + name; }
     void writeFile(const QString& name, const QByteArray& bytes) const;
     QByteArray readFile(const QString& name) const;
 
@@ -60,7 +60,7 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    QString m_programDir;
+    QString m_settingsDir;
     std::unique_ptr<TfmVarnel> m_window;
 };
 
