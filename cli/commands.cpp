@@ -576,30 +576,34 @@ WriteOptions writeOptionsOf(const Invocation& inv)
     return options;
 }
 
-CommandRun* makeCommand(const Invocation& inv, QObject* parent)
+CommandRun* makeStatusRun(const Invocation& inv, QObject* parent)
 {
-    const QString& c = inv.command;
-    if (c == QStringLiteral("status"))
-        return new StatusRun(inv, parent);
-    if (c == QStringLiteral("read"))
-        return new ReadRun(inv, parent);
-    if (c == QStringLiteral("show"))
-        return new ShowRun(inv, parent);
-    if (c == QStringLiteral("diff"))
-        return new DiffRun(inv, parent);
-    if (c == QStringLiteral("logo"))
-        return new LogoRun(inv, parent);
-    if (c == QStringLiteral("batch"))
-        return makeBatchRun(inv, parent);
-    if (c == QStringLiteral("scan"))
-        return makeScanRun(inv, parent);
-    if (c == QStringLiteral("check"))
-        return makeCheckRun(inv, parent);
-    if (c == QStringLiteral("backup"))
-        return makeBackupRun(inv, parent);
-    if (c == QStringLiteral("history"))
-        return makeHistoryRun(inv, parent);
+    return new StatusRun(inv, parent);
+}
+
+CommandRun* makeReadRun(const Invocation& inv, QObject* parent)
+{
+    return new ReadRun(inv, parent);
+}
+
+CommandRun* makeShowRun(const Invocation& inv, QObject* parent)
+{
+    return new ShowRun(inv, parent);
+}
+
+CommandRun* makeDiffRun(const Invocation& inv, QObject* parent)
+{
+    return new DiffRun(inv, parent);
+}
+
+CommandRun* makeWriteRun(const Invocation& inv, QObject* parent)
+{
     return new WriteRun(inv, parent);
+}
+
+CommandRun* makeLogoRun(const Invocation& inv, QObject* parent)
+{
+    return new LogoRun(inv, parent);
 }
 
 #include "commands.moc"

@@ -21,8 +21,13 @@ signals:
     void finished(int exitCode);
 };
 
-// The run for an invocation; owned by `parent`.
-CommandRun* makeCommand(const Invocation& invocation, QObject* parent);
+// The runs of the commands, each owned by `parent`; the command table (commandtable.h) names them.
+CommandRun* makeStatusRun(const Invocation& invocation, QObject* parent);
+CommandRun* makeReadRun(const Invocation& invocation, QObject* parent);
+CommandRun* makeShowRun(const Invocation& invocation, QObject* parent);
+CommandRun* makeDiffRun(const Invocation& invocation, QObject* parent);
+CommandRun* makeWriteRun(const Invocation& invocation, QObject* parent); // apply and restore
+CommandRun* makeLogoRun(const Invocation& invocation, QObject* parent);
 CommandRun* makeBatchRun(const Invocation& invocation, QObject* parent);   // batchrun.cpp
 CommandRun* makeScanRun(const Invocation& invocation, QObject* parent);    // scanrun.cpp
 CommandRun* makeBackupRun(const Invocation& invocation, QObject* parent);  // backuprun.cpp

@@ -1,11 +1,14 @@
 // hxconfig-cli: reads, compares, applies, verifies and restores terminal configurations from the
 // command line, without windows.
 #include "commands.h"
+#include "commandtable.h"
 #include "invocation.h"
 #include "report.h"
 
 #include "files/filewriter.h"
 #include "files/language.h"
+
+#include "hxversion.h"
 
 #include <QCoreApplication>
 

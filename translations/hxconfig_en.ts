@@ -1883,8 +1883,8 @@ To keep them elsewhere, use the installed package (backups in ~/.config/hxconfig
         <translation>Backups folder not found!</translation>
     </message>
     <message>
-        <source>Halvex Tech - Configuração Terminal 2G - Versão 2.0.0.9</source>
-        <translation>Halvex Tech - 2G Terminal Configuration - Version 2.0.0.9</translation>
+        <source>Halvex Tech - Configuração Terminal 2G - Versão %1</source>
+        <translation>Halvex Tech - 2G Terminal Configuration - Version %1</translation>
     </message>
     <message>
         <source>IP do Terminal:</source>

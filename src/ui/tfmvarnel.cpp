@@ -9,6 +9,8 @@
 #include "ui/fieldbinders.h"
 #include "ui_tfmvarnel.h"
 
+#include "hxversion.h"
+
 #include <QCloseEvent>
 #include <QFile>
 #include <QKeyEvent>
@@ -19,6 +21,7 @@ TfmVarnel::TfmVarnel(const QString& settingsDir, Dialogs& dialogs, QWidget* pare
     : QMainWindow(parent), ui(std::make_unique<Ui::TfmVarnel>()), m_settingsDir(settingsDir), m_dialogs(dialogs)
 {
     ui->setupUi(this);
+    setWindowTitle(windowTitle().arg(QStringLiteral(HX_VERSION)));
     prepareMainWindowControls(this);
     makeBinders();
 
