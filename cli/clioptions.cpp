@@ -12,15 +12,13 @@ namespace
 
 using Values = const QStringList&;
 
-template <bool Invocation::*member>
-QString flag(Invocation& inv, Values)
+template <bool Invocation::*member> QString flag(Invocation& inv, Values)
 {
     inv.*member = true;
     return {};
 }
 
-template <QString Invocation::*member>
-QString text(Invocation& inv, Values values)
+template <QString Invocation::*member> QString text(Invocation& inv, Values values)
 {
     inv.*member = values.constLast();
     return {};
@@ -141,8 +139,8 @@ const OptionRow kOptions[] = {
     {OptionId::ParallelBatch, nullptr, "parallel", QT_TRANSLATE_NOOP("Cli", "Terminais ao mesmo tempo (padrão 32)."),
      "N", parallel},
     {OptionId::Report, nullptr, "report",
-     QT_TRANSLATE_NOOP("Cli", "Salva a tabela do fim em ARQUIVO: CSV, ou JSON quando o nome termina em .json."),
-     kFile, text<&Invocation::reportPath>},
+     QT_TRANSLATE_NOOP("Cli", "Salva a tabela do fim em ARQUIVO: CSV, ou JSON quando o nome termina em .json."), kFile,
+     text<&Invocation::reportPath>},
     {OptionId::Port, nullptr, "port", QT_TRANSLATE_NOOP("Cli", "Porta dos terminais (padrão 23)."), "N", port},
     {OptionId::ParallelScan, nullptr, "parallel", QT_TRANSLATE_NOOP("Cli", "Endereços ao mesmo tempo (padrão 64)."),
      "N", parallel},
@@ -153,16 +151,17 @@ const OptionRow kOptions[] = {
      QT_TRANSLATE_NOOP("Cli", "JSON Lines na saída padrão: um objeto JSON por terminal, um por linha, no sucesso e "
                               "na falha (veja Saída JSON)."),
      nullptr, flag<&Invocation::json>},
-    {OptionId::Quiet, nullptr, "quiet", QT_TRANSLATE_NOOP("Cli", "Nada na saída padrão; erros continuam na saída de erro."),
-     nullptr, flag<&Invocation::quiet>},
+    {OptionId::Quiet, nullptr, "quiet",
+     QT_TRANSLATE_NOOP("Cli", "Nada na saída padrão; erros continuam na saída de erro."), nullptr,
+     flag<&Invocation::quiet>},
 };
 
 } // namespace
 
 const OptionRow& optionRow(OptionId id)
 {
-    const auto* row = std::find_if(std::begin(kOptions), std::end(kOptions),
-                                   [id](const OptionRow& r) { return r.id == id; });
+    const auto* row =
+        std::find_if(std::begin(kOptions), std::end(kOptions), [id](const OptionRow& r) { return r.id == id; });
     Q_ASSERT(row != std::end(kOptions));
     return *row;
 }

@@ -11,7 +11,6 @@
 #include "files/initext.h"
 #include "files/logofile.h"
 #include "files/profilefile.h"
-#include "settingsfolder.h"
 #include "image/keyagreement.h"
 #include "image/layout.h"
 #include "image/readable.h"
@@ -21,6 +20,7 @@
 #include "link/terminalclient.h"
 #include "link/writejob.h"
 #include "link/writeplan.h"
+#include "settingsfolder.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

@@ -132,7 +132,8 @@ const Command kCommands[] = {
      {kAddress,
       {QT_TRANSLATE_NOOP("Cli", "PERFIL"),
        QT_TRANSLATE_NOOP("Cli", "arquivo INI com as seções Rede, Conexao, Protocolo, Gerais, Seriais")}},
-     {O::Password, O::PasswordFile, O::Timeout, O::Set, O::NewPassword, O::NewPasswordFile, O::DryRun, O::NoReboot, O::NoVerify, O::BackupDir, O::Log, O::Force, O::Json, O::Quiet},
+     {O::Password, O::PasswordFile, O::Timeout, O::Set, O::NewPassword, O::NewPasswordFile, O::DryRun, O::NoReboot,
+      O::NoVerify, O::BackupDir, O::Log, O::Force, O::Json, O::Quiet},
      QT_TRANSLATE_NOOP(
          "Cli",
          "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
@@ -150,7 +151,8 @@ const Command kCommands[] = {
                 "campos, a não ser que --image ou --keys diga qual das duas partes vale. Uma configuração com erros\n"
                 "(veja check) é recusada antes de qualquer envio (saída 7), a não ser com --force."),
      {kAddress, {QT_TRANSLATE_NOOP("Cli", "ARQUIVO"), QT_TRANSLATE_NOOP("Cli", "arquivo de configuração")}},
-     {O::Password, O::PasswordFile, O::Timeout, O::Set, O::NewPassword, O::NewPasswordFile, O::DryRun, O::NoReboot, O::NoVerify, O::BackupDir, O::Log, O::Force, O::Clone, O::KeepIp, O::Image, O::Keys, O::Json, O::Quiet},
+     {O::Password, O::PasswordFile, O::Timeout, O::Set, O::NewPassword, O::NewPasswordFile, O::DryRun, O::NoReboot,
+      O::NoVerify, O::BackupDir, O::Log, O::Force, O::Clone, O::KeepIp, O::Image, O::Keys, O::Json, O::Quiet},
      QT_TRANSLATE_NOOP(
          "Cli",
          "result: changed, unchanged, dry-run ou failed; changes (section, key, page, caption, from, to), backup\n"
@@ -185,7 +187,8 @@ const Command kCommands[] = {
                          "              Secao.Chave; separado por , ou ;")},
       {QT_TRANSLATE_NOOP("Cli", "PERFIL"), QT_TRANSLATE_NOOP("Cli", "arquivo INI com as seções da empresa (opcional)"),
        true}},
-     {O::Password, O::PasswordFile, O::Timeout, O::Set, O::NewPassword, O::NewPasswordFile, O::DryRun, O::NoReboot, O::NoVerify, O::BackupDir, O::Log, O::Force, O::ParallelBatch, O::Report, O::Json, O::Quiet},
+     {O::Password, O::PasswordFile, O::Timeout, O::Set, O::NewPassword, O::NewPasswordFile, O::DryRun, O::NoReboot,
+      O::NoVerify, O::BackupDir, O::Log, O::Force, O::ParallelBatch, O::Report, O::Json, O::Quiet},
      QT_TRANSLATE_NOOP(
          "Cli",
          "Uma linha por terminal, na ordem do arquivo de frota, com as chaves de apply. Uma frota recusada ou um\n"
@@ -239,7 +242,6 @@ const Command kCommands[] = {
                 "to)."),
      makeHistoryRun},
 };
-
 
 } // namespace
 

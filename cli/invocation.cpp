@@ -101,8 +101,8 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     }
     if (program.isSet(version)) {
         ParseOutcome outcome; // what QCommandLineParser::showVersion() prints
-        outcome.out = QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(),
-                                                    QCoreApplication::applicationVersion());
+        outcome.out =
+            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion());
         return outcome;
     }
     if (first.isEmpty())

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "exitcode.h"
 #include "image/profile.h"
 #include "link/addressrange.h"
 #include "link/endpoint.h"
-#include "exitcode.h"
 
 #include <QByteArray>
 #include <QString>

@@ -43,8 +43,7 @@ QString numberProblem(const char* option, int low, int high, const QString& valu
 }
 
 const SimOptionRow kOptions[] = {
-    {"listen", QT_TRANSLATE_NOOP("SimText", "Endereço em que escuta (padrão 127.0.0.1)."), "ADDR", "127.0.0.1",
-     nullptr,
+    {"listen", QT_TRANSLATE_NOOP("SimText", "Endereço em que escuta (padrão 127.0.0.1)."), "ADDR", "127.0.0.1", nullptr,
      [](SimSetup& s, const QString& v) {
          return s.address.setAddress(v) ? QString() : SimText::tr("não é um endereço: %1").arg(v);
      }},
@@ -230,10 +229,10 @@ QString readState(const QCommandLineParser& parser, SimSetup& setup)
 std::variant<SimSetup, QString> parseSimArguments(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(SimText::tr(
-        "Terminal simulado: responde aos quadros de status, leitura, desbloqueio, gravação, reinício e\n"
-        "logotipo da ferramenta de configuração numa porta TCP. Ao iniciar, escreve na saída padrão uma\n"
-        "linha \"hxterm-sim listening on ADDR:PORT\"."));
+    parser.setApplicationDescription(
+        SimText::tr("Terminal simulado: responde aos quadros de status, leitura, desbloqueio, gravação, reinício e\n"
+                    "logotipo da ferramenta de configuração numa porta TCP. Ao iniciar, escreve na saída padrão uma\n"
+                    "linha \"hxterm-sim listening on ADDR:PORT\"."));
     parser.addHelpOption();
     parser.addVersionOption();
     QList<QCommandLineOption> options;

@@ -331,7 +331,9 @@ void TestCliBackup::failuresAreReportedPerTerminal()
     QCOMPARE(lines.at(3),
              resultObject(notReady.addresses().at(0), QStringLiteral("failed"), refusal::notReady(), 4, {}, {}));
     QCOMPARE(lines.at(4),
-             resultObject(nobody, QStringLiteral("failed"), QStringLiteral("conexão recusada: o terminal está ligado, no endereço e porta certos?"), 3, {}, {}));
+             resultObject(nobody, QStringLiteral("failed"),
+                          QStringLiteral("conexão recusada: o terminal está ligado, no endereço e porta certos?"), 3,
+                          {}, {}));
     QCOMPARE(filesIn(folder), QStringList{QFileInfo(saved).fileName()});
     QVERIFY(
         run.err.contains(QStringLiteral("hxconfig-cli: backup: 5 terminais: 1 novo, 0 inalterados, 4 falharam, em ")));
@@ -476,7 +478,7 @@ void TestCliBackup::refusedBeforeAnyConnection_data()
     QTest::newRow("an option of batch") << QStringList{QStringLiteral("HERE"), kPasswordOption,
                                                        QStringLiteral("--dry-run")}
                                         << QByteArray() << 2
-                                        << QStringLiteral("hxconfig-cli: backup: opção desconhecida: dry-run\n");
+                                        << QStringLiteral("hxconfig-cli: backup: Opção desconhecida 'dry-run'.\n");
 }
 
 void TestCliBackup::refusedBeforeAnyConnection()

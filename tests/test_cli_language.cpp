@@ -70,6 +70,9 @@ void TestCliLanguage::textsFollowTheLocale_data()
     QTest::newRow("2 usage") << "scan 127.0.0.1/32 --parallel=0" << 2 << true
                              << "hxconfig-cli: --parallel espera um número de 1 a 10000, não 0\n"
                              << "hxconfig-cli: --parallel expects a number from 1 to 10000, not 0\n";
+    QTest::newRow("2 missing value") << "status @CLOSED --timeout" << 2 << true
+                                     << "hxconfig-cli: status: Faltando valor após '--timeout'.\n"
+                                     << "hxconfig-cli: status: Missing value after '--timeout'.\n";
     QTest::newRow("3 no connection")
         << "status @CLOSED" << 3 << true
         << "hxconfig-cli: @CLOSED: conexão recusada: o terminal está ligado, no endereço e porta certos?\n"

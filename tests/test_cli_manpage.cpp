@@ -4,6 +4,7 @@
 // date of the changelog, never the day it was built.
 #include "clifixtures.h"
 #include "cliprocess.h"
+#include "projectversion.h"
 
 #include <QFile>
 #include <QLocale>
@@ -85,8 +86,8 @@ private slots:
     void everyOptionIsDescribed();
     void noQuoteLeftOpen_data();
     void noQuoteLeftOpen();
-    void releaseDateIsTheChangelogs_data();
-    void releaseDateIsTheChangelogs();
+    void headerCarriesReleaseDateAndVersion_data();
+    void headerCarriesReleaseDateAndVersion();
 
 private:
     QString m_page; // hxconfig-cli.1 as installed
@@ -179,12 +180,12 @@ void TestCliManPage::noQuoteLeftOpen()
     }
 }
 
-void TestCliManPage::releaseDateIsTheChangelogs_data()
+void TestCliManPage::headerCarriesReleaseDateAndVersion_data()
 {
     noQuoteLeftOpen_data();
 }
 
-void TestCliManPage::releaseDateIsTheChangelogs()
+void TestCliManPage::headerCarriesReleaseDateAndVersion()
 {
     QFETCH(QString, page);
     // The changelog's trailer: " -- NAME <MAIL>  Tue, 08 Dec 2026 07:25:57 +0000".
@@ -198,6 +199,9 @@ void TestCliManPage::releaseDateIsTheChangelogs()
     const QString first = textOf(QStringLiteral(HX_MAN_BUILT "/") + page).section(u'\n', 0, 0);
     QVERIFY2(first.startsWith(QStringLiteral(".TH ")), qPrintable(first));
     QCOMPARE(first.split(u' ').value(3), released.toString(Qt::ISODate));
+    // The release CMake names, after the date: .TH NAME 1 DATE "hxconfig VERSION" ...
+    QVERIFY(!projectVersion().isEmpty());
+    QCOMPARE(first.section(u'"', 1, 1), QStringLiteral("hxconfig ") + projectVersion());
 }
 
 QTEST_GUILESS_MAIN(TestCliManPage)

@@ -1,6 +1,7 @@
 // hxterm-sim --fleet: many terminals in one process, each with its own identity, memory and
 // faults, and the fleet file it writes for hxconfig-cli batch.
 #include "clifixtures.h"
+#include "projectversion.h"
 #include "simprocess.h"
 #include "terminalstate.h"
 
@@ -59,17 +60,27 @@ TerminalClient::Answer statusOf(const QString& address)
     return *answer;
 }
 
-int runSim(const QStringList& arguments, QString* errors)
+struct SimRun {
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// hxterm-sim run to its end with the given options, in the language of `locale` (LC_ALL).
+SimRun runSim(const QStringList& arguments, const QString& locale = QStringLiteral("C.UTF-8"))
 {
     QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(HXTERM_SIM_PATH), arguments);
     if (!process.waitForFinished(5000)) {
         process.kill();
         process.waitForFinished();
-        return -1;
+        return {};
     }
-    *errors = QString::fromLocal8Bit(process.readAllStandardError());
-    return process.exitCode();
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
 }
 
 } // namespace
@@ -85,7 +96,9 @@ private slots:
     void terminalsKeepTheirOwnMemory();
     void faultsOnlyOnTheLastTerminals();
     void addressStepSpreadsTheFleetOverAddresses();
-    void fleetOptionsAreChecked();
+    void commandLineIsChecked_data();
+    void commandLineIsChecked();
+    void helpSpeaksTheLocalesLanguage();
 };
 
 void TestSimFleet::identityComesFromTheNumber()
@@ -205,22 +218,61 @@ void TestSimFleet::addressStepSpreadsTheFleetOverAddresses()
     QCOMPARE(textOf(readTerminal(fleet.addresses().at(2)), "edMac"), QStringLiteral("0050C2000003"));
 }
 
-void TestSimFleet::fleetOptionsAreChecked()
+void TestSimFleet::commandLineIsChecked_data()
 {
-    QString errors;
-    QCOMPARE(runSim({QStringLiteral("--faulty"), QStringLiteral("1"), QStringLiteral("--port"), QStringLiteral("0")},
-                    &errors),
-             1);
-    QVERIFY2(errors.contains(QStringLiteral("need --fleet")), qPrintable(errors));
-    QCOMPARE(runSim({QStringLiteral("--fleet"), QStringLiteral("0")}, &errors), 1);
-    QVERIFY2(errors.contains(QStringLiteral("--fleet needs a number from 1 to 10000, not 0")), qPrintable(errors));
-    QCOMPARE(runSim({QStringLiteral("--fleet"), QStringLiteral("3"), QStringLiteral("--faulty"), QStringLiteral("4")},
-                    &errors),
-             1);
-    QCOMPARE(runSim({QStringLiteral("--fleet"), QStringLiteral("3"), QStringLiteral("--port"), QStringLiteral("65534")},
-                    &errors),
-             1);
-    QVERIFY2(errors.contains(QStringLiteral("ports 65534 to 65536 do not exist")), qPrintable(errors));
+    QTest::addColumn<QString>("arguments"); // split at blanks
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<int>("exit");
+    QTest::addColumn<QString>("printed"); // all of standard output, then all of standard error
+
+    const QString pt = QStringLiteral("pt_BR.UTF-8");
+    const QString en = QStringLiteral("en_US.UTF-8");
+    QTest::newRow("version") << "--version" << pt << 0 << QStringLiteral("hxterm-sim %1\n").arg(projectVersion());
+    QTest::newRow("faulty without fleet")
+        << "--faulty 1 --port 0" << pt << 1
+        << "hxterm-sim: --faulty, --address-step e --write-fleet precisam de --fleet\n";
+    QTest::newRow("fleet of none") << "--fleet 0" << pt << 1
+                                   << "hxterm-sim: --fleet espera um número de 1 a 10000, não 0\n";
+    QTest::newRow("fleet of none, English")
+        << "--fleet 0" << en << 1 << "hxterm-sim: --fleet needs a number from 1 to 10000, not 0\n";
+    QTest::newRow("more faulty than terminals")
+        << "--fleet 3 --faulty 4" << pt << 1 << "hxterm-sim: --faulty espera um número de 0 a 3, não 4\n";
+    QTest::newRow("ports past the last") << "--fleet 3 --port 65534" << pt << 1
+                                         << "hxterm-sim: as portas 65534 a 65536 não existem\n";
+    QTest::newRow("ports past the last, English")
+        << "--fleet 3 --port 65534" << en << 1 << "hxterm-sim: ports 65534 to 65536 do not exist\n";
+    // What Qt's parser finds wrong, in Qt's own words from its catalogue.
+    QTest::newRow("missing value") << "--port" << pt << 1 << "hxterm-sim: Faltando valor após '--port'.\n";
+    QTest::newRow("missing value, English") << "--port" << en << 1 << "hxterm-sim: Missing value after '--port'.\n";
+    QTest::newRow("unknown option") << "--mute --bogus" << pt << 1 << "hxterm-sim: Opção desconhecida 'bogus'.\n";
+}
+
+void TestSimFleet::commandLineIsChecked()
+{
+    QFETCH(QString, arguments);
+    QFETCH(QString, locale);
+    QFETCH(int, exit);
+    QFETCH(QString, printed);
+    QVERIFY(!projectVersion().isEmpty());
+    const SimRun run = runSim(arguments.split(u' '), locale);
+    QCOMPARE(run.exitCode, exit);
+    QCOMPARE(run.out + run.err, printed);
+}
+
+void TestSimFleet::helpSpeaksTheLocalesLanguage()
+{
+    const SimRun portuguese = runSim({QStringLiteral("--help")}, QStringLiteral("pt_BR.UTF-8"));
+    QCOMPARE(portuguese.exitCode, 0);
+    QVERIFY2(portuguese.out.startsWith(QStringLiteral("Uso: ")), qPrintable(portuguese.out));
+    QVERIFY2(portuguese.out.contains(QStringLiteral("\nTerminal simulado: responde aos quadros de status")),
+             qPrintable(portuguese.out));
+    QVERIFY2(portuguese.out.contains(QStringLiteral("  --mute                Nunca responde.\n")),
+             qPrintable(portuguese.out));
+    const SimRun english = runSim({QStringLiteral("--help")}, QStringLiteral("en_US.UTF-8"));
+    QCOMPARE(english.exitCode, 0);
+    QVERIFY2(english.out.contains(QStringLiteral("\nSimulated microterminal: answers the configuration tool's")),
+             qPrintable(english.out));
+    QVERIFY2(english.out.contains(QStringLiteral("  --mute                Never answer.\n")), qPrintable(english.out));
 }
 
 QTEST_GUILESS_MAIN(TestSimFleet)

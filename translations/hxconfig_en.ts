@@ -689,10 +689,6 @@ to).</translation>
 </translation>
     </message>
     <message>
-        <source>Mostra esta ajuda.</source>
-        <translation>Shows this help.</translation>
-    </message>
-    <message>
         <source>Senha atual do terminal (1 a 6 caracteres). Aparece na lista de processos (ps): prefira --password-file ou HXCONFIG_PASSWORD.</source>
         <translation>The terminal&apos;s current password (1 to 6 characters). It shows in the process list (ps): prefer --password-file or HXCONFIG_PASSWORD.</translation>
     </message>
@@ -868,26 +864,6 @@ Commands:
 </translation>
     </message>
     <message>
-        <source>
-Opções:
-  -h, --help     Mostra esta ajuda.
-  -v, --version  Mostra a versão.
-
-Com --json, os comandos escrevem JSON Lines, um objeto por terminal por linha, que começa com
-address, result, error e exit (hxconfig-cli COMANDO --help diz as chaves de cada comando).
-
-</source>
-        <translation>
-Options:
-  -h, --help     Shows this help.
-  -v, --version  Shows the version.
-
-With --json, the commands write JSON Lines, one object per terminal per line, which starts with
-address, result, error and exit (hxconfig-cli COMMAND --help tells each command&apos;s keys).
-
-</translation>
-    </message>
-    <message>
         <source>%1: não é um arquivo de texto</source>
         <translation>%1: not a text file</translation>
     </message>
@@ -902,10 +878,6 @@ address, result, error and exit (hxconfig-cli COMMAND --help tells each command&
     <message>
         <source>comando desconhecido: %1 (hxconfig-cli --help lista os comandos)</source>
         <translation>unknown command: %1 (hxconfig-cli --help lists the commands)</translation>
-    </message>
-    <message>
-        <source>%1: opção desconhecida: %2</source>
-        <translation>%1: unknown option: %2</translation>
     </message>
     <message>
         <source>%1 espera %2 (hxconfig-cli %1 --help)</source>
@@ -1050,6 +1022,18 @@ address, result, error and exit (hxconfig-cli COMMAND --help tells each command&
     <message>
         <source>novos</source>
         <translation>new</translation>
+    </message>
+    <message>
+        <source>
+Com --json, os comandos escrevem JSON Lines, um objeto por terminal por linha, que começa com
+address, result, error e exit (hxconfig-cli COMANDO --help diz as chaves de cada comando).
+
+</source>
+        <translation>
+With --json, the commands write JSON Lines, one object per terminal per line, which starts with
+address, result, error and exit (hxconfig-cli COMMAND --help tells each command&apos;s keys).
+
+</translation>
     </message>
 </context>
 <context>
@@ -1653,6 +1637,173 @@ address, result, error and exit (hxconfig-cli COMMAND --help tells each command&
     <message>
         <source>aviso</source>
         <translation>warning</translation>
+    </message>
+</context>
+<context>
+    <name>SimText</name>
+    <message>
+        <source>não foi possível escutar em %1:%2: %3</source>
+        <translation>cannot listen on %1:%2: %3</translation>
+    </message>
+    <message>
+        <source>--%1 espera um número de %2 a %3, não %4</source>
+        <translation>--%1 needs a number from %2 to %3, not %4</translation>
+    </message>
+    <message>
+        <source>Endereço em que escuta (padrão 127.0.0.1).</source>
+        <translation>Address to listen on (default 127.0.0.1).</translation>
+    </message>
+    <message>
+        <source>não é um endereço: %1</source>
+        <translation>not an address: %1</translation>
+    </message>
+    <message>
+        <source>Porta TCP (padrão 2323; 0 = qualquer porta livre).</source>
+        <translation>TCP port (default 2323; 0 = any free port).</translation>
+    </message>
+    <message>
+        <source>não é uma porta: %1</source>
+        <translation>not a port: %1</translation>
+    </message>
+    <message>
+        <source>A senha do terminal, de 1 a 6 caracteres (padrão 123456).</source>
+        <translation>The terminal&apos;s password, 1 to 6 characters (default 123456).</translation>
+    </message>
+    <message>
+        <source>Imagem de configuração inicial de 260 bytes (bytes crus); os bytes 170..176 recebem a senha.</source>
+        <translation>Initial 260-byte configuration image (raw bytes); bytes 170..176 get the password.</translation>
+    </message>
+    <message>
+        <source>Guarda imagem, senha e logotipo entre execuções: carregado ao iniciar quando existe (então --image e --password não valem), salvo depois de cada gravação e logotipo.</source>
+        <translation>Keeps image, password and logo across runs: loaded at start when present (then --image and --password are not used), saved after every write and logo.</translation>
+    </message>
+    <message>
+        <source>Nunca responde.</source>
+        <translation>Never answer.</translation>
+    </message>
+    <message>
+        <source>Recusa todo desbloqueio (&apos;U&apos; &apos;N&apos;).</source>
+        <translation>Refuse every unlock (&apos;U&apos; &apos;N&apos;).</translation>
+    </message>
+    <message>
+        <source>Responde ao status com &apos;S&apos; &apos;N&apos;.</source>
+        <translation>Answer status with &apos;S&apos; &apos;N&apos;.</translation>
+    </message>
+    <message>
+        <source>Recusa o reinício (&apos;B&apos; &apos;N&apos;) em vez de fechar.</source>
+        <translation>Refuse the reboot (&apos;B&apos; &apos;N&apos;) instead of closing.</translation>
+    </message>
+    <message>
+        <source>Envia cada resposta em dois pedaços, com uns 100 ms entre eles.</source>
+        <translation>Send each reply in two pieces about 100 ms apart.</translation>
+    </message>
+    <message>
+        <source>Fecha cada conexão depois de N pedidos.</source>
+        <translation>Close each connection after N requests.</translation>
+    </message>
+    <message>
+        <source>--close-after espera um número de pedidos, não %1</source>
+        <translation>--close-after needs a number of requests, not %1</translation>
+    </message>
+    <message>
+        <source>Envia lixo em vez de cada resposta.</source>
+        <translation>Send garbage instead of each reply.</translation>
+    </message>
+    <message>
+        <source>Envia um bloco de 64 KiB em vez de cada resposta.</source>
+        <translation>Send a 64 KiB block instead of each reply.</translation>
+    </message>
+    <message>
+        <source>Responde a cada leitura com cópias da resposta de leitura, uma após a outra, sem fim.</source>
+        <translation>Answer each read with copies of the read reply, one after the other without end.</translation>
+    </message>
+    <message>
+        <source>Responde a cada leitura com bytes zero, sem fim.</source>
+        <translation>Answer each read with zero bytes without end.</translation>
+    </message>
+    <message>
+        <source>Responde a cada leitura com MAC, Login e Senha que contêm caracteres de controle (ESC,
+BEL) e quebras de linha.</source>
+        <translation>Answer each read with a MAC, Login and Password that hold control characters (ESC,
+BEL) and line breaks.</translation>
+    </message>
+    <message>
+        <source>Responde a cada gravação com &apos;G&apos;, mas guarda-a com um bit do primeiro byte da porta local (byte 36 da imagem) invertido, de modo que uma leitura depois difere do que foi enviado.</source>
+        <translation>Answer each write with &apos;G&apos; but store it with one bit of the local port&apos;s first byte (image byte 36) flipped, so that a read afterwards differs from what was sent.</translation>
+    </message>
+    <message>
+        <source>Escreve uma linha para cada conexão, quadro recebido e resposta: hora, conexão, letra,
+tamanho e, numa gravação, os campos que diferem da imagem guardada.</source>
+        <translation>Print a line for every connection, received frame and reply: time, connection, letter,
+length, and for a write the fields that differ from the stored image.</translation>
+    </message>
+    <message>
+        <source>Roda N terminais neste processo, nas portas P a P+N-1 (P de --port; com --port 0 cada um
+numa porta livre própria), cada um com seu MAC (0050C2000001, ...), IP Local (10.0.0.1,
+..., máscara 255.0.0.0, gateway 10.255.255.254), senha, logotipo e estado; uma linha
+&quot;listening&quot; para cada um. --state então nomeia uma pasta com um arquivo de estado por
+terminal (terminal-0001.txt, ...).</source>
+        <translation>Run N terminals in this process, on ports P to P+N-1 (P from --port; with --port 0 each on
+a free port of its own), each with its own MAC (0050C2000001, ...), IP Local (10.0.0.1,
+..., mask 255.0.0.0, gateway 10.255.255.254), password, logo and state; one &quot;listening&quot;
+line each. --state then names a folder that holds one state file per terminal
+(terminal-0001.txt, ...).</translation>
+    </message>
+    <message>
+        <source>Com --fleet: os modos de falha valem só para os últimos K terminais.</source>
+        <translation>With --fleet: the fault modes apply to the last K terminals only.</translation>
+    </message>
+    <message>
+        <source>Com --fleet: o terminal i escuta no endereço de --listen mais (i-1) x S, todos numa porta,
+para que uma faixa possa ser varrida (127.0.0.0/8 é todo loopback).</source>
+        <translation>With --fleet: terminal i listens on the listen address plus (i-1) x S, all on one port,
+so that a range can be scanned (127.0.0.0/8 is loopback as a whole).</translation>
+    </message>
+    <message>
+        <source>Com --fleet: escreve o arquivo de frota para hxconfig-cli batch (address como host:porta, password)
+antes das linhas &quot;listening&quot;.</source>
+        <translation>With --fleet: write the fleet file for hxconfig-cli batch (address as host:port, password)
+before the listening lines.</translation>
+    </message>
+    <message>
+        <source>não foi possível ler %1: %2</source>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 tem %2 bytes, não %3</source>
+        <translation>%1 holds %2 bytes, not %3</translation>
+    </message>
+    <message>
+        <source>--faulty, --address-step e --write-fleet precisam de --fleet</source>
+        <translation>--faulty, --address-step and --write-fleet need --fleet</translation>
+    </message>
+    <message>
+        <source>--address-step precisa de um endereço IPv4 em --listen com espaço para a frota</source>
+        <translation>--address-step needs an IPv4 listen address with room for the fleet</translation>
+    </message>
+    <message>
+        <source>as portas %1 a %2 não existem</source>
+        <translation>ports %1 to %2 do not exist</translation>
+    </message>
+    <message>
+        <source>não é um arquivo de estado: %1</source>
+        <translation>not a state file: %1</translation>
+    </message>
+    <message>
+        <source>a senha deve ter de 1 a 6 caracteres</source>
+        <translation>the password must have 1 to 6 characters</translation>
+    </message>
+    <message>
+        <source>a senha não pode conter os caracteres ‚ ou ƒ (bytes 0x82, 0x83)</source>
+        <translation>the password must not contain the characters ‚ or ƒ (bytes 0x82, 0x83)</translation>
+    </message>
+    <message>
+        <source>Terminal simulado: responde aos quadros de status, leitura, desbloqueio, gravação, reinício e
+logotipo da ferramenta de configuração numa porta TCP. Ao iniciar, escreve na saída padrão uma
+linha &quot;hxterm-sim listening on ADDR:PORT&quot;.</source>
+        <translation>Simulated microterminal: answers the configuration tool&apos;s status, read, unlock, write,
+reboot and logo frames on a TCP port. On start it prints one line
+&quot;hxterm-sim listening on ADDR:PORT&quot; to stdout.</translation>
     </message>
 </context>
 <context>

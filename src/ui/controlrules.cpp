@@ -7,6 +7,8 @@
 #include "ui/namedcontrols.h"
 #include "ui/windowlook.h"
 
+#include "hxversion.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
@@ -163,6 +165,8 @@ void fillChoiceLists(QWidget* window)
 
 void prepareMainWindowControls(QWidget* window)
 {
+    // The designed title holds the release as %1; the one release is CMake's project version.
+    window->setWindowTitle(window->windowTitle().arg(QStringLiteral(HX_VERSION)));
     applyWindowLook(window);
     const NamedControls controls(window);
     fillChoiceLists(controls);

@@ -24,10 +24,10 @@ void focusEditBox(QLineEdit* box);
 // Gives every choice box of the editor the item texts of its field in the image layout.
 void fillChoiceLists(QWidget* window);
 
-// Applied once after the window design is built: fonts and colours (windowlook.h), the choice
-// lists, typing limits, the controls that Tab skips, Enter on a focused command button, the menu
-// pictures, and a fixed, centred frame without a maximize button whose client area below the menu
-// bar is 638 x 449.
+// Applied once after the window design is built: the release in the title, fonts and colours
+// (windowlook.h), the choice lists, typing limits, the controls that Tab skips, Enter on a focused
+// command button, the menu pictures, and a fixed, centred frame without a maximize button whose
+// client area below the menu bar is 638 x 449.
 void prepareMainWindowControls(QWidget* window);
 
 // One tool-tip text and the controls that show it.

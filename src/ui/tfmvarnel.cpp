@@ -1,15 +1,13 @@
 #include "ui/tfmvarnel.h"
 
+#include "files/addresshistory.h"
 #include "files/inifile.h"
 #include "image/layout.h"
-#include "files/addresshistory.h"
 #include "link/localaddresses.h"
 #include "ui/controlrules.h"
 #include "ui/dialogs.h"
 #include "ui/fieldbinders.h"
 #include "ui_tfmvarnel.h"
-
-#include "hxversion.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -21,7 +19,6 @@ TfmVarnel::TfmVarnel(const QString& settingsDir, Dialogs& dialogs, QWidget* pare
     : QMainWindow(parent), ui(std::make_unique<Ui::TfmVarnel>()), m_settingsDir(settingsDir), m_dialogs(dialogs)
 {
     ui->setupUi(this);
-    setWindowTitle(windowTitle().arg(QStringLiteral(HX_VERSION)));
     prepareMainWindowControls(this);
     makeBinders();
 
