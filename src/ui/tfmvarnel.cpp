@@ -1,8 +1,8 @@
 #include "ui/tfmvarnel.h"
 
-#include "files/addresshistory.h"
 #include "files/inifile.h"
 #include "image/layout.h"
+#include "files/addresshistory.h"
 #include "link/localaddresses.h"
 #include "ui/controlrules.h"
 #include "ui/dialogs.h"
