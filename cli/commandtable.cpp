@@ -261,10 +261,3 @@ const Command* findCommand(const QString& name)
                                      [&name](const Command& c) { return name == QLatin1String(c.name); });
     return found == std::end(kCommands) ? nullptr : found;
 }
-
-CommandRun* makeCommand(const Invocation& invocation, QObject* parent)
-{
-    const Command* command = findCommand(invocation.command);
-    Q_ASSERT(command); // parseCommandLine gives invocations of known commands only
-    return command->make(invocation, parent);
-}

@@ -41,6 +41,3 @@ struct Command {
 
 std::span<const Command> commands();
 const Command* findCommand(const QString& name);
-
-// The run of a parsed invocation, owned by `parent`.
-CommandRun* makeCommand(const Invocation& invocation, QObject* parent);

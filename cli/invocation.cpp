@@ -211,5 +211,6 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     }
     ParseOutcome outcome;
     outcome.invocation = inv;
+    outcome.makeRun = spec->make;
     return outcome;
 }

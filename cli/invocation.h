@@ -54,9 +54,14 @@ struct Invocation {
     QList<BackupTarget> targets;                      // backup
 };
 
-// What parsing ends in: an invocation to run, or an exit code with what to print.
+class CommandRun;
+class QObject;
+
+// What parsing ends in: an invocation with the run of its command (from the command table), or an
+// exit code with what to print.
 struct ParseOutcome {
     std::optional<Invocation> invocation;
+    CommandRun* (*makeRun)(const Invocation& invocation, QObject* parent) = nullptr;
     ExitCode code = ExitCode::Success;
     QString out;     // for standard output (help, version)
     QString err;     // for standard error

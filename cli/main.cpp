@@ -1,7 +1,6 @@
 // hxconfig-cli: reads, compares, applies, verifies and restores terminal configurations from the
 // command line, without windows.
 #include "commands.h"
-#include "commandtable.h"
 #include "invocation.h"
 #include "report.h"
 
@@ -35,7 +34,7 @@ int main(int argc, char* argv[])
         if (const QString warning = readableByOthersWarning(log); !warning.isEmpty())
             std::fputs(QStringLiteral("hxconfig-cli: %1\n").arg(warning).toUtf8().constData(), stderr);
     }
-    CommandRun* command = makeCommand(*parsed.invocation, &app);
+    CommandRun* command = parsed.makeRun(*parsed.invocation, &app);
     QObject::connect(command, &CommandRun::finished, &app, &QCoreApplication::exit);
     const int immediate = command->run();
     return immediate >= 0 ? immediate : app.exec();
