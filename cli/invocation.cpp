@@ -29,7 +29,7 @@ ParseOutcome usage(const QString& message)
     return outcome;
 }
 
-ParseOutcome refusal(ExitCode code, const QString& message)
+ParseOutcome refuseWith(ExitCode code, const QString& message)
 {
     ParseOutcome outcome = usage(message);
     outcome.code = code;
@@ -177,7 +177,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         QString error;
         newPassword = passwordFromFile(value(OptionId::NewPasswordFile), error);
         if (!newPassword)
-            return refusal(ExitCode::FileProblem, error);
+            return refuseWith(ExitCode::FileProblem, error);
     } else if (const QString env = qEnvironmentVariable("HXCONFIG_NEW_PASSWORD");
                !env.isEmpty() && spec->takes(OptionId::NewPassword)) {
         newPassword = env;
@@ -185,7 +185,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     if (newPassword) {
         inv.newPassword = *newPassword;
         if (const QString problem = frames::newPasswordProblem(inv.newPassword); !problem.isEmpty())
-            return refusal(ExitCode::RefusedBeforeWrite, problem);
+            return refuseWith(ExitCode::RefusedBeforeWrite, problem);
     }
 
     const PasswordNeed need = spec->password ? spec->password(inv) : PasswordNeed::None;
@@ -197,7 +197,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
             QString error;
             const std::optional<QString> fromFile = passwordFromFile(value(OptionId::PasswordFile), error);
             if (!fromFile)
-                return refusal(ExitCode::FileProblem, error);
+                return refuseWith(ExitCode::FileProblem, error);
             password = *fromFile;
         } else if (const QString env = qEnvironmentVariable("HXCONFIG_PASSWORD"); !env.isEmpty()) {
             password = env;
