@@ -25,6 +25,7 @@ class QLineEdit;
 class QComboBox;
 class QCheckBox;
 class QRadioButton;
+class QAbstractButton;
 
 namespace Ui
 {
@@ -142,8 +143,8 @@ private:
     // order; with extensions, the keys of the configuration file that "Default" ignores too. False
     // when a value stopped the load.
     bool loadProfileIntoEditor(const image::Profile& profile, bool withExtensions);
-    // One key applied to its control and field; false when the load must stop.
-    bool loadKey(const image::Profile& profile, const image::Field& field, bool withExtensions);
+    // One key's effect pushed through its field's binder; false when the load must stop.
+    bool loadField(const image::FieldLoad& load);
     void cbCom0Click(bool checked);
     void cbCom1Click(bool checked);
     void cbConexaoTCPClick(bool checked);
@@ -154,6 +155,8 @@ private:
     void HabCorvaleClick();
     void HabTelNetClick();
     void cbInterface2GClick(bool checked);
+    // A role or protocol button's code stored into its field.
+    void storeButtonCode(const image::Field& field, const QAbstractButton* button);
 
     // Program-side control changes with the event rules of the editor.
     void setChecked(QCheckBox* box, bool on);
