@@ -2,6 +2,7 @@
 
 #include "image/imagebuffer.h"
 #include "image/profile.h"
+#include "ui/blockingpause.h"
 
 #include <QAbstractSocket>
 #include <QDateTime>
@@ -57,6 +58,8 @@ public:
     QTcpSocket* socket() const { return Config; }
     // Where the first start takes the PC's own addresses from; the host's interfaces by default.
     void setLocalAddressSource(std::function<QString()> source) { m_localAddresses = std::move(source); }
+    // What blocks the GUI thread between a write and the reboot's unlock; a real sleep by default.
+    void setBlockingPause(BlockingPause& pause) { m_pause = &pause; }
     // The time that names backups and exported files; the system clock by default.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // "Backups" beside the settings file: every read is saved there.
@@ -199,6 +202,8 @@ private:
     std::array<std::uint8_t, 240> m_logo{};
     std::function<QString()> m_localAddresses;
     std::function<QDateTime()> m_clock;
+    SleepingPause m_sleep;
+    BlockingPause* m_pause = &m_sleep;
     QDateTime m_readAt;                                  // when the last read reply was taken in
     QString m_readFrom;                                  // the terminal's address then, "host:port"
     std::vector<std::unique_ptr<FieldBinder>> m_binders; // by row of the field table; null where no control
