@@ -427,7 +427,7 @@ ParseOutcome usage(const QString& message)
     return outcome;
 }
 
-ParseOutcome refusal(ExitCode code, const QString& message)
+ParseOutcome refuseWith(ExitCode code, const QString& message)
 {
     ParseOutcome outcome = usage(message);
     outcome.code = code;
@@ -638,7 +638,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         QString error;
         newPassword = passwordFromFile(value(o.newPasswordFile), error);
         if (!newPassword)
-            return refusal(ExitCode::FileProblem, error);
+            return refuseWith(ExitCode::FileProblem, error);
     } else if (const QString env = qEnvironmentVariable("HXCONFIG_NEW_PASSWORD");
                !env.isEmpty() && (spec->groups & Write)) {
         newPassword = env;
@@ -646,7 +646,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     if (newPassword) {
         inv.newPassword = *newPassword;
         if (const QString problem = frames::newPasswordProblem(inv.newPassword); !problem.isEmpty())
-            return refusal(ExitCode::RefusedBeforeWrite, problem);
+            return refuseWith(ExitCode::RefusedBeforeWrite, problem);
     }
 
     // The password, where the command talks to a terminal that needs one; a fleet file may give
@@ -670,7 +670,7 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
             QString error;
             const std::optional<QString> fromFile = passwordFromFile(value(o.passwordFile), error);
             if (!fromFile)
-                return refusal(ExitCode::FileProblem, error);
+                return refuseWith(ExitCode::FileProblem, error);
             password = *fromFile;
         } else if (const QString env = qEnvironmentVariable("HXCONFIG_PASSWORD"); !env.isEmpty()) {
             password = env;

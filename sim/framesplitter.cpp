@@ -3,9 +3,6 @@
 namespace
 {
 
-constexpr char kStart = '\x82';
-constexpr char kEnd = '\x83';
-
 bool isLongLetter(char letter)
 {
     return letter == 'G' || letter == 'V';
@@ -19,14 +16,14 @@ bool isShortLetter(char letter)
 // Whether bytes from `from` on hold a short frame with a known letter, cut as feed() cuts it.
 bool holdsShortFrame(const QByteArray& bytes, qsizetype from)
 {
-    for (qsizetype pos = bytes.indexOf(kStart, from); pos >= 0; pos = bytes.indexOf(kStart, pos + 1)) {
+    for (qsizetype pos = bytes.indexOf(FrameSplitter::kStart, from); pos >= 0; pos = bytes.indexOf(FrameSplitter::kStart, pos + 1)) {
         if (pos + 1 >= bytes.size() || !isShortLetter(bytes.at(pos + 1)))
             continue;
         const qsizetype limit = qMin(bytes.size(), pos + FrameSplitter::kMaxShortFrame);
         qsizetype q = pos + 1;
-        while (q < limit && bytes.at(q) != kEnd && bytes.at(q) != kStart)
+        while (q < limit && bytes.at(q) != FrameSplitter::kEnd && bytes.at(q) != FrameSplitter::kStart)
             ++q;
-        if (q < limit && bytes.at(q) == kEnd)
+        if (q < limit && bytes.at(q) == FrameSplitter::kEnd)
             return true;
     }
     return false;
@@ -42,7 +39,7 @@ QList<QByteArray> FrameSplitter::feed(const QByteArray& bytes)
     qsizetype pos = 0;
     while (pos < size) {
         const char first = m_buffer.at(pos);
-        if (first != kStart && first != '\0') {
+        if (first != FrameSplitter::kStart && first != '\0') {
             ++pos; // garbage
             continue;
         }
@@ -56,15 +53,15 @@ QList<QByteArray> FrameSplitter::feed(const QByteArray& bytes)
             pos += kLongFrame;
             continue;
         }
-        if (first != kStart) {
+        if (first != FrameSplitter::kStart) {
             ++pos; // a zero byte starts only long frames
             continue;
         }
         const qsizetype limit = qMin(size, pos + kMaxShortFrame);
         qsizetype q = pos + 1;
-        while (q < limit && m_buffer.at(q) != kEnd && m_buffer.at(q) != kStart)
+        while (q < limit && m_buffer.at(q) != FrameSplitter::kEnd && m_buffer.at(q) != FrameSplitter::kStart)
             ++q;
-        if (q < limit && m_buffer.at(q) == kEnd) {
+        if (q < limit && m_buffer.at(q) == FrameSplitter::kEnd) {
             frames.append(m_buffer.mid(pos, q - pos + 1));
             pos = q + 1;
         } else if (q < limit) {

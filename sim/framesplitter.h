@@ -14,6 +14,8 @@
 class FrameSplitter
 {
 public:
+    static constexpr char kStart = '\x82';
+    static constexpr char kEnd = '\x83';
     static constexpr int kLongFrame = 260;
     static constexpr int kMaxShortFrame = 16; // longer than any valid short frame (10 bytes)
 

@@ -1,5 +1,6 @@
 #include "terminalmodel.h"
 
+#include "framesplitter.h"
 #include "image/layout.h"
 
 #include <string_view>
@@ -7,13 +8,10 @@
 namespace
 {
 
-constexpr char kStart = '\x82';
-constexpr char kEnd = '\x83';
-
 QByteArray reply(char letter, char status)
 {
     QByteArray bytes;
-    bytes.append(kStart).append(letter).append(status).append(kEnd);
+    bytes.append(FrameSplitter::kStart).append(letter).append(status).append(FrameSplitter::kEnd);
     return bytes;
 }
 
@@ -45,7 +43,7 @@ QByteArray TerminalModel::handle(const QByteArray& request)
     const char first = request.at(0);
     const char letter = request.at(1);
     if (request.size() == image::kImageSize && (letter == 'G' || letter == 'V')) {
-        if (first != kStart && first != '\0')
+        if (first != FrameSplitter::kStart && first != '\0')
             return {};
         if (letter == 'V') {
             m_state.logo = request.mid(2, TerminalState::kLogoSize);
@@ -54,7 +52,7 @@ QByteArray TerminalModel::handle(const QByteArray& request)
         }
         return handleWrite(request);
     }
-    if (first != kStart || request.back() != kEnd || request.size() < 3)
+    if (first != FrameSplitter::kStart || request.back() != FrameSplitter::kEnd || request.size() < 3)
         return {};
     return handleShort(request.mid(1, request.size() - 2));
 }
@@ -77,7 +75,7 @@ QByteArray TerminalModel::handleShort(const QByteArray& body)
         if (password != m_state.password)
             return reply('L', 'N');
         QByteArray image = m_state.image;
-        image[0] = kStart;
+        image[0] = FrameSplitter::kStart;
         image[1] = 'F';
         if (m_faults.hostileTexts)
             putHostileTexts(image);

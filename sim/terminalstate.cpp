@@ -1,5 +1,6 @@
 #include "terminalstate.h"
 
+#include "image/imagebuffer.h"
 #include "image/layout.h"
 
 #include <cstdint>
@@ -56,9 +57,7 @@ TerminalState initialState(const QByteArray& password)
 {
     TerminalState state;
     QByteArray& image = state.image;
-    image = QByteArray(image::kImageSize, '\0');
-    image[0] = char(image::kStartByte);
-    image[1] = 'F';
+    image = image::blankReadImage();
     fillReserved(image);
 
     // COM 0: fitted but off; COM 1: 9600 bit/s, no parity, 8 bits, 1 stop bit, no handshake.

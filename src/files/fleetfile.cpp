@@ -1,5 +1,6 @@
 #include "files/fleetfile.h"
 
+#include "files/inidocument.h"
 #include "image/readable.h"
 
 #include <QCoreApplication>
@@ -17,14 +18,9 @@ struct ColumnRole {
     QString key;
 };
 
-bool sameName(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 bool names(const QString& name, const QString& english, const QStringList& portuguese)
 {
-    return sameName(name, english) || portuguese.contains(name, Qt::CaseInsensitive);
+    return sameIniName(name, english) || portuguese.contains(name, Qt::CaseInsensitive);
 }
 
 // The column a header cell names, or an error text.
@@ -42,7 +38,7 @@ std::variant<ColumnRole, QString> roleOf(const QString& name)
     const QString key = name.mid(dot + 1);
     if (const image::Field* field = dot > 0 ? image::fieldOfKey(name.left(dot), key) : nullptr) {
         // Spelt as the field table spells it, as a profile file's keys are.
-        const bool subKey = !sameName(image::keyOf(*field), key);
+        const bool subKey = !sameIniName(image::keyOf(*field), key);
         return ColumnRole{Column::Key, image::sectionOf(*field),
                           subKey ? image::tableText(field->subKey) : image::keyOf(*field)};
     }
@@ -72,8 +68,8 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
         // "address" and "endereco" are one column, as are "Conexao.Tipo" and "conexao.tipo".
         for (qsizetype before = 0; before < c; ++before) {
             const ColumnRole& b = roles.at(before);
-            if (r.column != Column::Unnamed && b.column == r.column && sameName(b.section, r.section) &&
-                sameName(b.key, r.key))
+            if (r.column != Column::Unnamed && b.column == r.column && sameIniName(b.section, r.section) &&
+                sameIniName(b.key, r.key))
                 return CsvError{header.line,
                                 QCoreApplication::translate("Files", "coluna repetida \"%1\"").arg(header.cells.at(c))};
         }

@@ -42,11 +42,6 @@ const QString& endingOf(QStringView ending)
     return none;
 }
 
-bool sameName(const QString& a, const QString& b)
-{
-    return a.compare(b, Qt::CaseInsensitive) == 0;
-}
-
 // A line break inside a name or value would split its line in two, and a NUL would make the whole
 // file unreadable.
 QString oneLine(QString text)
@@ -60,6 +55,11 @@ QString oneLine(QString text)
 }
 
 } // namespace
+
+bool sameIniName(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 IniDocument::IniDocument(const QString& text) : m_index(std::make_shared<Index>())
 {
@@ -120,8 +120,8 @@ const IniDocument::Index& IniDocument::index() const
     if (m_index->built)
         return *m_index;
     Index* built = m_index.get();
-    // A name is folded as sameName() compares it (QString::compare without case folds each code
-    // point alike), so the hashes find exactly what a walk with sameName() would.
+    // A name is folded as sameIniName() compares it (QString::compare without case folds each code
+    // point alike), so the hashes find exactly what a walk with sameIniName() would.
     const auto addFirst = [](QHash<QString, int>& names, const QString& name, int line) {
         const QString folded = name.toCaseFolded();
         if (!names.contains(folded))
@@ -245,7 +245,7 @@ bool IniDocument::removeSection(const QString& section)
     bool removed = false;
     int i = 0;
     while (i < m_lines.size()) {
-        if (m_lines.at(i).kind != Kind::Section || !sameName(m_lines.at(i).name, section)) {
+        if (m_lines.at(i).kind != Kind::Section || !sameIniName(m_lines.at(i).name, section)) {
             ++i;
             continue;
         }

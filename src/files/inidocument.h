@@ -9,6 +9,9 @@
 #include <memory>
 #include <optional>
 
+// Section and key names of an INI file match without regard to letter case.
+bool sameIniName(const QString& a, const QString& b);
+
 // The text of an INI file as a list of lines that keeps every character: editing one key or removing
 // one section leaves all other lines, their order and their line endings exactly as they were. Names
 // match without regard to letter case; the first section of a name and its first key of a name win.

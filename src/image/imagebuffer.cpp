@@ -5,6 +5,14 @@
 namespace image
 {
 
+QByteArray blankReadImage()
+{
+    QByteArray image(kImageSize, '\0');
+    image[0] = char(kStartByte);
+    image[1] = 'F';
+    return image;
+}
+
 void ImageBuffer::restoreFromPristine(int first, int width)
 {
     for (int i = first; i < first + width && i < kImageSize; ++i)

@@ -10,6 +10,9 @@
 namespace image
 {
 
+// An image as a read reply begins, with nothing in it: the start byte, 'F', then zero bytes.
+QByteArray blankReadImage();
+
 // The 520-byte buffer: the working copy (bytes 0..259) that every edit changes and "Gravar" sends,
 // followed by the pristine copy (bytes 260..519) as the last read reply delivered it.
 class ImageBuffer

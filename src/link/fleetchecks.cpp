@@ -1,20 +1,13 @@
 #include "link/fleetchecks.h"
 
 #include "image/checks.h"
+#include "image/imagebuffer.h"
 #include "image/readable.h"
 
 #include <QCoreApplication>
 
 namespace
 {
-
-QByteArray neutralImage()
-{
-    QByteArray image(image::kImageSize, '\0');
-    image[0] = char(image::kStartByte);
-    image[1] = 'F';
-    return image;
-}
 
 // The fields whose value the terminal's profile leaves to what the terminal holds.
 QList<const image::Field*> unknownFields(const image::Profile& profile)
@@ -38,7 +31,7 @@ bool allKnown(const image::Problem& problem, const QList<const image::Field*>& u
 FleetCheck checkFleetPlan(const FleetPlan& plan)
 {
     FleetCheck out;
-    const QByteArray neutral = neutralImage();
+    const QByteArray neutral = image::blankReadImage();
     QList<image::FleetMember> members;
     QList<int> lines;
     QStringList addresses;

@@ -1,6 +1,7 @@
 #include "link/fleetplan.h"
 
 #include "image/cp1252.h"
+#include "image/imagebuffer.h"
 #include "image/layout.h"
 #include "image/readable.h"
 #include "image/textfit.h"
@@ -18,15 +19,6 @@ namespace
 const image::Field& ipLocalField()
 {
     return image::ipLocalField();
-}
-
-// An image with nothing in it: values are checked on it, and what a profile sets shows on it.
-QByteArray neutralImage()
-{
-    QByteArray image(image::kImageSize, '\0');
-    image[0] = char(image::kStartByte);
-    image[1] = 'F';
-    return image;
 }
 
 // "linha 3", "linhas 3 e 7", "linhas 3, 7 e 9"
@@ -140,7 +132,7 @@ QStringList sharedIpLocals(const QList<int>& lines, const QStringList& addresses
 FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
 {
     FleetPlan plan;
-    const QByteArray neutral = neutralImage();
+    const QByteArray neutral = image::blankReadImage();
     const QList<image::ProfileProblem> profileProblems = image::applyProfile(neutral, defaults.profile).problems;
     for (const image::ProfileProblem& problem : profileProblems)
         plan.problems.append(QCoreApplication::translate("Link", "perfil: %1").arg(problem.text()));
