@@ -170,7 +170,7 @@ void TestGuiLanguage::windowSpeaksTheLanguage()
     QFETCH(Language, language);
     QVERIFY(language::install(*QCoreApplication::instance(), language));
     WindowFixture f;
-    f.dialogs.realPauses = false;
+    f.pause.real = false;
     f.create();
     const QMap<QString, QString> shown = shownTexts(f);
     for (const Shown& expected : kShown) {

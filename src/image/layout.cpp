@@ -34,7 +34,7 @@ constexpr std::array<sv, 4> kTcpRole = {"Nenhum", "Client", "Server", "System"};
 constexpr std::array<sv, 3> kProtocol = {"VT - 100", "Corvale", "TelNet"};
 // The radio buttons that show the codes, by code; no role has no button of its own.
 constexpr std::array<sv, 4> kTcpRoleButtons = {"", "rbClient", "rbServer", "rbSystem"};
-constexpr std::array<sv, 3> kProtocolButtons = {"HabVT100", "HabCorvale", "HabTelNet"};
+constexpr std::array<sv, 3> kProtocolButtons = {"HabVT100", "HabCorvale", control::protocol};
 
 // "00".."99": the items of the terminal-number and channel boxes.
 constexpr auto kTwoDigitChars = [] {
@@ -200,7 +200,7 @@ constexpr std::array kLayout = {
     choice(13, "cbAcionamento", kGeneral, QT_TRANSLATE_NOOP("Field", "Acionamento"), "Acionamento", Rule::List,
            kDigitalIo, 20),
     reserved(14, 1),
-    radio(flag(15, "cbInterface2G", kGeneral, QT_TRANSLATE_NOOP("Field", "Interface de RF 2.4G"), "Interface2G", 43),
+    radio(flag(15, control::interface2G, kGeneral, QT_TRANSLATE_NOOP("Field", "Interface de RF 2.4G"), "Interface2G", 43),
           false),
     radio(choice(16, "cbNumTerm", kGeneral, QT_TRANSLATE_NOOP("Field", "Nº do Terminal"), "NumTerminal", Rule::Number,
                  kTwoDigits, 44)),
@@ -211,7 +211,7 @@ constexpr std::array kLayout = {
     Field{.first = 19,
           .width = 1,
           .kind = Code,
-          .control = "cbConexaoTCP",
+          .control = control::tcpConnection,
           .page = kLink,
           .caption = QT_TRANSLATE_NOOP("Field", "Conexão TCP"),
           .key = "ConexaoTCP",
@@ -251,7 +251,7 @@ constexpr std::array kLayout = {
     Field{.first = 107,
           .width = 1,
           .kind = Code,
-          .control = "HabTelNet",
+          .control = control::protocol,
           .page = kProto,
           .caption = QT_TRANSLATE_NOOP("Field", "Protocolo"),
           .key = "ProtEmulado",
@@ -273,8 +273,8 @@ constexpr std::array kLayout = {
           .page = kNet,
           .caption = QT_TRANSLATE_NOOP("Field", "Mac Address")},
     reserved(126, 4),
-    flag(130, "cbCom0", kSerial, QT_TRANSLATE_NOOP("Field", "COM 0"), "Habilitado0", 27),
-    flag(131, "cbCom1", kSerial, QT_TRANSLATE_NOOP("Field", "COM 1"), "Habilitado1", 35),
+    flag(130, control::com0, kSerial, QT_TRANSLATE_NOOP("Field", "COM 0"), "Habilitado0", 27),
+    flag(131, control::com1, kSerial, QT_TRANSLATE_NOOP("Field", "COM 1"), "Habilitado1", 35),
     reserved(132, 1),
     choice(133, "cbVLCM", kGeneral, QT_TRANSLATE_NOOP("Field", "LCM"), "LCM", Rule::YesNo, kNoYes, 24),
     ofPort(holding(shortText(134, 4, "edTimeout0", 3, kSerial, QT_TRANSLATE_NOOP("Field", "Timeout COM 0"), "TimeOut0",
@@ -319,6 +319,16 @@ constexpr std::size_t kNewPasswordRow = rowIndex(control::newPassword);
 static_assert(kMacRow < kLayout.size() && kLayout[kMacRow].kind == Mac);
 static_assert(kIpLocalRow < kLayout.size() && kLayout[kIpLocalRow].content == Content::Address);
 static_assert(kNewPasswordRow < kLayout.size() && kLayout[kNewPasswordRow].kind == NewPassword);
+constexpr std::size_t kCom0Row = rowIndex(control::com0);
+constexpr std::size_t kCom1Row = rowIndex(control::com1);
+constexpr std::size_t kTcpRoleRow = rowIndex(control::tcpConnection);
+constexpr std::size_t kProtocolRow = rowIndex(control::protocol);
+constexpr std::size_t kInterface2GRow = rowIndex(control::interface2G);
+static_assert(kCom0Row < kLayout.size() && kLayout[kCom0Row].kind == Flag);
+static_assert(kCom1Row < kLayout.size() && kLayout[kCom1Row].kind == Flag);
+static_assert(kTcpRoleRow < kLayout.size() && kLayout[kTcpRoleRow].rule == Rule::TcpRole);
+static_assert(kProtocolRow < kLayout.size() && kLayout[kProtocolRow].rule == Rule::Protocol);
+static_assert(kInterface2GRow < kLayout.size() && kLayout[kInterface2GRow].kind == Flag);
 
 constexpr std::size_t kKeyedCount =
     std::size_t(std::count_if(kLayout.begin(), kLayout.end(), [](const Field& f) { return !f.key.empty(); }));
@@ -356,6 +366,31 @@ const Field& ipLocalField()
 const Field& newPasswordField()
 {
     return kLayout[kNewPasswordRow];
+}
+
+const Field& com0Field()
+{
+    return kLayout[kCom0Row];
+}
+
+const Field& com1Field()
+{
+    return kLayout[kCom1Row];
+}
+
+const Field& tcpRoleField()
+{
+    return kLayout[kTcpRoleRow];
+}
+
+const Field& protocolField()
+{
+    return kLayout[kProtocolRow];
+}
+
+const Field& interface2GField()
+{
+    return kLayout[kInterface2GRow];
 }
 
 const Field* fieldOf(std::string_view control)

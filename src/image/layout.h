@@ -87,6 +87,11 @@ namespace control
 constexpr std::string_view mac = "edMac";
 constexpr std::string_view ipLocal = "VIpLocal";
 constexpr std::string_view newPassword = "VNovaSenha";
+constexpr std::string_view com0 = "cbCom0";
+constexpr std::string_view com1 = "cbCom1";
+constexpr std::string_view tcpConnection = "cbConexaoTCP";
+constexpr std::string_view protocol = "HabTelNet";
+constexpr std::string_view interface2G = "cbInterface2G";
 } // namespace control
 
 // All rows in byte order; together they cover bytes 0..259 exactly once.
@@ -97,6 +102,13 @@ std::span<const Field> layout();
 const Field& macField();
 const Field& ipLocalField();
 const Field& newPasswordField();
+// The rows whose controls switch other controls on and off: the two serial ports, the TCP role,
+// the protocol and the 2.4 GHz interface.
+const Field& com0Field();
+const Field& com1Field();
+const Field& tcpRoleField();
+const Field& protocolField();
+const Field& interface2GField();
 
 // The row of the control with this objectName, or nullptr.
 const Field* fieldOf(std::string_view control);
