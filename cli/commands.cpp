@@ -233,7 +233,7 @@ public:
         const QList<image::KeyDisagreement> disagreements = image::keyDisagreements(file.image, file.readable);
         const QList<image::Problem> found = image::checkImage(image::workingCopyAfterRead(file.image));
         for (image::Page page : image::companyPages()) {
-            text += QString::fromUtf8(image::pageCaption(page)) + QLatin1Char('\n');
+            text += image::pageText(page) + QLatin1Char('\n');
             for (const image::Field* field : image::keyedFields()) {
                 if (field->page != page)
                     continue;

@@ -5,6 +5,8 @@
 #include "loopback.h"
 #include "simprocess.h"
 
+#include "files/configfile.h"
+
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -46,6 +48,10 @@ void TestCliLanguage::initTestCase()
     QVERIFY(m_corrupting->isRunning());
     m_closed = QStringLiteral("127.0.0.1:%1").arg(closedPort());
     QVERIFY(!writeFile(m_dir.filePath(QStringLiteral("profile.ini")), "[Conexao]\r\nLogin=loja\r\n").isEmpty());
+    QVERIFY(
+        !writeFile(m_dir.filePath(QStringLiteral("retries.ini")),
+                   configFileBytes(withText(startImage(), "edRetries", "3x"), {QStringLiteral("0050C2A1B2C3"), {}, {}}))
+             .isEmpty());
     QVERIFY(!writeFile(m_dir.filePath(QStringLiteral("fleet.csv")), "address\r\n" + m_closed.toLatin1() + "\r\n")
                  .isEmpty());
 }
@@ -96,6 +102,17 @@ void TestCliLanguage::textsFollowTheLocale_data()
     QTest::newRow("8 some failed") << "batch @DIR/fleet.csv @DIR/profile.ini --password=123456" << 8 << false
                                    << "endereço   resultado  alterações  cópia de segurança  erro\n"
                                    << "address    result     changes     backup              error\n";
+    // Page names and captions come from the field table; section and key names and values stay.
+    QTest::newRow("show") << "show @DIR/retries.ini" << 0 << false
+                          << "Terminal\n  MAC: 0050C2A1B2C3\nRede\n  Timeout Rede: 1000 [Rede.TimeOutRede]\n"
+                             "  Nº Retries: 3x [Rede.NumRetries]\n    !! erro: \"3x\" deve ter só algarismos\n"
+                             "  Velocidade de Rede: Automático [Rede.VelocRede]\n"
+                          << "Terminal\n  MAC: 0050C2A1B2C3\nNetwork\n  Network Timeout: 1000 [Rede.TimeOutRede]\n"
+                             "  No. of Retries: 3x [Rede.NumRetries]\n    !! error: \"3x\" must hold digits only\n"
+                             "  Network Speed: Automático [Rede.VelocRede]\n";
+    QTest::newRow("check") << "check @DIR/retries.ini" << 7 << false
+                           << "Rede / Nº Retries [Rede.NumRetries]: erro: \"3x\" deve ter só algarismos\n"
+                           << "Network / No. of Retries [Rede.NumRetries]: error: \"3x\" must hold digits only\n";
 }
 
 void TestCliLanguage::textsFollowTheLocale()

@@ -1,5 +1,6 @@
-// hxconfig-cli's manual page against the program itself: each command's options as its --help
-// lists them are the options its synopsis shows, every option has its entry under OPTIONS, no
+// hxconfig-cli's manual pages, English and Portuguese, against the program itself: each command's
+// options as its --help lists them are the options its synopsis shows, every option has its entry
+// under OPTIONS, no
 // macro line of a page leaves a quote open (it would print), and each page carries the release
 // date of the changelog, never the day it was built.
 #include "clifixtures.h"
@@ -17,8 +18,15 @@ using namespace clifixtures;
 namespace
 {
 
-const QString kPages[] = {QStringLiteral("hxconfig.1"), QStringLiteral("hxconfig-cli.1"),
-                          QStringLiteral("hxterm-sim.1"), QStringLiteral("pt_BR/hxconfig.1")};
+const QString kPages[] = {QStringLiteral("hxconfig.1"),           QStringLiteral("hxconfig-cli.1"),
+                          QStringLiteral("hxterm-sim.1"),         QStringLiteral("pt_BR/hxconfig.1"),
+                          QStringLiteral("pt_BR/hxconfig-cli.1"), QStringLiteral("pt_BR/hxterm-sim.1")};
+
+// hxconfig-cli's pages as installed, each with the heading of its list of options.
+const struct {
+    const char* path;
+    const char* optionsHeading; // UTF-8
+} kCliPages[] = {{"hxconfig-cli.1", ".SH OPTIONS\n"}, {"pt_BR/hxconfig-cli.1", ".SH OPÇÕES\n"}};
 
 // One option as names ("-o", "--output").
 using Names = QSet<QString>;
@@ -29,6 +37,11 @@ QString textOf(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         qFatal("cannot read %s", qPrintable(path));
     return QString::fromUtf8(file.readAll());
+}
+
+QString builtPage(const char* path)
+{
+    return textOf(QStringLiteral(HX_MAN_BUILT "/") + QLatin1String(path));
 }
 
 // The option names in a piece of roff or help text: "-o", "--backup-dir", never the "-cli" of the
@@ -83,6 +96,7 @@ private slots:
     void initTestCase();
     void synopsisShowsEveryOption_data();
     void synopsisShowsEveryOption();
+    void everyOptionIsDescribed_data();
     void everyOptionIsDescribed();
     void noQuoteLeftOpen_data();
     void noQuoteLeftOpen();
@@ -90,13 +104,11 @@ private slots:
     void headerCarriesReleaseDateAndVersion();
 
 private:
-    QString m_page; // hxconfig-cli.1 as installed
     QStringList m_commands;
 };
 
 void TestCliManPage::initTestCase()
 {
-    m_page = textOf(QStringLiteral(HX_MAN_BUILT "/hxconfig-cli.1"));
     const CliResult general = runCli({QStringLiteral("--help")});
     QCOMPARE(general.exitCode, 0);
     const QString help = general.outText();
@@ -111,18 +123,22 @@ void TestCliManPage::initTestCase()
 
 void TestCliManPage::synopsisShowsEveryOption_data()
 {
+    QTest::addColumn<QString>("page");
     QTest::addColumn<QString>("command");
-    for (const QString& command : std::as_const(m_commands))
-        QTest::newRow(qPrintable(command)) << command;
+    for (const auto& page : kCliPages) {
+        for (const QString& command : std::as_const(m_commands))
+            QTest::addRow("%s %s", page.path, qPrintable(command)) << builtPage(page.path) << command;
+    }
 }
 
 void TestCliManPage::synopsisShowsEveryOption()
 {
+    QFETCH(QString, page);
     QFETCH(QString, command);
     const CliResult help = runCli({command, QStringLiteral("--help")});
     QCOMPARE(help.exitCode, 0);
     const QString synopsis =
-        block(m_page, QStringLiteral(".B hxconfig\\-cli %1\n").arg(command), QStringLiteral("\n.in\n"));
+        block(page, QStringLiteral(".B hxconfig\\-cli %1\n").arg(command), QStringLiteral("\n.in\n"));
     QVERIFY2(!synopsis.isEmpty(), "the command has no synopsis");
     const Names shown = optionNames(synopsis);
 
@@ -140,8 +156,18 @@ void TestCliManPage::synopsisShowsEveryOption()
     QVERIFY2(stale.isEmpty(), qPrintable(stale.values().join(u' ') + QStringLiteral(" not taken")));
 }
 
+void TestCliManPage::everyOptionIsDescribed_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("heading");
+    for (const auto& page : kCliPages)
+        QTest::newRow(page.path) << builtPage(page.path) << QString::fromUtf8(page.optionsHeading);
+}
+
 void TestCliManPage::everyOptionIsDescribed()
 {
+    QFETCH(QString, page);
+    QFETCH(QString, heading);
     Names offered = {QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-v"), QStringLiteral("--version")};
     for (const QString& command : std::as_const(m_commands)) {
         for (const Names& option : helpOptions(runCli({command, QStringLiteral("--help")}).outText()))
@@ -149,7 +175,8 @@ void TestCliManPage::everyOptionIsDescribed()
     }
     // The heading of each entry is the line after ".TP".
     Names described;
-    const QStringList lines = block(m_page, QStringLiteral(".SH OPTIONS\n"), QStringLiteral("\n.SH ")).split(u'\n');
+    const QStringList lines = block(page, heading, QStringLiteral("\n.SH ")).split(u'\n');
+    QVERIFY2(lines.size() > 1, "no list of options");
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         if (lines.at(i) == QStringLiteral(".TP"))
             described += optionNames(lines.at(i + 1));

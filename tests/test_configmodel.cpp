@@ -93,6 +93,9 @@ private slots:
     void valuesNamingNoItemAreProblems();
     void tcpRoleAndItsExtension();
     void extensionKeys();
+    void editorOutcomeOfAKey_data();
+    void editorOutcomeOfAKey();
+    void editorStopsAtANonNumber();
     void textKeys();
     void profileEntries();
     void profileOfSaysEveryKey();
@@ -376,6 +379,132 @@ void TestConfigModel::extensionKeys()
     QCOMPARE(quint8(off.image.at(16)), quint8(12));
 }
 
+namespace
+{
+
+// The loads of one field, as "Select 3", "Restore", "SwitchOn", "Text abc", "Stop <error>".
+QStringList loadsOf(const ApplyResult& result, const Field& field)
+{
+    static const QStringList names = {QStringLiteral("Restore"), QStringLiteral("Text"), QStringLiteral("Select"),
+                                      QStringLiteral("SwitchOn"), QStringLiteral("Stop")};
+    QStringList out;
+    for (const FieldLoad& load : result.loads) {
+        if (load.field != &field)
+            continue;
+        QString line = names.at(int(load.action));
+        if (load.action == FieldLoad::Action::Select)
+            line += QLatin1Char(' ') + QString::number(load.code);
+        else if (!load.text.isEmpty())
+            line += QLatin1Char(' ') + load.text;
+        out.append(line);
+    }
+    return out;
+}
+
+// A buffer after a read of the rich image, with the user's edits on top: COM 0 on, keyboard
+// "65 Teclas", login "x".
+ImageBuffer editedBuffer()
+{
+    ImageBuffer buffer;
+    buffer.takeReadReply(richImage());
+    buffer.setWorking(130, 1);
+    buffer.setWorking(12, 3);
+    buffer.storeField(194, 16, "x", false);
+    return buffer;
+}
+
+} // namespace
+
+void TestConfigModel::editorOutcomeOfAKey_data()
+{
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<bool>("extensions");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("loads");
+    QTest::addColumn<int>("byte"); // the field's first byte afterwards
+
+    struct Row {
+        const char* name;
+        const char* section;
+        const char* key;
+        const char* value;
+        bool extensions;
+        const char* control;
+        const char* load; // the field's one load; empty for none
+        int byte;
+    };
+    const auto asRead = [](int i) { return int(quint8(richImage().at(i))); };
+    const Row rows[] = {
+        // A value naming no item selects none: the byte 255, no problem.
+        {"no item", "Rede", "VelocRede", "100 Mbit/s", false, "cbVelocidade", "Select -1", 255},
+        {"Automatico", "Rede", "VelocRede", "Automatico", false, "cbVelocidade", "Select 0", 0},
+        {"index out of list", "Gerais", "SincronismoVideo", "7", false, "cbSincronismoVideo", "Select -1", 255},
+        {"index", "Gerais", "SincronismoVideo", " 2", false, "cbSincronismoVideo", "Select 2", 2},
+        // On top of the user's edits: an absent choice goes back to the byte read, a text stays.
+        {"absent choice", "Gerais", "LCM", "", false, "cbTeclado", "Restore", asRead(12)},
+        {"absent text", "Gerais", "LCM", "", false, "VLogin", "", 'x'},
+        {"text", "Conexao", "Login", "abc", false, "VLogin", "Text abc", 'a'},
+        {"yes/no", "Seriais", "Habilitado0", "Nao", false, "cbCom0", "Select 0", 0},
+        // "Tipo=Nenhum" belongs to the configuration file: "Default" takes the byte as read.
+        {"no role without extensions", "Conexao", "Tipo", "Nenhum", false, "cbConexaoTCP", "Restore", asRead(19)},
+        {"no role with extensions", "Conexao", "Tipo", "Nenhum", true, "cbConexaoTCP", "Select 0", 0},
+        {"connection without a role", "Conexao", "ConexaoTCP", "Sim", false, "cbConexaoTCP", "SwitchOn", asRead(19)},
+        // "Default" does not read the extension keys; with them, a number outside the list is left alone.
+        {"extension ignored", "Gerais", "NumTerminal", "3", false, "cbNumTerm", "", asRead(16)},
+        {"extension out of list", "Gerais", "NumTerminal", "100", true, "cbNumTerm", "", asRead(16)},
+        {"extension", "Gerais", "NumTerminal", "3", true, "cbNumTerm", "Select 3", 3},
+    };
+    for (const Row& row : rows) {
+        QTest::newRow(row.name) << QString::fromUtf8(row.section) << QString::fromUtf8(row.key)
+                                << QString::fromUtf8(row.value) << row.extensions << QString::fromUtf8(row.control)
+                                << (*row.load ? QStringList{QString::fromUtf8(row.load)} : QStringList()) << row.byte;
+    }
+}
+
+void TestConfigModel::editorOutcomeOfAKey()
+{
+    QFETCH(QString, section);
+    QFETCH(QString, key);
+    QFETCH(QString, value);
+    QFETCH(bool, extensions);
+    QFETCH(QString, control);
+    QFETCH(QStringList, loads);
+    QFETCH(int, byte);
+
+    Profile profile{{section, key, value}};
+    if (key == QLatin1String("Tipo")) // "Tipo" beside a connection other than "Sim"
+        profile.prepend({section, QStringLiteral("ConexaoTCP"), QStringLiteral("Nao")});
+    const ApplyResult result = applyProfile(editedBuffer(), profile, {.extensions = extensions, .asEditor = true});
+    const Field& field = at(qPrintable(control));
+    QVERIFY(result.problems.isEmpty());
+    QCOMPARE(loadsOf(result, field), loads);
+    QCOMPARE(quint8(result.image.at(field.first)), quint8(byte));
+}
+
+void TestConfigModel::editorStopsAtANonNumber()
+{
+    const Profile profile{{QStringLiteral("Rede"), QStringLiteral("TimeOutRede"), QStringLiteral("2000")},
+                          {QStringLiteral("Gerais"), QStringLiteral("SincronismoVideo"), QStringLiteral("2x")},
+                          {QStringLiteral("Seriais"), QStringLiteral("BaudRate0"), QStringLiteral("9600")}};
+    const ApplyResult editor = applyProfile(editedBuffer(), profile, {.extensions = false, .asEditor = true});
+    QVERIFY(editor.problems.isEmpty());
+    QCOMPARE(loadsOf(editor, at("edTimeOutR")), QStringList{QStringLiteral("Text 2000")});
+    // The load ends with the conversion error; the serial keys after it are not read.
+    QCOMPARE(editor.loads.constLast().field, &at("cbSincronismoVideo"));
+    QCOMPARE(loadsOf(editor, at("cbSincronismoVideo")),
+             QStringList{QStringLiteral("Stop '2x' is not a valid integer value")});
+    QVERIFY(loadsOf(editor, at("cbBaud0")).isEmpty());
+    QCOMPARE(editor.image.mid(98, 4), QByteArray("2000"));
+
+    // The model names the value instead and reads on.
+    const ApplyResult model = applyProfile(editedBuffer(), profile, {});
+    QCOMPARE(model.problems.size(), 1);
+    QCOMPARE(model.problems[0].key, QStringLiteral("SincronismoVideo"));
+    QCOMPARE(loadsOf(model, at("cbBaud0")), QStringList{QStringLiteral("Select 3")});
+}
+
 void TestConfigModel::textKeys()
 {
     QByteArray image = richImage();
@@ -402,7 +531,7 @@ void TestConfigModel::textKeys()
 
 void TestConfigModel::profileEntries()
 {
-    Profile profile{{QStringLiteral("Rede"), QStringLiteral("TimeOutRede"), QStringLiteral("1000")},
+    Profile profile{{QStringLiteral("Rede"), QStringLiteral("TimeOutRede"), QStringLiteral("2000")},
                     {QStringLiteral("Rede"), QStringLiteral("Estranha"), QStringLiteral("1")},
                     {QStringLiteral("Gerais"), QStringLiteral("LCM"), QStringLiteral("Sim")}};
     setProfileValue(profile, QStringLiteral("REDE"), QStringLiteral("timeoutrede"), QStringLiteral("2000"));

@@ -240,7 +240,7 @@ void TestGuiFaults::floodOfBytesIsSurvived()
     SimProcess sim({QStringLiteral("--flood")});
     QVERIFY(sim.isRunning());
     WindowFixture f;
-    f.dialogs.realPauses = false;
+    f.pause.real = false;
     f.dialogs.answers = QList<bool>(100, false);
     f.create();
     QVERIFY(f.connectTo(sim.address()));

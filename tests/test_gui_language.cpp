@@ -1,5 +1,7 @@
 // The window in English and in Portuguese: the same texts, each in the language the desktop asks
 // for, and every control's text fits in the room its control has.
+#include "clifixtures.h"
+#include "editorinput.h"
 #include "files/language.h"
 #include "projectversion.h"
 #include "windowfixture.h"
@@ -55,6 +57,10 @@ const Shown kShown[] = {
      "and change its settings?"},
     {"open dialog", "Abrir: Arquivo Texto (*.txt)", "Open: Text File (*.txt)"},
     {"compare dialog", "Comparar com o Lido", "Compare with Read Values"},
+    // The field table's page name and caption, and the check's severity and message.
+    {"problem", "Rede / Nº Retries: erro: \"3x\" deve ter só algarismos",
+     "Network / No. of Retries: error: \"3x\" must hold digits only"},
+    {"problem icon", "erro", "error"},
 };
 
 void removeTranslators()
@@ -100,6 +106,13 @@ QMap<QString, QString> shownTexts(WindowFixture& f)
     f.find<QAction>("CompararLido1")->trigger();
     if (!f.dialogs.dialogsSeen.isEmpty())
         shown.insert(QStringLiteral("compare dialog"), f.dialogs.dialogsSeen.constLast().title);
+
+    // A read whose only problem is the retries box: the first line of the list of problems.
+    feedRead(f, readReply(clifixtures::withText(clifixtures::startImage(), "edRetries", "3x").mid(2)));
+    if (const QAction* first = f.find<QMenu>("mnProblemas")->actions().value(0))
+        shown.insert(QStringLiteral("problem"), first->text());
+    if (const QLabel* icon = f.edit("edRetries")->findChild<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        shown.insert(QStringLiteral("problem icon"), icon->accessibleName());
     return shown;
 }
 
@@ -158,7 +171,7 @@ void TestGuiLanguage::windowSpeaksTheLanguage()
     QFETCH(Language, language);
     QVERIFY(language::install(*QCoreApplication::instance(), language));
     WindowFixture f;
-    f.dialogs.realPauses = false;
+    f.pause.real = false;
     f.create();
     const QMap<QString, QString> shown = shownTexts(f);
     for (const Shown& expected : kShown) {

@@ -180,7 +180,7 @@ void TestGuiLink::unlockAndWriteAnsweredNo()
                             "entrem em funcionamento?"));
     // A second write needs a new unlock; "Default" keeps its state.
     QCOMPARE(f.buttons(), QStringLiteral("1010111"));
-    QVERIFY(f.dialogs.pauses.isEmpty());
+    QVERIFY(f.pause.pauses.isEmpty());
 }
 
 void TestGuiLink::writeAnsweredYesUnlocksAndReboots()
@@ -194,7 +194,7 @@ void TestGuiLink::writeAnsweredYesUnlocksAndReboots()
     f.dialogs.answers = {true};
     f.w().BtGravarClick();
     QTRY_COMPARE(f.button("BtConectar")->text(), QStringLiteral("Conectar"));
-    QCOMPARE(f.dialogs.pauses, (QList<int>{1500, 1500}));
+    QCOMPARE(f.pause.pauses, (QList<int>{1500, 1500}));
     QCOMPARE(f.status(), QStringLiteral("Desconectado"));
     QCOMPARE(f.buttons(), QStringLiteral("0000000"));
     // The second unlock used the new password: the terminal accepted it (no refusal shown).

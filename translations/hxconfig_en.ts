@@ -143,6 +143,14 @@
         <source>os IP Local estão em %1 redes diferentes: %2</source>
         <translation>the Local IPs are in %1 different networks: %2</translation>
     </message>
+    <message>
+        <source>erro</source>
+        <translation>error</translation>
+    </message>
+    <message>
+        <source>aviso</source>
+        <translation>warning</translation>
+    </message>
 </context>
 <context>
     <name>Cli</name>
@@ -1077,6 +1085,233 @@ address, result, error and exit (hxconfig-cli COMMAND --help tells each command&
     <message>
         <source>%1 campos alterados desde a leitura</source>
         <translation>%1 fields changed since the read</translation>
+    </message>
+</context>
+<context>
+    <name>Field</name>
+    <message>
+        <source>Início do quadro</source>
+        <translation>Frame start</translation>
+    </message>
+    <message>
+        <source>Letra do comando</source>
+        <translation>Command letter</translation>
+    </message>
+    <message>
+        <source>Baud - Rate COM 0</source>
+        <translation>Baud - Rate COM 0</translation>
+    </message>
+    <message>
+        <source>Paridade COM 0</source>
+        <translation>Parity COM 0</translation>
+    </message>
+    <message>
+        <source>Nº de Bits COM 0</source>
+        <translation>No. of Bits COM 0</translation>
+    </message>
+    <message>
+        <source>Stop Bits COM 0</source>
+        <translation>Stop Bits COM 0</translation>
+    </message>
+    <message>
+        <source>HandShake COM 0</source>
+        <translation>HandShake COM 0</translation>
+    </message>
+    <message>
+        <source>Baud - Rate COM 1</source>
+        <translation>Baud - Rate COM 1</translation>
+    </message>
+    <message>
+        <source>Paridade COM 1</source>
+        <translation>Parity COM 1</translation>
+    </message>
+    <message>
+        <source>Nº de Bits COM 1</source>
+        <translation>No. of Bits COM 1</translation>
+    </message>
+    <message>
+        <source>Stop Bits COM 1</source>
+        <translation>Stop Bits COM 1</translation>
+    </message>
+    <message>
+        <source>HandShake COM 1</source>
+        <translation>HandShake COM 1</translation>
+    </message>
+    <message>
+        <source>Teclado</source>
+        <translation>Keyboard</translation>
+    </message>
+    <message>
+        <source>Acionamento</source>
+        <translation>Switching</translation>
+    </message>
+    <message>
+        <source>Interface de RF 2.4G</source>
+        <translation>2.4G RF Interface</translation>
+    </message>
+    <message>
+        <source>Nº do Terminal</source>
+        <translation>Terminal No.</translation>
+    </message>
+    <message>
+        <source>Canal Base</source>
+        <translation>Base Channel</translation>
+    </message>
+    <message>
+        <source>Taxa de Transmissão</source>
+        <translation>Transmission Rate</translation>
+    </message>
+    <message>
+        <source>Conexão TCP</source>
+        <translation>TCP Connection</translation>
+    </message>
+    <message>
+        <source>IP Local</source>
+        <translation>Local IP</translation>
+    </message>
+    <message>
+        <source>Porta Local</source>
+        <translation>Local Port</translation>
+    </message>
+    <message>
+        <source>IP Remoto</source>
+        <translation>Remote IP</translation>
+    </message>
+    <message>
+        <source>Porta Remota</source>
+        <translation>Remote Port</translation>
+    </message>
+    <message>
+        <source>Flag Serial COM 0</source>
+        <translation>Serial Flag COM 0</translation>
+    </message>
+    <message>
+        <source>Flag Serial COM 1</source>
+        <translation>Serial Flag COM 1</translation>
+    </message>
+    <message>
+        <source>Impressora Default</source>
+        <translation>Default Printer</translation>
+    </message>
+    <message>
+        <source>Polaridade AT</source>
+        <translation>AT Polarity</translation>
+    </message>
+    <message>
+        <source>Gateway</source>
+        <translation>Gateway</translation>
+    </message>
+    <message>
+        <source>Subnet Mask</source>
+        <translation>Subnet Mask</translation>
+    </message>
+    <message>
+        <source>Timeout Rede</source>
+        <translation>Network Timeout</translation>
+    </message>
+    <message>
+        <source>Nº Retries</source>
+        <translation>No. of Retries</translation>
+    </message>
+    <message>
+        <source>Velocidade de Rede</source>
+        <translation>Network Speed</translation>
+    </message>
+    <message>
+        <source>Half/Full Duplex</source>
+        <translation>Half/Full Duplex</translation>
+    </message>
+    <message>
+        <source>Protocolo</source>
+        <translation>Protocol</translation>
+    </message>
+    <message>
+        <source>Boot Delay</source>
+        <translation>Boot Delay</translation>
+    </message>
+    <message>
+        <source>Habilita Touch</source>
+        <translation>Enable Touch</translation>
+    </message>
+    <message>
+        <source>Sincronismo de Vídeo</source>
+        <translation>Video Sync</translation>
+    </message>
+    <message>
+        <source>Mac Address</source>
+        <translation>Mac Address</translation>
+    </message>
+    <message>
+        <source>COM 0</source>
+        <translation>COM 0</translation>
+    </message>
+    <message>
+        <source>COM 1</source>
+        <translation>COM 1</translation>
+    </message>
+    <message>
+        <source>LCM</source>
+        <translation>LCM</translation>
+    </message>
+    <message>
+        <source>Timeout COM 0</source>
+        <translation>Timeout COM 0</translation>
+    </message>
+    <message>
+        <source>Timeout COM 1</source>
+        <translation>Timeout COM 1</translation>
+    </message>
+    <message>
+        <source>Backspace</source>
+        <translation>Backspace</translation>
+    </message>
+    <message>
+        <source>Tecla DEL</source>
+        <translation>DEL Key</translation>
+    </message>
+    <message>
+        <source>Nova Senha</source>
+        <translation>New Password</translation>
+    </message>
+    <message>
+        <source>Conexão TelNet</source>
+        <translation>TelNet Connection</translation>
+    </message>
+    <message>
+        <source>Login</source>
+        <translation>Login</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>CNPJ</source>
+        <translation>CNPJ</translation>
+    </message>
+    <message>
+        <source>Rede</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Conexão</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Gerais</source>
+        <translation>General</translation>
+    </message>
+    <message>
+        <source>Seriais</source>
+        <translation>Serial Ports</translation>
+    </message>
+    <message>
+        <source>Reservado (byte %1)</source>
+        <translation>Reserved (byte %1)</translation>
+    </message>
+    <message>
+        <source>Reservado (bytes %1..%2)</source>
+        <translation>Reserved (bytes %1..%2)</translation>
     </message>
 </context>
 <context>

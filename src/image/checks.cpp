@@ -375,7 +375,8 @@ bool knows(const FleetMember& member, const Field& field)
 
 QString severityName(Severity severity)
 {
-    return severity == Severity::Error ? QStringLiteral("erro") : QStringLiteral("aviso");
+    return severity == Severity::Error ? QCoreApplication::translate("Checks", "erro")
+                                       : QCoreApplication::translate("Checks", "aviso");
 }
 
 QString severityKey(Severity severity)

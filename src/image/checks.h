@@ -24,7 +24,7 @@ struct Problem {
     bool operator==(const Problem&) const = default;
 };
 
-// "erro", "aviso"
+// "erro", "aviso", in the user's language
 QString severityName(Severity severity);
 // "error", "warning": for machine-read output
 QString severityKey(Severity severity);

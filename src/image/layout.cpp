@@ -1,5 +1,7 @@
 #include "image/layout.h"
 
+#include <QtGlobal>
+
 #include <algorithm>
 #include <array>
 
@@ -32,7 +34,7 @@ constexpr std::array<sv, 4> kTcpRole = {"Nenhum", "Client", "Server", "System"};
 constexpr std::array<sv, 3> kProtocol = {"VT - 100", "Corvale", "TelNet"};
 // The radio buttons that show the codes, by code; no role has no button of its own.
 constexpr std::array<sv, 4> kTcpRoleButtons = {"", "rbClient", "rbServer", "rbSystem"};
-constexpr std::array<sv, 3> kProtocolButtons = {"HabVT100", "HabCorvale", "HabTelNet"};
+constexpr std::array<sv, 3> kProtocolButtons = {"HabVT100", "HabCorvale", control::protocol};
 
 // "00".."99": the items of the terminal-number and channel boxes.
 constexpr auto kTwoDigitChars = [] {
@@ -154,87 +156,150 @@ constexpr Page kProto = Page::Protocolo;
 constexpr Page kNet = Page::Rede;
 
 constexpr std::array kLayout = {
-    Field{.first = 0, .width = 1, .kind = FrameStart, .control = {}, .caption = "Início do quadro"},
-    Field{.first = 1, .width = 1, .kind = Letter, .control = {}, .caption = "Letra do comando"},
-    ofPort(choice(2, "cbBaud0", kSerial, "Baud - Rate COM 0", "BaudRate0", Rule::List, kBaud, 28), 0),
-    ofPort(choice(3, "cbParidade0", kSerial, "Paridade COM 0", "Paridade0", Rule::List, kParity, 29), 0),
-    ofPort(choice(4, "cbBits0", kSerial, "Nº de Bits COM 0", "NumBits0", Rule::List, kBits, 30), 0),
-    ofPort(choice(5, "cbStop0", kSerial, "Stop Bits COM 0", "StopBits0", Rule::List, kStop, 31), 0),
-    ofPort(choice(6, "cbHand0", kSerial, "HandShake COM 0", "HandShake0", Rule::List, kHandshake, 32), 0),
-    ofPort(choice(7, "cbBaud1", kSerial, "Baud - Rate COM 1", "BaudRate1", Rule::List, kBaud, 36), 1),
-    ofPort(choice(8, "cbParidade1", kSerial, "Paridade COM 1", "Paridade1", Rule::List, kParity, 37), 1),
-    ofPort(choice(9, "cbBits1", kSerial, "Nº de Bits COM 1", "NumBits1", Rule::List, kBits, 38), 1),
-    ofPort(choice(10, "cbStop1", kSerial, "Stop Bits COM 1", "StopBits1", Rule::List, kStop, 39), 1),
-    ofPort(choice(11, "cbHand1", kSerial, "HandShake COM 1", "HandShake1", Rule::List, kHandshake, 40), 1),
-    choice(12, "cbTeclado", kGeneral, "Teclado", "Teclado", Rule::List, kKeyboard, 21),
-    choice(13, "cbAcionamento", kGeneral, "Acionamento", "Acionamento", Rule::List, kDigitalIo, 20),
+    Field{.first = 0,
+          .width = 1,
+          .kind = FrameStart,
+          .control = {},
+          .caption = QT_TRANSLATE_NOOP("Field", "Início do quadro")},
+    Field{.first = 1,
+          .width = 1,
+          .kind = Letter,
+          .control = {},
+          .caption = QT_TRANSLATE_NOOP("Field", "Letra do comando")},
+    ofPort(choice(2, "cbBaud0", kSerial, QT_TRANSLATE_NOOP("Field", "Baud - Rate COM 0"), "BaudRate0", Rule::List,
+                  kBaud, 28),
+           0),
+    ofPort(choice(3, "cbParidade0", kSerial, QT_TRANSLATE_NOOP("Field", "Paridade COM 0"), "Paridade0", Rule::List,
+                  kParity, 29),
+           0),
+    ofPort(choice(4, "cbBits0", kSerial, QT_TRANSLATE_NOOP("Field", "Nº de Bits COM 0"), "NumBits0", Rule::List, kBits,
+                  30),
+           0),
+    ofPort(choice(5, "cbStop0", kSerial, QT_TRANSLATE_NOOP("Field", "Stop Bits COM 0"), "StopBits0", Rule::List, kStop,
+                  31),
+           0),
+    ofPort(choice(6, "cbHand0", kSerial, QT_TRANSLATE_NOOP("Field", "HandShake COM 0"), "HandShake0", Rule::List,
+                  kHandshake, 32),
+           0),
+    ofPort(choice(7, "cbBaud1", kSerial, QT_TRANSLATE_NOOP("Field", "Baud - Rate COM 1"), "BaudRate1", Rule::List,
+                  kBaud, 36),
+           1),
+    ofPort(choice(8, "cbParidade1", kSerial, QT_TRANSLATE_NOOP("Field", "Paridade COM 1"), "Paridade1", Rule::List,
+                  kParity, 37),
+           1),
+    ofPort(choice(9, "cbBits1", kSerial, QT_TRANSLATE_NOOP("Field", "Nº de Bits COM 1"), "NumBits1", Rule::List, kBits,
+                  38),
+           1),
+    ofPort(choice(10, "cbStop1", kSerial, QT_TRANSLATE_NOOP("Field", "Stop Bits COM 1"), "StopBits1", Rule::List, kStop,
+                  39),
+           1),
+    ofPort(choice(11, "cbHand1", kSerial, QT_TRANSLATE_NOOP("Field", "HandShake COM 1"), "HandShake1", Rule::List,
+                  kHandshake, 40),
+           1),
+    choice(12, "cbTeclado", kGeneral, QT_TRANSLATE_NOOP("Field", "Teclado"), "Teclado", Rule::List, kKeyboard, 21),
+    choice(13, "cbAcionamento", kGeneral, QT_TRANSLATE_NOOP("Field", "Acionamento"), "Acionamento", Rule::List,
+           kDigitalIo, 20),
     reserved(14, 1),
-    radio(flag(15, "cbInterface2G", kGeneral, "Interface de RF 2.4G", "Interface2G", 43), false),
-    radio(choice(16, "cbNumTerm", kGeneral, "Nº do Terminal", "NumTerminal", Rule::Number, kTwoDigits, 44)),
-    radio(choice(17, "cbCanalBase", kGeneral, "Canal Base", "CanalBase", Rule::Number, kTwoDigits, 45)),
-    radio(choice(18, "cbTaxa", kGeneral, "Taxa de Transmissão", "Taxa", Rule::List, kRate, 46)),
+    radio(flag(15, control::interface2G, kGeneral, QT_TRANSLATE_NOOP("Field", "Interface de RF 2.4G"), "Interface2G", 43),
+          false),
+    radio(choice(16, "cbNumTerm", kGeneral, QT_TRANSLATE_NOOP("Field", "Nº do Terminal"), "NumTerminal", Rule::Number,
+                 kTwoDigits, 44)),
+    radio(choice(17, "cbCanalBase", kGeneral, QT_TRANSLATE_NOOP("Field", "Canal Base"), "CanalBase", Rule::Number,
+                 kTwoDigits, 45)),
+    radio(choice(18, "cbTaxa", kGeneral, QT_TRANSLATE_NOOP("Field", "Taxa de Transmissão"), "Taxa", Rule::List, kRate,
+                 46)),
     Field{.first = 19,
           .width = 1,
           .kind = Code,
-          .control = "cbConexaoTCP",
+          .control = control::tcpConnection,
           .page = kLink,
-          .caption = "Conexão TCP",
+          .caption = QT_TRANSLATE_NOOP("Field", "Conexão TCP"),
           .key = "ConexaoTCP",
           .rule = Rule::TcpRole,
           .items = kTcpRole,
           .order = 5,
           .subKey = "Tipo",
           .buttons = kTcpRoleButtons},
-    holding(text(20, 16, control::ipLocal, kLink, "IP Local", "IPLocal", 8), Content::Address),
-    holding(text(36, 5, "VPortaLocal", kLink, "Porta Local", "PortaLocal", 9), Content::Port),
-    holding(text(41, 16, "VIpRemoto", kLink, "IP Remoto", "IPRemoto", 6), Content::Address),
-    holding(text(57, 5, "VPortaRemota", kLink, "Porta Remota", "PortaRemota", 7), Content::Port),
-    ofPort(choice(62, "cbFlag0", kSerial, "Flag Serial COM 0", "FlagSerial0", Rule::YesNo, kNoYes, 33), 0),
-    ofPort(choice(63, "cbFlag1", kSerial, "Flag Serial COM 1", "FlagSerial1", Rule::YesNo, kNoYes, 41), 1),
-    choice(64, "cbImpDefault", kProto, "Impressora Default", "ImpDefault", Rule::List, kPrinter, 18),
-    choice(65, "cbPolaridade", kGeneral, "Polaridade AT", "Polaridade", Rule::List, kClockEdge, 23),
-    holding(text(66, 16, "VGateway", kLink, "Gateway", "Gateway", 10), Content::Address),
-    holding(text(82, 16, "VSubnet", kLink, "Subnet Mask", "SubNetMask", 11), Content::Mask),
-    holding(text(98, 4, "edTimeOutR", kNet, "Timeout Rede", "TimeOutRede", 1, 4), Content::Digits),
-    holding(shortText(102, 2, "edRetries", 2, kNet, "Nº Retries", "NumRetries", 2, 2), Content::Digits),
-    choice(104, "cbVelocidade", kNet, "Velocidade de Rede", "VelocRede", Rule::Speed, kSpeed, 3),
-    choice(105, "cbHFDuplex", kNet, "Half/Full Duplex", "Half/Full", Rule::List, kDuplex, 4),
+    holding(text(20, 16, control::ipLocal, kLink, QT_TRANSLATE_NOOP("Field", "IP Local"), "IPLocal", 8),
+            Content::Address),
+    holding(text(36, 5, "VPortaLocal", kLink, QT_TRANSLATE_NOOP("Field", "Porta Local"), "PortaLocal", 9),
+            Content::Port),
+    holding(text(41, 16, "VIpRemoto", kLink, QT_TRANSLATE_NOOP("Field", "IP Remoto"), "IPRemoto", 6), Content::Address),
+    holding(text(57, 5, "VPortaRemota", kLink, QT_TRANSLATE_NOOP("Field", "Porta Remota"), "PortaRemota", 7),
+            Content::Port),
+    ofPort(choice(62, "cbFlag0", kSerial, QT_TRANSLATE_NOOP("Field", "Flag Serial COM 0"), "FlagSerial0", Rule::YesNo,
+                  kNoYes, 33),
+           0),
+    ofPort(choice(63, "cbFlag1", kSerial, QT_TRANSLATE_NOOP("Field", "Flag Serial COM 1"), "FlagSerial1", Rule::YesNo,
+                  kNoYes, 41),
+           1),
+    choice(64, "cbImpDefault", kProto, QT_TRANSLATE_NOOP("Field", "Impressora Default"), "ImpDefault", Rule::List,
+           kPrinter, 18),
+    choice(65, "cbPolaridade", kGeneral, QT_TRANSLATE_NOOP("Field", "Polaridade AT"), "Polaridade", Rule::List,
+           kClockEdge, 23),
+    holding(text(66, 16, "VGateway", kLink, QT_TRANSLATE_NOOP("Field", "Gateway"), "Gateway", 10), Content::Address),
+    holding(text(82, 16, "VSubnet", kLink, QT_TRANSLATE_NOOP("Field", "Subnet Mask"), "SubNetMask", 11), Content::Mask),
+    holding(text(98, 4, "edTimeOutR", kNet, QT_TRANSLATE_NOOP("Field", "Timeout Rede"), "TimeOutRede", 1, 4),
+            Content::Digits),
+    holding(shortText(102, 2, "edRetries", 2, kNet, QT_TRANSLATE_NOOP("Field", "Nº Retries"), "NumRetries", 2, 2),
+            Content::Digits),
+    choice(104, "cbVelocidade", kNet, QT_TRANSLATE_NOOP("Field", "Velocidade de Rede"), "VelocRede", Rule::Speed,
+           kSpeed, 3),
+    choice(105, "cbHFDuplex", kNet, QT_TRANSLATE_NOOP("Field", "Half/Full Duplex"), "Half/Full", Rule::List, kDuplex,
+           4),
     reserved(106, 1),
     Field{.first = 107,
           .width = 1,
           .kind = Code,
-          .control = "HabTelNet",
+          .control = control::protocol,
           .page = kProto,
-          .caption = "Protocolo",
+          .caption = QT_TRANSLATE_NOOP("Field", "Protocolo"),
           .key = "ProtEmulado",
           .rule = Rule::Protocol,
           .items = kProtocol,
           .order = 15,
           .buttons = kProtocolButtons},
-    holding(shortText(108, 2, "edDelay", 2, kGeneral, "Boot Delay", "BootDelay", 22, 0), Content::Digits),
-    choice(110, "cbTecladoTouch", kGeneral, "Habilita Touch", "TecladoTouch", Rule::YesNo, kNoYes, 25),
-    choice(111, "cbSincronismoVideo", kGeneral, "Sincronismo de Vídeo", "SincronismoVideo", Rule::Index, kVideoSync,
-           26),
+    holding(shortText(108, 2, "edDelay", 2, kGeneral, QT_TRANSLATE_NOOP("Field", "Boot Delay"), "BootDelay", 22, 0),
+            Content::Digits),
+    choice(110, "cbTecladoTouch", kGeneral, QT_TRANSLATE_NOOP("Field", "Habilita Touch"), "TecladoTouch", Rule::YesNo,
+           kNoYes, 25),
+    choice(111, "cbSincronismoVideo", kGeneral, QT_TRANSLATE_NOOP("Field", "Sincronismo de Vídeo"), "SincronismoVideo",
+           Rule::Index, kVideoSync, 26),
     reserved(112, 2),
-    Field{.first = 114, .width = 12, .kind = Mac, .control = control::mac, .page = kNet, .caption = "Mac Address"},
+    Field{.first = 114,
+          .width = 12,
+          .kind = Mac,
+          .control = control::mac,
+          .page = kNet,
+          .caption = QT_TRANSLATE_NOOP("Field", "Mac Address")},
     reserved(126, 4),
-    flag(130, "cbCom0", kSerial, "COM 0", "Habilitado0", 27),
-    flag(131, "cbCom1", kSerial, "COM 1", "Habilitado1", 35),
+    flag(130, control::com0, kSerial, QT_TRANSLATE_NOOP("Field", "COM 0"), "Habilitado0", 27),
+    flag(131, control::com1, kSerial, QT_TRANSLATE_NOOP("Field", "COM 1"), "Habilitado1", 35),
     reserved(132, 1),
-    choice(133, "cbVLCM", kGeneral, "LCM", "LCM", Rule::YesNo, kNoYes, 24),
-    ofPort(holding(shortText(134, 4, "edTimeout0", 3, kSerial, "Timeout COM 0", "TimeOut0", 34, 3), Content::Digits),
+    choice(133, "cbVLCM", kGeneral, QT_TRANSLATE_NOOP("Field", "LCM"), "LCM", Rule::YesNo, kNoYes, 24),
+    ofPort(holding(shortText(134, 4, "edTimeout0", 3, kSerial, QT_TRANSLATE_NOOP("Field", "Timeout COM 0"), "TimeOut0",
+                             34, 3),
+                   Content::Digits),
            0),
-    ofPort(holding(shortText(138, 4, "edTimeout1", 3, kSerial, "Timeout COM 1", "TimeOut1", 42, 3), Content::Digits),
+    ofPort(holding(shortText(138, 4, "edTimeout1", 3, kSerial, QT_TRANSLATE_NOOP("Field", "Timeout COM 1"), "TimeOut1",
+                             42, 3),
+                   Content::Digits),
            1),
-    choice(142, "cbTeclaBackspace", kProto, "Backspace", "BackSpace", Rule::List, kBackspace, 17),
-    choice(143, "cbTeclaDel", kProto, "Tecla DEL", "DEL", Rule::List, kDel, 16),
+    choice(142, "cbTeclaBackspace", kProto, QT_TRANSLATE_NOOP("Field", "Backspace"), "BackSpace", Rule::List,
+           kBackspace, 17),
+    choice(143, "cbTeclaDel", kProto, QT_TRANSLATE_NOOP("Field", "Tecla DEL"), "DEL", Rule::List, kDel, 16),
     reserved(144, 26),
-    Field{.first = 170, .width = 7, .kind = NewPassword, .control = control::newPassword, .caption = "Nova Senha"},
+    Field{.first = 170,
+          .width = 7,
+          .kind = NewPassword,
+          .control = control::newPassword,
+          .caption = QT_TRANSLATE_NOOP("Field", "Nova Senha")},
     reserved(177, 1),
-    advising(text(178, 16, "edConTelNet", kProto, "Conexão TelNet", "ConexaoTelNet", 19), 15),
-    telNetOnly(advising(text(194, 16, "VLogin", kLink, "Login", "Login", 12), 15)),
-    telNetOnly(advising(text(210, 16, "VPassword", kLink, "Password", "Password", 13), 15)),
-    telNetOnly(holding(text(226, 16, "VCNPJ", kLink, "CNPJ", "CNPJ", 14), Content::Cnpj)),
+    advising(text(178, 16, "edConTelNet", kProto, QT_TRANSLATE_NOOP("Field", "Conexão TelNet"), "ConexaoTelNet", 19),
+             15),
+    telNetOnly(advising(text(194, 16, "VLogin", kLink, QT_TRANSLATE_NOOP("Field", "Login"), "Login", 12), 15)),
+    telNetOnly(advising(text(210, 16, "VPassword", kLink, QT_TRANSLATE_NOOP("Field", "Password"), "Password", 13), 15)),
+    telNetOnly(holding(text(226, 16, "VCNPJ", kLink, QT_TRANSLATE_NOOP("Field", "CNPJ"), "CNPJ", 14), Content::Cnpj)),
     reserved(242, 18),
 };
 
@@ -254,6 +319,16 @@ constexpr std::size_t kNewPasswordRow = rowIndex(control::newPassword);
 static_assert(kMacRow < kLayout.size() && kLayout[kMacRow].kind == Mac);
 static_assert(kIpLocalRow < kLayout.size() && kLayout[kIpLocalRow].content == Content::Address);
 static_assert(kNewPasswordRow < kLayout.size() && kLayout[kNewPasswordRow].kind == NewPassword);
+constexpr std::size_t kCom0Row = rowIndex(control::com0);
+constexpr std::size_t kCom1Row = rowIndex(control::com1);
+constexpr std::size_t kTcpRoleRow = rowIndex(control::tcpConnection);
+constexpr std::size_t kProtocolRow = rowIndex(control::protocol);
+constexpr std::size_t kInterface2GRow = rowIndex(control::interface2G);
+static_assert(kCom0Row < kLayout.size() && kLayout[kCom0Row].kind == Flag);
+static_assert(kCom1Row < kLayout.size() && kLayout[kCom1Row].kind == Flag);
+static_assert(kTcpRoleRow < kLayout.size() && kLayout[kTcpRoleRow].rule == Rule::TcpRole);
+static_assert(kProtocolRow < kLayout.size() && kLayout[kProtocolRow].rule == Rule::Protocol);
+static_assert(kInterface2GRow < kLayout.size() && kLayout[kInterface2GRow].kind == Flag);
 
 constexpr std::size_t kKeyedCount =
     std::size_t(std::count_if(kLayout.begin(), kLayout.end(), [](const Field& f) { return !f.key.empty(); }));
@@ -293,6 +368,31 @@ const Field& newPasswordField()
     return kLayout[kNewPasswordRow];
 }
 
+const Field& com0Field()
+{
+    return kLayout[kCom0Row];
+}
+
+const Field& com1Field()
+{
+    return kLayout[kCom1Row];
+}
+
+const Field& tcpRoleField()
+{
+    return kLayout[kTcpRoleRow];
+}
+
+const Field& protocolField()
+{
+    return kLayout[kProtocolRow];
+}
+
+const Field& interface2GField()
+{
+    return kLayout[kInterface2GRow];
+}
+
 const Field* fieldOf(std::string_view control)
 {
     for (const Field& f : kLayout) {
@@ -311,15 +411,15 @@ std::string_view pageCaption(Page page)
 {
     switch (page) {
     case Page::Rede:
-        return "Rede";
+        return QT_TRANSLATE_NOOP("Field", "Rede");
     case Page::Conexao:
-        return "Conexão";
+        return QT_TRANSLATE_NOOP("Field", "Conexão");
     case Page::Protocolo:
-        return "Protocolo";
+        return QT_TRANSLATE_NOOP("Field", "Protocolo");
     case Page::Gerais:
-        return "Gerais";
+        return QT_TRANSLATE_NOOP("Field", "Gerais");
     case Page::Seriais:
-        return "Seriais";
+        return QT_TRANSLATE_NOOP("Field", "Seriais");
     case Page::None:
         break;
     }

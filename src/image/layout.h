@@ -6,7 +6,9 @@
 // The 260-byte configuration image: every byte range, the editor control that shows it, its
 // encoding, the page and caption it is shown under, the company-default key that carries it and
 // the item texts of its choice list. The decoder, the stores, the company defaults, the
-// configuration file and the log all address the image through this one table.
+// configuration file and the log all address the image through this one table. Captions and page
+// names are Portuguese, marked for the translation catalogue (context "Field"): image::captionOf
+// and image::pageText show them in the user's language.
 namespace image
 {
 
@@ -62,7 +64,7 @@ struct Field {
     std::string_view control; // objectName of the control; empty for fixed and reserved bytes
     int shown = 0;            // ShortText: characters shown in the box (2 or 3)
     Page page = Page::None;
-    std::string_view caption{}; // UTF-8: the label next to the control, or its own caption
+    std::string_view caption{}; // UTF-8, Portuguese: the label next to the control, or its own caption
     std::string_view key{};     // key in the page's company section; empty when none
     Rule rule = Rule::None;
     bool extension = false;                    // a key of the configuration file that the "Default" button ignores
@@ -85,6 +87,11 @@ namespace control
 constexpr std::string_view mac = "edMac";
 constexpr std::string_view ipLocal = "VIpLocal";
 constexpr std::string_view newPassword = "VNovaSenha";
+constexpr std::string_view com0 = "cbCom0";
+constexpr std::string_view com1 = "cbCom1";
+constexpr std::string_view tcpConnection = "cbConexaoTCP";
+constexpr std::string_view protocol = "HabTelNet";
+constexpr std::string_view interface2G = "cbInterface2G";
 } // namespace control
 
 // All rows in byte order; together they cover bytes 0..259 exactly once.
@@ -95,6 +102,13 @@ std::span<const Field> layout();
 const Field& macField();
 const Field& ipLocalField();
 const Field& newPasswordField();
+// The rows whose controls switch other controls on and off: the two serial ports, the TCP role,
+// the protocol and the 2.4 GHz interface.
+const Field& com0Field();
+const Field& com1Field();
+const Field& tcpRoleField();
+const Field& protocolField();
+const Field& interface2GField();
 
 // The row of the control with this objectName, or nullptr.
 const Field* fieldOf(std::string_view control);
@@ -102,7 +116,7 @@ const Field* fieldOf(std::string_view control);
 // The rows that carry a company or extension key, in the "Default" button's reading order.
 std::span<const Field* const> keyedFields();
 
-// "Rede", "Conexão", ...: the page's caption; empty for Page::None.
+// "Rede", "Conexão", ...: the page's caption in Portuguese; empty for Page::None.
 std::string_view pageCaption(Page page);
 // "Rede", "Conexao", ...: the company section named after the page; empty for Page::None.
 std::string_view sectionName(Page page);

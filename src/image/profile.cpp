@@ -1,7 +1,7 @@
 #include "image/profile.h"
 
-#include "image/integertext.h"
 #include "image/imagebuffer.h"
+#include "image/integertext.h"
 #include "image/readable.h"
 
 #include <QCoreApplication>
@@ -39,17 +39,22 @@ QStringList numbers(int count)
 class Applier
 {
 public:
-    // The pristine copy is the image as read; the working copy is what the decoder left of it.
-    Applier(const QByteArray& image, const Profile& profile)
-        : m_pristine(pristineAfterRead(image)), m_work(workingCopyAfterRead(image)), m_profile(profile)
+    // The pristine copy is the image as read; the working copy is what the editor holds on top of it.
+    Applier(QByteArray pristine, QByteArray working, const Profile& profile, const ApplyOptions& options)
+        : m_pristine(std::move(pristine)), m_work(std::move(working)), m_profile(profile), m_options(options)
     {
     }
 
     ApplyResult run()
     {
-        for (const Field* field : keyedFields())
+        for (const Field* field : keyedFields()) {
+            if (field->extension && !m_options.extensions)
+                continue;
             apply(*field);
-        return {m_work, m_problems};
+            if (!m_loads.isEmpty() && m_loads.constLast().action == FieldLoad::Action::Stop)
+                break;
+        }
+        return {m_work, m_problems, m_loads};
     }
 
 private:
@@ -96,7 +101,7 @@ private:
             set(field, protocolCode(value));
             break;
         case Rule::Index:
-            applyNumber(field, value, numbers(int(field.items.size())));
+            applyIndex(field, value);
             break;
         case Rule::Number:
             applyNumber(field, value, itemTexts(field));
@@ -105,6 +110,18 @@ private:
         case Rule::None:
             break;
         }
+    }
+
+    // The editor converts the text as the box's store does: no number stops the load, a number
+    // outside the list selects no item.
+    void applyIndex(const Field& field, const QString& value)
+    {
+        if (!m_options.asEditor)
+            return applyNumber(field, value, numbers(int(field.items.size())));
+        const std::optional<int> number = decimalInteger(value);
+        if (!number)
+            return m_loads.append({&field, FieldLoad::Action::Stop, 0, invalidIntegerText(value)});
+        set(field, *number >= 0 && std::size_t(*number) < field.items.size() ? *number : -1);
     }
 
     // A request takes the value `show` prints, or the company word, ignoring letter case.
@@ -153,6 +170,7 @@ private:
     void applyText(const Field& field, const QString& value)
     {
         // A box that already shows the text raises no change reaction: the field keeps its bytes.
+        m_loads.append({&field, FieldLoad::Action::Text, 0, value});
         if (value != readableValue(field, m_work))
             storeText(m_work, field, value);
     }
@@ -160,19 +178,19 @@ private:
     void applyList(const Field& field, const QString& value, const QStringList& accepted)
     {
         const int index = namedItem(field, value);
-        if (index < 0)
-            problem(field, keyOf(field), value, accepted);
+        if (index >= 0 || m_options.asEditor)
+            set(field, index); // the editor selects no item: byte 255
         else
-            set(field, index);
+            problem(field, keyOf(field), value, accepted);
     }
 
     void applyNumber(const Field& field, const QString& value, const QStringList& accepted)
     {
         const std::optional<int> number = decimalInteger(value);
-        if (!number || *number < 0 || std::size_t(*number) >= field.items.size())
-            problem(field, keyOf(field), value, accepted);
-        else
+        if (number && *number >= 0 && std::size_t(*number) < field.items.size())
             set(field, *number);
+        else if (!m_options.asEditor) // the editor leaves the box as it is
+            problem(field, keyOf(field), value, accepted);
     }
 
     void applyRole(const Field& field)
@@ -193,19 +211,18 @@ private:
     void applyCompanyRole(const Field& field, const QString& connection, const QString& role)
     {
         if (connection != yes) {
-            if (role == noRole)
+            if (role == noRole && m_options.extensions)
                 set(field, 0);
             else
                 fromPristine(field);
             return;
         }
-        set(field, 1);
         if (role.isEmpty())
-            fromPristine(field);
-        else if (role == noRole)
+            switchOn(field);
+        else if (role == noRole && !m_options.asEditor)
             problem(field, tableText(field.subKey), role, {client, server, system});
         else
-            set(field, roleCode(role));
+            set(field, roleCode(role)); // the editor takes "Nenhum" as any other word: System
     }
 
     // A requested "Tipo" is the role whatever "ConexaoTCP" the company file says; a requested
@@ -243,8 +260,21 @@ private:
         set(field, held >= 1 && held <= 3 ? held : 1);
     }
 
-    void set(const Field& field, int value) { m_work[field.first] = char(value & 0xFF); }
-    void fromPristine(const Field& field) { m_work[field.first] = m_pristine.at(field.first); }
+    void set(const Field& field, int value)
+    {
+        m_loads.append({&field, FieldLoad::Action::Select, value});
+        m_work[field.first] = char(value & 0xFF);
+    }
+    void fromPristine(const Field& field)
+    {
+        m_loads.append({&field, FieldLoad::Action::Restore});
+        m_work[field.first] = m_pristine.at(field.first);
+    }
+    void switchOn(const Field& field)
+    {
+        m_loads.append({&field, FieldLoad::Action::SwitchOn});
+        m_work[field.first] = m_pristine.at(field.first);
+    }
 
     void problem(const Field& field, const QString& key, const QString& value, const QStringList& accepted,
                  const QString& condition = {})
@@ -255,7 +285,9 @@ private:
     QByteArray m_pristine;
     QByteArray m_work;
     const Profile& m_profile;
+    const ApplyOptions m_options;
     QList<ProfileProblem> m_problems;
+    QList<FieldLoad> m_loads;
 };
 
 QString companyValue(const Field& field, const QByteArray& image)
@@ -407,7 +439,12 @@ QString ProfileProblem::text() const
 
 ApplyResult applyProfile(const QByteArray& image, const Profile& profile)
 {
-    return Applier(image, profile).run();
+    return Applier(pristineAfterRead(image), workingCopyAfterRead(image), profile, {}).run();
+}
+
+ApplyResult applyProfile(const ImageBuffer& buffer, const Profile& profile, const ApplyOptions& options)
+{
+    return Applier(buffer.pristineCopy(), buffer.workingCopy(), profile, options).run();
 }
 
 } // namespace image

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "image/imagebuffer.h"
 #include "image/layout.h"
 
 #include <QByteArray>
@@ -7,7 +8,6 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
-
 
 // A company default (the five sections "Rede", "Conexao", "Protocolo", "Gerais", "Seriais" of
 // ConfDefault.ini, or of a configuration file) applied to an image with the "Default" button's rules.
@@ -49,7 +49,6 @@ struct ProfileEntry {
 };
 using Profile = QList<ProfileEntry>; // file order; section and key match ignoring case
 
-
 // The keys that say everything the five sections can say about `image`, section by section in the
 // "Default" button's reading order, extension keys at the end of their section. A value that cannot be said (a choice
 // byte naming no item) is left empty.
@@ -84,9 +83,36 @@ struct ProfileProblem {
     bool operator==(const ProfileProblem&) const = default;
 };
 
+// What applying one key does to its field and control, in the "Default" button's reading order.
+struct FieldLoad {
+    enum class Action {
+        Restore,  // the byte as read (the pristine copy's); the control stays as it is
+        Text,     // the text goes into the box, whose change rule stores it
+        Select,   // the control shows `code` (-1: no item) and the byte takes the code it then shows
+        SwitchOn, // the TCP connection's box is checked and, with no role named, the byte is as read
+        Stop,     // a value that is no number: the load ends here, `text` being the conversion error
+    };
+    const Field* field = nullptr;
+    Action action = Action::Restore;
+    int code = 0;
+    QString text = {};
+    bool operator==(const FieldLoad&) const = default;
+};
+
 struct ApplyResult {
     QByteArray image; // the working copy after a read of the image and the "Default" button
     QList<ProfileProblem> problems;
+    QList<FieldLoad> loads; // the keys' effects in reading order, up to a Stop
+};
+
+struct ApplyOptions {
+    // The keys only a configuration file carries: the 2.4 GHz fields and the TCP role "Nenhum".
+    // The "Default" button ignores them.
+    bool extensions = true;
+    // The editor's own outcome of a value it cannot use, instead of a problem: a value that names
+    // no item selects none (byte 255), a "SincronismoVideo" that is no number stops the load, an
+    // extension number outside its list is left alone.
+    bool asEditor = false;
 };
 
 // The "Default" button's rules on every key, plus the extension keys, applied to the working copy
@@ -98,5 +124,8 @@ struct ApplyResult {
 // "ConexaoTCP" alone turns the connection on ("Sim": the role the profile or the terminal has, else
 // "Client") or off ("Não"); anything else is a problem.
 ApplyResult applyProfile(const QByteArray& image, const Profile& profile);
+// The same rules on top of the working copy the buffer holds (the user's edits included), with the
+// buffer's pristine copy as the bytes read.
+ApplyResult applyProfile(const ImageBuffer& buffer, const Profile& profile, const ApplyOptions& options);
 
 } // namespace image

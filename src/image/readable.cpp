@@ -3,6 +3,8 @@
 #include "image/cp1252.h"
 #include "image/imagebuffer.h"
 
+#include <QCoreApplication>
+
 namespace image
 {
 namespace
@@ -53,6 +55,15 @@ int shownRole(int byte)
 int shownProtocol(int byte)
 {
     return byte == 0 || byte == 1 ? byte : 2;
+}
+
+// A caption or page name of the field table as the user reads it.
+QString translatedTableText(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    const QByteArray source(text.data(), qsizetype(text.size()));
+    return QCoreApplication::translate("Field", source.constData());
 }
 
 } // namespace
@@ -160,18 +171,25 @@ QString itemTextOf(const Field& field, const QString& typed)
     return typed;
 }
 
+QString pageText(Page page)
+{
+    return translatedTableText(pageCaption(page));
+}
+
 QString pageOf(const Field& field)
 {
-    return tableText(pageCaption(field.page));
+    return pageText(field.page);
 }
 
 QString captionOf(const Field& field)
 {
     if (field.kind != Kind::Reserved)
-        return tableText(field.caption);
+        return translatedTableText(field.caption);
     if (field.width == 1)
-        return QStringLiteral("Reservado (byte %1)").arg(field.first);
-    return QStringLiteral("Reservado (bytes %1..%2)").arg(field.first).arg(field.first + field.width - 1);
+        return QCoreApplication::translate("Field", "Reservado (byte %1)").arg(field.first);
+    return QCoreApplication::translate("Field", "Reservado (bytes %1..%2)")
+        .arg(field.first)
+        .arg(field.first + field.width - 1);
 }
 
 QString sectionOf(const Field& field)

@@ -51,8 +51,10 @@ int namedItem(const Field& field, const QString& text);
 // own spelling, and "100 Mbit/s" (any letter case) names it too. Other texts come back unchanged.
 QString itemTextOf(const Field& field, const QString& typed);
 
+// Page names and captions in the user's language: the table's Portuguese, or its translation.
+QString pageText(Page page);           // "Conexão"; empty for Page::None
 QString pageOf(const Field& field);    // "Conexão"; empty when the field is on no page
-QString captionOf(const Field& field); // "Baud - Rate (COM 0)"; reserved bytes "Reservado (bytes 144..169)"
+QString captionOf(const Field& field); // "Baud - Rate COM 0"; reserved bytes "Reservado (bytes 144..169)"
 QString sectionOf(const Field& field); // "Conexao"; empty when the field has no key
 QString keyOf(const Field& field);     // "IPLocal"; empty when none
 

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QThread>
 
 namespace
 {
@@ -98,9 +97,4 @@ void DesktopDialogs::showDialog(QDialog& dialog)
 void DesktopDialogs::startDetached(const QString& program, const QStringList& arguments)
 {
     QProcess::startDetached(program, arguments);
-}
-
-void DesktopDialogs::pause(int milliseconds)
-{
-    QThread::msleep(static_cast<unsigned long>(milliseconds));
 }

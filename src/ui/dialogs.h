@@ -7,7 +7,7 @@ class QDialog;
 class QWidget;
 
 // Everything that waits on the user or leaves the program goes through this interface: message
-// boxes, questions, file dialogs, program launches and the fixed pauses. The windows get one at
+// boxes, questions, file dialogs and program launches. The windows get one at
 // construction; tests hand in a scripted one that records what was asked and answers it.
 class Dialogs
 {
@@ -36,8 +36,6 @@ public:
     virtual void showDialog(QDialog& dialog) = 0;
     // Starts another program without waiting for it.
     virtual void startDetached(const QString& program, const QStringList& arguments) = 0;
-    // Blocks the GUI thread for the given time.
-    virtual void pause(int milliseconds) = 0;
 };
 
 // The real boxes and dialogs of the desktop.
@@ -51,7 +49,6 @@ public:
     QString saveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& proposal) override;
     void showDialog(QDialog& dialog) override;
     void startDetached(const QString& program, const QStringList& arguments) override;
-    void pause(int milliseconds) override;
 };
 
 // A stored text's CRs become line breaks when it is shown.

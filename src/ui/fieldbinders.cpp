@@ -39,6 +39,8 @@ public:
     }
 
     QString shown() const override { return m_box->text(); }
+    int select(int /*code*/) override { return -1; }                       // a text names no item
+    void enterText(const QString& text) override { m_box->setText(text); } // its change reaction stores it
     QLineEdit* textBox() const override { return m_box; }
 
 private:
@@ -63,6 +65,13 @@ public:
     }
 
     QString shown() const override { return selectedItemText(field(), m_box); }
+
+    int select(int code) override
+    {
+        selectIndex(m_box, code >= 0 && code < m_box->count() ? code : -1);
+        return m_box->currentIndex();
+    }
+
     QComboBox* choiceBox() const override { return m_box; }
 
 private:
@@ -78,6 +87,13 @@ public:
     void clear() override { m_box->setChecked(false); }
     void show(const QByteArray& image) override { m_box->setChecked(byteOf(image) != 0); } // toggled runs its reaction
     QString shown() const override { return image::itemTexts(field()).value(m_box->isChecked() ? 1 : 0); }
+
+    int select(int code) override
+    {
+        m_box->setChecked(code != 0); // toggled runs the click reaction, which may uncheck it again
+        return m_box->isChecked() ? 1 : 0;
+    }
+
     QList<QAbstractButton*> buttons() const override { return {m_box}; }
 
 private:
@@ -121,12 +137,29 @@ public:
 
     QString shown() const override
     {
-        for (qsizetype code = 0; code < m_group.size(); ++code) {
-            if (m_group.at(code) && m_group.at(code)->isChecked())
-                return image::itemTexts(field()).value(code);
-        }
+        if (const int code = checkedCode(); code >= 0)
+            return image::itemTexts(field()).value(code);
         // With no button checked, the on/off box's code 0 has a name; a group alone shows nothing.
         return m_onOff ? image::itemTexts(field()).value(0) : QString();
+    }
+
+    int select(int code) override
+    {
+        if (m_onOff) {
+            // Unchecking the box runs its reaction, which clears the code and the buttons.
+            m_onOff->setChecked(code != 0);
+            if (code == 0)
+                return 0;
+        }
+        if (QRadioButton* button = m_group.value(code))
+            button->setChecked(true); // its reaction stores the code
+        return checkedCode();
+    }
+
+    void switchOn() override
+    {
+        if (m_onOff)
+            m_onOff->setChecked(true);
     }
 
     QList<QAbstractButton*> buttons() const override
@@ -142,6 +175,16 @@ public:
     }
 
 private:
+    // The code of the checked button, or -1 with none checked.
+    int checkedCode() const
+    {
+        for (qsizetype code = 0; code < m_group.size(); ++code) {
+            if (m_group.at(code) && m_group.at(code)->isChecked())
+                return int(code);
+        }
+        return -1;
+    }
+
     static void uncheck(QRadioButton* button)
     {
         if (button)

@@ -33,6 +33,14 @@ public:
     // What the control shows, in the words of image::readableValue.
     virtual QString shown() const = 0;
 
+    // A loaded value, set as the user would set it so that the control's reactions run. Select shows
+    // the value `code` names (-1: none) and gives back the code the control shows then, which a
+    // reaction may have refused.
+    virtual int select(int code) = 0;
+    virtual void enterText(const QString& /*text*/) {}
+    // Turns on the check box that switches the field's code on, leaving the code as it is.
+    virtual void switchOn() {}
+
     // The check boxes and radio buttons whose toggling changes what the field shows.
     virtual QList<QAbstractButton*> buttons() const { return {}; }
     virtual QLineEdit* textBox() const { return nullptr; }

@@ -6,8 +6,8 @@
 
 // Dialogs for programs that only look at the window or time it (the screenshot renderer, the
 // benchmarks): every box closes at once, every question is answered No, every file dialog is
-// cancelled, every dialog of the program's own closes at once (after onDialog, which may look at
-// it) and pauses do not wait.
+// cancelled and every dialog of the program's own closes at once (after onDialog, which may look at
+// it).
 class SilentDialogs final : public Dialogs
 {
 public:
@@ -22,7 +22,6 @@ public:
             onDialog(dialog);
     }
     void startDetached(const QString&, const QStringList&) override {}
-    void pause(int) override {}
 
     std::function<void(QDialog&)> onDialog;
 };

@@ -2,6 +2,7 @@
 
 #include "image/imagebuffer.h"
 #include "image/profile.h"
+#include "ui/blockingpause.h"
 
 #include <QAbstractSocket>
 #include <QDateTime>
@@ -25,6 +26,7 @@ class QLineEdit;
 class QComboBox;
 class QCheckBox;
 class QRadioButton;
+class QAbstractButton;
 
 namespace Ui
 {
@@ -56,6 +58,8 @@ public:
     QTcpSocket* socket() const { return Config; }
     // Where the first start takes the PC's own addresses from; the host's interfaces by default.
     void setLocalAddressSource(std::function<QString()> source) { m_localAddresses = std::move(source); }
+    // What blocks the GUI thread between a write and the reboot's unlock; a real sleep by default.
+    void setBlockingPause(BlockingPause& pause) { m_pause = &pause; }
     // The time that names backups and exported files; the system clock by default.
     void setClock(std::function<QDateTime()> clock) { m_clock = std::move(clock); }
     // "Backups" beside the settings file: every read is saved there.
@@ -142,8 +146,8 @@ private:
     // order; with extensions, the keys of the configuration file that "Default" ignores too. False
     // when a value stopped the load.
     bool loadProfileIntoEditor(const image::Profile& profile, bool withExtensions);
-    // One key applied to its control and field; false when the load must stop.
-    bool loadKey(const image::Profile& profile, const image::Field& field, bool withExtensions);
+    // One key's effect pushed through its field's binder; false when the load must stop.
+    bool loadField(const image::FieldLoad& load);
     void cbCom0Click(bool checked);
     void cbCom1Click(bool checked);
     void cbConexaoTCPClick(bool checked);
@@ -154,6 +158,8 @@ private:
     void HabCorvaleClick();
     void HabTelNetClick();
     void cbInterface2GClick(bool checked);
+    // A role or protocol button's code stored into its field.
+    void storeButtonCode(const image::Field& field, const QAbstractButton* button);
 
     // Program-side control changes with the event rules of the editor.
     void setChecked(QCheckBox* box, bool on);
@@ -196,6 +202,8 @@ private:
     std::array<std::uint8_t, 240> m_logo{};
     std::function<QString()> m_localAddresses;
     std::function<QDateTime()> m_clock;
+    SleepingPause m_sleep;
+    BlockingPause* m_pause = &m_sleep;
     QDateTime m_readAt;                                  // when the last read reply was taken in
     QString m_readFrom;                                  // the terminal's address then, "host:port"
     std::vector<std::unique_ptr<FieldBinder>> m_binders; // by row of the field table; null where no control

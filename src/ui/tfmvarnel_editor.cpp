@@ -2,8 +2,8 @@
 // field interlocks and the write.
 #include "ui/tfmvarnel.h"
 
-#include "image/integertext.h"
 #include "image/cp1252.h"
+#include "image/integertext.h"
 #include "image/layout.h"
 #include "image/readable.h"
 #include "image/writeprep.h"
@@ -14,6 +14,8 @@
 #include "ui_tfmvarnel.h"
 
 #include <QTcpSocket>
+
+#include <algorithm>
 
 // The binders of the fields the table gives a control, looked up once; the window's controls live
 // as long as the window.
@@ -148,7 +150,7 @@ void TfmVarnel::cbCom0Click(bool checked)
     }
     for (QWidget* w : column)
         w->setEnabled(checked);
-    m_image.setWorking(130, checked ? 1 : 0);
+    m_image.setWorking(image::com0Field().first, checked ? 1 : 0);
 }
 
 void TfmVarnel::cbCom1Click(bool checked)
@@ -156,17 +158,26 @@ void TfmVarnel::cbCom1Click(bool checked)
     for (QWidget* w : std::initializer_list<QWidget*>{ui->cbBaud1, ui->cbParidade1, ui->cbBits1, ui->cbStop1,
                                                       ui->cbHand1, ui->cbFlag1, ui->edTimeout1})
         w->setEnabled(checked);
-    m_image.setWorking(131, checked ? 1 : 0);
+    m_image.setWorking(image::com1Field().first, checked ? 1 : 0);
 }
 
 void TfmVarnel::cbConexaoTCPClick(bool checked)
 {
     if (checked)
         return; // a role is chosen with the radio buttons
-    m_image.setWorking(19, 0);
+    m_image.setWorking(image::tcpRoleField().first, 0);
     uncheckRadio(ui->rbServer);
     uncheckRadio(ui->rbClient);
     uncheckRadio(ui->rbSystem);
+}
+
+void TfmVarnel::storeButtonCode(const image::Field& field, const QAbstractButton* button)
+{
+    // The code is the button's place in the field's row.
+    const auto& names = field.buttons;
+    const auto at = std::find(names.begin(), names.end(), button->objectName().toStdString());
+    Q_ASSERT(at != names.end());
+    m_image.setWorking(field.first, static_cast<std::uint8_t>(at - names.begin()));
 }
 
 namespace
@@ -182,44 +193,44 @@ void enableAll(std::initializer_list<QWidget*> widgets, bool on)
 
 void TfmVarnel::rbClientClick()
 {
-    m_image.setWorking(19, 1);
+    storeButtonCode(image::tcpRoleField(), ui->rbClient);
     enableAll({ui->VLogin, ui->VPassword, ui->VCNPJ}, false);
 }
 
 void TfmVarnel::rbServerClick()
 {
-    m_image.setWorking(19, 2);
+    storeButtonCode(image::tcpRoleField(), ui->rbServer);
     enableAll({ui->VLogin, ui->VPassword, ui->VCNPJ}, false);
 }
 
 void TfmVarnel::rbSystemClick()
 {
-    m_image.setWorking(19, 3);
+    storeButtonCode(image::tcpRoleField(), ui->rbSystem);
     enableAll({ui->VLogin, ui->VPassword, ui->VCNPJ}, true);
 }
 
 void TfmVarnel::HabVT100Click()
 {
-    m_image.setWorking(107, 0);
+    storeButtonCode(image::protocolField(), ui->HabVT100);
     ui->edConTelNet->setEnabled(false);
     enableAll({ui->cbTeclaBackspace, ui->cbTeclaDel, ui->cbImpDefault}, true);
 }
 
 void TfmVarnel::HabCorvaleClick()
 {
-    m_image.setWorking(107, 1);
+    storeButtonCode(image::protocolField(), ui->HabCorvale);
     enableAll({ui->edConTelNet, ui->cbTeclaBackspace, ui->cbTeclaDel, ui->cbImpDefault}, false);
 }
 
 void TfmVarnel::HabTelNetClick()
 {
-    m_image.setWorking(107, 2);
+    storeButtonCode(image::protocolField(), ui->HabTelNet);
     enableAll({ui->edConTelNet, ui->cbTeclaBackspace, ui->cbTeclaDel, ui->cbImpDefault}, true);
 }
 
 void TfmVarnel::cbInterface2GClick(bool checked)
 {
-    m_image.setWorking(15, checked ? 1 : 0);
+    m_image.setWorking(image::interface2GField().first, checked ? 1 : 0);
     for (QWidget* w : std::initializer_list<QWidget*>{ui->cbNumTerm, ui->cbCanalBase, ui->cbTaxa, ui->Label13,
                                                       ui->Label17, ui->Label32})
         w->setVisible(checked);

@@ -246,9 +246,9 @@ void TfmVarnel::askRebootAfterWrite()
                                               "terminal para que os\rnovo valores entrem em funcionamento?"));
     if (reboot) {
         // The terminal needs a fresh unlock, with the password it has just stored, before the reboot.
-        m_dialogs.pause(kPostWritePauseMs);
+        m_pause->wait(kPostWritePauseMs);
         BtDesbloqueioClick();
-        m_dialogs.pause(kPostWritePauseMs);
+        m_pause->wait(kPostWritePauseMs);
         handleWaitingMessages(); // the unlock reply is normally among them
         BtRebootClick();
         return;

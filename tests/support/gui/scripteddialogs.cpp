@@ -3,7 +3,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QTableWidget>
-#include <QThread>
 
 void ScriptedDialogs::message(QWidget*, const QString& caption, const QString& text, Icon icon)
 {
@@ -76,13 +75,6 @@ void ScriptedDialogs::startDetached(const QString& program, const QStringList& a
     lastArguments = arguments;
 }
 
-void ScriptedDialogs::pause(int milliseconds)
-{
-    pauses.append(milliseconds);
-    if (realPauses)
-        QThread::msleep(static_cast<unsigned long>(milliseconds));
-}
-
 QStringList ScriptedDialogs::texts() const
 {
     QStringList out;
@@ -97,6 +89,5 @@ QStringList ScriptedDialogs::texts() const
 void ScriptedDialogs::clear()
 {
     shown.clear();
-    pauses.clear();
     dialogsSeen.clear();
 }

@@ -7,9 +7,8 @@
 #include <QStringList>
 #include <functional>
 
-// Records every box the windows open and answers from a queue, so tests never open a real box
-// and never sleep on one. onShow runs while a box "is open", where a real box would run its
-// nested event loop (tests use it to let socket events through).
+// Records every box the windows open and answers from a queue, so tests never open a real box. onShow runs while a box
+// "is open", where a real box would run its nested event loop (tests use it to let socket events through).
 class ScriptedDialogs final : public Dialogs
 {
 public:
@@ -27,18 +26,15 @@ public:
     QString saveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& proposal) override;
     void showDialog(QDialog& dialog) override;
     void startDetached(const QString& program, const QStringList& arguments) override;
-    void pause(int milliseconds) override;
 
     QList<Shown> shown;
     QList<bool> answers;        // next question answers; Yes when empty
     QList<QString> fileChoices; // next open dialogs; cancel when empty
     QList<QString> saveChoices; // next save dialogs; cancel when empty
-    QList<int> pauses;
     QString lastFilter;
     QString lastFolder;
     QString lastProgram;
     QStringList lastArguments;
-    bool realPauses = true; // pauses really block, as the tool's do
     std::function<void()> onShow;
 
     // What a dialog of the program's own showed the user: its title, its labels and its table.

@@ -27,6 +27,7 @@ TfmVarnel& WindowFixture::create(bool formCreate)
     m_window = std::make_unique<TfmVarnel>(settingsDir(), dialogs);
     const QString local = localAddresses;
     m_window->setLocalAddressSource([local] { return local; });
+    m_window->setBlockingPause(pause);
     if (formCreate)
         m_window->FormCreate();
     m_window->show();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "recordedpause.h"
 #include "scripteddialogs.h"
 #include "ui/tfmvarnel.h"
 
@@ -13,7 +14,7 @@
 
 #include <memory>
 
-// A main window on a temporary program directory, with scripted dialogs.
+// A main window on a temporary program directory, with scripted dialogs and recorded pauses.
 class WindowFixture
 {
 public:
@@ -57,6 +58,7 @@ public:
     bool unlock();
 
     ScriptedDialogs dialogs;
+    RecordedPause pause;
 
 private:
     QTemporaryDir m_dir;
