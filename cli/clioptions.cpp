@@ -1,6 +1,7 @@
 #include "clioptions.h"
 #include "clitext.h"
 
+#include "image/integertext.h"
 #include "image/layout.h"
 #include "image/readable.h"
 
@@ -24,18 +25,9 @@ template <QString Invocation::*member> QString text(Invocation& inv, Values valu
     return {};
 }
 
-std::optional<int> numberIn(const QString& text, int low, int high)
-{
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n < low || n > high)
-        return std::nullopt;
-    return n;
-}
-
 QString timeout(Invocation& inv, Values values)
 {
-    const std::optional<int> ms = numberIn(values.constLast(), 1, 600000);
+    const std::optional<int> ms = integerWithin(values.constLast(), 1, 600000);
     if (!ms)
         return Cli::tr("--timeout espera milissegundos de 1 a 600000, não %1").arg(values.constLast());
     inv.timeoutMs = *ms;
@@ -44,7 +36,7 @@ QString timeout(Invocation& inv, Values values)
 
 QString parallel(Invocation& inv, Values values)
 {
-    const std::optional<int> n = numberIn(values.constLast(), 1, 10000);
+    const std::optional<int> n = integerWithin(values.constLast(), 1, 10000);
     if (!n)
         return Cli::tr("--parallel espera um número de 1 a 10000, não %1").arg(values.constLast());
     inv.parallel = *n;
@@ -53,7 +45,7 @@ QString parallel(Invocation& inv, Values values)
 
 QString port(Invocation& inv, Values values)
 {
-    const std::optional<int> n = numberIn(values.constLast(), 1, 65535);
+    const std::optional<int> n = integerWithin(values.constLast(), 1, 65535);
     if (!n)
         return Cli::tr("--port espera um número de 1 a 65535, não %1").arg(values.constLast());
     inv.port = quint16(*n);

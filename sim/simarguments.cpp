@@ -2,6 +2,7 @@
 #include "statefile.h"
 
 #include "image/cp1252.h"
+#include "image/integertext.h"
 #include "image/layout.h"
 
 #include <QCommandLineParser>
@@ -24,15 +25,6 @@ struct SimOptionRow {
     QString (*store)(SimSetup&, const QString& value) = nullptr;
 };
 
-std::optional<int> numberIn(const QString& text, int low, int high)
-{
-    bool ok = false;
-    const int n = text.toInt(&ok);
-    if (!ok || n < low || n > high)
-        return std::nullopt;
-    return n;
-}
-
 QString numberProblem(const char* option, int low, int high, const QString& value)
 {
     return SimText::tr("--%1 espera um número de %2 a %3, não %4")
@@ -49,7 +41,7 @@ const SimOptionRow kOptions[] = {
      }},
     {"port", QT_TRANSLATE_NOOP("SimText", "Porta TCP (padrão 2323; 0 = qualquer porta livre)."), "N", "2323", nullptr,
      [](SimSetup& s, const QString& v) {
-         const std::optional<int> port = numberIn(v, 0, 65535);
+         const std::optional<int> port = integerWithin(v, 0, 65535);
          if (!port)
              return SimText::tr("não é uma porta: %1").arg(v);
          s.port = quint16(*port);
@@ -82,7 +74,7 @@ const SimOptionRow kOptions[] = {
      nullptr, nullptr, [](SimOptions& o) -> bool& { return o.splitReplies; }},
     {"close-after", QT_TRANSLATE_NOOP("SimText", "Fecha cada conexão depois de N pedidos."), "N", nullptr, nullptr,
      [](SimSetup& s, const QString& v) {
-         const std::optional<int> n = numberIn(v, 1, std::numeric_limits<int>::max());
+         const std::optional<int> n = integerWithin(v, 1, std::numeric_limits<int>::max());
          if (!n)
              return SimText::tr("--close-after espera um número de pedidos, não %1").arg(v);
          s.options.closeAfter = *n;
@@ -120,7 +112,7 @@ const SimOptionRow kOptions[] = {
                        "terminal (terminal-0001.txt, ...)."),
      "N", nullptr, nullptr,
      [](SimSetup& s, const QString& v) {
-         const std::optional<int> n = numberIn(v, 1, 10000);
+         const std::optional<int> n = integerWithin(v, 1, 10000);
          if (!n)
              return numberProblem("fleet", 1, 10000, v);
          s.fleet = *n;
@@ -176,13 +168,13 @@ QString readFleetOptions(const QCommandLineParser& parser, SimSetup& setup)
         return {};
     }
     if (parser.isSet(faulty)) {
-        const std::optional<int> k = numberIn(parser.value(faulty), 0, setup.fleet);
+        const std::optional<int> k = integerWithin(parser.value(faulty), 0, setup.fleet);
         if (!k)
             return numberProblem("faulty", 0, setup.fleet, parser.value(faulty));
         setup.faulty = *k;
     }
     if (parser.isSet(step)) {
-        const std::optional<int> s = numberIn(parser.value(step), 1, 65536);
+        const std::optional<int> s = integerWithin(parser.value(step), 1, 65536);
         if (!s)
             return numberProblem("address-step", 1, 65536, parser.value(step));
         setup.addressStep = *s;
