@@ -1,6 +1,7 @@
-#include "files/inifile.h"
 #include "files/addresshistory.h"
+#include "files/inifile.h"
 #include "link/localaddresses.h"
+#include "testprogram.h"
 
 #include "writefailure.h"
 
@@ -307,5 +308,5 @@ void TestAddressHistory::localAddressesAreIPv4WithoutLoopback()
     QCOMPARE(GetLocalAddresses(), local); // a stable order
 }
 
-QTEST_GUILESS_MAIN(TestAddressHistory)
+HX_TEST_GUILESS_MAIN(TestAddressHistory)
 #include "test_addresshistory.moc"

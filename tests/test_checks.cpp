@@ -7,6 +7,7 @@
 #include "image/readable.h"
 #include "image/writeprep.h"
 #include "imagegen.h"
+#include "testprogram.h"
 
 #include <QTest>
 
@@ -524,5 +525,5 @@ void TestChecks::demoDefaultPassesOnRandomTerminals()
     }
 }
 
-QTEST_GUILESS_MAIN(TestChecks)
+HX_TEST_GUILESS_MAIN(TestChecks)
 #include "test_checks.moc"

@@ -6,6 +6,7 @@
 #include "projectversion.h"
 #include "recordingproxy.h"
 #include "simprocess.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 #include "image/layout.h"
@@ -478,5 +479,5 @@ void TestCli::logoFileProblems()
     QCOMPARE(sim.storedLogo(), QByteArray(240, '\0'));
 }
 
-QTEST_GUILESS_MAIN(TestCli)
+HX_TEST_GUILESS_MAIN(TestCli)
 #include "test_cli.moc"

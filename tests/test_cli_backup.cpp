@@ -6,6 +6,7 @@
 #include "cliprocess.h"
 #include "fulldisk.h"
 #include "simprocess.h"
+#include "testprogram.h"
 #include "writefailure.h"
 
 #include "files/configfile.h"
@@ -49,16 +50,6 @@ QJsonObject resultObject(const QString& address, const QString& result, const QS
 QString macOf(const QByteArray& image)
 {
     return image::readableValue(*image::fieldOf("edMac"), image);
-}
-
-// The table's cells: columns are two or more blanks apart, as no cell holds two blanks in a row.
-QList<QStringList> tableCells(const QString& text)
-{
-    static const QRegularExpression gap(QStringLiteral(" {2,}"));
-    QList<QStringList> rows;
-    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts))
-        rows.append(line.split(gap));
-    return rows;
 }
 
 // What a folder holds, but the file that fills a full disk.
@@ -505,5 +496,5 @@ void TestCliBackup::refusedBeforeAnyConnection()
     QVERIFY(!QFileInfo::exists(folder));
 }
 
-QTEST_GUILESS_MAIN(TestCliBackup)
+HX_TEST_GUILESS_MAIN(TestCliBackup)
 #include "test_cli_backup.moc"

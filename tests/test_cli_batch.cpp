@@ -7,6 +7,7 @@
 #include "cliprocess.h"
 #include "loopback.h"
 #include "simprocess.h"
+#include "testprogram.h"
 
 #include "files/csvtable.h"
 #include "image/cp1252.h"
@@ -49,16 +50,6 @@ const QHash<QString, QString> kResultText = {{QStringLiteral("changed"), QString
                                              {QStringLiteral("unchanged"), QStringLiteral("inalterado")},
                                              {QStringLiteral("dry-run"), QStringLiteral("simulado")},
                                              {QStringLiteral("failed"), QStringLiteral("falhou")}};
-
-// The table's cells: columns are two or more blanks apart, as no cell holds two blanks in a row.
-QList<QStringList> tableCells(const QString& text)
-{
-    static const QRegularExpression gap(QStringLiteral(" {2,}"));
-    QList<QStringList> rows;
-    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts))
-        rows.append(line.split(gap));
-    return rows;
-}
 
 // hxconfig-cli with its standard error on a pseudo-terminal, as when a person runs it.
 class TerminalRun final
@@ -545,5 +536,5 @@ void TestCliBatch::badCommandLines()
     QVERIFY(missing.err.contains(QStringLiteral("não foi possível ler o arquivo")));
 }
 
-QTEST_GUILESS_MAIN(TestCliBatch)
+HX_TEST_GUILESS_MAIN(TestCliBatch)
 #include "test_cli_batch.moc"

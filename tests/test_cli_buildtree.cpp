@@ -3,6 +3,7 @@
 // elsewhere, and its messages say where each backup went.
 #include "clifixtures.h"
 #include "cliscenario.h"
+#include "testprogram.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,5 +144,5 @@ void TestCliBuildTree::batchNamesItOnceForTheFleet()
              qPrintable(run.errText()));
 }
 
-QTEST_GUILESS_MAIN(TestCliBuildTree)
+HX_TEST_GUILESS_MAIN(TestCliBuildTree)
 #include "test_cli_buildtree.moc"

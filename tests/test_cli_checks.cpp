@@ -3,6 +3,7 @@
 // the problems in JSON, show's marks, and batch's fleet checks before any connection.
 #include "clifixtures.h"
 #include "cliscenario.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 #include "image/layout.h"
@@ -23,7 +24,6 @@ using namespace clifixtures;
 namespace
 {
 
-const QStringList kReadOnly = {QStringLiteral("status"), QStringLiteral("read 123456")};
 const QStringList kFullSequence = {QStringLiteral("status"),        QStringLiteral("read 123456"),
                                    QStringLiteral("unlock 123456"), QStringLiteral("write"),
                                    QStringLiteral("read 123456"),   QStringLiteral("unlock 123456"),
@@ -231,12 +231,12 @@ void TestCliChecks::checkFileJson()
 void TestCliChecks::checkTerminal()
 {
     CliScenario& run = finished("checkterminal");
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QCOMPARE(run.cli->outText(), lines(kStartWarnings));
     QCOMPARE(run.cli->exitCode(), 0);
 
     CliScenario& bad = finished("checkbad");
-    QCOMPARE(bad.frameWords(), kReadOnly);
+    QCOMPARE(bad.frameWords(), kReadOnlyFrames);
     QCOMPARE(bad.cli->exitCode(), 7);
     const QJsonObject object = jsonLine(bad.cli->out);
     QCOMPARE(object.value(QStringLiteral("address")).toString(), bad.proxy.address());
@@ -269,7 +269,7 @@ void TestCliChecks::showMarksFieldsWithProblems()
 void TestCliChecks::applyWithAnErrorSendsNothingThatChanges()
 {
     CliScenario& run = finished("applybad");
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QCOMPARE(run.cli->exitCode(), 7);
     const QString where = QStringLiteral("hxconfig-cli: %1: ").arg(run.proxy.address());
     // The error, then only the warnings the write would bring (none here), then the refusal.
@@ -292,7 +292,7 @@ void TestCliChecks::applyWithAnErrorSendsNothingThatChanges()
 void TestCliChecks::errorTheTerminalAlreadyHadIsNamed()
 {
     CliScenario& run = finished("already");
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QCOMPARE(run.cli->exitCode(), 7);
     const QString where = QStringLiteral("hxconfig-cli: %1: ").arg(run.proxy.address());
     QCOMPARE(
@@ -328,7 +328,7 @@ void TestCliChecks::forceWritesAnyway()
 void TestCliChecks::restoreOfAFileWithErrorsIsRefused()
 {
     CliScenario& run = finished("restorebad");
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QCOMPARE(run.cli->exitCode(), 7);
     QVERIFY2(run.cli->errText().contains(kMaskError + QStringLiteral(" (novo)\n")), qPrintable(run.cli->errText()));
 }
@@ -448,5 +448,5 @@ void TestCliChecks::forcedFleetGoesAhead()
     QCOMPARE(problemWords(second).size(), 4); // the advice every fleet terminal already had
 }
 
-QTEST_GUILESS_MAIN(TestCliChecks)
+HX_TEST_GUILESS_MAIN(TestCliChecks)
 #include "test_cli_checks.moc"

@@ -3,6 +3,7 @@
 #include "faketerminal.h"
 #include "loopback.h"
 #include "simprocess.h"
+#include "testprogram.h"
 
 #include "image/layout.h"
 #include "link/frames.h"
@@ -26,7 +27,7 @@ using Answer = TerminalClient::Answer;
 using Failure = TerminalClient::Failure;
 using Request = TerminalClient::Request;
 
-const QByteArray kPassword = QByteArrayLiteral("123456");
+const QByteArray kPasswordBytes = QByteArrayLiteral("123456");
 
 // What one client ended in.
 struct Outcome {
@@ -220,7 +221,7 @@ void TestCliClient::invalidRepliesFromATerminal()
         QVERIFY(!driver.outcome.failed);
         fake.send(between);
         QTest::qWait(200);
-        client.requestRead(kPassword);
+        client.requestRead(kPasswordBytes);
         QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
     }
     QVERIFY(driver.outcome.failed);
@@ -240,9 +241,9 @@ void TestCliClient::deadlineHoldsWhileBytesKeepComing()
     TerminalClient client;
     client.setReplyTimeout(300);
     Driver driver(client);
-    driver.steps = {[](TerminalClient& c) { c.requestRead(kPassword); }};
+    driver.steps = {[](TerminalClient& c) { c.requestRead(kPasswordBytes); }};
     client.connectTo({QStringLiteral("127.0.0.1"), quint16(fake.address().section(u':', 1).toUInt())});
-    QTRY_COMPARE(fake.received, frames::readRequest(kPassword));
+    QTRY_COMPARE(fake.received, frames::readRequest(kPasswordBytes));
     QElapsedTimer clock;
     clock.start();
     const QByteArray reply = readReply();
@@ -297,10 +298,10 @@ void TestCliClient::fullSequenceAgainstTheSimulator()
     QByteArray image;
     driver.steps = {
         [](TerminalClient& c) { c.requestStatus(); },
-        [](TerminalClient& c) { c.requestRead(kPassword); },
+        [](TerminalClient& c) { c.requestRead(kPasswordBytes); },
         [&](TerminalClient& c) {
             image = driver.outcome.image;
-            c.requestUnlock(kPassword);
+            c.requestUnlock(kPasswordBytes);
         },
         [&](TerminalClient& c) {
             QByteArray frame = image;
@@ -330,7 +331,7 @@ void TestCliClient::refusalsAreAnswers()
     driver.steps = {
         [](TerminalClient& c) { c.requestStatus(); },
         [](TerminalClient& c) { c.requestRead("wrong"); },
-        [](TerminalClient& c) { c.requestUnlock(kPassword); },
+        [](TerminalClient& c) { c.requestUnlock(kPasswordBytes); },
         [](TerminalClient& c) { c.requestReboot(); },
     };
     client.connectTo(endpointOf(sim.port()));
@@ -362,7 +363,7 @@ void TestCliClient::muteTerminalTimesOut()
     TerminalClient second;
     second.setReplyTimeout(3000);
     Driver driver2(second);
-    driver2.steps = {[](TerminalClient& c) { c.requestRead(kPassword); }};
+    driver2.steps = {[](TerminalClient& c) { c.requestRead(kPasswordBytes); }};
     clock.restart();
     second.connectTo(endpointOf(garbage.port()));
     QTRY_VERIFY_WITH_TIMEOUT(driver2.outcome.failed, 5000);
@@ -414,7 +415,7 @@ void TestCliClient::requestsOutOfOrderFailLater()
     client.connectTo({QStringLiteral("127.0.0.1"), quint16(fake.address().section(u':', 1).toUInt())});
     QTRY_COMPARE(connected.size(), 1);
     client.requestStatus();
-    client.requestRead(kPassword); // while the status is pending
+    client.requestRead(kPasswordBytes); // while the status is pending
     QTRY_COMPARE(failed.size(), 2);
     QCOMPARE(failed.at(1).at(0).value<Request>(), Request::Read);
     QCOMPARE(failed.at(1).at(1).value<Failure>(), Failure::Busy);
@@ -426,11 +427,11 @@ void TestCliClient::closedBeforeTheAnswer()
     QVERIFY(fake.isListening());
     TerminalClient client;
     Driver driver(client);
-    driver.steps = {[](TerminalClient& c) { c.requestRead(kPassword); }};
+    driver.steps = {[](TerminalClient& c) { c.requestRead(kPasswordBytes); }};
     client.connectTo({QStringLiteral("127.0.0.1"), quint16(fake.address().section(u':', 1).toUInt())});
     QVERIFY(fake.waitForPeer());
     QTRY_VERIFY(!fake.received.isEmpty());
-    QCOMPARE(fake.received, frames::readRequest(kPassword));
+    QCOMPARE(fake.received, frames::readRequest(kPasswordBytes));
     fake.send(readReply().left(100)); // the first part of a reply only
     fake.peer()->disconnectFromHost();
     QTRY_VERIFY(driver.outcome.failed);
@@ -467,7 +468,7 @@ void TestCliClient::manyTerminalsOnOneLoop()
         clients.push_back(std::make_unique<TerminalClient>());
         drivers.push_back(std::make_unique<Driver>(*clients.back()));
         drivers.back()->steps = {[](TerminalClient& c) { c.requestStatus(); },
-                                 [](TerminalClient& c) { c.requestRead(kPassword); }};
+                                 [](TerminalClient& c) { c.requestRead(kPasswordBytes); }};
         clients.back()->connectTo(endpointOf(sim.port()));
     }
     // Served side by side, not one after the other: most statuses are answered before the first
@@ -490,5 +491,5 @@ void TestCliClient::manyTerminalsOnOneLoop()
     QVERIFY2(readyBeforeFirstImage > kClients / 2, qPrintable(QString::number(readyBeforeFirstImage)));
 }
 
-QTEST_GUILESS_MAIN(TestCliClient)
+HX_TEST_GUILESS_MAIN(TestCliClient)
 #include "test_cli_client.moc"

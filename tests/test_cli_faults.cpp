@@ -3,6 +3,7 @@
 #include "clifixtures.h"
 #include "cliscenario.h"
 #include "loopback.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 #include "image/layout.h"
@@ -234,5 +235,5 @@ void TestCliFaults::noPartialFilesLeftBehind()
     }
 }
 
-QTEST_GUILESS_MAIN(TestCliFaults)
+HX_TEST_GUILESS_MAIN(TestCliFaults)
 #include "test_cli_faults.moc"

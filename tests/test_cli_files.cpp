@@ -5,6 +5,7 @@
 #include "clifixtures.h"
 #include "cliscenario.h"
 #include "fulldisk.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 
@@ -22,8 +23,6 @@ using namespace clifixtures;
 
 namespace
 {
-
-const QStringList kReadOnly = {QStringLiteral("status"), QStringLiteral("read 123456")};
 
 QStringList entriesOf(const QString& folder)
 {
@@ -121,7 +120,7 @@ void TestCliFiles::fullBackupFolderStopsTheWrite()
     QVERIFY2(run.cli->errText().endsWith(QStringLiteral("; nada foi gravado no terminal\n")),
              qPrintable(run.cli->errText()));
     QVERIFY(!run.cli->outText().contains(QStringLiteral("cópia de segurança")));
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QCOMPARE(run.sim.storedImage(), startImage());
     QCOMPARE(entriesOf(folder), QStringList());
 }
@@ -275,7 +274,7 @@ void TestCliFiles::unsafeBackupFolderStopsTheWrite()
              QStringLiteral("hxconfig-cli: %1: a pasta %2 pode ser alterada por outros usuários; restrinja-a com "
                             "chmod 700 %2; nada foi gravado no terminal\n")
                  .arg(run.proxy.address(), folder));
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QCOMPARE(run.sim.storedImage(), startImage());
 }
 
@@ -438,5 +437,5 @@ void TestCliFiles::readableLogIsKeptWithAWarning()
     QVERIFY(readFile(log).startsWith("earlier\r\n"));
 }
 
-QTEST_GUILESS_MAIN(TestCliFiles)
+HX_TEST_GUILESS_MAIN(TestCliFiles)
 #include "test_cli_files.moc"

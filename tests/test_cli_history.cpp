@@ -3,6 +3,7 @@
 // out of the story.
 #include "clifixtures.h"
 #include "cliprocess.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 #include "image/layout.h"
@@ -204,5 +205,5 @@ void TestCliHistory::noBackupsAtAll()
     QCOMPARE(json.exitCode, 6);
 }
 
-QTEST_GUILESS_MAIN(TestCliHistory)
+HX_TEST_GUILESS_MAIN(TestCliHistory)
 #include "test_cli_history.moc"

@@ -4,6 +4,7 @@
 #include "clifixtures.h"
 #include "cliprocess.h"
 #include "simprocess.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 #include "image/layout.h"
@@ -27,7 +28,7 @@ namespace
 {
 
 const QString kLogin = QStringLiteral("tec\\x1B]0;x\\x07\\x0D\\x0Aroot");
-const QString kMac = QStringLiteral("0050\\x1B[2J\\x07\\x0D\\x0A");
+const QString kHostileMac = QStringLiteral("0050\\x1B[2J\\x07\\x0D\\x0A");
 
 // Control bytes other than the line ends the program itself writes.
 bool holdsControlBytes(const QByteArray& text)
@@ -138,7 +139,7 @@ void TestCliHostile::terminalTextIsShownVisibly_data()
 
     const QString address = QStringLiteral("ADDRESS");
     QTest::newRow("show") << QStringList{QStringLiteral("show"), m_hostileFile} << 0
-                          << QStringLiteral("  MAC: %1\n").arg(kMac) << false;
+                          << QStringLiteral("  MAC: %1\n").arg(kHostileMac) << false;
     QTest::newRow("show, a text field") << QStringList{QStringLiteral("show"), m_hostileFile} << 0
                                         << QStringLiteral("  Login: %1 [Conexao.Login]\n").arg(kLogin) << false;
     QTest::newRow("diff") << QStringList{QStringLiteral("diff"), m_cleanFile, m_hostileFile} << 1
@@ -159,12 +160,12 @@ void TestCliHostile::terminalTextIsShownVisibly_data()
                                          path(QStringLiteral("read-hostile.ini"))}
                           << 0
                           << QStringLiteral("ADDRESS: configuração de %1 salva em %2\n")
-                                 .arg(kMac, path(QStringLiteral("read-hostile.ini")))
+                                 .arg(kHostileMac, path(QStringLiteral("read-hostile.ini")))
                           << false;
     QTest::newRow("restore of another terminal's file")
         << QStringList{QStringLiteral("restore"), address, m_cleanFile, kPasswordOption} << 7
         << QStringLiteral("hxconfig-cli: ADDRESS: o arquivo é de outro terminal (MAC %1; este terminal tem MAC %2)")
-               .arg(image::readableValue(*image::fieldOf("edMac"), startImage()), kMac)
+               .arg(image::readableValue(*image::fieldOf("edMac"), startImage()), kHostileMac)
         << true;
 }
 
@@ -298,5 +299,5 @@ void TestCliHostile::normalisedValuesAreNoChange()
     QCOMPARE(stored.at(image::fieldOf("HabTelNet")->first), written ? '\x02' : '\x07');
 }
 
-QTEST_GUILESS_MAIN(TestCliHostile)
+HX_TEST_GUILESS_MAIN(TestCliHostile)
 #include "test_cli_hostile.moc"

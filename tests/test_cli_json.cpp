@@ -6,6 +6,7 @@
 #include "cliprocess.h"
 #include "loopback.h"
 #include "simprocess.h"
+#include "testprogram.h"
 
 #include "image/layout.h"
 #include "image/profile.h"
@@ -234,5 +235,5 @@ void TestCliJson::readWithoutOutputGivesTheConfiguration()
     QCOMPARE(values.value(QStringLiteral("Conexao.IPLocal")).toString(), QStringLiteral("192.168.0.50"));
 }
 
-QTEST_GUILESS_MAIN(TestCliJson)
+HX_TEST_GUILESS_MAIN(TestCliJson)
 #include "test_cli_json.moc"

@@ -4,6 +4,7 @@
 #include "cliprocess.h"
 #include "loopback.h"
 #include "simprocess.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 
@@ -136,5 +137,5 @@ void TestCliLanguage::textsFollowTheLocale()
     }
 }
 
-QTEST_MAIN(TestCliLanguage)
+HX_TEST_MAIN(TestCliLanguage)
 #include "test_cli_language.moc"

@@ -6,6 +6,7 @@
 #include "clifixtures.h"
 #include "cliprocess.h"
 #include "projectversion.h"
+#include "testprogram.h"
 
 #include <QFile>
 #include <QLocale>
@@ -231,5 +232,5 @@ void TestCliManPage::headerCarriesReleaseDateAndVersion()
     QCOMPARE(first.section(u'"', 1, 1), QStringLiteral("hxconfig ") + projectVersion());
 }
 
-QTEST_GUILESS_MAIN(TestCliManPage)
+HX_TEST_GUILESS_MAIN(TestCliManPage)
 #include "test_cli_manpage.moc"

@@ -4,6 +4,7 @@
 #include "cliprocess.h"
 #include "loopback.h"
 #include "simprocess.h"
+#include "testprogram.h"
 
 #include "image/layout.h"
 
@@ -148,5 +149,5 @@ void TestCliMessages::passwordFileMarkAndLineEnds()
     QCOMPARE(read.exitCode, 0);
 }
 
-QTEST_GUILESS_MAIN(TestCliMessages)
+HX_TEST_GUILESS_MAIN(TestCliMessages)
 #include "test_cli_messages.moc"

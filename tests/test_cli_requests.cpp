@@ -5,6 +5,7 @@
 #include "clifixtures.h"
 #include "cliscenario.h"
 #include "imagegen.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 #include "image/cp1252.h"
@@ -346,5 +347,5 @@ void TestCliRequests::imageAndKeysTogetherAreAUsageError()
     QVERIFY2(apply.err.contains(u"apply: Opção desconhecida 'keys'."_s), qPrintable(apply.err));
 }
 
-QTEST_GUILESS_MAIN(TestCliRequests)
+HX_TEST_GUILESS_MAIN(TestCliRequests)
 #include "test_cli_requests.moc"

@@ -3,6 +3,7 @@
 #include "clifixtures.h"
 #include "cliprocess.h"
 #include "simprocess.h"
+#include "testprogram.h"
 
 #include "files/fleetfile.h"
 #include "link/addressrange.h"
@@ -172,5 +173,5 @@ void TestCliScan::badCommandLines()
     QCOMPARE(unwritable.exitCode, 6);
 }
 
-QTEST_GUILESS_MAIN(TestCliScan)
+HX_TEST_GUILESS_MAIN(TestCliScan)
 #include "test_cli_scan.moc"

@@ -4,6 +4,7 @@
 // started at once in initTestCase, so their pauses overlap; each test then looks at one of them.
 #include "clifixtures.h"
 #include "cliscenario.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 #include "image/layout.h"
@@ -444,5 +445,5 @@ void TestCliWrite::logThatCannotBeWritten()
     QCOMPARE(textOf(run.sim.storedImage(), "VIpLocal"), QByteArray("192.168.0.5"));
 }
 
-QTEST_GUILESS_MAIN(TestCliWrite)
+HX_TEST_GUILESS_MAIN(TestCliWrite)
 #include "test_cli_write.moc"

@@ -6,6 +6,7 @@
 #include "image/readable.h"
 #include "imagebuilders.h"
 #include "imagegen.h"
+#include "testprogram.h"
 
 #include <QTest>
 #include <QTimeZone>
@@ -256,5 +257,5 @@ void TestConfigFile::backupName()
     QCOMPARE(backupFileName(odd, when), QStringLiteral("SemMAC_20260301-140509.ini"));
 }
 
-QTEST_GUILESS_MAIN(TestConfigFile)
+HX_TEST_GUILESS_MAIN(TestConfigFile)
 #include "test_configfile.moc"

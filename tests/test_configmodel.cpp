@@ -8,6 +8,7 @@
 #include "image/writeprep.h"
 #include "imagebuilders.h"
 #include "imagegen.h"
+#include "testprogram.h"
 
 #include <QSet>
 #include <QTest>
@@ -719,5 +720,5 @@ void TestConfigModel::logRecordOfAnImage()
     QCOMPARE(record, expected);
 }
 
-QTEST_GUILESS_MAIN(TestConfigModel)
+HX_TEST_GUILESS_MAIN(TestConfigModel)
 #include "test_configmodel.moc"

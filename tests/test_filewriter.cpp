@@ -2,6 +2,7 @@
 // temporary file behind, a planted link is never written through, a backup folder others could
 // change is refused, and new files get the modes they promise.
 #include "fulldisk.h"
+#include "testprogram.h"
 
 #include "files/backupfile.h"
 #include "files/filewriter.h"
@@ -386,5 +387,5 @@ void TestFileWriter::appendsAddRecordsAndWarnWhenOthersMayRead()
     QCOMPARE(readableByOthersWarning(dir.filePath(QStringLiteral("missing"))), QString());
 }
 
-QTEST_GUILESS_MAIN(TestFileWriter)
+HX_TEST_GUILESS_MAIN(TestFileWriter)
 #include "test_filewriter.moc"

@@ -5,6 +5,7 @@
 #include "files/fleetfile.h"
 #include "image/cp1252.h"
 #include "link/fleetplan.h"
+#include "testprogram.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -51,7 +52,7 @@ QStringList planText(const FleetPlan& plan)
     return out;
 }
 
-const FleetDefaults kPassword{{}, "123456", {}};
+const FleetDefaults kPasswordDefaults{{}, "123456", {}};
 
 } // namespace
 
@@ -345,7 +346,7 @@ void TestFleetFile::sameTerminalByAnyName()
 {
     const FleetFile file = fleetOf("address\n10.1.1.1\nterm-A:23\n10.1.1.1:23\n10.1.1.1:2323\nTERM-a:23\n"
                                    "10.1.1.2\n10.1.1.1\n");
-    const FleetPlan plan = planFleet(file, kPassword);
+    const FleetPlan plan = planFleet(file, kPasswordDefaults);
     QCOMPARE(plan.problems,
              QStringList({QStringLiteral("linhas 2, 4 e 8 (10.1.1.1, 10.1.1.1:23, 10.1.1.1): o mesmo terminal "
                                          "10.1.1.1:23 em mais de uma linha"),
@@ -377,7 +378,7 @@ void TestFleetFile::sharedIpLocalFromTheProfile()
                                         "define Conexao.IPLocal para todos: dê a cada terminal o seu na coluna "
                                         "Conexao.IPLocal")));
     // Without IP Local anywhere nothing is known before the terminals are read.
-    QVERIFY(planFleet(fleetOf("address\n10.1.1.1\n10.1.1.2\n"), kPassword).problems.isEmpty());
+    QVERIFY(planFleet(fleetOf("address\n10.1.1.1\n10.1.1.2\n"), kPasswordDefaults).problems.isEmpty());
 }
 
 void TestFleetFile::ipLocalAsTheFieldWillHoldIt()
@@ -385,7 +386,7 @@ void TestFleetFile::ipLocalAsTheFieldWillHoldIt()
     // The field holds 16 characters: two values that differ only beyond them end up the same.
     const FleetPlan plan = planFleet(fleetOf("address;Conexao.IPLocal\n10.1.1.1;192.168.100.10001\n"
                                              "10.1.1.2;192.168.100.10002\n"),
-                                     kPassword);
+                                     kPasswordDefaults);
     QCOMPARE(plan.problems, QStringList(QStringLiteral("linhas 2 e 3 (10.1.1.1, 10.1.1.2): o mesmo IP Local "
                                                        "192.168.100.1000")));
 }
@@ -414,5 +415,5 @@ void TestFleetFile::sharedIpLocalsAfterTheRun()
     QVERIFY(sharedIpLocals({2, 3}, {QStringLiteral("a"), QStringLiteral("b")}, {QString(), QString()}).isEmpty());
 }
 
-QTEST_GUILESS_MAIN(TestFleetFile)
+HX_TEST_GUILESS_MAIN(TestFleetFile)
 #include "test_fleetfile.moc"

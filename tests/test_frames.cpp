@@ -1,6 +1,7 @@
 #include "link/endpoint.h"
 #include "link/frames.h"
 #include "link/socketerror.h"
+#include "testprogram.h"
 
 #include <QSet>
 #include <QTest>
@@ -187,5 +188,5 @@ void TestFrames::endpoints()
     QCOMPARE(int(endpoint.port), port);
 }
 
-QTEST_GUILESS_MAIN(TestFrames)
+HX_TEST_GUILESS_MAIN(TestFrames)
 #include "test_frames.moc"

@@ -6,6 +6,7 @@
 #include "files/configfile.h"
 #include "image/layout.h"
 #include "imagebuilders.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 #include "writefailure.h"
 
@@ -235,5 +236,5 @@ void TestGuiBackups::abrirBackupsOpensTheFolder()
     QCOMPARE(f.dialogs.lastArguments, QStringList{f.settingsDir() + QStringLiteral("Backups/")});
 }
 
-QTEST_MAIN(TestGuiBackups)
+HX_TEST_MAIN(TestGuiBackups)
 #include "test_gui_backups.moc"

@@ -11,6 +11,7 @@
 #include "image/writeprep.h"
 #include "imagebuilders.h"
 #include "imagegen.h"
+#include "testprogram.h"
 #include "textfilebytes.h"
 #include "windowfixture.h"
 
@@ -221,5 +222,5 @@ void TestGuiConfigModel::paddingAndBlankCheckAfterARead()
     }
 }
 
-QTEST_MAIN(TestGuiConfigModel)
+HX_TEST_MAIN(TestGuiConfigModel)
 #include "test_gui_configmodel.moc"

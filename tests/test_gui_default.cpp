@@ -2,6 +2,7 @@
 // with the pristine copy as the fallback for every choice, flag and code key left out.
 #include "editorinput.h"
 #include "imagebuilders.h"
+#include "testprogram.h"
 #include "textfilebytes.h"
 #include "windowfixture.h"
 
@@ -520,5 +521,5 @@ void TestGuiDefault::completeLoad()
     QVERIFY(f.w().loadingFlag());
 }
 
-QTEST_MAIN(TestGuiDefault)
+HX_TEST_MAIN(TestGuiDefault)
 #include "test_gui_default.moc"

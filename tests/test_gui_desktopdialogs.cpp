@@ -3,9 +3,10 @@
 // they offer, as the user reads them. The compare dialog, run until its button closes it.
 #include "faketerminal.h"
 #include "files/language.h"
-#include "ui/tfmexibelog.h"
+#include "testprogram.h"
 #include "ui/comparedialog.h"
 #include "ui/dialogs.h"
+#include "ui/tfmexibelog.h"
 #include "ui/tfmvarnel.h"
 
 #include <QApplication>
@@ -231,5 +232,5 @@ void TestGuiDesktopDialogs::compareDialogRunsUntilClosed()
     QVERIFY(!dialog.isVisible());
 }
 
-QTEST_MAIN(TestGuiDesktopDialogs)
+HX_TEST_MAIN(TestGuiDesktopDialogs)
 #include "test_gui_desktopdialogs.moc"

@@ -3,6 +3,7 @@
 #include "editorinput.h"
 #include "imagebuilders.h"
 #include "simprocess.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 
 #include <QTemporaryFile>
@@ -442,5 +443,5 @@ void TestGuiEditor::roundTripWithEditsOfEachKind()
     QCOMPARE(sim.storedPassword(), QStringLiteral("abcdef"));
 }
 
-QTEST_MAIN(TestGuiEditor)
+HX_TEST_MAIN(TestGuiEditor)
 #include "test_gui_editor.moc"

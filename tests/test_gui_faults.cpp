@@ -4,6 +4,7 @@
 #include "loopback.h"
 #include "simprocess.h"
 #include "terminalstate.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 #include "writefailure.h"
 
@@ -369,5 +370,5 @@ void TestGuiFaults::fullDiskLeavesNoHalfLogRecord()
     QVERIFY(f.readFile(QStringLiteral("LogCfg.txt")).startsWith(logBefore));
 }
 
-QTEST_MAIN(TestGuiFaults)
+HX_TEST_MAIN(TestGuiFaults)
 #include "test_gui_faults.moc"

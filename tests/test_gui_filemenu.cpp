@@ -2,6 +2,7 @@
 // viewer request.
 #include "editorinput.h"
 #include "imagebuilders.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -174,5 +175,5 @@ void TestGuiFileMenu::viewerRequest()
     QVERIFY(f.dialogs.shown.isEmpty());
 }
 
-QTEST_MAIN(TestGuiFileMenu)
+HX_TEST_MAIN(TestGuiFileMenu)
 #include "test_gui_filemenu.moc"

@@ -5,6 +5,7 @@
 #include "faketerminal.h"
 #include "fulldisk.h"
 #include "imagebuilders.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 
 #include <QAction>
@@ -93,5 +94,5 @@ void TestGuiFullDisk::everyWriteOfTheWindowReportsTheFullDisk()
                                 QStringLiteral("LogCfg.txt"), QStringLiteral("exported.ini")}));
 }
 
-QTEST_MAIN(TestGuiFullDisk)
+HX_TEST_MAIN(TestGuiFullDisk)
 #include "test_gui_fulldisk.moc"

@@ -1,6 +1,7 @@
 // The window of an installed program, started the way the program starts it: on the user's own
 // folder that the start-up prepared, with nothing written beside the program.
 #include "files/tooldirectory.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 #include "writefailure.h"
 
@@ -98,5 +99,5 @@ void TestGuiInstalled::userFolderThatCannotBeCreated()
     QVERIFY(installed.programDirEntries().isEmpty());
 }
 
-QTEST_MAIN(TestGuiInstalled)
+HX_TEST_MAIN(TestGuiInstalled)
 #include "test_gui_installed.moc"

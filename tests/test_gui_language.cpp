@@ -4,6 +4,7 @@
 #include "editorinput.h"
 #include "files/language.h"
 #include "projectversion.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 
 #include <QAbstractButton>
@@ -216,5 +217,5 @@ void TestGuiLanguage::everyTextFits()
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 }
 
-QTEST_MAIN(TestGuiLanguage)
+HX_TEST_MAIN(TestGuiLanguage)
 #include "test_gui_language.moc"

@@ -1,6 +1,7 @@
 // The main window as designed: controls, captions, choice lists, initial states, typing limits,
 // tool-tips and the fixed frame, built without the window's behaviour.
 #include "projectversion.h"
+#include "testprogram.h"
 #include "ui/commandbuttons.h"
 #include "ui/controlrules.h"
 #include "ui/maindesign.h"
@@ -747,5 +748,5 @@ void TestGuiLayout::fixedFrameWithoutMaximize()
     QVERIFY(qAbs(m_window->geometry().center().x() - area.center().x()) <= 1);
 }
 
-QTEST_MAIN(TestGuiLayout)
+HX_TEST_MAIN(TestGuiLayout)
 #include "test_gui_layout.moc"

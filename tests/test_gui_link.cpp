@@ -3,6 +3,7 @@
 #include "faketerminal.h"
 #include "loopback.h"
 #include "simprocess.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 
 #include <QSignalSpy>
@@ -406,5 +407,5 @@ void TestGuiLink::yesPathHandlesTheUnlockReply()
                                 QStringLiteral("Desconectado"), QStringLiteral("Desconectado")}));
 }
 
-QTEST_MAIN(TestGuiLink)
+HX_TEST_MAIN(TestGuiLink)
 #include "test_gui_link.moc"

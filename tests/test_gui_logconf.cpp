@@ -3,6 +3,7 @@
 #include "editorinput.h"
 #include "image/logrecord.h"
 #include "imagebuilders.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 #include "writefailure.h"
 
@@ -174,5 +175,5 @@ void TestGuiLogConf::failedAppendLeavesOldFile()
     pressAndCheck(f, richRecordBody());
 }
 
-QTEST_MAIN(TestGuiLogConf)
+HX_TEST_MAIN(TestGuiLogConf)
 #include "test_gui_logconf.moc"

@@ -1,8 +1,9 @@
-#include "ui/tablemodel.h"
 #include "generatedlog.h"
 #include "logsize/screenreader.h"
+#include "testprogram.h"
 #include "ui/loggrid.h"
 #include "ui/loggridaccessible.h"
+#include "ui/tablemodel.h"
 
 #include <QAccessible>
 #include <QHeaderView>
@@ -182,5 +183,5 @@ void TestGuiLogGrid::focusEventNamesTheCurrentCell()
     QCOMPARE(g_focused.last().second, shownText(f.grid, row, column));
 }
 
-QTEST_MAIN(TestGuiLogGrid)
+HX_TEST_MAIN(TestGuiLogGrid)
 #include "test_gui_loggrid.moc"

@@ -6,6 +6,7 @@
 #include "image/cp1252.h"
 #include "imagebuilders.h"
 #include "simprocess.h"
+#include "testprogram.h"
 #include "textfilebytes.h"
 #include "windowfixture.h"
 #include "writefailure.h"
@@ -245,5 +246,5 @@ void TestGuiLogo::frameBytesSentTwice()
     QCOMPARE(f.w().buffer().workingCopy(), image); // the logo never enters the image
 }
 
-QTEST_MAIN(TestGuiLogo)
+HX_TEST_MAIN(TestGuiLogo)
 #include "test_gui_logo.moc"

@@ -1,6 +1,7 @@
 // The menu pictures, read only when first needed, look exactly as the style's own pictures: every
 // size, screen pixel ratio, mode and state gives the same pixels, and each item of the "Arquivo"
 // menu shows its picture.
+#include "testprogram.h"
 #include "ui/deferredicon.h"
 #include "windowfixture.h"
 
@@ -124,5 +125,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGuiMenuPictures)
+HX_TEST_MAIN(TestGuiMenuPictures)
 #include "test_gui_menupictures.moc"

@@ -3,6 +3,7 @@
 // only inform: no box, no button changed, nothing before a read.
 #include "clifixtures.h"
 #include "editorinput.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 
 #include "image/layout.h"
@@ -243,5 +244,5 @@ void TestGuiProblems::emptyingTheEditorClearsEverything()
     QVERIFY(iconsIn(f.edit("VSubnet")).isEmpty());
 }
 
-QTEST_MAIN(TestGuiProblems)
+HX_TEST_MAIN(TestGuiProblems)
 #include "test_gui_problems.moc"

@@ -9,6 +9,7 @@
 #include "image/layout.h"
 #include "image/readable.h"
 #include "imagebuilders.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 #include "writefailure.h"
 
@@ -417,5 +418,5 @@ void TestGuiSafetyNet::loadOfAMalformedFileNamesTheLine()
     QCOMPARE(f.editorState(), before);
 }
 
-QTEST_MAIN(TestGuiSafetyNet)
+HX_TEST_MAIN(TestGuiSafetyNet)
 #include "test_gui_safetynet.moc"

@@ -4,6 +4,7 @@
 #include "editorinput.h"
 #include "loopback.h"
 #include "simprocess.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
@@ -110,5 +111,5 @@ void TestGuiScreenReader::otherBoxesShowWhatIsTyped()
     QCOMPARE(spoken(telnetPassword, QAccessible::Value), QStringLiteral("abc"));
 }
 
-QTEST_MAIN(TestGuiScreenReader)
+HX_TEST_MAIN(TestGuiScreenReader)
 #include "test_gui_screenreader.moc"

@@ -2,6 +2,7 @@
 // temporary program directory.
 #include "files/inifile.h"
 #include "loopback.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 #include "writefailure.h"
 
@@ -254,5 +255,5 @@ void TestGuiStartup::garbageSettingsFileGivesDefaults()
     QCOMPARE(f.readFile(QStringLiteral("ConfDefault.ini")), junk);
 }
 
-QTEST_MAIN(TestGuiStartup)
+HX_TEST_MAIN(TestGuiStartup)
 #include "test_gui_startup.moc"

@@ -4,6 +4,7 @@
 #include "fakesession.h"
 #include "faketerminal.h"
 #include "imagebuilders.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 
 #include <QDir>
@@ -160,5 +161,5 @@ void TestGuiStatusStrip::savedBackupTipSaysWhereItWent()
     QCOMPARE(backupLine(f)->accessibleDescription(), QStringLiteral("Backup: ") + path);
 }
 
-QTEST_MAIN(TestGuiStatusStrip)
+HX_TEST_MAIN(TestGuiStatusStrip)
 #include "test_gui_statusstrip.moc"

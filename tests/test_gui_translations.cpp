@@ -1,5 +1,6 @@
 // The language follows the desktop's locale, and Qt's own buttons and dialogs follow it too.
 #include "files/language.h"
+#include "testprogram.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -162,5 +163,5 @@ void TestGuiTranslations::cleanup()
     }
 }
 
-QTEST_MAIN(TestGuiTranslations)
+HX_TEST_MAIN(TestGuiTranslations)
 #include "test_gui_translations.moc"

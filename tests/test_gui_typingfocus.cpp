@@ -2,6 +2,7 @@
 // Tab or the window moved it there (the password box after a connect): typed as a user types,
 // keys to the focused control, against simulated terminals.
 #include "simprocess.h"
+#include "testprogram.h"
 #include "windowfixture.h"
 
 #include <QApplication>
@@ -159,5 +160,5 @@ void TestGuiTypingFocus::tabSelectsTheWholeText()
     QCOMPARE(box->text(), QStringLiteral("1"));
 }
 
-QTEST_MAIN(TestGuiTypingFocus)
+HX_TEST_MAIN(TestGuiTypingFocus)
 #include "test_gui_typingfocus.moc"

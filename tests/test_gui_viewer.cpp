@@ -1,8 +1,9 @@
 #include "directtablesort.h"
-#include "image/logrecord.h"
-#include "ui/tfmexibelog.h"
 #include "generatedlog.h"
+#include "image/logrecord.h"
 #include "scripteddialogs.h"
+#include "testprogram.h"
+#include "ui/tfmexibelog.h"
 #include "writefailure.h"
 
 #include <QAccessible>
@@ -481,5 +482,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TestGuiViewer)
+HX_TEST_MAIN(TestGuiViewer)
 #include "test_gui_viewer.moc"

@@ -5,6 +5,7 @@
 #include "image/layout.h"
 #include "image/readable.h"
 #include "image/visibletext.h"
+#include "testprogram.h"
 
 #include <QTest>
 
@@ -234,5 +235,5 @@ void TestImage::cp1252UnmappableIsOneQuestionMark()
     QCOMPARE(cp1252::encode(QStringLiteral("Ā")), QByteArray("?"));
 }
 
-QTEST_GUILESS_MAIN(TestImage)
+HX_TEST_GUILESS_MAIN(TestImage)
 #include "test_image.moc"

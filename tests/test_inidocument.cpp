@@ -3,6 +3,7 @@
 // adds or removes is found at once, while a copy taken before the edit keeps answering as before.
 #include "files/inidocument.h"
 #include "files/inifile.h"
+#include "testprogram.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -156,5 +157,5 @@ void TestIniDocument::viewKeepsTheReadingItWasMadeFrom()
     QCOMPARE(ini.view().readSection(u"HXConfig"_s), (QStringList{u"ListBox"_s, u"1"_s, u"2"_s}));
 }
 
-QTEST_GUILESS_MAIN(TestIniDocument)
+HX_TEST_GUILESS_MAIN(TestIniDocument)
 #include "test_inidocument.moc"

@@ -1,4 +1,5 @@
 #include "files/inifile.h"
+#include "testprogram.h"
 
 #include "writefailure.h"
 
@@ -582,5 +583,5 @@ void TestIniFile::valueIsCutAtNul()
     QCOMPARE(ini.readString(u"A"_s, u"x"_s, {}), u"12"_s);
 }
 
-QTEST_GUILESS_MAIN(TestIniFile)
+HX_TEST_GUILESS_MAIN(TestIniFile)
 #include "test_inifile.moc"

@@ -1,4 +1,5 @@
 #include "files/logofile.h"
+#include "testprogram.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -250,5 +251,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLogoFile)
+HX_TEST_GUILESS_MAIN(TestLogoFile)
 #include "test_logofile.moc"

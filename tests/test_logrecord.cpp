@@ -1,4 +1,5 @@
 #include "image/logrecord.h"
+#include "testprogram.h"
 
 #include <QDir>
 #include <QFile>
@@ -215,5 +216,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestLogRecord)
+HX_TEST_GUILESS_MAIN(TestLogRecord)
 #include "test_logrecord.moc"

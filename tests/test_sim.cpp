@@ -3,6 +3,7 @@
 #include "simprocess.h"
 #include "terminalmodel.h"
 #include "terminalstate.h"
+#include "testprogram.h"
 
 #include "image/layout.h"
 #include "link/frames.h"
@@ -662,5 +663,5 @@ void TestSim::processImageOption()
     QVERIFY(!wrongSize.isRunning());
 }
 
-QTEST_GUILESS_MAIN(TestSim)
+HX_TEST_GUILESS_MAIN(TestSim)
 #include "test_sim.moc"

@@ -4,6 +4,7 @@
 #include "projectversion.h"
 #include "simprocess.h"
 #include "terminalstate.h"
+#include "testprogram.h"
 
 #include "files/fleetfile.h"
 #include "image/checks.h"
@@ -275,5 +276,5 @@ void TestSimFleet::helpSpeaksTheLocalesLanguage()
     QVERIFY2(english.out.contains(QStringLiteral("  --mute                Never answer.\n")), qPrintable(english.out));
 }
 
-QTEST_GUILESS_MAIN(TestSimFleet)
+HX_TEST_GUILESS_MAIN(TestSimFleet)
 #include "test_sim_fleet.moc"

@@ -2,6 +2,7 @@
 // the names of the fields that differ from the stored image, taken from the image's field table.
 #include "simprocess.h"
 #include "terminalstate.h"
+#include "testprogram.h"
 #include "trafficlog.h"
 
 #include "image/layout.h"
@@ -14,7 +15,7 @@
 namespace
 {
 
-const QByteArray kPassword = QByteArrayLiteral("123456");
+const QByteArray kPasswordBytes = QByteArrayLiteral("123456");
 
 void putText(QByteArray& image, std::string_view control, const QByteArray& text)
 {
@@ -65,7 +66,7 @@ private slots:
 
 void TestSimVerbose::changedFieldsComeFromTheTable()
 {
-    const QByteArray stored = initialState(kPassword).image;
+    const QByteArray stored = initialState(kPasswordBytes).image;
     QByteArray frame = stored;
     frame[1] = 'G';
     QCOMPARE(TrafficLog::changedFields(frame, stored), QStringLiteral("none")); // the letter is no field
@@ -89,9 +90,9 @@ void TestSimVerbose::linesOfASession()
     socket.connectToHost(QStringLiteral("127.0.0.1"), sim.port());
     QVERIFY(socket.waitForConnected(5000));
     QCOMPARE(exchange(socket, frames::statusRequest(), 4).size(), 4);
-    QByteArray image = exchange(socket, frames::readRequest(kPassword), 260);
+    QByteArray image = exchange(socket, frames::readRequest(kPasswordBytes), 260);
     QCOMPARE(image.size(), 260);
-    QCOMPARE(exchange(socket, frames::unlockRequest(kPassword), 4), QByteArray("\x82UO\x83"));
+    QCOMPARE(exchange(socket, frames::unlockRequest(kPasswordBytes), 4), QByteArray("\x82UO\x83"));
     image[1] = 'G';
     putText(image, "VGateway", "10.0.0.1");
     putText(image, "VLogin", "tecnico");
@@ -136,5 +137,5 @@ void TestSimVerbose::quietWithoutVerbose()
     QCOMPARE(sim.output(), QString());
 }
 
-QTEST_GUILESS_MAIN(TestSimVerbose)
+HX_TEST_GUILESS_MAIN(TestSimVerbose)
 #include "test_sim_verbose.moc"

@@ -1,6 +1,7 @@
 // The whole-process start-up unit of the benchmarks, on one of their baseline programs: it reports
 // the first painted window and that program's own peak memory, whatever the benchmark holds.
 #include "startupprobe.h"
+#include "testprogram.h"
 
 #include <QCoreApplication>
 #include <QTest>
@@ -45,5 +46,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStartupProbe)
+HX_TEST_GUILESS_MAIN(TestStartupProbe)
 #include "test_startupprobe.moc"

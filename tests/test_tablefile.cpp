@@ -1,6 +1,7 @@
-#include "image/logrecord.h"
 #include "files/tablefile.h"
 #include "files/tablesort.h"
+#include "image/logrecord.h"
+#include "testprogram.h"
 #include "writefailure.h"
 
 #include <QBuffer>
@@ -426,5 +427,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTableFile)
+HX_TEST_GUILESS_MAIN(TestTableFile)
 #include "test_tablefile.moc"

@@ -3,6 +3,7 @@
 #include "directtablesort.h"
 #include "files/exchangesort.h"
 #include "files/tablesort.h"
+#include "testprogram.h"
 
 #include <QTest>
 
@@ -324,5 +325,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestTableSort)
+HX_TEST_GUILESS_MAIN(TestTableSort)
 #include "test_tablesort.moc"

@@ -6,6 +6,7 @@
 #include "image/layout.h"
 #include "image/profile.h"
 #include "image/textfit.h"
+#include "testprogram.h"
 
 #include <QTest>
 
@@ -181,5 +182,5 @@ void TestTextDecoding::profileLossesTakeTheLastValue()
     QCOMPARE(losses.first().limit, 16);
 }
 
-QTEST_GUILESS_MAIN(TestTextDecoding)
+HX_TEST_GUILESS_MAIN(TestTextDecoding)
 #include "test_textdecoding.moc"

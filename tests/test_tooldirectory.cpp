@@ -2,6 +2,7 @@
 // with the administrator's company default and the seeded address history on the first start.
 #include "files/inifile.h"
 #include "files/tooldirectory.h"
+#include "testprogram.h"
 
 #include "writefailure.h"
 
@@ -298,5 +299,5 @@ void TestToolDirectory::readOnlyProgramDirectoryStaysEmpty()
     QCOMPARE(IniFile(folder.settingsPath()).readString(u"Rede"_s, u"TimeOutRede"_s, {}), u"1000"_s);
 }
 
-QTEST_GUILESS_MAIN(TestToolDirectory)
+HX_TEST_GUILESS_MAIN(TestToolDirectory)
 #include "test_tooldirectory.moc"

@@ -2,6 +2,7 @@
 // key and value `show` prints given back; a configuration file whose keys and image disagree.
 #include "clifixtures.h"
 #include "imagegen.h"
+#include "testprogram.h"
 
 #include "files/configfile.h"
 #include "image/keyagreement.h"
@@ -270,5 +271,5 @@ void TestUserRequests::editedKeysDisagree()
     QCOMPARE(texts, expected);
 }
 
-QTEST_GUILESS_MAIN(TestUserRequests)
+HX_TEST_GUILESS_MAIN(TestUserRequests)
 #include "test_userrequests.moc"

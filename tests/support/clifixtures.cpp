@@ -68,4 +68,13 @@ QStringList imageArgs(const QString& path, const QByteArray& image)
     return {QStringLiteral("--image"), path};
 }
 
+QList<QStringList> tableCells(const QString& text)
+{
+    static const QRegularExpression gap(QStringLiteral(" {2,}"));
+    QList<QStringList> rows;
+    for (const QString& line : text.split(u'\n', Qt::SkipEmptyParts))
+        rows.append(line.split(gap));
+    return rows;
+}
+
 } // namespace clifixtures

@@ -42,4 +42,11 @@ inline QByteArray configurationOf(const QByteArray& image)
     return image.mid(2);
 }
 
+// The frames of a run that reads and writes nothing: a status request and one read.
+inline const QStringList kReadOnlyFrames = {QStringLiteral("status"), QStringLiteral("read 123456")};
+
+// The cells of a table printed for people: columns are two or more blanks apart, as no cell holds
+// two blanks in a row.
+QList<QStringList> tableCells(const QString& text);
+
 } // namespace clifixtures
