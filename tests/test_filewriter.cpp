@@ -170,7 +170,7 @@ void TestFileWriter::fullDiskSettingsFileStaysAsItWas()
     IniFile ini(path);
 
     disk.engage();
-    const bool written = ini.writeString(QStringLiteral("IPs"), QStringLiteral("IP1"), QString(5000, u'x'));
+    const bool written = ini.writeString(QStringLiteral("IPs"), QStringLiteral("IP1"), QString(5000, u'x')).ok();
     disk.release();
 
     QVERIFY(!written);
