@@ -517,11 +517,12 @@ public:
     int run() override
     {
         const QString path = m_inv.arguments.at(1);
-        QString problem = Cli::tr("não é um arquivo");
-        if (!QFileInfo(path).isFile() || !readLogoFile(path, m_logo, &problem)) {
+        const image::Outcome<void> read =
+            QFileInfo(path).isFile() ? readLogoFile(path, m_logo) : image::Failure{Cli::tr("não é um arquivo")};
+        if (!read) {
             const QString text = Cli::tr("%1: não foi possível ler o arquivo de logotipo: %2 (o arquivo tem 40 "
                                          "linhas de seis pares hexadecimais, como 00,1F,A0,FF,00,00)")
-                                     .arg(path, problem);
+                                     .arg(path, read.failure().text);
             report::error(address(), text);
             if (m_inv.json)
                 TerminalLine{address(), resultword::failed, text, ExitCode::FileProblem, {}}.print();
