@@ -73,7 +73,7 @@ int main(int argc, char** argv)
         meanMicroseconds([&](int) { checksum += std::uint8_t(configFileBytes(image, {}).size()); });
     const QByteArray bytes = configFileBytes(image, {});
     const double fileParse =
-        meanMicroseconds([&](int) { checksum += std::get<ConfigFile>(parseConfigFile(bytes)).image.size() & 1; });
+        meanMicroseconds([&](int) { checksum += parseConfigFile(bytes).value().image.size() & 1; });
     QByteArray other = image;
     other[104] = 2;
     const double diff = meanMicroseconds([&](int) { checksum += unsigned(image::differences(image, other).size()); });

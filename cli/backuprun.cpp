@@ -9,12 +9,12 @@
 #include "files/backuphistory.h"
 #include "files/configsources.h"
 #include "files/csvtable.h"
-#include "settingsfolder.h"
 #include "image/cp1252.h"
 #include "link/backupjob.h"
 #include "link/frames.h"
 #include "link/openfilelimit.h"
 #include "link/scanjob.h"
+#include "settingsfolder.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -39,13 +39,13 @@ public:
             switch (target.kind) {
             case BackupTarget::Kind::FleetFile: {
                 auto fleet = loadFleetFile(target.text);
-                if (const auto* e = std::get_if<FileError>(&fleet)) {
-                    report::error(m_inv.command, e->text);
+                if (!fleet) {
+                    report::error(m_inv.command, fleet.failure().text);
                     if (m_inv.json)
-                        TerminalLine{{}, resultword::failed, e->text, ExitCode::FileProblem, {}}.print();
+                        TerminalLine{{}, resultword::failed, fleet.failure().text, ExitCode::FileProblem, {}}.print();
                     return int(ExitCode::FileProblem);
                 }
-                for (const FleetRow& row : std::get<FleetFile>(fleet).rows)
+                for (const FleetRow& row : fleet->rows)
                     addRow(target.text, row, problems);
                 break;
             }
@@ -93,8 +93,8 @@ private:
                                 .arg(where));
             return;
         }
-        if (const QString problem = frames::passwordProblem(password); !problem.isEmpty()) {
-            problems.append(QStringLiteral("%1: %2").arg(where, problem));
+        if (const image::Outcome<void> fit = frames::checkPassword(password); !fit) {
+            problems.append(QStringLiteral("%1: %2").arg(where, fit.failure().text));
             return;
         }
         add(row.address, *endpoint, password);
@@ -239,7 +239,7 @@ private:
         }
         const SavedFile saved = savePrivateFile(m_inv.reportPath, bytes);
         if (!saved.ok())
-            report::error(m_inv.reportPath, saved.error);
+            report::error(m_inv.reportPath, saved.failure().text);
         return saved.ok();
     }
 

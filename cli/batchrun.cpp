@@ -30,18 +30,18 @@ public:
     int run() override
     {
         auto fleet = loadFleetFile(fleetPath());
-        if (auto* e = std::get_if<FileError>(&fleet))
-            return fileProblem(e->text);
+        if (!fleet)
+            return fileProblem(fleet.failure().text);
         FleetDefaults defaults{{}, m_inv.password, m_inv.newPassword};
         if (m_inv.arguments.size() > 1) {
             auto profile = loadProfile(m_inv.arguments.at(1));
-            if (auto* e = std::get_if<FileError>(&profile))
-                return fileProblem(e->text);
-            defaults.profile = std::get<image::Profile>(profile);
+            if (!profile)
+                return fileProblem(profile.failure().text);
+            defaults.profile = *profile;
         }
         defaults.profile.append(m_inv.sets);
 
-        const FleetPlan plan = planFleet(std::get<FleetFile>(fleet), defaults);
+        const FleetPlan plan = planFleet(*fleet, defaults);
         if (!plan.problems.isEmpty())
             return refuse(plan.problems);
         for (const QString& warning : plan.warnings)
@@ -198,7 +198,7 @@ private:
         }
         const SavedFile saved = savePrivateFile(m_inv.reportPath, bytes);
         if (!saved.ok())
-            report::error(m_inv.reportPath, saved.error);
+            report::error(m_inv.reportPath, saved.failure().text);
         return saved.ok();
     }
 

@@ -41,10 +41,10 @@ public:
         }
         m_file = source();
         auto loaded = loadConfigFile(source());
-        if (auto* e = std::get_if<FileError>(&loaded))
-            return fail(ExitCode::FileProblem, e->text);
-        m_address = std::get<ConfigFile>(loaded).terminal.address;
-        return report(std::get<ConfigFile>(loaded).image);
+        if (!loaded)
+            return fail(ExitCode::FileProblem, loaded.failure().text);
+        m_address = loaded->terminal.address;
+        return report(loaded->image);
     }
 
 private:

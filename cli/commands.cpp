@@ -36,23 +36,22 @@ int code(ExitCode c)
 
 // A configuration file as show, diff and restore take it. A profile (company sections, no image)
 // is the usual mix-up: the message says what it is and which command takes it.
-std::variant<ConfigFile, FileError> loadConfigFileFor(const QString& path)
+image::Outcome<ConfigFile> loadConfigFileFor(const QString& path)
 {
     auto loaded = loadConfigFile(path);
-    if (std::holds_alternative<ConfigFile>(loaded))
+    if (loaded)
         return loaded;
     const auto bytes = readInputFile(path);
-    const std::optional<IniText> text =
-        std::holds_alternative<QByteArray>(bytes) ? initext::decode(std::get<QByteArray>(bytes)) : std::nullopt;
+    const std::optional<IniText> text = bytes ? initext::decode(*bytes) : std::nullopt;
     if (!text)
         return loaded;
     const IniDocument document(text->text);
     if (!document.keys(QStringLiteral("Imagem")).isEmpty() || image::profileFromDocument(document).isEmpty())
         return loaded;
-    return FileError{Cli::tr("%1: é um perfil (seções da empresa, sem a seção [Imagem] de um arquivo lido com "
-                             "read), não um arquivo de configuração: para ver o que ele mudaria num terminal, "
-                             "use hxconfig-cli apply ENDEREÇO %1 --dry-run")
-                         .arg(path)};
+    return image::Failure{Cli::tr("%1: é um perfil (seções da empresa, sem a seção [Imagem] de um arquivo lido com "
+                                  "read), não um arquivo de configuração: para ver o que ele mudaria num terminal, "
+                                  "use hxconfig-cli apply ENDEREÇO %1 --dry-run")
+                              .arg(path)};
 }
 
 // Said under what show and diff print of a file whose keys and image disagree.
@@ -190,15 +189,15 @@ private:
         }
         const SavedFile saved = savePrivateFile(m_inv.output, bytes);
         if (!saved.ok())
-            return fail(ExitCode::FileProblem, saved.error);
+            return fail(ExitCode::FileProblem, saved.failure().text);
         if (m_inv.json) {
             TerminalLine{m_read->address(), resultword::read, {}, ExitCode::Success, {}}
                 .with(QStringLiteral("mac"), m_read->info().mac)
-                .with(QStringLiteral("file"), saved.path)
+                .with(QStringLiteral("file"), *saved)
                 .print();
         } else if (!m_inv.quiet) {
             report::out(Cli::tr("%1: configuração de %2 salva em %3\n")
-                            .arg(m_read->address(), image::visibleText(m_read->info().mac), saved.path));
+                            .arg(m_read->address(), image::visibleText(m_read->info().mac), *saved));
         }
         emit finished(code(ExitCode::Success));
     }
@@ -217,11 +216,11 @@ public:
     {
         const QString path = m_inv.arguments.at(0);
         auto loaded = loadConfigFileFor(path);
-        if (auto* e = std::get_if<FileError>(&loaded)) {
-            report::error(QStringLiteral("show"), e->text);
+        if (!loaded) {
+            report::error(QStringLiteral("show"), loaded.failure().text);
             return code(ExitCode::FileProblem);
         }
-        const ConfigFile& file = std::get<ConfigFile>(loaded);
+        const ConfigFile& file = *loaded;
         // The file holds what a terminal sent: shown with its control characters visible.
         QString text = Cli::tr("Terminal\n  MAC: %1\n").arg(image::visibleText(image::macText(file.image)));
         if (file.terminal.readAt.isValid())
@@ -297,13 +296,13 @@ public:
                 continue;
             }
             auto loaded = loadConfigFileFor(argument);
-            if (auto* e = std::get_if<FileError>(&loaded)) {
-                report::error(QStringLiteral("diff"), e->text);
+            if (!loaded) {
+                report::error(QStringLiteral("diff"), loaded.failure().text);
                 if (m_inv.json)
-                    line(resultword::failed, e->text, ExitCode::FileProblem).print();
+                    line(resultword::failed, loaded.failure().text, ExitCode::FileProblem).print();
                 return code(ExitCode::FileProblem);
             }
-            const ConfigFile& file = std::get<ConfigFile>(loaded);
+            const ConfigFile& file = *loaded;
             m_images[i] = file.image;
             for (const image::KeyDisagreement& d : image::keyDisagreements(file.image, file.readable))
                 m_disagreements.append({argument, d});
@@ -393,21 +392,22 @@ public:
         const QString& source = m_inv.arguments.at(1);
         if (m_inv.command == QStringLiteral("apply")) {
             auto profile = loadProfile(source);
-            if (auto* e = std::get_if<FileError>(&profile))
-                return fileProblem(e->text);
-            image::Profile entries = std::get<image::Profile>(profile);
+            if (!profile)
+                return fileProblem(profile.failure().text);
+            image::Profile entries = *profile;
             entries.append(m_inv.sets);
             warnOfTextLosses(entries);
             planner = writeplan::applying(entries);
         } else {
             auto file = loadConfigFileFor(source);
-            if (auto* e = std::get_if<FileError>(&file))
-                return fileProblem(e->text);
-            const std::variant<QByteArray, QString> fileImage = restoredImage(std::get<ConfigFile>(file));
-            if (const auto* refusal = std::get_if<QString>(&fileImage))
-                return refuse(ExitCode::RefusedBeforeWrite, QStringLiteral("%1: %2").arg(source, *refusal));
+            if (!file)
+                return fileProblem(file.failure().text);
+            const image::Outcome<QByteArray> fileImage = restoredImage(*file);
+            if (!fileImage)
+                return refuse(ExitCode::RefusedBeforeWrite,
+                              QStringLiteral("%1: %2").arg(source, fileImage.failure().text));
             warnOfTextLosses(m_inv.sets);
-            planner = writeplan::restoring({std::get<QByteArray>(fileImage), m_inv.clone, m_inv.keepIp, m_inv.sets});
+            planner = writeplan::restoring({*fileImage, m_inv.clone, m_inv.keepIp, m_inv.sets});
         }
 
         planner = problems::checked(std::move(planner), m_inv.newPassword, m_inv.force, m_check);
@@ -439,7 +439,7 @@ private:
 
     // The image restore starts from: the file's image, or its keys applied onto it. A file whose two
     // parts disagree is refused unless the user said which part wins.
-    std::variant<QByteArray, QString> restoredImage(const ConfigFile& file)
+    image::Outcome<QByteArray> restoredImage(const ConfigFile& file)
     {
         if (m_inv.keysWin) {
             const image::ApplyResult applied = image::applyProfile(file.image, file.readable);
@@ -447,7 +447,7 @@ private:
             for (const image::ProfileProblem& problem : applied.problems)
                 problems.append(problem.text());
             if (!problems.isEmpty())
-                return problems.join(QStringLiteral("; "));
+                return image::Failure{problems.join(QStringLiteral("; "))};
             warnOfTextLosses(file.readable);
             return applied.image;
         }
@@ -457,11 +457,12 @@ private:
         QStringList fields;
         for (const image::KeyDisagreement& d : disagreements)
             fields.append(d.text());
-        return Cli::tr("as chaves do arquivo diferem da seção [Imagem] em %1: %2; diga qual parte "
-                       "vale: --image (a imagem, byte a byte) ou --keys (as chaves aplicadas sobre a imagem, "
-                       "como apply)")
-            .arg(report::counted(disagreements.size(), Cli::tr("campo"), Cli::tr("campos")))
-            .arg(fields.join(QStringLiteral("; ")));
+        return image::Failure{
+            Cli::tr("as chaves do arquivo diferem da seção [Imagem] em %1: %2; diga qual parte "
+                    "vale: --image (a imagem, byte a byte) ou --keys (as chaves aplicadas sobre a imagem, "
+                    "como apply)")
+                .arg(report::counted(disagreements.size(), Cli::tr("campo"), Cli::tr("campos")))
+                .arg(fields.join(QStringLiteral("; ")))};
     }
 
     // A text the terminal will hold otherwise than given is written, and said.
@@ -516,11 +517,12 @@ public:
     int run() override
     {
         const QString path = m_inv.arguments.at(1);
-        QString problem = Cli::tr("não é um arquivo");
-        if (!QFileInfo(path).isFile() || !readLogoFile(path, m_logo, &problem)) {
+        const image::Outcome<void> read =
+            QFileInfo(path).isFile() ? readLogoFile(path, m_logo) : image::Failure{Cli::tr("não é um arquivo")};
+        if (!read) {
             const QString text = Cli::tr("%1: não foi possível ler o arquivo de logotipo: %2 (o arquivo tem 40 "
                                          "linhas de seis pares hexadecimais, como 00,1F,A0,FF,00,00)")
-                                     .arg(path, problem);
+                                     .arg(path, read.failure().text);
             report::error(address(), text);
             if (m_inv.json)
                 TerminalLine{address(), resultword::failed, text, ExitCode::FileProblem, {}}.print();

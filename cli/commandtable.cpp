@@ -41,18 +41,20 @@ PasswordNeed unlessOnlyFleetFiles(const Invocation& inv)
 
 QString readRange(Invocation& inv)
 {
-    inv.range = addressrange::parse(inv.arguments.at(0));
-    const auto* problem = std::get_if<QString>(&inv.range);
-    return problem ? *problem : QString();
+    const image::Outcome<addressrange::Range> range = addressrange::parse(inv.arguments.at(0));
+    if (!range)
+        return range.failure().text;
+    inv.range = *range;
+    return {};
 }
 
 QString readTargets(Invocation& inv)
 {
     for (const QString& argument : std::as_const(inv.arguments)) {
-        const auto target = backupTarget(argument);
-        if (const auto* problem = std::get_if<QString>(&target))
-            return QStringLiteral("backup: %1").arg(*problem);
-        inv.targets.append(std::get<BackupTarget>(target));
+        const image::Outcome<BackupTarget> target = backupTarget(argument);
+        if (!target)
+            return QStringLiteral("backup: %1").arg(target.failure().text);
+        inv.targets.append(*target);
     }
     return {};
 }

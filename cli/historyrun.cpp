@@ -6,8 +6,8 @@
 
 #include "files/backuphistory.h"
 #include "files/configsources.h"
-#include "settingsfolder.h"
 #include "image/differences.h"
+#include "settingsfolder.h"
 
 namespace
 {
@@ -38,11 +38,11 @@ public:
         QByteArray previous;
         for (const QString& path : paths) {
             auto loaded = loadConfigFile(path);
-            if (const auto* e = std::get_if<FileError>(&loaded)) {
+            if (!loaded) {
                 // The others still tell the story; the one that cannot be read is left out of it.
-                report::error(m_inv.command, e->text);
+                report::error(m_inv.command, loaded.failure().text);
                 if (m_inv.json) {
-                    TerminalLine{{}, resultword::failed, e->text, ExitCode::FileProblem, {}}
+                    TerminalLine{{}, resultword::failed, loaded.failure().text, ExitCode::FileProblem, {}}
                         .with(kMac, mac)
                         .with(kFile, path)
                         .print();
@@ -50,7 +50,7 @@ public:
                 result = ExitCode::FileProblem;
                 continue;
             }
-            const ConfigFile& file = std::get<ConfigFile>(loaded);
+            const ConfigFile& file = *loaded;
             const QList<image::FieldDifference> changes =
                 previous.isEmpty() ? QList<image::FieldDifference>{} : image::differences(previous, file.image);
             if (m_inv.json)

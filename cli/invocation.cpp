@@ -37,23 +37,19 @@ ParseOutcome refuseWith(ExitCode code, const QString& message)
 }
 
 // The first line of the file, without its line end.
-std::optional<QString> passwordFromFile(const QString& path, QString& error)
+image::Outcome<QString> passwordFromFile(const QString& path)
 {
     auto bytes = readInputFile(path);
-    if (auto* e = std::get_if<FileError>(&bytes)) {
-        error = e->text;
-        return std::nullopt;
-    }
-    QByteArray line = std::get<QByteArray>(bytes);
+    if (!bytes)
+        return bytes.failure();
+    QByteArray line = std::move(bytes).value();
     // Any line end (CR LF, LF, CR) ends the password; the byte-order mark of an editor is read as
     // every text file's is (files/initext.h): a password typed in a UTF-8 editor is its characters.
     const auto end = std::find_if(line.begin(), line.end(), [](char c) { return c == '\r' || c == '\n'; });
     line.truncate(end - line.begin());
     const std::optional<IniText> text = initext::decode(line);
-    if (!text) {
-        error = Cli::tr("%1: não é um arquivo de texto").arg(path);
-        return std::nullopt;
-    }
+    if (!text)
+        return image::Failure{Cli::tr("%1: não é um arquivo de texto").arg(path)};
     return text->text;
 }
 
@@ -64,7 +60,7 @@ bool isAddressArgument(const QString& text)
     return !QFileInfo(text).isFile() && parseAddress(text).has_value();
 }
 
-std::variant<BackupTarget, QString> backupTarget(const QString& text)
+image::Outcome<BackupTarget> backupTarget(const QString& text)
 {
     using K = BackupTarget::Kind;
     if (QFileInfo(text).isFile())
@@ -73,14 +69,14 @@ std::variant<BackupTarget, QString> backupTarget(const QString& text)
         return BackupTarget{K::Address, text, {}};
     // A range starts with its first address; anything else (a path that is not there) is no range.
     if (!text.isEmpty() && text.front().isDigit() && (text.contains(u'/') || text.contains(u'-'))) {
-        const auto range = addressrange::parse(text);
-        if (const auto* problem = std::get_if<QString>(&range))
-            return *problem;
-        return BackupTarget{K::Range, text, std::get<addressrange::Range>(range)};
+        const image::Outcome<addressrange::Range> range = addressrange::parse(text);
+        if (!range)
+            return range.failure();
+        return BackupTarget{K::Range, text, *range};
     }
-    return Cli::tr("alvo inválido: %1 (não é arquivo de frota, faixa a.b.c.d/nn ou a.b.c.d-e.f.g.h, nem "
-                   "endereço)")
-        .arg(text);
+    return image::Failure{Cli::tr("alvo inválido: %1 (não é arquivo de frota, faixa a.b.c.d/nn ou a.b.c.d-e.f.g.h, nem "
+                                  "endereço)")
+                              .arg(text)};
 }
 
 ParseOutcome parseCommandLine(const QStringList& arguments)
@@ -174,18 +170,18 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
     if (given(OptionId::NewPassword)) {
         newPassword = value(OptionId::NewPassword);
     } else if (given(OptionId::NewPasswordFile)) {
-        QString error;
-        newPassword = passwordFromFile(value(OptionId::NewPasswordFile), error);
-        if (!newPassword)
-            return refuseWith(ExitCode::FileProblem, error);
+        const image::Outcome<QString> fromFile = passwordFromFile(value(OptionId::NewPasswordFile));
+        if (!fromFile)
+            return refuseWith(ExitCode::FileProblem, fromFile.failure().text);
+        newPassword = *fromFile;
     } else if (const QString env = qEnvironmentVariable("HXCONFIG_NEW_PASSWORD");
                !env.isEmpty() && spec->takes(OptionId::NewPassword)) {
         newPassword = env;
     }
     if (newPassword) {
         inv.newPassword = *newPassword;
-        if (const QString problem = frames::newPasswordProblem(inv.newPassword); !problem.isEmpty())
-            return refuseWith(ExitCode::RefusedBeforeWrite, problem);
+        if (const image::Outcome<void> fit = frames::checkNewPassword(inv.newPassword); !fit)
+            return refuseWith(ExitCode::RefusedBeforeWrite, fit.failure().text);
     }
 
     const PasswordNeed need = spec->password ? spec->password(inv) : PasswordNeed::None;
@@ -194,10 +190,9 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
         if (given(OptionId::Password)) {
             password = value(OptionId::Password);
         } else if (given(OptionId::PasswordFile)) {
-            QString error;
-            const std::optional<QString> fromFile = passwordFromFile(value(OptionId::PasswordFile), error);
+            const image::Outcome<QString> fromFile = passwordFromFile(value(OptionId::PasswordFile));
             if (!fromFile)
-                return refuseWith(ExitCode::FileProblem, error);
+                return refuseWith(ExitCode::FileProblem, fromFile.failure().text);
             password = *fromFile;
         } else if (const QString env = qEnvironmentVariable("HXCONFIG_PASSWORD"); !env.isEmpty()) {
             password = env;
@@ -205,9 +200,9 @@ ParseOutcome parseCommandLine(const QStringList& arguments)
             return usage(Cli::tr("%1: falta a senha (--password, --password-file ou HXCONFIG_PASSWORD)").arg(first));
         }
         inv.password = cp1252::encode(password);
-        const QString problem = frames::passwordProblem(inv.password);
-        if (!problem.isEmpty() && !(need == PasswordNeed::Optional && password.isEmpty()))
-            return usage(problem);
+        const image::Outcome<void> fit = frames::checkPassword(inv.password);
+        if (!fit && !(need == PasswordNeed::Optional && password.isEmpty()))
+            return usage(fit.failure().text);
     }
     ParseOutcome outcome;
     outcome.invocation = inv;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "exitcode.h"
+#include "image/outcome.h"
 #include "image/profile.h"
 #include "link/addressrange.h"
 #include "link/endpoint.h"
@@ -10,8 +11,6 @@
 #include <QStringList>
 
 #include <optional>
-#include <variant>
-
 // What backup reads: the terminals of a fleet file, one address, or those that answer in a range.
 struct BackupTarget {
     enum class Kind { FleetFile, Address, Range };
@@ -50,8 +49,8 @@ struct Invocation {
     QString reportPath;
     quint16 port = 23;
     QString csvPath;
-    std::variant<addressrange::Range, QString> range; // scan
-    QList<BackupTarget> targets;                      // backup
+    addressrange::Range range;   // scan
+    QList<BackupTarget> targets; // backup
 };
 
 class CommandRun;
@@ -75,4 +74,4 @@ bool isAddressArgument(const QString& text);
 
 // For backup: an existing file is a fleet file, then an address, then a range; a Portuguese text
 // says why anything else is none of them.
-std::variant<BackupTarget, QString> backupTarget(const QString& text);
+image::Outcome<BackupTarget> backupTarget(const QString& text);

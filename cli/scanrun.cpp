@@ -21,7 +21,7 @@ public:
 
     int run() override
     {
-        const addressrange::Range range = std::get<addressrange::Range>(m_inv.range);
+        const addressrange::Range range = m_inv.range;
         QList<Endpoint> endpoints;
         endpoints.reserve(range.size());
         for (quint64 a = range.first; a <= range.last; ++a)
@@ -63,9 +63,9 @@ private:
         if (!m_inv.csvPath.isEmpty()) {
             const SavedFile saved = savePrivateFile(m_inv.csvPath, spreadsheetCsvBytes(fleet));
             if (!saved.ok()) {
-                report::error(m_inv.csvPath, saved.error);
+                report::error(m_inv.csvPath, saved.failure().text);
                 if (m_inv.json)
-                    TerminalLine{{}, resultword::failed, saved.error, ExitCode::FileProblem, {}}.print();
+                    TerminalLine{{}, resultword::failed, saved.failure().text, ExitCode::FileProblem, {}}.print();
                 emit finished(int(ExitCode::FileProblem));
                 return;
             }

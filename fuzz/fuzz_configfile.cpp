@@ -44,20 +44,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     const auto result = parseConfigFile(input);
-    if (const auto* error = std::get_if<ConfigFileError>(&result)) {
-        check(!error->text.isEmpty(), "an error says what is wrong");
-        check(error->line >= 0 && error->line <= input.count('\n') + input.count('\r') + 1,
+    if (!result) {
+        const image::Failure& error = result.failure();
+        check(!error.text.isEmpty(), "an error says what is wrong");
+        check(error.line >= 0 && error.line <= input.count('\n') + input.count('\r') + 1,
               "an error names a line of the file");
         return 0;
     }
-    const ConfigFile& file = std::get<ConfigFile>(result);
+    const ConfigFile& file = result.value();
     check(file.image.size() == image::kImageSize, "a parsed image has 260 bytes");
     checkApply(file.image, file.readable);
 
     const QByteArray written = configFileBytes(file.image, file.terminal);
     const auto again = parseConfigFile(written);
-    check(std::holds_alternative<ConfigFile>(again), "a written file parses");
-    const ConfigFile& reread = std::get<ConfigFile>(again);
+    check(again.ok(), "a written file parses");
+    const ConfigFile& reread = again.value();
     check(reread.image == file.image, "the image survives a write");
     check(reread.terminal == file.terminal, "the terminal data survive a write");
     check(configFileBytes(reread.image, reread.terminal) == written, "writing again gives the same bytes");

@@ -33,12 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = fuzzinput::bytes(data, size);
     const int lines = linesIn(bytes);
     const auto parsed = parseFleetFile(bytes);
-    if (const auto* error = std::get_if<CsvError>(&parsed)) {
-        check(!error->text.isEmpty(), "a refused file says why");
-        check(error->line >= 0 && error->line <= lines, "the line named is in the file");
+    if (!parsed) {
+        const image::Failure& error = parsed.failure();
+        check(!error.text.isEmpty(), "a refused file says why");
+        check(error.line >= 0 && error.line <= lines, "the line named is in the file");
         return 0;
     }
-    const FleetFile& file = std::get<FleetFile>(parsed);
+    const FleetFile& file = parsed.value();
     check(!file.rows.isEmpty(), "a fleet has a terminal");
     int previous = 0;
     for (const FleetRow& row : file.rows) {
@@ -51,19 +52,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The table the tool writes from what was read gives the same cells back.
     const auto table = parseCsv(bytes);
-    check(std::holds_alternative<CsvTable>(table), "a fleet file is a table");
+    check(table.ok(), "a fleet file is a table");
     // A table the tool writes has rows of one width, as a spreadsheet's.
     QList<QStringList> rows;
     qsizetype width = 0;
-    for (const CsvRow& row : std::get<CsvTable>(table).rows) {
+    for (const CsvRow& row : table.value().rows) {
         rows.append(row.cells);
         width = std::max(width, row.cells.size());
     }
     for (QStringList& row : rows)
         row.resize(width);
     const auto again = parseCsv(csvBytes(rows));
-    check(std::holds_alternative<CsvTable>(again), "the tool's own table reads back");
-    const QList<CsvRow>& back = std::get<CsvTable>(again).rows;
+    check(again.ok(), "the tool's own table reads back");
+    const QList<CsvRow>& back = again.value().rows;
     check(back.size() == rows.size(), "as many rows");
     for (qsizetype i = 0; i < rows.size(); ++i)
         check(back.at(i).cells == rows.at(i), "the same cells");

@@ -139,7 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A file that is not text is never overwritten; any other text takes the write.
     const QString value = QStringLiteral("127.0.0.1:2323");
-    const bool written = ini.writeString(QStringLiteral("HXConfig"), QStringLiteral("9"), value);
+    const bool written = ini.writeString(QStringLiteral("HXConfig"), QStringLiteral("9"), value).ok();
     check(written == writable(content), "a text file takes the write, a file that is not text does not");
     if (!written) {
         QFile file(path);
@@ -160,7 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const char* mark : {"\xFF\xFE", "\xFE\xFF", "\xEF\xBB\xBF"})
         check(content.startsWith(mark) == afterFirst.startsWith(mark), "a write keeps the file's byte-order mark");
     check(!isUtf16(content) || afterFirst.size() % 2 == 0, "a UTF-16 file stays whole code units");
-    check(ini.writeString(QStringLiteral("HXConfig"), QStringLiteral("9"), value), "the second write");
+    check(ini.writeString(QStringLiteral("HXConfig"), QStringLiteral("9"), value).ok(), "the second write");
     check(file.open(QIODevice::ReadOnly) && file.readAll() == afterFirst, "writing the same value again");
     file.close();
 
@@ -171,11 +171,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // A value with the separators of the format survives on one line.
     const QString awkward = awkwardValue(content);
-    check(ini.writeString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), awkward), "the path write");
+    check(ini.writeString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), awkward).ok(), "the path write");
     check(IniFile(path).readString(QStringLiteral("Arquivo"), QStringLiteral("Caminho"), QStringLiteral("C:\\")) ==
               expectedReadBack(awkward, QStringLiteral("C:\\")),
           "a written path reads back as the private-profile functions read it");
-    ini.eraseSection(QStringLiteral("HXConfig"));
+    check(ini.eraseSection(QStringLiteral("HXConfig")).ok(), "the erase");
     check(IniFile(path).readSection(QStringLiteral("HXConfig")).isEmpty(), "an erased section is gone");
     return 0;
 }

@@ -44,7 +44,7 @@ int runFleet(QCoreApplication& app, SimSetup setup)
     if (!setup.fleetFile.isEmpty()) {
         const SavedFile saved = savePrivateFile(setup.fleetFile, fleet.fleetFileBytes());
         if (!saved.ok())
-            fail(saved.error);
+            fail(saved.failure().text);
     }
     for (const auto& server : fleet.servers())
         std::printf("hxterm-sim listening on %s:%u\n", qPrintable(server->address().toString()),

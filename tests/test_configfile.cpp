@@ -20,16 +20,15 @@ const TerminalInfo kTerminal{QStringLiteral("0050C2A1B2C3"),
 ConfigFile parsed(const QByteArray& bytes)
 {
     auto result = parseConfigFile(bytes);
-    if (const auto* error = std::get_if<ConfigFileError>(&result))
-        qWarning("%s", qPrintable(error->text));
-    return std::get<ConfigFile>(result);
+    if (!result)
+        qWarning("%s", qPrintable(result.failure().text));
+    return result.value();
 }
 
-ConfigFileError failure(const QByteArray& bytes)
+image::Failure failure(const QByteArray& bytes)
 {
     auto result = parseConfigFile(bytes);
-    return std::holds_alternative<ConfigFileError>(result) ? std::get<ConfigFileError>(result)
-                                                           : ConfigFileError{-1, QStringLiteral("accepted")};
+    return result ? image::Failure{QStringLiteral("accepted"), -1} : result.failure();
 }
 
 QList<QByteArray> linesOf(const QByteArray& bytes)
@@ -188,7 +187,7 @@ void TestConfigFile::imageSectionFaultsNameTheLine()
         {"Bytes020=" + pairs, QStringLiteral("Linha %1: chave Bytes020 repetida na seção [Imagem].").arg(line)},
     };
     for (const Case& c : cases) {
-        const ConfigFileError error = failure(withLine(line, c.line));
+        const image::Failure error = failure(withLine(line, c.line));
         QCOMPARE(error.line, line);
         QCOMPARE(error.text, c.text);
     }
@@ -197,11 +196,11 @@ void TestConfigFile::imageSectionFaultsNameTheLine()
 
     // A key left out is named at the section's line.
     const int section = lineNumberOf(good, "[Imagem]");
-    const ConfigFileError missing = failure(withLine(line, "; Bytes040 removido"));
+    const image::Failure missing = failure(withLine(line, "; Bytes040 removido"));
     QCOMPARE(missing.line, section);
     QCOMPARE(missing.text, QStringLiteral("Linha %1: falta a chave Bytes040 na seção [Imagem].").arg(section));
 
-    const ConfigFileError twice = failure(good + "[imagem]\r\n");
+    const image::Failure twice = failure(good + "[imagem]\r\n");
     QCOMPARE(twice.line, int(linesOf(good).size()));
     QCOMPARE(twice.text, QStringLiteral("Linha %1: seção [Imagem] repetida.").arg(twice.line));
 }
@@ -210,13 +209,13 @@ void TestConfigFile::otherFaults()
 {
     QByteArray noImage = configFileBytes(richImage(), kTerminal);
     noImage.truncate(noImage.indexOf("[Imagem]"));
-    const ConfigFileError missing = failure(noImage);
+    const image::Failure missing = failure(noImage);
     QCOMPARE(missing.line, 0);
     QCOMPARE(missing.text, QStringLiteral("Falta a seção [Imagem] com a imagem de 260 bytes."));
     // A company default alone is no configuration file.
     QCOMPARE(failure("[Rede]\r\nTimeOutRede=1000\r\n").line, 0);
 
-    const ConfigFileError binary = failure(QByteArray("[Imagem]\r\n\0", 11));
+    const image::Failure binary = failure(QByteArray("[Imagem]\r\n\0", 11));
     QCOMPARE(binary.line, 0);
     QCOMPARE(binary.text, QStringLiteral("O arquivo de configuração não é um arquivo de texto."));
     QCOMPARE(failure(QByteArray(4 * 1024 * 1024 + 1, ' ')).text,
@@ -224,7 +223,7 @@ void TestConfigFile::otherFaults()
 
     const QByteArray good = configFileBytes(richImage(), kTerminal);
     const int dateLine = lineNumberOf(good, "LidoEm=");
-    const ConfigFileError date = failure(withLine(dateLine, "LidoEm=ontem"));
+    const image::Failure date = failure(withLine(dateLine, "LidoEm=ontem"));
     QCOMPARE(date.line, dateLine);
     QCOMPARE(date.text,
              QStringLiteral("Linha %1: data e hora inválidas em LidoEm (esperado aaaa-mm-ddThh:mm:ss): ontem.")

@@ -77,6 +77,12 @@ const QByteArray kOldContent = QByteArray(4096, 'o');
 
 using Writer = std::function<SavedFile(const QString& folder)>;
 
+// What a failed save says, for a failed check's message.
+QString whyNot(const SavedFile& saved)
+{
+    return saved ? QString() : saved.failure().text;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Writer)
@@ -142,7 +148,8 @@ void TestFileWriter::fullDiskKeepsTheOldFile()
 
     QVERIFY(!saved.ok());
     const QString expected = failure.replace(QStringLiteral("FOLDER"), folder);
-    QVERIFY2(saved.error.startsWith(expected + QStringLiteral("disco cheio")), qPrintable(saved.error));
+    QVERIFY2(saved.failure().text.startsWith(expected + QStringLiteral("disco cheio")),
+             qPrintable(saved.failure().text));
     QCOMPARE(fileBytes(folder + QStringLiteral("/file")), kOldContent);
     // No temporary file and no empty backup stay behind.
     QStringList after = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -163,7 +170,7 @@ void TestFileWriter::fullDiskSettingsFileStaysAsItWas()
     IniFile ini(path);
 
     disk.engage();
-    const bool written = ini.writeString(QStringLiteral("IPs"), QStringLiteral("IP1"), QString(5000, u'x'));
+    const bool written = ini.writeString(QStringLiteral("IPs"), QStringLiteral("IP1"), QString(5000, u'x')).ok();
     disk.release();
 
     QVERIFY(!written);
@@ -194,10 +201,10 @@ void TestFileWriter::backupTakesTheNextNameBesideAPlantedLink()
 
     const SavedFile saved = saveBackup(folder, imageWithMac(), {QStringLiteral("00A0B1C2D3E4"), kWhen, {}}, kWhen);
 
-    QVERIFY2(saved.ok(), qPrintable(saved.error));
-    QCOMPARE(saved.path, QDir(folder).filePath(QStringLiteral("00A0B1C2D3E4_20260304-050607-2.ini")));
-    QVERIFY(fileBytes(saved.path).contains("[Imagem]"));
-    QCOMPARE(modeOf(saved.path), 0600);
+    QVERIFY2(saved.ok(), qPrintable(whyNot(saved)));
+    QCOMPARE(*saved, QDir(folder).filePath(QStringLiteral("00A0B1C2D3E4_20260304-050607-2.ini")));
+    QVERIFY(fileBytes(*saved).contains("[Imagem]"));
+    QCOMPARE(modeOf(*saved), 0600);
     QVERIFY(QFileInfo(planted).isSymLink());
     QCOMPARE(QFileInfo::exists(target), targetExists);
     if (targetExists)
@@ -249,7 +256,7 @@ void TestFileWriter::unsafeBackupFolderIsRefused()
 
     const SavedFile saved = saveBackup(folder, imageWithMac(), {QStringLiteral("00A0B1C2D3E4"), kWhen, {}}, kWhen);
 
-    QCOMPARE(saved.error, reason.replace(QStringLiteral("FOLDER"), folder));
+    QCOMPARE(saved.failure().text, reason.replace(QStringLiteral("FOLDER"), folder));
     QVERIFY(QDir(real).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).isEmpty());
 }
 
@@ -259,10 +266,10 @@ void TestFileWriter::missingBackupFolderIsMadeForItsOwner()
     const QString folder = dir.filePath(QStringLiteral("new/Backups"));
     const Umask open(0);
     const SavedFile saved = saveBackup(folder, imageWithMac(), {QStringLiteral("00A0B1C2D3E4"), kWhen, {}}, kWhen);
-    QVERIFY2(saved.ok(), qPrintable(saved.error));
+    QVERIFY2(saved.ok(), qPrintable(whyNot(saved)));
     QCOMPARE(modeOf(folder), 0700);
-    QCOMPARE(modeOf(saved.path), 0600);
-    QCOMPARE(saved.path, QDir(folder).filePath(backupName()));
+    QCOMPARE(modeOf(*saved), 0600);
+    QCOMPARE(*saved, QDir(folder).filePath(backupName()));
 }
 
 void TestFileWriter::linkAtANamedFileIsRefused_data()
@@ -290,9 +297,10 @@ void TestFileWriter::linkAtANamedFileIsRefused()
 
     const QString what = append ? QStringLiteral("não foi possível acrescentar o registro em")
                                 : QStringLiteral("não foi possível gravar");
-    QCOMPARE(saved.error, QStringLiteral("%1 %2: é um link simbólico; nada foi gravado através dele (indique o "
-                                         "arquivo de destino)")
-                              .arg(what, path));
+    QCOMPARE(saved.failure().text,
+             QStringLiteral("%1 %2: é um link simbólico; nada foi gravado através dele (indique o "
+                            "arquivo de destino)")
+                 .arg(what, path));
     QVERIFY(QFileInfo(path).isSymLink());
     QCOMPARE(QFileInfo::exists(target), targetExists);
     if (targetExists)
@@ -327,7 +335,7 @@ void TestFileWriter::notARegularFileIsRefusedAtOnce()
     const SavedFile saved = append ? appendFile(path, "x", FileAccess::OwnerOnly) : savePrivateFile(path, "x");
     const QString what = append ? QStringLiteral("não foi possível acrescentar o registro em")
                                 : QStringLiteral("não foi possível gravar");
-    QCOMPARE(saved.error, QStringLiteral("%1 %2: %3").arg(what, path, reason));
+    QCOMPARE(saved.failure().text, QStringLiteral("%1 %2: %3").arg(what, path, reason));
     if (kind == QStringLiteral("folder"))
         QVERIFY(QDir(path).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
@@ -363,7 +371,7 @@ void TestFileWriter::modesOfNewAndReplacedFiles()
     const Umask open(0);
     const SavedFile saved =
         append ? appendFile(path, "new\n", FileAccess(access)) : replaceFile(path, "new\n", FileAccess(access));
-    QVERIFY2(saved.ok(), qPrintable(saved.error));
+    QVERIFY2(saved.ok(), qPrintable(whyNot(saved)));
     QCOMPARE(modeOf(path), expectedMode);
     QCOMPARE(fileBytes(path), QByteArray(append && existingMode >= 0 ? "old\nnew\n" : "new\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),

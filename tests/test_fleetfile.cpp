@@ -15,16 +15,15 @@ namespace
 FleetFile fleetOf(const QByteArray& bytes)
 {
     auto parsed = parseFleetFile(bytes);
-    if (const auto* error = std::get_if<CsvError>(&parsed))
-        qFatal("refused: line %d: %s", error->line, qPrintable(error->text));
-    return std::get<FleetFile>(parsed);
+    if (!parsed)
+        qFatal("refused: line %d: %s", parsed.failure().line, qPrintable(parsed.failure().text));
+    return parsed.value();
 }
 
-CsvError refusalOf(const QByteArray& bytes)
+image::Failure refusalOf(const QByteArray& bytes)
 {
     auto parsed = parseFleetFile(bytes);
-    return std::holds_alternative<CsvError>(parsed) ? std::get<CsvError>(parsed)
-                                                    : CsvError{-1, QStringLiteral("accepted")};
+    return parsed ? image::Failure{QStringLiteral("accepted"), -1} : parsed.failure();
 }
 
 image::Profile entries(std::initializer_list<std::array<const char*, 3>> list)
@@ -213,7 +212,7 @@ void TestFleetFile::malformedFilesNameTheLine()
     QFETCH(QByteArray, bytes);
     QFETCH(int, line);
     QFETCH(QString, text);
-    const CsvError error = refusalOf(bytes);
+    const image::Failure error = refusalOf(bytes);
     QCOMPARE(error.line, line);
     QVERIFY2(error.text.contains(text), qPrintable(error.text));
 }
@@ -243,9 +242,9 @@ void TestFleetFile::writtenFilesReadBack()
             rows << row;
         }
         auto parsed = parseCsv(csvBytes(rows));
-        QVERIFY(std::holds_alternative<CsvTable>(parsed));
+        QVERIFY(parsed.ok());
         QList<QStringList> back;
-        for (const CsvRow& row : std::get<CsvTable>(parsed).rows)
+        for (const CsvRow& row : parsed.value().rows)
             back << row.cells;
         QCOMPARE(back, rows);
     }

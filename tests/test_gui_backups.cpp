@@ -104,8 +104,8 @@ void TestGuiBackups::readLeavesABackupOfTheReply()
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const auto parsed = parseConfigFile(file.readAll());
-    QVERIFY(std::holds_alternative<ConfigFile>(parsed));
-    const ConfigFile& backup = std::get<ConfigFile>(parsed);
+    QVERIFY(parsed.ok());
+    const ConfigFile& backup = parsed.value();
     QCOMPARE(backup.image, asCopied(reply));
     QCOMPARE(backup.terminal.mac, QStringLiteral("0050C2A1B2C3"));
     QCOMPARE(backup.terminal.address, terminal.address());
@@ -140,8 +140,7 @@ void TestGuiBackups::backupsOfOneSecondKeepEachOther()
     QCOMPARE(backupLine(f)->text(), QStringLiteral("Backup: ") + secondName);
     const auto image = [&f](const QString& name) {
         QFile file(QDir(f.w().backupFolder()).filePath(name));
-        return file.open(QIODevice::ReadOnly) ? std::get<ConfigFile>(parseConfigFile(file.readAll())).image
-                                              : QByteArray();
+        return file.open(QIODevice::ReadOnly) ? parseConfigFile(file.readAll()).value().image : QByteArray();
     };
     QCOMPARE(image(kBackupName), asCopied(first));
     QCOMPARE(image(secondName), asCopied(second));

@@ -276,9 +276,9 @@ void TestGuiSafetyNet::exportThenLoadSendsWhatTheEditsSent()
     QCOMPARE(::stat(QFile::encodeName(path).constData(), &info), 0);
     QCOMPARE(int(info.st_mode & 0777), 0600);
     const auto exported = parseConfigFile(readFile(path));
-    QVERIFY(std::holds_alternative<ConfigFile>(exported));
-    QCOMPARE(std::get<ConfigFile>(exported).image, edited.w().buffer().workingCopy());
-    QCOMPARE(std::get<ConfigFile>(exported).terminal.address, first.address());
+    QVERIFY(exported.ok());
+    QCOMPARE(exported.value().image, edited.w().buffer().workingCopy());
+    QCOMPARE(exported.value().terminal.address, first.address());
     const QByteArray editedFrame = fakesession::writeFrame(edited, first);
     QCOMPARE(editedFrame.size(), 260);
 

@@ -222,11 +222,14 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(QString, problem);
         LogoData logo = filled(0);
-        QString said;
-        QVERIFY(!readLogoFile(write(text), logo, &said));
-        QCOMPARE(said, problem);
-        QVERIFY(!readLogoFile(m_dir.filePath(QStringLiteral("absent.txt")), logo, &said));
-        QCOMPARE(said, QStringLiteral("não foi possível abrir o arquivo"));
+        const image::Outcome<void> read = readLogoFile(write(text), logo);
+        QVERIFY(!read);
+        QCOMPARE(read.failure().text, problem);
+        // The line the text names is the failure's line.
+        QCOMPARE(QStringLiteral("linha %1: ").arg(read.failure().line), problem.left(problem.indexOf(u':') + 2));
+        const image::Outcome<void> absent = readLogoFile(m_dir.filePath(QStringLiteral("absent.txt")), logo);
+        QVERIFY(!absent);
+        QCOMPARE(absent.failure(), (image::Failure{QStringLiteral("não foi possível abrir o arquivo"), 0}));
     }
 
     void frameLayout()

@@ -151,8 +151,8 @@ void TestSimFleet::fleetFileListsEveryTerminal()
     QCOMPARE(unixMode(fleet.fleetFile()), 0600);
 
     const auto parsed = parseFleetFile(expected);
-    QVERIFY(std::holds_alternative<FleetFile>(parsed));
-    const FleetFile& file = std::get<FleetFile>(parsed);
+    QVERIFY(parsed.ok());
+    const FleetFile& file = parsed.value();
     QCOMPARE(file.rows.size(), 3);
     QCOMPARE(file.rows.at(2).address, fleet.addresses().at(2));
     QCOMPARE(file.rows.at(2).password, QStringLiteral("abc;12"));

@@ -87,8 +87,8 @@ void TestTextDecoding::spreadsheetExportWithoutMark()
     const QByteArray bytes = "address;password;Conexao.Login;Protocolo.ConexaoTelNet\r\n"
                              "10.0.0.1;123456;A\xC3\xA7\xC3\xA3o Caf\xC3\xA9;\"x;y\"\r\n";
     const auto parsed = parseFleetFile(bytes);
-    QVERIFY(std::holds_alternative<FleetFile>(parsed));
-    const FleetFile& file = std::get<FleetFile>(parsed);
+    QVERIFY(parsed.ok());
+    const FleetFile& file = parsed.value();
     QCOMPARE(file.separator, ';');
     QCOMPARE(file.rows.size(), 1);
     const image::Profile expected = {{u"Conexao"_s, u"Login"_s, u"Ação Café"_s, image::Origin::Request},

@@ -1549,6 +1549,10 @@ address, result, error and exit (hxconfig-cli COMMAND --help tells each command&
         <translation>Could not open the file &quot;%1&quot;.</translation>
     </message>
     <message>
+        <source>%1: o arquivo não é um texto que se possa regravar; nada foi gravado</source>
+        <translation>%1: the file is not text that can be written back; nothing was written</translation>
+    </message>
+    <message>
         <source><byte value="xd"/>Sem permissão de leitura.</source>
         <translation><byte value="xd"/>No permission to read.</translation>
     </message>

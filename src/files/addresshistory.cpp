@@ -74,16 +74,17 @@ QStringList seedEntries(const QString& localAddresses)
     return entries;
 }
 
-bool seed(IniFile& ini, const QString& localAddresses)
+image::Outcome<void> seed(IniFile& ini, const QString& localAddresses)
 {
     const QStringList entries = seedEntries(localAddresses);
     for (int k = 1; k <= entries.size(); ++k) {
-        if (!ini.writeInteger(sectionName(), countKey(), k))
-            return false;
-        if (!ini.writeString(sectionName(), QString::number(k), entries.at(k - 1)))
-            return false;
+        if (image::Outcome<void> written = ini.writeInteger(sectionName(), countKey(), k); !written)
+            return written;
+        if (image::Outcome<void> written = ini.writeString(sectionName(), QString::number(k), entries.at(k - 1));
+            !written)
+            return written;
     }
-    return true;
+    return {};
 }
 
 QStringList load(const IniFile& ini)
@@ -127,7 +128,7 @@ Remember remember(QStringList& list, IniFile& ini, const QString& address)
     return Remember::Added;
 }
 
-bool clear(IniFile& ini)
+image::Outcome<void> clear(IniFile& ini)
 {
     return ini.eraseSection(sectionName());
 }

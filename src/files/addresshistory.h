@@ -20,9 +20,9 @@ QString countKey();
 // "192.168.0.100" and "10.0.0.100". Parts left empty after the cut are skipped.
 QStringList seedEntries(const QString& localAddresses);
 
-// First start: writes "ListBox" = k and then key k for every entry. Stops at the first failed write
-// and returns false; no entries write nothing (and create no file).
-bool seed(IniFile& ini, const QString& localAddresses);
+// First start: writes "ListBox" = k and then key k for every entry. Stops at the first failed write,
+// with its failure; no entries write nothing (and create no file).
+image::Outcome<void> seed(IniFile& ini, const QString& localAddresses);
 
 // The non-empty values of keys 1..ListBox in key order, without any duplicate check.
 QStringList load(const IniView& settings);
@@ -36,7 +36,7 @@ enum class Remember { AlreadyKnown, Added, WriteFailed };
 // kListLimit or more, and only "ListBox" = count and key count = address are written.
 Remember remember(QStringList& list, IniFile& ini, const QString& address);
 
-// "Limpar Caixa": erases the whole section. False when the file could not be written.
-bool clear(IniFile& ini);
+// "Limpar Caixa": erases the whole section. Refused when the file could not be written.
+image::Outcome<void> clear(IniFile& ini);
 
 } // namespace history

@@ -42,9 +42,9 @@ SavedFile saveBackup(const QString& folder, const QByteArray& image, const Termi
                      const QDateTime& when)
 {
     if (!makeFolder(folder))
-        return {{},
-                QCoreApplication::translate("Files", "não foi possível criar a pasta de cópias de segurança %1: %2")
-                    .arg(folder, folderFailureReason(folder))};
+        return image::Failure{
+            QCoreApplication::translate("Files", "não foi possível criar a pasta de cópias de segurança %1: %2")
+                .arg(folder, folderFailureReason(folder))};
     return createFreshFile(folder, backupFileName(image, when), configFileBytes(image, terminal));
 }
 

@@ -88,7 +88,8 @@ BackupKeeper::BackupKeeper(QString folder) : m_folder(std::move(folder))
     }
 }
 
-KeptBackup BackupKeeper::keep(const QByteArray& image, const TerminalInfo& terminal, const QDateTime& when)
+image::Outcome<KeptBackup> BackupKeeper::keep(const QByteArray& image, const TerminalInfo& terminal,
+                                              const QDateTime& when)
 {
     const QString key = macInFileName(terminal.mac);
     std::optional<Newest> newest;
@@ -99,29 +100,29 @@ KeptBackup BackupKeeper::keep(const QByteArray& image, const TerminalInfo& termi
     }
     if (newest && newest->image.isEmpty()) {
         auto loaded = loadConfigFile(newest->path);
-        if (const auto* file = std::get_if<ConfigFile>(&loaded))
-            newest->image = file->image;
+        if (loaded)
+            newest->image = loaded->image;
     }
     if (newest && image::sameConfiguration(newest->image, image))
-        return {false, newest->path, {}};
+        return KeptBackup{false, newest->path};
 
     const SavedFile saved = saveBackup(m_folder, image, terminal, when);
-    if (!saved.ok())
-        return {false, {}, saved.error};
-    if (const std::optional<BackupName> name = parseBackupName(QFileInfo(saved.path).fileName())) {
+    if (!saved)
+        return saved.failure();
+    if (const std::optional<BackupName> name = parseBackupName(QFileInfo(*saved).fileName())) {
         const QMutexLocker lock(&m_lock);
         auto it = m_newest.find(key);
         if (it == m_newest.end() || it->name < *name)
-            m_newest.insert(key, {*name, saved.path, image});
+            m_newest.insert(key, {*name, *saved, image});
     }
-    return {true, saved.path, {}};
+    return KeptBackup{true, *saved};
 }
 
-QFuture<KeptBackup> BackupKeeper::keepInBackground(const QByteArray& image, const TerminalInfo& terminal,
-                                                   const QDateTime& when)
+QFuture<image::Outcome<KeptBackup>> BackupKeeper::keepInBackground(const QByteArray& image,
+                                                                   const TerminalInfo& terminal, const QDateTime& when)
 {
-    auto promise = std::make_shared<QPromise<KeptBackup>>();
-    QFuture<KeptBackup> future = promise->future();
+    auto promise = std::make_shared<QPromise<image::Outcome<KeptBackup>>>();
+    QFuture<image::Outcome<KeptBackup>> future = promise->future();
     promise->start();
     keeperThreads().start([this, promise, image, terminal, when] {
         promise->addResult(keep(image, terminal, when));

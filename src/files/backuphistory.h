@@ -29,12 +29,10 @@ std::optional<BackupName> parseBackupName(const QString& fileName);
 // letter case, and "00:50:C2:00:00:01" or "00-50-..." stands for "0050C2000001".
 QStringList backupsOf(const QString& folder, const QString& mac);
 
-// What keeping a terminal's configuration ended in.
+// What keeping a terminal's configuration ended in, when it did not fail.
 struct KeptBackup {
     bool isNew = false; // saved now; otherwise it was the same as the newest backup
     QString path;       // the new file, or the newest existing one
-    QString error;      // Portuguese; empty on success
-    bool ok() const { return error.isEmpty(); }
 };
 
 // A fleet's backups in one folder: the folder is listed once, and each terminal's configuration is
@@ -48,10 +46,11 @@ class BackupKeeper final
 public:
     explicit BackupKeeper(QString folder);
 
-    KeptBackup keep(const QByteArray& image, const TerminalInfo& terminal, const QDateTime& when);
+    image::Outcome<KeptBackup> keep(const QByteArray& image, const TerminalInfo& terminal, const QDateTime& when);
     // The same on a thread for files, so that the event loop of a fleet's reads never waits for
     // the disk. The keeper must outlive the result.
-    QFuture<KeptBackup> keepInBackground(const QByteArray& image, const TerminalInfo& terminal, const QDateTime& when);
+    QFuture<image::Outcome<KeptBackup>> keepInBackground(const QByteArray& image, const TerminalInfo& terminal,
+                                                         const QDateTime& when);
 
 private:
     struct Newest {

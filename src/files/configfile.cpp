@@ -57,9 +57,9 @@ QString hexLine(const QByteArray& bytes)
     return QString::fromLatin1(bytes.toHex(' ').toUpper());
 }
 
-ConfigFileError errorAt(int line, const QString& text)
+image::Failure errorAt(int line, const QString& text)
 {
-    return {line, line > 0 ? QStringLiteral("Linha %1: %2").arg(line).arg(text) : text};
+    return {line > 0 ? QStringLiteral("Linha %1: %2").arg(line).arg(text) : text, line};
 }
 
 // "82 46 00 ...": twenty pairs of hexadecimal digits, one blank between pairs.
@@ -78,13 +78,13 @@ struct ImageLines {
     int sectionLine = 0;
 };
 
-std::optional<ConfigFileError> takeImageItem(ImageLines& lines, const IniDocument::Item& item)
+image::Outcome<void> takeImageItem(ImageLines& lines, const IniDocument::Item& item)
 {
     if (item.key.isEmpty()) {
         if (lines.sectionLine != 0)
             return errorAt(item.line, QCoreApplication::translate("Files", "seção [Imagem] repetida."));
         lines.sectionLine = item.line;
-        return std::nullopt;
+        return {};
     }
     int index = -1;
     for (int i = 0; i < kImageLines; ++i) {
@@ -106,11 +106,11 @@ std::optional<ConfigFileError> takeImageItem(ImageLines& lines, const IniDocumen
     }
     lines.lineOf[std::size_t(index)] = item.line;
     lines.image.replace(index * kBytesPerLine, kBytesPerLine, *bytes);
-    return std::nullopt;
+    return {};
 }
 
 // Section "Terminal" read as the settings file reads values: its first section, the first key of a name.
-std::variant<TerminalInfo, ConfigFileError> terminalOf(const IniDocument& document)
+image::Outcome<TerminalInfo> terminalOf(const IniDocument& document)
 {
     TerminalInfo terminal;
     terminal.mac = document.value(kTerminal, kMac).value_or(QString());
@@ -156,7 +156,7 @@ QByteArray configFileBytes(const QByteArray& image, const TerminalInfo& terminal
     return initext::encode({{}, IniText::Codec::Cp1252, document.text()});
 }
 
-std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& bytes)
+image::Outcome<ConfigFile> parseConfigFile(const QByteArray& bytes)
 {
     if (bytes.size() > IniFile::kMaxFileSize)
         return errorAt(0, QCoreApplication::translate("Files", "O arquivo de configuração é grande demais."));
@@ -170,8 +170,8 @@ std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& byte
     for (const IniDocument::Item& item : document.items()) {
         if (item.section.compare(kImage, Qt::CaseInsensitive) != 0)
             continue;
-        if (const std::optional<ConfigFileError> error = takeImageItem(lines, item))
-            return *error;
+        if (const image::Outcome<void> taken = takeImageItem(lines, item); !taken)
+            return taken.failure();
     }
     if (lines.sectionLine == 0)
         return errorAt(0, QCoreApplication::translate("Files", "Falta a seção [Imagem] com a imagem de 260 bytes."));
@@ -182,9 +182,9 @@ std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& byte
                                .arg(imageKey(i * kBytesPerLine)));
     }
     auto terminal = terminalOf(document);
-    if (const auto* error = std::get_if<ConfigFileError>(&terminal))
-        return *error;
-    file.terminal = std::get<TerminalInfo>(terminal);
+    if (!terminal)
+        return terminal.failure();
+    file.terminal = *terminal;
     file.image = lines.image;
     file.readable = image::profileFromDocument(document);
     return file;

@@ -1,12 +1,11 @@
 #pragma once
 
+#include "image/outcome.h"
 #include "image/profile.h"
 
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
-
-#include <variant>
 
 // The configuration file: a terminal's configuration as an INI file (Windows-1252, CR LF). The five
 // company sections carry every key, extension keys included, so they can be pasted into
@@ -26,13 +25,9 @@ struct ConfigFile {
     image::Profile readable; // the five company sections as the file has them
 };
 
-struct ConfigFileError {
-    int line = 0; // 1-based; 0 = the whole file
-    QString text; // Portuguese, names the line when there is one
-};
-
 QByteArray configFileBytes(const QByteArray& image, const TerminalInfo& terminal);
-std::variant<ConfigFile, ConfigFileError> parseConfigFile(const QByteArray& bytes);
+// Refused with the line where the file goes wrong (0 for the whole file), also named in the text.
+image::Outcome<ConfigFile> parseConfigFile(const QByteArray& bytes);
 
 // Backup file name for an image: "<MAC>_<yyyyMMdd-HHmmss>.ini".
 QString backupFileName(const QByteArray& image, const QDateTime& when);

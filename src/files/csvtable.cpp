@@ -99,11 +99,11 @@ bool needsQuotes(const QString& cell)
 
 } // namespace
 
-std::variant<CsvTable, CsvError> parseCsv(const QByteArray& bytes)
+image::Outcome<CsvTable> parseCsv(const QByteArray& bytes)
 {
     const std::optional<IniText> decoded = initext::decode(bytes);
     if (!decoded)
-        return CsvError{0, QCoreApplication::translate("Files", "não é um arquivo de texto")};
+        return image::Failure{QCoreApplication::translate("Files", "não é um arquivo de texto")};
     // libcsv reads bytes: UTF-8 keeps the separators and quotes as the single bytes they are.
     QByteArray text = decoded->text.toUtf8();
     // A lone CR ends a line as LF does (old spreadsheets on some systems write it), so that lines
@@ -117,7 +117,7 @@ std::variant<CsvTable, CsvError> parseCsv(const QByteArray& bytes)
     table.separator = separatorOf(text);
     std::unique_ptr<csv_parser, ParserDeleter> parser(new csv_parser{});
     if (csv_init(parser.get(), CSV_STRICT | CSV_STRICT_FINI | CSV_REPALL_NL) != 0)
-        return CsvError{0, QCoreApplication::translate("Files", "sem memória para ler o arquivo")};
+        return image::Failure{QCoreApplication::translate("Files", "sem memória para ler o arquivo")};
     csv_set_delim(parser.get(), static_cast<unsigned char>(table.separator));
 
     RowCollector collector;
@@ -125,17 +125,18 @@ std::variant<CsvTable, CsvError> parseCsv(const QByteArray& bytes)
                                          RowCollector::takeCell, RowCollector::takeRowEnd, &collector);
     if (parsed != std::size_t(text.size())) {
         const int line = lineAt(text, qsizetype(parsed));
-        return CsvError{line, QCoreApplication::translate(
-                                  "Files", "aspas fora do lugar (uma célula com aspas deve começar e terminar "
-                                           "com elas, e aspas dentro dela vêm dobradas)")};
+        return image::Failure{
+            QCoreApplication::translate("Files", "aspas fora do lugar (uma célula com aspas deve começar e terminar "
+                                                 "com elas, e aspas dentro dela vêm dobradas)"),
+            line};
     }
     if (csv_fini(parser.get(), RowCollector::takeCell, RowCollector::takeRowEnd, &collector) != 0) {
         const qsizetype open = text.lastIndexOf('"');
-        return CsvError{lineAt(text, qMax<qsizetype>(open, 0)),
-                        QCoreApplication::translate("Files", "aspas abertas e nunca fechadas")};
+        return image::Failure{QCoreApplication::translate("Files", "aspas abertas e nunca fechadas"),
+                              lineAt(text, qMax<qsizetype>(open, 0))};
     }
     if (collector.rows.isEmpty())
-        return CsvError{0, QCoreApplication::translate("Files", "o arquivo está vazio")};
+        return image::Failure{QCoreApplication::translate("Files", "o arquivo está vazio")};
     table.rows = std::move(collector.rows);
     return table;
 }

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "image/outcome.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-
-#include <variant>
 
 // A spreadsheet's export as text: rows of cells, the first row a header. Read with libcsv in its
 // strict mode, so that a stray quote is an error and not a guess.
@@ -26,13 +26,8 @@ struct CsvTable {
     QList<CsvRow> rows; // the header first; never empty
 };
 
-// Portuguese; `line` is 0 when the problem is the whole file.
-struct CsvError {
-    int line = 0;
-    QString text;
-};
-
-std::variant<CsvTable, CsvError> parseCsv(const QByteArray& bytes);
+// Refused with the line where the file goes wrong, 0 when the problem is the whole file.
+image::Outcome<CsvTable> parseCsv(const QByteArray& bytes);
 
 // The rows (all of one width, as a spreadsheet's) as a file the same reader and a spreadsheet set
 // to Portuguese both take: UTF-8 with a byte-order mark, semicolons, CR LF, a cell quoted when it

@@ -51,9 +51,9 @@ private:
 };
 
 // A failure's text: what could not be done to which file, and why.
-SavedFile failure(const QString& path, const QString& what, int errnoValue)
+image::Failure failure(const QString& path, const QString& what, int errnoValue)
 {
-    return {path, QStringLiteral("%1 %2: %3").arg(what, path, fileFailureReason(errnoValue, QFileDevice::WriteError))};
+    return {QStringLiteral("%1 %2: %3").arg(what, path, fileFailureReason(errnoValue, QFileDevice::WriteError))};
 }
 
 // Every byte, through short writes and interruptions. Returns 0 or the errno of the failure.
@@ -227,7 +227,7 @@ SavedFile replaceFile(const QString& path, const QByteArray& bytes, FileAccess a
     };
     const bool exists = statAt(folder.get(), name, existing);
     if (exists && !S_ISREG(existing.st_mode))
-        return {path, QStringLiteral("%1 %2: %3").arg(cannotWrite, path, notAFileReason(existing))};
+        return image::Failure{QStringLiteral("%1 %2: %3").arg(cannotWrite, path, notAFileReason(existing))};
 
     // A replaced file keeps its mode; a new one is created with the umask's say.
     std::optional<mode_t> finalMode = kOwnerOnly;
@@ -244,7 +244,7 @@ SavedFile replaceFile(const QString& path, const QByteArray& bytes, FileAccess a
             return failure(path, cannotWrite, error);
         if (const int inPlace = rewriteInPlace(folder.get(), name, bytes); inPlace != 0)
             return failure(path, cannotWrite, inPlace);
-        return {path, {}};
+        return path;
     }
     if (::renameat(folder.get(), tempName.constData(), folder.get(), name.constData()) != 0) {
         const int renameError = errno;
@@ -253,7 +253,7 @@ SavedFile replaceFile(const QString& path, const QByteArray& bytes, FileAccess a
     }
     // The new name itself must reach the disk too.
     ::fsync(folder.get());
-    return {path, {}};
+    return path;
 }
 
 SavedFile savePrivateFile(const QString& path, const QByteArray& bytes)
@@ -269,11 +269,11 @@ SavedFile createFreshFile(const QString& folderPath, const QString& name, const 
     if (::lstat(native(folderPath).constData(), &status) != 0)
         return failure(folderPath, inFolder, errno);
     if (S_ISLNK(status.st_mode))
-        return {folderPath,
-                QCoreApplication::translate(
-                    "Files", "a pasta %1 é um link simbólico; as cópias de segurança não são gravadas através de "
-                             "links (indique a pasta de destino)")
-                    .arg(folderPath)};
+        return image::Failure{QCoreApplication::translate(
+                                  "Files",
+                                  "a pasta %1 é um link simbólico; as cópias de segurança não são gravadas através de "
+                                  "links (indique a pasta de destino)")
+                                  .arg(folderPath)};
     Descriptor folder(::open(native(folderPath).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (!folder.valid())
         return failure(folderPath, inFolder, errno);
@@ -281,7 +281,7 @@ SavedFile createFreshFile(const QString& folderPath, const QString& name, const 
     if (::fstat(folder.get(), &status) != 0)
         return failure(folderPath, inFolder, errno);
     if (const QString unsafe = unsafeFolderReason(folderPath, status); !unsafe.isEmpty())
-        return {folderPath, unsafe};
+        return image::Failure{unsafe};
 
     QByteArray tempName;
     if (const int error = writeTemporary(folder.get(), name, bytes, kOwnerOnly, kOwnerOnly, tempName); error != 0)
@@ -300,7 +300,7 @@ SavedFile createFreshFile(const QString& folderPath, const QString& name, const 
             return failure(folderPath, inFolder, error);
         }
         ::fsync(folder.get());
-        return {QDir(folderPath).filePath(candidate), {}};
+        return QDir(folderPath).filePath(candidate);
     }
     ::unlinkat(folder.get(), tempName.constData(), 0);
     return failure(folderPath, inFolder, EEXIST);
@@ -318,7 +318,7 @@ SavedFile appendFile(const QString& path, const QByteArray& bytes, FileAccess ac
         struct stat status {
         };
         if (error == ELOOP && ::lstat(native(path).constData(), &status) == 0)
-            return {path, QStringLiteral("%1 %2: %3").arg(cannotAppend, path, notAFileReason(status))};
+            return image::Failure{QStringLiteral("%1 %2: %3").arg(cannotAppend, path, notAFileReason(status))};
         return failure(path, cannotAppend, error);
     }
     struct stat status {
@@ -326,7 +326,7 @@ SavedFile appendFile(const QString& path, const QByteArray& bytes, FileAccess ac
     if (::fstat(file.get(), &status) != 0)
         return failure(path, cannotAppend, errno);
     if (!S_ISREG(status.st_mode))
-        return {path, QStringLiteral("%1 %2: %3").arg(cannotAppend, path, notAFileReason(status))};
+        return image::Failure{QStringLiteral("%1 %2: %3").arg(cannotAppend, path, notAFileReason(status))};
     const off_t before = status.st_size;
     const int error = writeAll(file.get(), bytes);
     if (error != 0) {
@@ -337,7 +337,7 @@ SavedFile appendFile(const QString& path, const QByteArray& bytes, FileAccess ac
     }
     if (file.closeNow() != 0)
         return failure(path, cannotAppend, errno);
-    return {path, {}};
+    return path;
 }
 
 QString readableByOthersWarning(const QString& path)

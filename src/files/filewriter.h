@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -9,12 +11,8 @@
 // the old file stays as it was and the temporary file is removed. Failures are Portuguese texts
 // that name the file and say why ("disco cheio", "sem permissão", ...).
 
-// The outcome of saving a file: its path, or a Portuguese text saying what failed.
-struct SavedFile {
-    QString path;
-    QString error;
-    bool ok() const { return error.isEmpty(); }
-};
+// The outcome of saving a file: the path it was saved at, or the Portuguese text saying what failed.
+using SavedFile = image::Outcome<QString>;
 
 enum class FileAccess {
     OwnerOnly, // mode 0600, also when it replaces a file: it may carry a terminal's password

@@ -23,8 +23,8 @@ bool names(const QString& name, const QString& english, const QStringList& portu
     return sameIniName(name, english) || portuguese.contains(name, Qt::CaseInsensitive);
 }
 
-// The column a header cell names, or an error text.
-std::variant<ColumnRole, QString> roleOf(const QString& name)
+// The column a header cell names.
+image::Outcome<ColumnRole> roleOf(const QString& name)
 {
     if (name.isEmpty())
         return ColumnRole{};
@@ -42,42 +42,44 @@ std::variant<ColumnRole, QString> roleOf(const QString& name)
         return ColumnRole{Column::Key, image::sectionOf(*field),
                           subKey ? image::tableText(field->subKey) : image::keyOf(*field)};
     }
-    return QCoreApplication::translate(
-               "Files", "coluna desconhecida \"%1\" (as colunas são address ou endereco, password ou senha, "
-                        "new_password ou nova_senha e Secao.Chave, por exemplo Conexao.IPLocal; hxconfig-cli show "
-                        "lista as chaves)")
-        .arg(name);
+    return image::Failure{
+        QCoreApplication::translate(
+            "Files", "coluna desconhecida \"%1\" (as colunas são address ou endereco, password ou senha, "
+                     "new_password ou nova_senha e Secao.Chave, por exemplo Conexao.IPLocal; hxconfig-cli show "
+                     "lista as chaves)")
+            .arg(name)};
 }
 
 } // namespace
 
-std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
+image::Outcome<FleetFile> parseFleetFile(const QByteArray& bytes)
 {
-    auto parsed = parseCsv(bytes);
-    if (auto* error = std::get_if<CsvError>(&parsed))
-        return *error;
-    const CsvTable& table = std::get<CsvTable>(parsed);
+    const image::Outcome<CsvTable> parsed = parseCsv(bytes);
+    if (!parsed)
+        return parsed.failure();
+    const CsvTable& table = *parsed;
     const CsvRow& header = table.rows.first();
 
     QList<ColumnRole> roles;
     for (qsizetype c = 0; c < header.cells.size(); ++c) {
-        auto role = roleOf(header.cells.at(c));
-        if (auto* text = std::get_if<QString>(&role))
-            return CsvError{header.line, *text};
-        const ColumnRole& r = std::get<ColumnRole>(role);
+        const image::Outcome<ColumnRole> role = roleOf(header.cells.at(c));
+        if (!role)
+            return image::Failure{role.failure().text, header.line};
+        const ColumnRole& r = *role;
         // "address" and "endereco" are one column, as are "Conexao.Tipo" and "conexao.tipo".
         for (qsizetype before = 0; before < c; ++before) {
             const ColumnRole& b = roles.at(before);
             if (r.column != Column::Unnamed && b.column == r.column && sameIniName(b.section, r.section) &&
                 sameIniName(b.key, r.key))
-                return CsvError{header.line,
-                                QCoreApplication::translate("Files", "coluna repetida \"%1\"").arg(header.cells.at(c))};
+                return image::Failure{
+                    QCoreApplication::translate("Files", "coluna repetida \"%1\"").arg(header.cells.at(c)),
+                    header.line};
         }
         roles.append(r);
     }
     if (std::none_of(roles.cbegin(), roles.cend(), [](const ColumnRole& r) { return r.column == Column::Address; }))
-        return CsvError{header.line,
-                        QCoreApplication::translate("Files", "falta a coluna address (ou endereco) no cabeçalho")};
+        return image::Failure{QCoreApplication::translate("Files", "falta a coluna address (ou endereco) no cabeçalho"),
+                              header.line};
 
     FleetFile file;
     file.separator = table.separator;
@@ -90,10 +92,11 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
             if (cell.isEmpty())
                 continue;
             if (c >= roles.size() || roles.at(c).column == Column::Unnamed)
-                return CsvError{row.line, QCoreApplication::translate(
-                                              "Files", "valor \"%1\" na coluna %2, que o cabeçalho não nomeia")
-                                              .arg(cell)
-                                              .arg(c + 1)};
+                return image::Failure{
+                    QCoreApplication::translate("Files", "valor \"%1\" na coluna %2, que o cabeçalho não nomeia")
+                        .arg(cell)
+                        .arg(c + 1),
+                    row.line};
             const ColumnRole& role = roles.at(c);
             switch (role.column) {
             case Column::Address:
@@ -113,11 +116,11 @@ std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes)
             }
         }
         if (fleetRow.address.isEmpty())
-            return CsvError{row.line,
-                            QCoreApplication::translate("Files", "falta o endereço (coluna address ou endereco)")};
+            return image::Failure{QCoreApplication::translate("Files", "falta o endereço (coluna address ou endereco)"),
+                                  row.line};
         file.rows.append(fleetRow);
     }
     if (file.rows.isEmpty())
-        return CsvError{header.line, QCoreApplication::translate("Files", "nenhum terminal depois do cabeçalho")};
+        return image::Failure{QCoreApplication::translate("Files", "nenhum terminal depois do cabeçalho"), header.line};
     return file;
 }

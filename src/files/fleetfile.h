@@ -7,8 +7,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <variant>
-
 // The fleet file hxconfig-cli batch takes: a spreadsheet's export (see csvtable.h) with a header
 // row and one row per terminal. Columns, in any order, names compared ignoring letter case, each
 // also under its Portuguese name (endereco or endereço, senha, nova_senha):
@@ -44,4 +42,4 @@ struct FleetFile {
 
 // Refuses a malformed file naming the line: bad quotes, no address column, an unknown or repeated
 // column, a row with a value beyond the header's columns or without an address, no terminal at all.
-std::variant<FleetFile, CsvError> parseFleetFile(const QByteArray& bytes);
+image::Outcome<FleetFile> parseFleetFile(const QByteArray& bytes);

@@ -2,6 +2,7 @@
 
 #include "files/filewriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -82,6 +83,18 @@ QStringList IniFile::readSection(const QString& section) const
     return view().readSection(section);
 }
 
+namespace
+{
+
+// A file that reads as empty, or could not be written back in its own form, is never overwritten.
+image::Failure notRewritable(const QString& path)
+{
+    return {QCoreApplication::translate("Files", "%1: o arquivo não é um texto que se possa regravar; nada foi gravado")
+                .arg(path)};
+}
+
+} // namespace
+
 std::optional<IniDocument> IniFile::documentForWrite() const
 {
     switch (load()) {
@@ -100,42 +113,43 @@ std::optional<IniDocument> IniFile::documentForWrite() const
     return std::nullopt;
 }
 
-bool IniFile::save(const IniDocument& document)
+image::Outcome<void> IniFile::save(const IniDocument& document)
 {
     // Written in the form the file came in: same mark, same codec.
     const QByteArray bytes = initext::encode({m_seenForm.byteOrderMark, m_seenForm.codec, document.text(), true});
     // In a program directory that refuses new files, a settings file that may be written is
     // rewritten in place; everywhere else the replacement is atomic.
-    if (!replaceFile(m_path, bytes, FileAccess::AsBefore, InPlaceFallback::WhereFolderRefuses).ok())
-        return false;
+    if (const SavedFile saved = replaceFile(m_path, bytes, FileAccess::AsBefore, InPlaceFallback::WhereFolderRefuses);
+        !saved)
+        return saved.failure();
     // Parsed again from what reached the disk: a character the code page cannot hold is a '?' there.
     if (const std::optional<IniText> text = initext::decode(bytes))
         remember(bytes, *text);
     else
         m_seenValid = false;
-    return true;
+    return {};
 }
 
-bool IniFile::writeString(const QString& section, const QString& key, const QString& value)
+image::Outcome<void> IniFile::writeString(const QString& section, const QString& key, const QString& value)
 {
     std::optional<IniDocument> document = documentForWrite();
     if (!document)
-        return false;
+        return notRewritable(m_path);
     document->setValue(section, key, value);
     return save(*document);
 }
 
-bool IniFile::writeInteger(const QString& section, const QString& key, int value)
+image::Outcome<void> IniFile::writeInteger(const QString& section, const QString& key, int value)
 {
     return writeString(section, key, QString::number(value));
 }
 
-bool IniFile::eraseSection(const QString& section)
+image::Outcome<void> IniFile::eraseSection(const QString& section)
 {
     std::optional<IniDocument> document = documentForWrite();
     if (!document)
-        return false;
+        return notRewritable(m_path);
     if (!document->removeSection(section))
-        return true;
+        return {};
     return save(*document);
 }

@@ -3,6 +3,7 @@
 #include "files/inidocument.h"
 #include "files/initext.h"
 #include "files/iniview.h"
+#include "image/outcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -37,18 +38,18 @@ public:
     // Key names of the section in file order (each once); empty when the section is missing.
     QStringList readSection(const QString& section) const;
 
-    // False when the file could not be written; the old file then stays as it was.
-    bool writeString(const QString& section, const QString& key, const QString& value);
-    bool writeInteger(const QString& section, const QString& key, int value);
-    // Removes every section of that name. True when there was nothing to remove.
-    bool eraseSection(const QString& section);
+    // Refused when the file could not be written; the old file then stays as it was.
+    image::Outcome<void> writeString(const QString& section, const QString& key, const QString& value);
+    image::Outcome<void> writeInteger(const QString& section, const QString& key, int value);
+    // Removes every section of that name. Done when there was nothing to remove.
+    image::Outcome<void> eraseSection(const QString& section);
 
 private:
     enum class State { Missing, Text, Unusable };
     State load() const;
     // The document to edit: empty for a missing file, nothing for a file that must not be touched.
     std::optional<IniDocument> documentForWrite() const;
-    bool save(const IniDocument& document);
+    image::Outcome<void> save(const IniDocument& document);
     void remember(const QByteArray& bytes, const IniText& text) const;
 
     QString m_path;

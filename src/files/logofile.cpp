@@ -28,13 +28,9 @@ int hexDigit(char c)
 
 } // namespace
 
-bool readLogoFile(const QString& path, LogoData& logo, QString* problem)
+image::Outcome<void> readLogoFile(const QString& path, LogoData& logo)
 {
-    const auto fail = [problem](const QString& text) {
-        if (problem)
-            *problem = text;
-        return false;
-    };
+    const auto fail = [](const QString& text, int line = 0) { return image::Failure{text, line}; };
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(QCoreApplication::translate("Files", "não foi possível abrir o arquivo"));
@@ -45,12 +41,14 @@ bool readLogoFile(const QString& path, LogoData& logo, QString* problem)
             return fail(
                 QCoreApplication::translate("Files", "linha %1: o arquivo acaba na linha %2; são necessárias 40 linhas")
                     .arg(lineNo + 1)
-                    .arg(lineNo));
+                    .arg(lineNo),
+                lineNo + 1);
         for (int group = 0; group < kGroups; ++group) {
             const int at = group * kGroupWidth;
             if (line.size() < at + 2)
                 return fail(
-                    QCoreApplication::translate("Files", "linha %1: tem %2 pares, não 6").arg(lineNo + 1).arg(group));
+                    QCoreApplication::translate("Files", "linha %1: tem %2 pares, não 6").arg(lineNo + 1).arg(group),
+                    lineNo + 1);
             const int high = hexDigit(line.at(at));
             const int low = hexDigit(line.at(at + 1));
             if (high < 0 || low < 0)
@@ -58,11 +56,12 @@ bool readLogoFile(const QString& path, LogoData& logo, QString* problem)
                     QCoreApplication::translate("Files", "linha %1: \"%2\" não é um par hexadecimal (coluna %3)")
                         .arg(lineNo + 1)
                         .arg(QString::fromLatin1(line.mid(at, 2)))
-                        .arg(at + 1));
+                        .arg(at + 1),
+                    lineNo + 1);
             logo[target++] = static_cast<std::uint8_t>(high * 16 + low);
         }
     }
-    return true;
+    return {};
 }
 
 QByteArray buildLogoFrame(const QByteArray& workingCopy, const LogoData& logo)

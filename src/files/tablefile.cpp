@@ -103,13 +103,13 @@ Table parseTable(const QByteArray& bytes)
     return parseTable(buffer);
 }
 
-bool loadTable(const QString& path, Table& table, QString* errorText)
+image::Outcome<void> loadTable(const QString& path, Table& table)
 {
     table = emptyTable();
     // Only a file is loaded: nothing at the path, a folder or a device leaves the empty table.
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile())
-        return true;
+        return {};
     // The texts are the tool's own: the system's reason may come in English. Opened here so that
     // the reason of a refusal is known; without blocking, should a pipe have taken the file's place.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -117,28 +117,23 @@ bool loadTable(const QString& path, Table& table, QString* errorText)
     };
     if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
         ::close(fd);
-        return true;
+        return {};
     }
     QFile file;
     if (fd < 0 || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         const int reason = errno;
         if (fd >= 0)
             ::close(fd);
-        if (errorText) {
-            *errorText = QCoreApplication::translate("Files", "Não foi possível abrir o arquivo \"%1\".").arg(path);
-            if (reason == EACCES || reason == EPERM)
-                *errorText += QCoreApplication::translate("Files", "\rSem permissão de leitura.");
-        }
-        return false;
+        QString text = QCoreApplication::translate("Files", "Não foi possível abrir o arquivo \"%1\".").arg(path);
+        if (reason == EACCES || reason == EPERM)
+            text += QCoreApplication::translate("Files", "\rSem permissão de leitura.");
+        return image::Failure{text};
     }
     bool readFailed = false;
     table = parseTable(file, &readFailed);
-    if (readFailed) {
-        if (errorText)
-            *errorText = QCoreApplication::translate(
-                             "Files", "Erro ao ler o arquivo \"%1\"; a tabela mostra o que foi lido até o erro.")
-                             .arg(path);
-        return false;
-    }
-    return true;
+    if (readFailed)
+        return image::Failure{QCoreApplication::translate(
+                                  "Files", "Erro ao ler o arquivo \"%1\"; a tabela mostra o que foi lido até o erro.")
+                                  .arg(path)};
+    return {};
 }

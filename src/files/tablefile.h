@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/outcome.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -26,9 +28,9 @@ Table parseTable(QIODevice& device, bool* readFailed = nullptr);
 Table parseTable(const QByteArray& bytes);
 
 // Replaces table by the file at path. No file there (nothing, a folder, a device) leaves the empty
-// table and is no error; false when the file exists but cannot be opened or read, with errorText
-// (if given) saying so in Portuguese.
-bool loadTable(const QString& path, Table& table, QString* errorText);
+// table and is no error. Refused with a Portuguese text when the file exists but cannot be opened or
+// read.
+image::Outcome<void> loadTable(const QString& path, Table& table);
 
 // Builds the table of a semicolon file line by line: a ";" ends a cell, a line ending in ";"
 // completes a row, text after the last ";" is dropped and the next line fills the same row again.

@@ -92,11 +92,11 @@ QString keyText(const QString& cell, int column)
     return cell.mid(cell.lastIndexOf(QLatin1Char('.')) + 1);
 }
 
-bool sortColumn(Table& table, int column, QString* errorText)
+image::Outcome<void> sortColumn(Table& table, int column)
 {
     QList<TableRow>& rows = table.rows;
     if (rows.size() <= 2 || (column != 0 && column != 1))
-        return true;
+        return {};
 
     // Each key is read once. The exchanges read every key of the first pass before any other, so
     // an unreadable key always stops that first pass at the first such row, with what the pass
@@ -117,8 +117,6 @@ bool sortColumn(Table& table, int column, QString* errorText)
         unreadable < 0 ? exchangeSortOrder(std::move(keys)) : firstExchangePassOrder(std::move(keys));
     moveRows(rows, order);
     if (unreadable < 0)
-        return true;
-    if (errorText)
-        *errorText = invalidIntegerText(keyText(rows.at(unreadable)[column], column));
-    return false;
+        return {};
+    return image::Failure{invalidIntegerText(keyText(rows.at(unreadable)[column], column))};
 }

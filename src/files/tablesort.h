@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/tablefile.h"
+#include "image/outcome.h"
 
 #include <QString>
 
@@ -23,6 +24,6 @@ QString keyText(const QString& cell, int column);
 // later row whose key is below the running minimum becomes the new minimum and is exchanged with
 // it at once, which also fixes the final order of equal keys. Each key is read once and each row
 // moved once. Other columns and tables of two rows or fewer are left alone. A key that cannot be
-// read stops the sort where the exchanges would have met it (exchanges made before it stay) and
-// returns false with "'%s' is not a valid integer value".
-bool sortColumn(Table& table, int column, QString* errorText);
+// read stops the sort where the exchanges would have met it (exchanges made before it stay), and
+// the sort fails with "'%s' is not a valid integer value".
+image::Outcome<void> sortColumn(Table& table, int column);

@@ -136,7 +136,8 @@ ToolDirectory prepare(const Surroundings& where, const std::function<QString()>&
     if (copyAdminDefault(where.adminDefault, settings)) {
         // The copy made the file exist, so the window will not see a first start: seed here.
         IniFile ini(settings);
-        history::seed(ini, localAddresses ? localAddresses() : QString());
+        // Best effort: a history that could not be seeded is an empty list in the window.
+        (void)history::seed(ini, localAddresses ? localAddresses() : QString());
     }
     return folder;
 }

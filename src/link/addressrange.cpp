@@ -18,10 +18,11 @@ std::optional<quint32> ipv4(const QString& text)
     return address.toIPv4Address();
 }
 
-QString usage(const QString& text)
+image::Failure usage(const QString& text)
 {
-    return QCoreApplication::translate("Link", "faixa inválida: %1 (a.b.c.d/nn, de /16 a /32, ou a.b.c.d-e.f.g.h)")
-        .arg(text);
+    return image::Failure{
+        QCoreApplication::translate("Link", "faixa inválida: %1 (a.b.c.d/nn, de /16 a /32, ou a.b.c.d-e.f.g.h)")
+            .arg(text)};
 }
 
 } // namespace
@@ -31,7 +32,7 @@ QString addressText(quint32 address)
     return QHostAddress(address).toString();
 }
 
-std::variant<Range, QString> parse(const QString& text)
+image::Outcome<Range> parse(const QString& text)
 {
     if (const qsizetype slash = text.indexOf(u'/'); slash >= 0) {
         const std::optional<quint32> base = ipv4(text.left(slash));
@@ -40,10 +41,11 @@ std::variant<Range, QString> parse(const QString& text)
         if (!base || !ok || prefix < 0 || prefix > 32)
             return usage(text);
         if (prefix < kWidestPrefix)
-            return QCoreApplication::translate("Link", "faixa grande demais: %1 (no máximo /%2, %3 endereços)")
-                .arg(text)
-                .arg(kWidestPrefix)
-                .arg(kMostAddresses);
+            return image::Failure{
+                QCoreApplication::translate("Link", "faixa grande demais: %1 (no máximo /%2, %3 endereços)")
+                    .arg(text)
+                    .arg(kWidestPrefix)
+                    .arg(kMostAddresses)};
         const quint32 mask = prefix == 0 ? 0 : ~quint32(0) << (32 - prefix);
         Range range{*base & mask, (*base & mask) | ~mask};
         if (prefix <= 30) {
@@ -58,12 +60,13 @@ std::variant<Range, QString> parse(const QString& text)
     if (!first || !last)
         return usage(text);
     if (*last < *first)
-        return QCoreApplication::translate("Link", "faixa invertida: %1 (o primeiro endereço vem antes do último)")
-            .arg(text);
+        return image::Failure{
+            QCoreApplication::translate("Link", "faixa invertida: %1 (o primeiro endereço vem antes do último)")
+                .arg(text)};
     if (*last - *first >= kMostAddresses)
-        return QCoreApplication::translate("Link", "faixa grande demais: %1 (no máximo %2 endereços)")
-            .arg(text)
-            .arg(kMostAddresses);
+        return image::Failure{QCoreApplication::translate("Link", "faixa grande demais: %1 (no máximo %2 endereços)")
+                                  .arg(text)
+                                  .arg(kMostAddresses)};
     return Range{*first, *last};
 }
 

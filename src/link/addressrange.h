@@ -1,10 +1,10 @@
 #pragma once
 
+#include "image/outcome.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
-
-#include <variant>
 
 // The IPv4 addresses a scan visits, in ascending order:
 //   a.b.c.d/nn       the network of prefix nn (16 to 32); for a prefix up to /30 without its network
@@ -23,8 +23,8 @@ struct Range {
     quint32 size() const { return last - first + 1; }
 };
 
-// A Portuguese text saying what is wrong when `text` is no range.
-std::variant<Range, QString> parse(const QString& text);
+// Refused with a Portuguese text saying what is wrong when `text` is no range.
+image::Outcome<Range> parse(const QString& text);
 
 QString addressText(quint32 address); // "127.0.0.1"
 

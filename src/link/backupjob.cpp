@@ -23,7 +23,7 @@ public:
 
     TerminalClient m_client;
     ReadJob m_read;
-    QFutureWatcher<KeptBackup> m_kept;
+    QFutureWatcher<image::Outcome<KeptBackup>> m_kept;
 };
 
 } // namespace
@@ -69,17 +69,18 @@ void BackupJob::startOne(int index)
         one->m_client.close();
         const QByteArray& image = one->m_read.image();
         const TerminalInfo terminal{image::macText(image), one->m_read.readAt(), one->m_client.address()};
-        connect(&one->m_kept, &QFutureWatcher<KeptBackup>::finished, this, [one, end, mac = terminal.mac] {
-            const KeptBackup kept = one->m_kept.result();
-            if (!kept.ok())
-                end({Result::Outcome::Failed, FailureKind::FileProblem, mac, {}, kept.error});
-            else
-                end({kept.isNew ? Result::Outcome::New : Result::Outcome::Unchanged,
-                     FailureKind::None,
-                     mac,
-                     kept.path,
-                     {}});
-        });
+        connect(&one->m_kept, &QFutureWatcher<image::Outcome<KeptBackup>>::finished, this,
+                [one, end, mac = terminal.mac] {
+                    const image::Outcome<KeptBackup> kept = one->m_kept.result();
+                    if (!kept)
+                        end({Result::Outcome::Failed, FailureKind::FileProblem, mac, {}, kept.failure().text});
+                    else
+                        end({kept->isNew ? Result::Outcome::New : Result::Outcome::Unchanged,
+                             FailureKind::None,
+                             mac,
+                             kept->path,
+                             {}});
+                });
         one->m_kept.setFuture(m_keeper.keepInBackground(image, terminal, terminal.readAt));
     });
     one->m_read.start(m_items.at(index).endpoint);

@@ -96,15 +96,17 @@ QStringList groupedByText(const QList<QStringList>& textsOfRows, const QList<int
 
 // A new password of five digits or fewer is, in a spreadsheet's export, most often a number that
 // lost its leading zeros.
-QString newPasswordProblemInFleet(const QString& newPassword)
+image::Outcome<void> checkNewPasswordInFleet(const QString& newPassword)
 {
-    QString problem = frames::newPasswordProblem(newPassword);
+    const image::Outcome<void> fit = frames::checkNewPassword(newPassword);
     static const QRegularExpression digits(QStringLiteral("^\\d{1,5}$"));
-    if (!problem.isEmpty() && digits.match(newPassword).hasMatch())
-        problem += QCoreApplication::translate(
-            "Link", "; uma planilha pode ter tirado o zero à esquerda: formate a coluna new_password "
-                    "como texto e digite a senha de novo");
-    return problem;
+    if (!fit && digits.match(newPassword).hasMatch())
+        return image::Failure{fit.failure().text +
+                              QCoreApplication::translate(
+                                  "Link",
+                                  "; uma planilha pode ter tirado o zero à esquerda: formate a coluna new_password "
+                                  "como texto e digite a senha de novo")};
+    return fit;
 }
 
 } // namespace
@@ -163,13 +165,13 @@ FleetPlan planFleet(const FleetFile& file, const FleetDefaults& defaults)
             problems.append(
                 QCoreApplication::translate("Link", "falta a senha (coluna password, --password, --password-file ou "
                                                     "HXCONFIG_PASSWORD)"));
-        else if (const QString problem = frames::passwordProblem(terminal.password); !problem.isEmpty())
-            problems.append(problem);
+        else if (const image::Outcome<void> fit = frames::checkPassword(terminal.password); !fit)
+            problems.append(fit.failure().text);
 
         terminal.newPassword = row.newPassword.isEmpty() ? defaults.newPassword : row.newPassword;
         if (!terminal.newPassword.isEmpty()) {
-            if (const QString problem = newPasswordProblemInFleet(terminal.newPassword); !problem.isEmpty())
-                problems.append(problem);
+            if (const image::Outcome<void> fit = checkNewPasswordInFleet(terminal.newPassword); !fit)
+                problems.append(fit.failure().text);
         }
 
         terminal.profile = defaults.profile;

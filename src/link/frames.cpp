@@ -53,22 +53,25 @@ Reply classify(const QByteArray& block)
     return reply;
 }
 
-QString passwordProblem(const QByteArray& password)
+image::Outcome<void> checkPassword(const QByteArray& password)
 {
     if (password.isEmpty() || password.size() > 6)
-        return QCoreApplication::translate("Link", "a senha deve ter de 1 a 6 caracteres, não %1").arg(password.size());
+        return image::Failure{
+            QCoreApplication::translate("Link", "a senha deve ter de 1 a 6 caracteres, não %1").arg(password.size())};
     if (password.contains(kStart) || password.contains(kEnd))
-        return QCoreApplication::translate("Link", "a senha não pode conter os caracteres \u201A e \u0192");
+        return image::Failure{
+            QCoreApplication::translate("Link", "a senha não pode conter os caracteres \u201A e \u0192")};
     return {};
 }
 
-QString newPasswordProblem(const QString& newPassword)
+image::Outcome<void> checkNewPassword(const QString& newPassword)
 {
     if (newPassword.size() != 6)
-        return QCoreApplication::translate("Link", "a nova senha deve ter exatamente 6 caracteres, não %1")
-            .arg(newPassword.size());
-    if (const QString problem = passwordProblem(cp1252::encode(newPassword)); !problem.isEmpty())
-        return QCoreApplication::translate("Link", "nova senha: %1").arg(problem);
+        return image::Failure{
+            QCoreApplication::translate("Link", "a nova senha deve ter exatamente 6 caracteres, não %1")
+                .arg(newPassword.size())};
+    if (const image::Outcome<void> fit = checkPassword(cp1252::encode(newPassword)); !fit)
+        return image::Failure{QCoreApplication::translate("Link", "nova senha: %1").arg(fit.failure().text)};
     return {};
 }
 

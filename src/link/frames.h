@@ -1,5 +1,7 @@
 #pragma once
 
+#include "image/outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -27,10 +29,10 @@ struct Reply {
 };
 
 // The frames carry a password unescaped between their start and end bytes: a password must have 1
-// to 6 bytes and neither of those two. Empty when it is fit, else a Portuguese text saying why.
-QString passwordProblem(const QByteArray& password);
+// to 6 bytes and neither of those two. Refused with a Portuguese text saying why.
+image::Outcome<void> checkPassword(const QByteArray& password);
 // A new password is placed in the image's 6 password bytes: exactly 6 characters, and fit as above.
-QString newPasswordProblem(const QString& newPassword);
+image::Outcome<void> checkNewPassword(const QString& newPassword);
 
 // One receive notification's block is one reply; nothing beyond index 2 is looked at.
 Reply classify(const QByteArray& block);

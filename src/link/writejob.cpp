@@ -2,11 +2,11 @@
 
 #include "files/backupfile.h"
 #include "files/filewriter.h"
-#include "image/logrecord.h"
 #include "image/cp1252.h"
 #include "image/differences.h"
 #include "image/imagerecord.h"
 #include "image/layout.h"
+#include "image/logrecord.h"
 #include "image/readable.h"
 #include "image/writeprep.h"
 
@@ -83,7 +83,7 @@ void WriteJob::takeRead()
     const image::WritePreparation prepared = image::prepareWrite(plan.image, m_options.newPassword);
     if (!prepared.emptyFields.isEmpty()) {
         fail(FailureKind::RefusedBeforeWrite, QCoreApplication::translate("Link", "campos de texto vazios: %1")
-                                               .arg(prepared.emptyFields.join(QStringLiteral(", "))));
+                                                  .arg(prepared.emptyFields.join(QStringLiteral(", "))));
         return;
     }
     if (prepared.badNewPassword) {
@@ -118,10 +118,10 @@ void WriteJob::takeBackup()
     const SavedFile backup = m_backup.result();
     if (!backup.ok()) {
         fail(FailureKind::FileProblem,
-             backup.error + QCoreApplication::translate("Link", "; nada foi gravado no terminal"));
+             backup.failure().text + QCoreApplication::translate("Link", "; nada foi gravado no terminal"));
         return;
     }
-    m_result.backupPath = backup.path;
+    m_result.backupPath = *backup;
     m_passwordAfter = m_options.newPassword.isEmpty() ? passwordAfterWrite(m_result.sentImage, m_options.password)
                                                       : cp1252::encode(m_options.newPassword);
 
@@ -227,7 +227,7 @@ void WriteJob::appendLog()
     // Each record holds the terminal's login and password: a new log is its owner's only.
     const SavedFile appended = appendFile(m_options.logPath, record, FileAccess::OwnerOnly);
     if (!appended.ok())
-        m_logError = appended.error;
+        m_logError = appended.failure().text;
 }
 
 void WriteJob::succeed(WriteResult::Outcome outcome)

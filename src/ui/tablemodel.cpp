@@ -13,12 +13,12 @@ void TableModel::setTable(Table table)
     endResetModel();
 }
 
-bool TableModel::sortColumn(int column, QString* errorText)
+image::Outcome<void> TableModel::sortColumn(int column)
 {
-    const bool ok = ::sortColumn(m_table, column, errorText);
+    image::Outcome<void> sorted = ::sortColumn(m_table, column);
     // One notice for the whole grid: the view repaints what it shows.
     emit dataChanged(index(0, 0), index(rowCount() - 1, kTableColumns - 1), {Qt::DisplayRole});
-    return ok;
+    return sorted;
 }
 
 int TableModel::rowCount(const QModelIndex& parent) const

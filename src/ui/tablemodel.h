@@ -19,7 +19,7 @@ public:
 
     // Sorts the data rows by column 0 or 1 (sortColumn). The grid's cells keep their places and
     // show the texts that moved into them, as a grid whose texts were exchanged would.
-    bool sortColumn(int column, QString* errorText);
+    image::Outcome<void> sortColumn(int column);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

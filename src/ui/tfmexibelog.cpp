@@ -1,9 +1,9 @@
 #include "ui/tfmexibelog.h"
 
 #include "image/logrecord.h"
-#include "ui/tablemodel.h"
 #include "ui/dialogs.h"
 #include "ui/loggrid.h"
+#include "ui/tablemodel.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -137,22 +137,20 @@ void TfmExibeLog::CarregaArquivo(const QString& path)
 {
     m_pendingLog.reset(); // whatever is loaded first replaces the log the viewer opens on
     Table table;
-    QString errorText;
-    const bool ok = loadTable(path, table, &errorText);
+    const image::Outcome<void> loaded = loadTable(path, table);
     showTable(std::move(table));
     // A screen reader names the grid after the file it shows.
     const QFileInfo shown(path);
     StringGrid1->setAccessibleName(shown.isFile() ? tr("Tabela: %1").arg(shown.fileName()) : tr("Tabela"));
-    if (!ok)
-        m_dialogs.error(this, errorText);
+    if (!loaded)
+        m_dialogs.error(this, loaded.failure().text);
 }
 
 void TfmExibeLog::OrdenaColuna(int column)
 {
-    QString errorText;
-    const bool ok = m_model->sortColumn(column, &errorText); // exchanges made before a bad key stay
-    if (!ok)
-        m_dialogs.error(this, errorText);
+    const image::Outcome<void> sorted = m_model->sortColumn(column); // exchanges made before a bad key stay
+    if (!sorted)
+        m_dialogs.error(this, sorted.failure().text);
 }
 
 void TfmExibeLog::StringGrid1SelectCell(int column, int row)

@@ -49,10 +49,10 @@ void TfmVarnel::saveReadBackup()
     const SavedFile saved = saveBackup(backupFolder(), asRead, terminalInfo(asRead), m_readAt);
     if (saved.ok()) {
         // The strip names the file; its tip says where it went.
-        showBackupState(tr("Backup: ") + QFileInfo(saved.path).fileName(),
-                        tr("Backup: ") + QDir::toNativeSeparators(QFileInfo(saved.path).absoluteFilePath()));
+        showBackupState(tr("Backup: ") + QFileInfo(*saved).fileName(),
+                        tr("Backup: ") + QDir::toNativeSeparators(QFileInfo(*saved).absoluteFilePath()));
     } else {
-        showBackupState(tr("Backup falhou: ") + saved.error);
+        showBackupState(tr("Backup falhou: ") + saved.failure().text);
     }
 }
 
@@ -107,7 +107,7 @@ void TfmVarnel::ExportarConfiguracao1Click()
     // The file carries the passwords of the image: readable by its owner only.
     const SavedFile saved = savePrivateFile(path, configFileBytes(image, terminalInfo(image)));
     if (!saved.ok())
-        m_dialogs.message(this, tr("Erro"), tr("Não foi possível exportar a configuração:\r") + saved.error,
+        m_dialogs.message(this, tr("Erro"), tr("Não foi possível exportar a configuração:\r") + saved.failure().text,
                           Dialogs::Icon::Critical);
 }
 
@@ -118,12 +118,12 @@ void TfmVarnel::CarregarConfiguracao1Click()
     if (path.isEmpty())
         return;
     auto loaded = loadConfigFile(path);
-    if (const auto* error = std::get_if<FileError>(&loaded)) {
-        m_dialogs.message(this, tr("Erro"), tr("Não foi possível carregar a configuração:\r") + error->text,
+    if (!loaded) {
+        m_dialogs.message(this, tr("Erro"), tr("Não foi possível carregar a configuração:\r") + loaded.failure().text,
                           Dialogs::Icon::Critical);
         return;
     }
-    const ConfigFile& file = std::get<ConfigFile>(loaded);
+    const ConfigFile& file = *loaded;
     image::Profile profile = file.readable;
 
     // Every value must name an item before anything changes: a load is whole or nothing.

@@ -50,8 +50,8 @@ QByteArray withText(QByteArray image, std::string_view control, const QByteArray
 ConfigFile parsedConfig(const QByteArray& bytes)
 {
     auto result = parseConfigFile(bytes);
-    if (auto* file = std::get_if<ConfigFile>(&result))
-        return *file;
+    if (result)
+        return std::move(result).value();
     return {};
 }
 

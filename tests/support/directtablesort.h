@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/tablefile.h"
+#include "image/outcome.h"
 
 #include <QString>
 
@@ -8,4 +9,4 @@
 // data row i, every later row whose key is below the running minimum becomes the new minimum and
 // is exchanged with row i at once, the keys read from the cell texts at every comparison, and an
 // unreadable key stops the sort right there. Same contract as sortColumn.
-bool directSortColumn(Table& table, int column, QString* errorText);
+image::Outcome<void> directSortColumn(Table& table, int column);
