@@ -1,6 +1,7 @@
 #include "terminalmodel.h"
 
 #include "framesplitter.h"
+#include "image/controlname.h"
 #include "image/layout.h"
 
 #include <string_view>
@@ -24,10 +25,10 @@ bool isValidPassword(const QByteArray& password)
 
 void TerminalModel::putHostileTexts(QByteArray& image)
 {
-    const auto put = [&image](std::string_view control, QByteArrayView text) {
-        const image::Field* field = image::fieldOf(control);
-        QByteArray bytes = text.toByteArray().leftJustified(field->width, '\0', true);
-        image.replace(field->first, field->width, bytes);
+    const auto put = [&image](image::ControlName control, QByteArrayView text) {
+        const image::Field& field = control.field();
+        QByteArray bytes = text.toByteArray().leftJustified(field.width, '\0', true);
+        image.replace(field.first, field.width, bytes);
     };
     put(image::control::mac, "0050\x1b[2J\x07\r\n");
     put("VLogin", "tec\x1b]0;x\x07\r\nroot");
@@ -98,7 +99,7 @@ QByteArray TerminalModel::handleWrite(const QByteArray& frame)
     m_state.image = frame;
     if (m_faults.corruptWrites) {
         // One bit of the local port's first character: a field the tool reads back and compares.
-        const int spoilt = image::fieldOf("VPortaLocal")->first;
+        const int spoilt = image::ControlName("VPortaLocal").field().first;
         m_state.image[spoilt] = char(m_state.image.at(spoilt) ^ 0x01);
     }
     // The tool writes bytes 170..176 only for a new password and otherwise sends back what it

@@ -1,5 +1,6 @@
 #include "terminalstate.h"
 
+#include "image/controlname.h"
 #include "image/imagebuffer.h"
 #include "image/layout.h"
 
@@ -9,19 +10,17 @@
 namespace
 {
 
-void putByte(QByteArray& image, std::string_view control, int value)
+void putByte(QByteArray& image, image::ControlName control, int value)
 {
-    const image::Field* field = image::fieldOf(control);
-    Q_ASSERT(field);
-    image[field->first] = char(value);
+    image[control.field().first] = char(value);
 }
 
-void putText(QByteArray& image, std::string_view control, const QByteArray& text)
+void putText(QByteArray& image, image::ControlName control, const QByteArray& text)
 {
-    const image::Field* field = image::fieldOf(control);
-    Q_ASSERT(field && text.size() <= field->width);
-    for (int i = 0; i < field->width; ++i)
-        image[field->first + i] = i < text.size() ? text.at(i) : '\0';
+    const image::Field& field = control.field();
+    Q_ASSERT(text.size() <= field.width);
+    for (int i = 0; i < field.width; ++i)
+        image[field.first + i] = i < text.size() ? text.at(i) : '\0';
 }
 
 // A recognisable, never-zero pattern for the bytes the tool must carry through untouched.

@@ -1,5 +1,6 @@
 #include "image/checks.h"
 
+#include "image/controlname.h"
 #include "image/readable.h"
 
 #include <QCoreApplication>
@@ -33,9 +34,9 @@ int byteAt(const QByteArray& image, int i)
 }
 
 // The one row whose control or rule plays this part; the table has exactly one of each.
-const Field& rowOf(const char* control)
+const Field& rowOf(ControlName control)
 {
-    return *fieldOf(control);
+    return control.field();
 }
 
 const Field& codeRow(Rule rule)

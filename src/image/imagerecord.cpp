@@ -1,14 +1,16 @@
 #include "image/imagerecord.h"
 
+#include "image/controlname.h"
+
 namespace image
 {
 
 LogValues logValuesOf(const ShownValue& shown)
 {
-    const auto value = [&shown](const char* control) { return shown(*fieldOf(control)); };
+    const auto value = [&shown](ControlName control) { return shown(control.field()); };
     // The index of the value a flag or code shows among its value names.
-    const auto index = [&shown](const char* control) {
-        const Field& field = *fieldOf(control);
+    const auto index = [&shown](ControlName control) {
+        const Field& field = control.field();
         return namedItem(field, shown(field));
     };
     LogValues v;
