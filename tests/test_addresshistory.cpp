@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "files/addresshistory.h"
 #include "files/inifile.h"
 #include "link/localaddresses.h"
@@ -15,19 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace
 {
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
 
 // A section with keys 1..count holding 10.0.0.1, 10.0.0.2, ...
 QByteArray historySection(int count)

@@ -65,7 +65,7 @@ QByteArray imageWith(const QString& sets, const QByteArray& base = blankImage())
     return applied.image;
 }
 
-QStringList linesOf(const QList<Problem>& problems)
+QStringList problemLines(const QList<Problem>& problems)
 {
     QStringList lines;
     for (const Problem& p : problems)
@@ -102,7 +102,7 @@ private slots:
 
 void TestChecks::soundImageHasNoProblem()
 {
-    QCOMPARE(linesOf(checkImage(imageWith({}))), QStringList());
+    QCOMPARE(problemLines(checkImage(imageWith({}))), QStringList());
     QVERIFY(!hasErrors(checkImage(imageWith({}))));
 }
 
@@ -263,7 +263,7 @@ void TestChecks::singleImage()
     QFETCH(QString, sets);
     QFETCH(QStringList, expected);
     const QList<Problem> problems = checkImage(imageWith(sets));
-    QCOMPARE(linesOf(problems), expected);
+    QCOMPARE(problemLines(problems), expected);
     QCOMPARE(hasErrors(problems), expected.join(QLatin1Char('\n')).contains(QStringLiteral(": erro: ")));
 }
 
@@ -284,7 +284,7 @@ void TestChecks::networkAndBroadcastForEveryPrefix()
     const quint32 broadcast = network | ~mask;
     const QString maskSet = QStringLiteral("Conexao.SubNetMask=%1;Conexao.Gateway=0.0.0.0;").arg(ipv4Text(mask));
     const auto problemsWith = [&](quint32 ip) {
-        return linesOf(checkImage(imageWith(maskSet + QStringLiteral("Conexao.IPLocal=") + ipv4Text(ip))));
+        return problemLines(checkImage(imageWith(maskSet + QStringLiteral("Conexao.IPLocal=") + ipv4Text(ip))));
     };
     const QString net = QStringLiteral("%1/%2").arg(ipv4Text(network)).arg(length);
     const QString range = QStringLiteral("um endereço de %1 a %2").arg(ipv4Text(network + 1), ipv4Text(broadcast - 1));
@@ -335,7 +335,7 @@ void TestChecks::masks()
     // A gateway of 0.0.0.0 and an address that is a host under every mask tested.
     const QList<Problem> problems = checkImage(
         imageWith(QStringLiteral("Conexao.IPLocal=10.1.1.1;Conexao.Gateway=0.0.0.0;Conexao.SubNetMask=") + mask));
-    QCOMPARE(linesOf(problems), expected.isEmpty() ? QStringList() : QStringList{expected});
+    QCOMPARE(problemLines(problems), expected.isEmpty() ? QStringList() : QStringList{expected});
     if (!expected.isEmpty())
         QCOMPARE(problems.first().severity, Severity::Error);
 }
@@ -409,9 +409,9 @@ void TestChecks::changesWhileOff()
     QFETCH(QString, before);
     QFETCH(QString, after);
     QFETCH(QStringList, expected);
-    QCOMPARE(linesOf(checkImage(imageWith(after), imageWith(before))), expected);
+    QCOMPARE(problemLines(checkImage(imageWith(after), imageWith(before))), expected);
     // Without the image as read, a change cannot be seen.
-    QCOMPARE(linesOf(checkImage(imageWith(after))), QStringList());
+    QCOMPARE(problemLines(checkImage(imageWith(after))), QStringList());
 }
 
 void TestChecks::problemsNameTheirBasis()

@@ -35,11 +35,6 @@ using namespace clifixtures;
 namespace
 {
 
-QString textOf(const QByteArray& image, std::string_view control)
-{
-    return image::readableValue(*image::fieldOf(control), image);
-}
-
 int baudByte(const QByteArray& image)
 {
     return image.isEmpty() ? -1 : image.at(image::fieldOf("cbBaud1")->first);
@@ -267,18 +262,18 @@ void TestCliBatch::mixedFleetGivesAResultPerTerminal()
     for (int i = 0; i < 2; ++i) {
         QVERIFY(field(i, "verified").toBool());
         const QByteArray stored = m_good->storedImage(i + 1);
-        QCOMPARE(textOf(stored, "VIpLocal"), QStringLiteral("10.20.0.%1").arg(i + 1));
+        QCOMPARE(shownValue(stored, "VIpLocal"), QStringLiteral("10.20.0.%1").arg(i + 1));
         QCOMPARE(baudByte(stored), 4);
         const QString backup = field(i, "backup").toString();
         QCOMPARE(QFileInfo(backup).absolutePath(), path(QStringLiteral("mixed")));
-        QCOMPARE(textOf(parsedConfig(readFile(backup)).image, "VIpLocal"), QStringLiteral("10.0.0.%1").arg(i + 1));
+        QCOMPARE(shownValue(parsedConfig(readFile(backup)).image, "VIpLocal"), QStringLiteral("10.0.0.%1").arg(i + 1));
         // IP Local and baud rate; the second also its password bytes.
         QCOMPARE(field(i, "changes").toArray().size(), i == 0 ? 2 : 3);
     }
     QCOMPARE(m_good->storedPassword(1), QStringLiteral("123456"));
     QCOMPARE(m_good->storedPassword(2), QStringLiteral("654321"));
     // The failed ones hold what they held; only the one that got as far as the unlock has a backup.
-    QCOMPARE(textOf(m_good->storedImage(3), "VIpLocal"), QStringLiteral("10.0.0.3"));
+    QCOMPARE(shownValue(m_good->storedImage(3), "VIpLocal"), QStringLiteral("10.0.0.3"));
     QCOMPARE(baudByte(m_mute->storedImage(1)), 3);
     QCOMPARE(baudByte(m_refusing->storedImage(1)), 3);
     QVERIFY(QFileInfo::exists(field(4, "backup").toString()));

@@ -24,10 +24,6 @@ using namespace clifixtures;
 namespace
 {
 
-const QStringList kFullSequence = {QStringLiteral("status"),        QStringLiteral("read 123456"),
-                                   QStringLiteral("unlock 123456"), QStringLiteral("write"),
-                                   QStringLiteral("read 123456"),   QStringLiteral("unlock 123456"),
-                                   QStringLiteral("reboot")};
 
 const QString kMaskError = QStringLiteral("Conexão / Subnet Mask [Conexao.SubNetMask]: erro: a máscara 255.0.255.0 não "
                                           "é contígua (todos os bits 1 devem vir antes dos bits 0); sugestão: "

@@ -1,5 +1,6 @@
 // The headless terminal client: reply framing across pieces, the link rules for each reply, the
 // timeouts, and many terminals on one event loop.
+#include "clifixtures.h"
 #include "faketerminal.h"
 #include "loopback.h"
 #include "simprocess.h"
@@ -20,21 +21,21 @@
 
 #include <memory>
 
+using clifixtures::kPasswordBytes;
+
 namespace
 {
 
 using Answer = TerminalClient::Answer;
-using Failure = TerminalClient::Failure;
+using ClientFailure = TerminalClient::Failure;
 using Request = TerminalClient::Request;
 
-const QByteArray kPasswordBytes = QByteArrayLiteral("123456");
-
 // What one client ended in.
-struct Outcome {
+struct ClientOutcome {
     bool done = false;
     Request request = Request::Connect;
     Answer answer = Answer::Sent;
-    Failure failure = Failure::Other;
+    ClientFailure failure = ClientFailure::Other;
     bool failed = false;
     QByteArray image;
     QString text;
@@ -53,12 +54,12 @@ public:
             next();
         });
         connect(&client, &TerminalClient::failed, this,
-                [this](Request r, Failure f, const QString& text) { outcome = {true, r, {}, f, true, {}, text}; });
+                [this](Request r, ClientFailure f, const QString& text) { outcome = {true, r, {}, f, true, {}, text}; });
     }
 
     QList<std::function<void(TerminalClient&)>> steps;
     QList<Answer> answers;
-    Outcome outcome;
+    ClientOutcome outcome;
 
 private:
     void next()
@@ -225,7 +226,7 @@ void TestCliClient::invalidRepliesFromATerminal()
         QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
     }
     QVERIFY(driver.outcome.failed);
-    QCOMPARE(driver.outcome.failure, Failure::Invalid);
+    QCOMPARE(driver.outcome.failure, ClientFailure::Invalid);
     QCOMPARE(driver.outcome.text, QStringLiteral("resposta inválida do terminal"));
     QCOMPARE(driver.answers, answers);
     QTest::qWait(50);
@@ -256,7 +257,7 @@ void TestCliClient::deadlineHoldsWhileBytesKeepComing()
     drip.start(5);
     QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
     const qint64 elapsed = clock.elapsed();
-    QCOMPARE(driver.outcome.failure, Failure::NoAnswer);
+    QCOMPARE(driver.outcome.failure, ClientFailure::NoAnswer);
     QCOMPARE(driver.outcome.text, QStringLiteral("sem resposta do terminal em 300 ms (leitura)"));
     QVERIFY2(elapsed >= 290 && elapsed < 300 + 700, qPrintable(QString::number(elapsed)));
     QVERIFY(sent < reply.size());
@@ -353,7 +354,7 @@ void TestCliClient::muteTerminalTimesOut()
     client.connectTo(endpointOf(sim.port()));
     QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
     QVERIFY(clock.elapsed() >= 300);
-    QCOMPARE(driver.outcome.failure, Failure::NoAnswer);
+    QCOMPARE(driver.outcome.failure, ClientFailure::NoAnswer);
     QCOMPARE(driver.outcome.request, Request::Status);
     QCOMPARE(driver.outcome.text, QStringLiteral("sem resposta do terminal em 300 ms (pedido de status)"));
 
@@ -367,7 +368,7 @@ void TestCliClient::muteTerminalTimesOut()
     clock.restart();
     second.connectTo(endpointOf(garbage.port()));
     QTRY_VERIFY_WITH_TIMEOUT(driver2.outcome.failed, 5000);
-    QCOMPARE(driver2.outcome.failure, Failure::Invalid);
+    QCOMPARE(driver2.outcome.failure, ClientFailure::Invalid);
     QVERIFY(clock.elapsed() < 3000);
 }
 
@@ -377,7 +378,7 @@ void TestCliClient::refusedConnection()
     Driver driver(client);
     client.connectTo(endpointOf(closedPort()));
     QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
-    QCOMPARE(driver.outcome.failure, Failure::Refused);
+    QCOMPARE(driver.outcome.failure, ClientFailure::Refused);
     QCOMPARE(driver.outcome.request, Request::Connect);
     QCOMPARE(driver.outcome.text,
              QStringLiteral("conexão recusada: o terminal está ligado, no endereço e porta certos?"));
@@ -395,7 +396,7 @@ void TestCliClient::connectTimesOut()
     client.connectTo(endpointOf(stalled.port()));
     QTRY_VERIFY_WITH_TIMEOUT(driver.outcome.failed, 5000);
     QVERIFY(clock.elapsed() >= 300);
-    QCOMPARE(driver.outcome.failure, Failure::Unreachable);
+    QCOMPARE(driver.outcome.failure, ClientFailure::Unreachable);
     QCOMPARE(driver.outcome.request, Request::Connect);
     QCOMPARE(driver.outcome.text, QStringLiteral("terminal não localizado: sem conexão em 300 ms"));
 }
@@ -407,7 +408,7 @@ void TestCliClient::requestsOutOfOrderFailLater()
     client.requestStatus();     // not connected
     QCOMPARE(failed.size(), 0); // never from inside the call
     QTRY_COMPARE(failed.size(), 1);
-    QCOMPARE(failed.at(0).at(1).value<Failure>(), Failure::Closed);
+    QCOMPARE(failed.at(0).at(1).value<ClientFailure>(), ClientFailure::Closed);
 
     FakeTerminal fake; // answers nothing
     QVERIFY(fake.isListening());
@@ -418,7 +419,7 @@ void TestCliClient::requestsOutOfOrderFailLater()
     client.requestRead(kPasswordBytes); // while the status is pending
     QTRY_COMPARE(failed.size(), 2);
     QCOMPARE(failed.at(1).at(0).value<Request>(), Request::Read);
-    QCOMPARE(failed.at(1).at(1).value<Failure>(), Failure::Busy);
+    QCOMPARE(failed.at(1).at(1).value<ClientFailure>(), ClientFailure::Busy);
 }
 
 void TestCliClient::closedBeforeTheAnswer()
@@ -435,7 +436,7 @@ void TestCliClient::closedBeforeTheAnswer()
     fake.send(readReply().left(100)); // the first part of a reply only
     fake.peer()->disconnectFromHost();
     QTRY_VERIFY(driver.outcome.failed);
-    QCOMPARE(driver.outcome.failure, Failure::Closed);
+    QCOMPARE(driver.outcome.failure, ClientFailure::Closed);
     QCOMPARE(driver.outcome.text, QStringLiteral("conexão encerrada pelo terminal (leitura)"));
 }
 

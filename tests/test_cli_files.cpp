@@ -6,6 +6,7 @@
 #include "cliscenario.h"
 #include "fulldisk.h"
 #include "testprogram.h"
+#include "umask.h"
 
 #include "files/configfile.h"
 
@@ -32,18 +33,6 @@ QStringList entriesOf(const QString& folder)
 }
 
 // Sets the umask for the scope (child processes started meanwhile inherit it).
-class Umask final
-{
-public:
-    explicit Umask(mode_t mask) : m_old(::umask(mask)) {}
-    ~Umask() { ::umask(m_old); }
-    Umask(const Umask&) = delete;
-    Umask& operator=(const Umask&) = delete;
-
-private:
-    mode_t m_old;
-};
-
 // What a run that must refuse at once ends in: within this time, never waiting on the input.
 constexpr int kPromptMs = 10000;
 

@@ -28,7 +28,7 @@ QByteArray withByte(QByteArray image, std::string_view control, char value)
     return image;
 }
 
-QByteArray backupBytes(const QByteArray& image, const QString& readAt)
+QByteArray backupReadAt(const QByteArray& image, const QString& readAt)
 {
     return configFileBytes(image, {kMac, QDateTime::fromString(readAt, Qt::ISODate), QStringLiteral("10.0.0.9:23")});
 }
@@ -67,16 +67,16 @@ void TestCliHistory::initTestCase()
         const char* name;
         QByteArray bytes;
     } files[] = {
-        {"0050C2000001_20260104-080000.ini", backupBytes(reserved, QStringLiteral("2026-01-04T08:00:00Z"))},
-        {"0050C2000001_20260101-080000-2.ini", backupBytes(byWindow, QStringLiteral("2026-01-01T08:00:30Z"))},
-        {"0050C2000001_20260101-080000.ini", backupBytes(first, QStringLiteral("2026-01-01T08:00:00Z"))},
+        {"0050C2000001_20260104-080000.ini", backupReadAt(reserved, QStringLiteral("2026-01-04T08:00:00Z"))},
+        {"0050C2000001_20260101-080000-2.ini", backupReadAt(byWindow, QStringLiteral("2026-01-01T08:00:30Z"))},
+        {"0050C2000001_20260101-080000.ini", backupReadAt(first, QStringLiteral("2026-01-01T08:00:00Z"))},
         {"0050C2000001_20260103-080000.ini", QByteArray("[Terminal]\r\nMAC=0050C2000001\r\n")},
-        {"0050C2000001_20260102-080000.ini", backupBytes(changed, QStringLiteral("2026-01-02T08:00:00Z"))},
+        {"0050C2000001_20260102-080000.ini", backupReadAt(changed, QStringLiteral("2026-01-02T08:00:00Z"))},
         // Not this terminal's backups.
-        {"0050C2000002_20260101-090000.ini", backupBytes(reserved, QStringLiteral("2026-01-01T09:00:00Z"))},
-        {"0050C2000001_notas.ini", backupBytes(reserved, QStringLiteral("2026-01-01T09:00:00Z"))},
-        {"0050C2000001_20260101-080000-1.ini", backupBytes(reserved, QStringLiteral("2026-01-01T09:00:00Z"))},
-        {"0050C2000001_20260105-080000.txt", backupBytes(reserved, QStringLiteral("2026-01-01T09:00:00Z"))},
+        {"0050C2000002_20260101-090000.ini", backupReadAt(reserved, QStringLiteral("2026-01-01T09:00:00Z"))},
+        {"0050C2000001_notas.ini", backupReadAt(reserved, QStringLiteral("2026-01-01T09:00:00Z"))},
+        {"0050C2000001_20260101-080000-1.ini", backupReadAt(reserved, QStringLiteral("2026-01-01T09:00:00Z"))},
+        {"0050C2000001_20260105-080000.txt", backupReadAt(reserved, QStringLiteral("2026-01-01T09:00:00Z"))},
     };
     for (const auto& f : files)
         QVERIFY(!writeFile(file(QString::fromLatin1(f.name)), f.bytes).isEmpty());

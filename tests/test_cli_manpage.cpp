@@ -32,7 +32,7 @@ const struct {
 // One option as names ("-o", "--output").
 using Names = QSet<QString>;
 
-QString textOf(const QString& path)
+QString manText(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -42,7 +42,7 @@ QString textOf(const QString& path)
 
 QString builtPage(const char* path)
 {
-    return textOf(QStringLiteral(HX_MAN_BUILT "/") + QLatin1String(path));
+    return manText(QStringLiteral(HX_MAN_BUILT "/") + QLatin1String(path));
 }
 
 // The option names in a piece of roff or help text: "-o", "--backup-dir", never the "-cli" of the
@@ -198,7 +198,7 @@ void TestCliManPage::noQuoteLeftOpen_data()
 void TestCliManPage::noQuoteLeftOpen()
 {
     QFETCH(QString, page);
-    const QStringList lines = textOf(QStringLiteral(HX_MAN_SOURCE "/") + page).split(u'\n');
+    const QStringList lines = manText(QStringLiteral(HX_MAN_SOURCE "/") + page).split(u'\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString& line = lines.at(i);
         // A macro's arguments: quotes group words, and one left open prints as a quote.
@@ -219,12 +219,12 @@ void TestCliManPage::headerCarriesReleaseDateAndVersion()
     // The changelog's trailer: " -- NAME <MAIL>  Tue, 08 Dec 2026 07:25:57 +0000".
     static const QRegularExpression trailer(QStringLiteral("^ -- .+>  \\w{3}, (\\d{2} \\w{3} \\d{4}) "),
                                             QRegularExpression::MultilineOption);
-    const QRegularExpressionMatch m = trailer.match(textOf(QStringLiteral(HX_CHANGELOG)));
+    const QRegularExpressionMatch m = trailer.match(manText(QStringLiteral(HX_CHANGELOG)));
     QVERIFY(m.hasMatch());
     const QDate released = QLocale::c().toDate(m.captured(1), QStringLiteral("dd MMM yyyy"));
     QVERIFY(released.isValid());
 
-    const QString first = textOf(QStringLiteral(HX_MAN_BUILT "/") + page).section(u'\n', 0, 0);
+    const QString first = manText(QStringLiteral(HX_MAN_BUILT "/") + page).section(u'\n', 0, 0);
     QVERIFY2(first.startsWith(QStringLiteral(".TH ")), qPrintable(first));
     QCOMPARE(first.split(u' ').value(3), released.toString(Qt::ISODate));
     // The release CMake names, after the date: .TH NAME 1 DATE "hxconfig VERSION" ...

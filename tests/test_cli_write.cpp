@@ -28,11 +28,6 @@ namespace
 
 constexpr qint64 kTerminalPauseMs = 1500; // after a write, and before a reboot
 
-const QStringList kFullSequence = {QStringLiteral("status"),        QStringLiteral("read 123456"),
-                                   QStringLiteral("unlock 123456"), QStringLiteral("write"),
-                                   QStringLiteral("read 123456"),   QStringLiteral("unlock 123456"),
-                                   QStringLiteral("reboot")};
-const QStringList kReadOnly = {QStringLiteral("status"), QStringLiteral("read 123456")};
 
 // Another terminal: its own MAC, reserved bytes, password bytes, login, baud rate and address.
 QByteArray otherTerminal()
@@ -46,7 +41,7 @@ QByteArray otherTerminal()
     return image;
 }
 
-QByteArray textOf(const QByteArray& image, std::string_view control)
+QByteArray textBytesOf(const QByteArray& image, std::string_view control)
 {
     const image::Field* field = image::fieldOf(control);
     const QByteArray bytes = image.mid(field->first, field->width);
@@ -295,7 +290,7 @@ void TestCliWrite::withoutVerificationAndReboot()
     CliScenario& run = finished("noboth");
     QCOMPARE(run.cli->exitCode(), 0);
     QCOMPARE(run.frameWords(), kFullSequence.mid(0, 4));
-    QCOMPARE(textOf(run.sim.storedImage(), "VIpLocal"), QByteArray("192.168.0.5"));
+    QCOMPARE(textBytesOf(run.sim.storedImage(), "VIpLocal"), QByteArray("192.168.0.5"));
 }
 
 void TestCliWrite::splitRepliesAreJoined()
@@ -327,7 +322,7 @@ void TestCliWrite::restoreOfAnotherTerminalIsRefused()
              QStringLiteral("hxconfig-cli: %1: o arquivo é de outro terminal (MAC 001122334455; este terminal tem MAC "
                             "0050C2A1B2C3): use --clone para copiar só os campos editáveis\n")
                  .arg(run.proxy.address()));
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QVERIFY(!QFileInfo::exists(folder("foreign") + QStringLiteral("/Backups")));
     QCOMPARE(run.sim.storedImage(), startImage());
 }
@@ -347,9 +342,9 @@ void TestCliWrite::cloneTakesOnlyEditableFields()
     }
     QCOMPARE(run.sim.storedPassword(), kPassword);
     // The file's: the editable fields; the address from --set.
-    QCOMPARE(textOf(stored, "VLogin"), QByteArray("outro"));
+    QCOMPARE(textBytesOf(stored, "VLogin"), QByteArray("outro"));
     QCOMPARE(int(stored.at(image::fieldOf("cbBaud1")->first)), 5);
-    QCOMPARE(textOf(stored, "VIpLocal"), QByteArray("192.168.0.9"));
+    QCOMPARE(textBytesOf(stored, "VIpLocal"), QByteArray("192.168.0.9"));
 }
 
 void TestCliWrite::cloneKeepsItsOwnAddress()
@@ -357,16 +352,16 @@ void TestCliWrite::cloneKeepsItsOwnAddress()
     CliScenario& run = finished("clonekeep");
     QCOMPARE(run.cli->exitCode(), 0);
     const QByteArray stored = run.sim.storedImage();
-    QCOMPARE(textOf(stored, "VIpLocal"), QByteArray("192.168.0.50"));
-    QCOMPARE(textOf(stored, "VLogin"), QByteArray("outro"));
-    QCOMPARE(textOf(stored, "edMac"), QByteArray("0050C2A1B2C3"));
+    QCOMPARE(textBytesOf(stored, "VIpLocal"), QByteArray("192.168.0.50"));
+    QCOMPARE(textBytesOf(stored, "VLogin"), QByteArray("outro"));
+    QCOMPARE(textBytesOf(stored, "edMac"), QByteArray("0050C2A1B2C3"));
 }
 
 void TestCliWrite::dryRunSendsNothingThatChanges()
 {
     CliScenario& run = finished("dryrun");
     QCOMPARE(run.cli->exitCode(), 0);
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QCOMPARE(run.cli->outText(), QStringLiteral("%1: simulação, nada foi enviado; 2 campos mudariam\n"
                                                 "  Seriais / Baud - Rate COM 1 [Seriais.BaudRate1]: 9600 -> 19200\n"
                                                 "  Conexão / IP Local [Conexao.IPLocal]: 192.168.0.50 -> 192.168.0.5\n")
@@ -385,7 +380,7 @@ void TestCliWrite::valueThatNamesNoItemIsRefused()
                                 .arg(run.proxy.address())),
              qPrintable(err));
     QVERIFY(err.contains(QStringLiteral("\"115200\"")));
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QCOMPARE(run.sim.storedImage(), startImage());
 }
 
@@ -395,7 +390,7 @@ void TestCliWrite::emptyTextFieldIsRefused()
     QCOMPARE(run.cli->exitCode(), 7);
     QCOMPARE(run.cli->errText(),
              QStringLiteral("hxconfig-cli: %1: campos de texto vazios: Login\n").arg(run.proxy.address()));
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
 }
 
 void TestCliWrite::unlockRefused()
@@ -430,7 +425,7 @@ void TestCliWrite::noBackupNoWrite()
     QVERIFY2(run.cli->errText().contains(QStringLiteral("não foi possível criar a pasta de cópias de segurança")),
              qPrintable(run.cli->errText()));
     QVERIFY(run.cli->errText().endsWith(QStringLiteral("; nada foi gravado no terminal\n")));
-    QCOMPARE(run.frameWords(), kReadOnly);
+    QCOMPARE(run.frameWords(), kReadOnlyFrames);
     QCOMPARE(run.sim.storedImage(), startImage());
 }
 
@@ -442,7 +437,7 @@ void TestCliWrite::logThatCannotBeWritten()
     QVERIFY2(run.cli->errText().contains(QStringLiteral("não foi possível acrescentar o registro em %1")
                                              .arg(folder("badlog") + QStringLiteral("/missing/Log.txt"))),
              qPrintable(run.cli->errText()));
-    QCOMPARE(textOf(run.sim.storedImage(), "VIpLocal"), QByteArray("192.168.0.5"));
+    QCOMPARE(textBytesOf(run.sim.storedImage(), "VIpLocal"), QByteArray("192.168.0.5"));
 }
 
 HX_TEST_GUILESS_MAIN(TestCliWrite)

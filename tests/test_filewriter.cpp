@@ -3,6 +3,7 @@
 // change is refused, and new files get the modes they promise.
 #include "fulldisk.h"
 #include "testprogram.h"
+#include "umask.h"
 
 #include "files/backupfile.h"
 #include "files/filewriter.h"
@@ -31,7 +32,7 @@ QByteArray fileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
+bool wroteBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
@@ -61,18 +62,6 @@ QString backupName()
 }
 
 // Sets the umask for the scope.
-class Umask final
-{
-public:
-    explicit Umask(mode_t mask) : m_old(::umask(mask)) {}
-    ~Umask() { ::umask(m_old); }
-    Umask(const Umask&) = delete;
-    Umask& operator=(const Umask&) = delete;
-
-private:
-    mode_t m_old;
-};
-
 // One page of text: a file that fills its pages whole, so that a full disk has no room left in it.
 const QByteArray kOldContent = QByteArray(4096, 'o');
 
@@ -139,7 +128,7 @@ void TestFileWriter::fullDiskKeepsTheOldFile()
     if (!disk.usable())
         QSKIP(qPrintable(disk.skipReason()));
     const QString folder = disk.folder();
-    QVERIFY(writeBytes(folder + QStringLiteral("/file"), kOldContent));
+    QVERIFY(wroteBytes(folder + QStringLiteral("/file"), kOldContent));
     ::chmod(QFile::encodeName(folder).constData(), 0700);
     const QStringList before = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 
@@ -167,7 +156,7 @@ void TestFileWriter::fullDiskSettingsFileStaysAsItWas()
     const QString path = disk.folder() + QStringLiteral("/ConfDefault.ini");
     QByteArray old = "[IPs]\r\nIP0=10.0.0.1\r\n";
     old += QByteArray(4096 - old.size(), ';');
-    QVERIFY(writeBytes(path, old));
+    QVERIFY(wroteBytes(path, old));
     IniFile ini(path);
 
     disk.engage();
@@ -196,7 +185,7 @@ void TestFileWriter::backupTakesTheNextNameBesideAPlantedLink()
     QVERIFY(QDir().mkdir(folder));
     QVERIFY(QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
     if (targetExists)
-        QVERIFY(writeBytes(target, "theirs"));
+        QVERIFY(wroteBytes(target, "theirs"));
     const QString planted = QDir(folder).filePath(backupName());
     QVERIFY(QFile::link(target, planted));
 
@@ -291,7 +280,7 @@ void TestFileWriter::linkAtANamedFileIsRefused()
     const QString target = dir.filePath(QStringLiteral("target"));
     const QString path = dir.filePath(QStringLiteral("named.ini"));
     if (targetExists)
-        QVERIFY(writeBytes(target, "kept"));
+        QVERIFY(wroteBytes(target, "kept"));
     QVERIFY(QFile::link(target, path));
 
     const SavedFile saved = append ? appendFile(path, "new", FileAccess::OwnerOnly) : savePrivateFile(path, "new");
@@ -366,7 +355,7 @@ void TestFileWriter::modesOfNewAndReplacedFiles()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("file"));
     if (existingMode >= 0) {
-        QVERIFY(writeBytes(path, "old\n"));
+        QVERIFY(wroteBytes(path, "old\n"));
         QCOMPARE(::chmod(QFile::encodeName(path).constData(), mode_t(existingMode)), 0);
     }
     const Umask open(0);

@@ -27,7 +27,7 @@ image::Failure refusalOf(const QByteArray& bytes)
     return parsed ? image::Failure{QStringLiteral("accepted"), -1} : parsed.failure();
 }
 
-image::Profile entries(std::initializer_list<std::array<const char*, 3>> list)
+image::Profile profileEntries(std::initializer_list<std::array<const char*, 3>> list)
 {
     image::Profile profile;
     for (const auto& e : list)
@@ -101,7 +101,7 @@ void TestFleetFile::commaAndSemicolonFilesGiveTheSamePlan()
     QCOMPARE(a.rows.at(0).values.last().value, QStringLiteral("operação"));
     QCOMPARE(a.rows.at(1).values.last().value, QStringLiteral("a;b"));
 
-    const FleetDefaults defaults{entries({{"Seriais", "BaudRate1", "19200"}}), "111111", {}};
+    const FleetDefaults defaults{profileEntries({{"Seriais", "BaudRate1", "19200"}}), "111111", {}};
     const FleetPlan planA = planFleet(a, defaults);
     const FleetPlan planB = planFleet(b, defaults);
     QCOMPARE(planA.problems, QStringList());
@@ -286,7 +286,7 @@ void TestFleetFile::everyProblemIsListed()
                                    "10.1.1.2;1234567;12345;;\n"    // 3: both passwords wrong
                                    "10.1.1;123456;;;\n"            // 4: no address
                                    "10.1.1.4;123456;;;Cliente\n"); // 5: a role the terminal lacks
-    const FleetDefaults defaults{entries({{"Conexao", "ConexaoTCP", "Sim"}, {"Gerais", "Taxa", "2 Mbit/s"}}), {}, {}};
+    const FleetDefaults defaults{profileEntries({{"Conexao", "ConexaoTCP", "Sim"}, {"Gerais", "Taxa", "2 Mbit/s"}}), {}, {}};
     const FleetPlan plan = planFleet(file, defaults);
     QVERIFY(plan.terminals.isEmpty());
     const QStringList expected = {
@@ -359,7 +359,7 @@ void TestFleetFile::sharedIpLocalFromTheProfile()
     QByteArray rows = "address\n";
     for (int i = 1; i <= 12; ++i)
         rows += "10.1.1." + QByteArray::number(i) + '\n';
-    const FleetDefaults defaults{entries({{"Conexao", "IPLocal", "192.168.0.50"}}), "123456", {}};
+    const FleetDefaults defaults{profileEntries({{"Conexao", "IPLocal", "192.168.0.50"}}), "123456", {}};
     const FleetPlan plan = planFleet(fleetOf(rows), defaults);
     QCOMPARE(plan.problems,
              QStringList(QStringLiteral(
@@ -392,8 +392,8 @@ void TestFleetFile::ipLocalAsTheFieldWillHoldIt()
 
 void TestFleetFile::rowValuesWinOverProfileAndSet()
 {
-    image::Profile profile = entries({{"Seriais", "BaudRate1", "9600"}, {"Gerais", "Taxa", "1 Mbit/s"}});
-    profile.append(entries({{"Seriais", "BaudRate1", "19200"}})); // a --set after the profile
+    image::Profile profile = profileEntries({{"Seriais", "BaudRate1", "9600"}, {"Gerais", "Taxa", "1 Mbit/s"}});
+    profile.append(profileEntries({{"Seriais", "BaudRate1", "19200"}})); // a --set after the profile
     const FleetPlan plan =
         planFleet(fleetOf("address;seriais.baudrate1\n10.1.1.1;38400\n10.1.1.2;\n"), {profile, "123456", {}});
     QVERIFY(plan.problems.isEmpty());

@@ -8,6 +8,7 @@
 #include "imagebuilders.h"
 #include "testprogram.h"
 #include "windowfixture.h"
+#include "windowprobes.h"
 #include "writefailure.h"
 
 #include <QAccessible>
@@ -23,7 +24,6 @@
 namespace
 {
 
-const QDateTime kReadTime(QDate(2026, 1, 2), QTime(3, 4, 5));
 const QString kBackupName = QStringLiteral("0050C2A1B2C3_20260102-030405.ini");
 
 // The reply as the copies hold it: byte 1 'G'.
@@ -38,17 +38,6 @@ int modeOf(const QString& path)
     struct stat info {
     };
     return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? int(info.st_mode & 07777) : -1;
-}
-
-QString spoken(QWidget* control)
-{
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    return face ? face->text(QAccessible::Name) : QStringLiteral("<no accessible interface>");
-}
-
-QLabel* backupLine(WindowFixture& f)
-{
-    return f.find<QLabel>("lbBackup");
 }
 
 QStringList backupFiles(WindowFixture& f)

@@ -6,6 +6,7 @@
 #include "terminalstate.h"
 #include "testprogram.h"
 #include "windowfixture.h"
+#include "windowprobes.h"
 #include "writefailure.h"
 
 #include <QDir>
@@ -20,9 +21,6 @@ namespace
 
 const QString kAguarde = QStringLiteral("Aguarde...");
 const QString kPassword = QStringLiteral("123456");
-const QString kRefused =
-    QStringLiteral("Não foi possível se conectar!\rVerifique se outro aplicativo está sendo executado!");
-
 // Counts the ticks of a zero-interval timer while waiting: a blocked event loop counts none.
 int ticksDuring(int milliseconds)
 {
@@ -195,7 +193,7 @@ void TestGuiFaults::refusedConnectionAfterTerminalWentAway()
     f.combo("IpTerm")->setEditText(address);
     f.w().BtConectarClick();
     QVERIFY(f.waitStatus(QStringLiteral("Falha na conexão")));
-    QCOMPARE(f.dialogs.texts(), QStringList{kRefused});
+    QCOMPARE(f.dialogs.texts(), QStringList{kConnectRefused});
     QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Desconectar"));
     QVERIFY(!f.button("BtPedeStatus")->isEnabled());
     QVERIFY(!f.button("btnLog")->isEnabled());
@@ -205,7 +203,7 @@ void TestGuiFaults::refusedConnectionAfterTerminalWentAway()
     f.combo("IpTerm")->setEditText(QStringLiteral("127.0.0.1:%1").arg(closedPort()));
     f.w().BtConectarClick();
     QVERIFY(f.waitStatus(QStringLiteral("Falha na conexão")));
-    QCOMPARE(f.dialogs.texts(), (QStringList{kRefused, kRefused}));
+    QCOMPARE(f.dialogs.texts(), (QStringList{kConnectRefused, kConnectRefused}));
 
     backToConectar(f);
     QVERIFY(nextSessionWorks(f));

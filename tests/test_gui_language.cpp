@@ -6,6 +6,7 @@
 #include "projectversion.h"
 #include "testprogram.h"
 #include "windowfixture.h"
+#include "windowprobes.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -17,8 +18,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTranslator>
-
-Q_DECLARE_METATYPE(Language)
 
 namespace
 {

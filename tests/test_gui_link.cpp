@@ -5,17 +5,10 @@
 #include "simprocess.h"
 #include "testprogram.h"
 #include "windowfixture.h"
+#include "windowprobes.h"
 
 #include <QSignalSpy>
 #include <QTest>
-
-namespace
-{
-
-const QString kRefused =
-    QStringLiteral("Não foi possível se conectar!\rVerifique se outro aplicativo está sendo executado!");
-
-} // namespace
 
 class TestGuiLink : public QObject
 {
@@ -263,7 +256,7 @@ void TestGuiLink::connectionRefusedShowsMessage()
     f.combo("IpTerm")->setEditText(QStringLiteral("127.0.0.1:%1").arg(closedPort()));
     f.w().BtConectarClick();
     QVERIFY(f.waitStatus(QStringLiteral("Falha na conexão")));
-    QCOMPARE(f.dialogs.texts(), QStringList{kRefused});
+    QCOMPARE(f.dialogs.texts(), QStringList{kConnectRefused});
     QCOMPARE(f.button("BtConectar")->text(), QStringLiteral("Desconectar"));
     // First press: disconnected state; second press: a new attempt.
     f.w().BtConectarClick();

@@ -6,18 +6,13 @@
 #include "simprocess.h"
 #include "testprogram.h"
 #include "windowfixture.h"
+#include "windowprobes.h"
 
 #include <QAccessible>
 #include <QTest>
 
 namespace
 {
-
-QString spoken(QWidget* control, QAccessible::Text what = QAccessible::Name)
-{
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(control);
-    return face ? face->text(what) : QStringLiteral("<no accessible interface>");
-}
 
 // The controls whose visible text the program changes, each spoken as it reads.
 void checkSpokenAsShown(WindowFixture& f)

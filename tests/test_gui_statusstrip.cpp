@@ -6,6 +6,7 @@
 #include "imagebuilders.h"
 #include "testprogram.h"
 #include "windowfixture.h"
+#include "windowprobes.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,14 +16,7 @@
 namespace
 {
 
-const QDateTime kReadTime(QDate(2026, 1, 2), QTime(3, 4, 5));
-
 enum class Situation { BackupSaved, BackupFailed, BuildTreeNotice };
-
-QLabel* backupLine(WindowFixture& f)
-{
-    return f.find<QLabel>("lbBackup");
-}
 
 // The rows and columns the label's glyphs cover, laid out as the label lays out its text: in its
 // contents rectangle, by its alignment, one line on the font's baseline.

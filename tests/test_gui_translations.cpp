@@ -1,14 +1,13 @@
 // The language follows the desktop's locale, and Qt's own buttons and dialogs follow it too.
 #include "files/language.h"
 #include "testprogram.h"
+#include "windowprobes.h"
 
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
-
-Q_DECLARE_METATYPE(Language)
 
 class TestGuiTranslations : public QObject
 {

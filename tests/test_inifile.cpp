@@ -1,3 +1,4 @@
+#include "filebytes.h"
 #include "files/inifile.h"
 #include "testprogram.h"
 
@@ -69,19 +70,6 @@ QByteArray utf16(const QString& text, bool bigEndian)
         bytes.append(bigEndian ? high : low).append(bigEndian ? low : high);
     }
     return bytes;
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
 }
 
 } // namespace

@@ -57,11 +57,11 @@ LogValues sampleValues()
     return v;
 }
 
-const QDateTime kWhen(QDate(2026, 12, 7), QTime(3, 41));
+const QDateTime kRecordTime(QDate(2026, 12, 7), QTime(3, 41));
 const QLocale kSlashes(QLocale::Portuguese, QLocale::Brazil);
 const QLocale kDots(QLocale::German, QLocale::Germany);
 
-QList<QByteArray> linesOf(const QByteArray& record)
+QList<QByteArray> recordLines(const QByteArray& record)
 {
     QList<QByteArray> lines = record.split('\n');
     lines.removeLast(); // after the final LF
@@ -79,12 +79,12 @@ private slots:
     {
         QFile expected(QStringLiteral(HX_TEST_DATA "/logcfg_record.txt"));
         QVERIFY(expected.open(QIODevice::ReadOnly));
-        QCOMPARE(buildLogRecord(sampleValues(), kWhen, kSlashes), expected.readAll());
+        QCOMPARE(buildLogRecord(sampleValues(), kRecordTime, kSlashes), expected.readAll());
     }
 
     void sixteenLinesEachEndingWithCrLf()
     {
-        const QList<QByteArray> lines = linesOf(buildLogRecord(LogValues{}, kWhen, kSlashes));
+        const QList<QByteArray> lines = recordLines(buildLogRecord(LogValues{}, kRecordTime, kSlashes));
         QCOMPARE(lines.size(), 16);
         for (const QByteArray& line : lines)
             QVERIFY(line.endsWith('\r'));
@@ -93,9 +93,9 @@ private slots:
 
     void dateFollowsTheRegionalSeparators()
     {
-        QCOMPARE(logDateText(kWhen, kSlashes), QStringLiteral("07/12/26 - 03:41"));
-        QCOMPARE(logDateText(kWhen, kDots), QStringLiteral("07.12.26 - 03:41"));
-        QCOMPARE(linesOf(buildLogRecord(LogValues{}, kWhen, kDots)).first(),
+        QCOMPARE(logDateText(kRecordTime, kSlashes), QStringLiteral("07/12/26 - 03:41"));
+        QCOMPARE(logDateText(kRecordTime, kDots), QStringLiteral("07.12.26 - 03:41"));
+        QCOMPARE(recordLines(buildLogRecord(LogValues{}, kRecordTime, kDots)).first(),
                  QByteArray("==========07.12.26 - 03:41==========\r"));
         const QDateTime evening(QDate(2001, 1, 2), QTime(23, 5));
         QCOMPARE(logDateText(evening, kSlashes), QStringLiteral("02/01/01 - 23:05"));
@@ -129,7 +129,7 @@ private slots:
         v.system = system;
         v.gateway = QStringLiteral("g");
         v.subnet = QStringLiteral("m");
-        QCOMPARE(linesOf(buildLogRecord(v, kWhen, kSlashes)).at(3), line);
+        QCOMPARE(recordLines(buildLogRecord(v, kRecordTime, kSlashes)).at(3), line);
     }
 
     void protocolTexts_data()
@@ -156,12 +156,12 @@ private slots:
         v.telnet = telnet;
         v.vt100 = vt100;
         v.conTelnet = QStringLiteral("t");
-        QCOMPARE(linesOf(buildLogRecord(v, kWhen, kSlashes)).at(7), line);
+        QCOMPARE(recordLines(buildLogRecord(v, kRecordTime, kSlashes)).at(7), line);
     }
 
     void emptyValuesLeaveTheLabelsAlone()
     {
-        const QList<QByteArray> lines = linesOf(buildLogRecord(LogValues{}, kWhen, kSlashes));
+        const QList<QByteArray> lines = recordLines(buildLogRecord(LogValues{}, kRecordTime, kSlashes));
         QCOMPARE(lines.at(1), QByteArray("Configuracao MAC: \r"));
         QCOMPARE(lines.at(2), QByteArray("IP Local: Porta Local: IP Remoto: Porta Remota:\r"));
         QCOMPARE(lines.at(4), QByteArray("Login: Password: CNPJ:\r"));
@@ -176,7 +176,7 @@ private slots:
         LogValues v;
         v.login = QStringLiteral("a;b\"c");
         v.com1 = true;
-        const QList<QByteArray> lines = linesOf(buildLogRecord(v, kWhen, kSlashes));
+        const QList<QByteArray> lines = recordLines(buildLogRecord(v, kRecordTime, kSlashes));
         QCOMPARE(lines.at(4), QByteArray("Login:a;b\"c Password: CNPJ:\r"));
         QCOMPARE(lines.at(13), QByteArray("Com1: ON Timeout: \r"));
     }
@@ -207,10 +207,10 @@ private slots:
         LogValues v;
         v.login = login;
         v.mac = mac;
-        const QByteArray record = buildLogRecord(v, kWhen, kSlashes);
+        const QByteArray record = buildLogRecord(v, kRecordTime, kSlashes);
         QCOMPARE(record.count('\n'), 16);
         QCOMPARE(record.count('\r'), 16);
-        const QList<QByteArray> lines = linesOf(record);
+        const QList<QByteArray> lines = recordLines(record);
         QCOMPARE(lines.at(1), macLine + '\r');
         QCOMPARE(lines.at(4), loginLine + " Password: CNPJ:\r");
     }

@@ -1,4 +1,5 @@
 #include "image/outcome.h"
+#include "testprogram.h"
 
 #include <QTest>
 
@@ -153,5 +154,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestOutcome)
+HX_TEST_GUILESS_MAIN(TestOutcome)
 #include "test_outcome.moc"

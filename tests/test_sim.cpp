@@ -1,3 +1,4 @@
+#include "clifixtures.h"
 #include "framesplitter.h"
 #include "simconnection.h"
 #include "simprocess.h"
@@ -15,10 +16,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using clifixtures::kPasswordBytes;
+
 namespace
 {
-
-const QByteArray kPassword = QByteArrayLiteral("123456");
 
 QByteArray bytes(const char* hex)
 {
@@ -119,10 +120,10 @@ private slots:
 
 void TestSim::initialImageIsRealistic()
 {
-    const TerminalState state = initialState(kPassword);
+    const TerminalState state = initialState(kPasswordBytes);
     QCOMPARE(state.image.size(), 260);
     QCOMPARE(state.logo, QByteArray(240, '\0'));
-    QCOMPARE(state.password, kPassword);
+    QCOMPARE(state.password, kPasswordBytes);
     QCOMPARE(text(state.image, "VIpLocal"), QByteArray("192.168.0.50"));
     QCOMPARE(text(state.image, "VPortaLocal"), QByteArray("1001"));
     QCOMPARE(text(state.image, "VIpRemoto"), QByteArray("192.168.0.10"));
@@ -154,7 +155,7 @@ void TestSim::initialImageIsRealistic()
 
 void TestSim::status()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel model(state);
     QCOMPARE(model.handle(frames::statusRequest()), bytes("82534f83"));
     TerminalModel notReady(state, ModelFaults{.notReady = true});
@@ -163,13 +164,13 @@ void TestSim::status()
 
 void TestSim::readChecksPassword()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     state.image[0] = '\0'; // the reply gets its start byte and letter whatever the stored image holds
     state.image[1] = 'G';
     TerminalModel model(state);
     QCOMPARE(model.handle(frames::readRequest("654321")), bytes("824c4e83"));
     QCOMPARE(model.handle(frames::readRequest("12345")), bytes("824c4e83"));
-    const QByteArray reply = model.handle(frames::readRequest(kPassword));
+    const QByteArray reply = model.handle(frames::readRequest(kPasswordBytes));
     QCOMPARE(reply.size(), 260);
     QCOMPARE(reply.at(0), '\x82');
     QCOMPARE(reply.at(1), 'F');
@@ -178,9 +179,9 @@ void TestSim::readChecksPassword()
 
 void TestSim::writeRefusedBeforeUnlock()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel model(state);
-    QByteArray frame = writeFrame(model.handle(frames::readRequest(kPassword)));
+    QByteArray frame = writeFrame(model.handle(frames::readRequest(kPasswordBytes)));
     frame.replace(20, 12, "10.1.1.1\0\0\0\0");
     const QByteArray before = state.image;
     QCOMPARE(model.handle(frame), QByteArray());
@@ -192,27 +193,27 @@ void TestSim::writeRefusedBeforeUnlock()
 
 void TestSim::unlockThenWrite()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel model(state);
-    QByteArray frame = writeFrame(model.handle(frames::readRequest(kPassword)));
+    QByteArray frame = writeFrame(model.handle(frames::readRequest(kPasswordBytes)));
     frame.replace(20, 16, QByteArray("10.1.1.1").leftJustified(16, '\0'));
-    QCOMPARE(model.handle(frames::unlockRequest(kPassword)), bytes("82554f83"));
+    QCOMPARE(model.handle(frames::unlockRequest(kPasswordBytes)), bytes("82554f83"));
     QVERIFY(model.unlocked());
     QCOMPARE(model.handle(frame), bytes("82474f83"));
     QCOMPARE(state.revision, 1);
-    QCOMPARE(state.password, kPassword);
-    const QByteArray again = model.handle(frames::readRequest(kPassword));
+    QCOMPARE(state.password, kPasswordBytes);
+    const QByteArray again = model.handle(frames::readRequest(kPasswordBytes));
     QCOMPARE(text(again, "VIpLocal"), QByteArray("10.1.1.1"));
     QCOMPARE(again.mid(2), frame.mid(2)); // reserved bytes and all
 }
 
 void TestSim::unlockBelongsToOneConnection()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel first(state);
     TerminalModel second(state);
-    const QByteArray frame = writeFrame(first.handle(frames::readRequest(kPassword)));
-    QCOMPARE(first.handle(frames::unlockRequest(kPassword)), bytes("82554f83"));
+    const QByteArray frame = writeFrame(first.handle(frames::readRequest(kPasswordBytes)));
+    QCOMPARE(first.handle(frames::unlockRequest(kPasswordBytes)), bytes("82554f83"));
     QVERIFY(!second.unlocked());
     QCOMPARE(second.handle(frame), QByteArray());
     QCOMPARE(first.handle(frame), bytes("82474f83"));
@@ -220,10 +221,10 @@ void TestSim::unlockBelongsToOneConnection()
 
 void TestSim::writeSetsNewPassword()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel model(state);
-    QByteArray frame = writeFrame(model.handle(frames::readRequest(kPassword)));
-    QCOMPARE(model.handle(frames::unlockRequest(kPassword)), bytes("82554f83"));
+    QByteArray frame = writeFrame(model.handle(frames::readRequest(kPasswordBytes)));
+    QCOMPARE(model.handle(frames::unlockRequest(kPasswordBytes)), bytes("82554f83"));
     frame.replace(170, 7,
                   QByteArray("abc\xe7"
                              "de\0",
@@ -231,7 +232,7 @@ void TestSim::writeSetsNewPassword()
     QCOMPARE(model.handle(frame), bytes("82474f83"));
     QCOMPARE(state.password, QByteArray("abc\xe7"
                                         "de"));
-    QCOMPARE(model.handle(frames::readRequest(kPassword)), bytes("824c4e83"));
+    QCOMPARE(model.handle(frames::readRequest(kPasswordBytes)), bytes("824c4e83"));
     const QByteArray reply = model.handle(frames::readRequest("abc\xe7"
                                                               "de"));
     QCOMPARE(reply.mid(170, 7), QByteArray("abc\xe7"
@@ -250,7 +251,7 @@ void TestSim::writeSetsNewPassword()
 
 void TestSim::logoStored()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel model(state);
     QByteArray logo(240, '\0');
     for (int i = 0; i < logo.size(); ++i)
@@ -269,9 +270,9 @@ void TestSim::logoStored()
 
 void TestSim::reboot()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel model(state);
-    QCOMPARE(model.handle(frames::unlockRequest(kPassword)), bytes("82554f83"));
+    QCOMPARE(model.handle(frames::unlockRequest(kPasswordBytes)), bytes("82554f83"));
     QCOMPARE(model.handle(frames::rebootRequest()), QByteArray());
     QVERIFY(model.rebooting());
     QVERIFY(!model.unlocked());
@@ -280,9 +281,9 @@ void TestSim::reboot()
 
 void TestSim::refusals()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel model(state, ModelFaults{.refuseUnlock = true, .refuseReboot = true});
-    QCOMPARE(model.handle(frames::unlockRequest(kPassword)), bytes("82554e83"));
+    QCOMPARE(model.handle(frames::unlockRequest(kPasswordBytes)), bytes("82554e83"));
     QVERIFY(!model.unlocked());
     QCOMPARE(model.handle(frames::rebootRequest()), bytes("82424e83"));
     QVERIFY(!model.rebooting());
@@ -314,20 +315,20 @@ void TestSim::malformedFramesGetNoReply_data()
 void TestSim::malformedFramesGetNoReply()
 {
     QFETCH(QByteArray, frame);
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel model(state);
-    QCOMPARE(model.handle(frames::unlockRequest(kPassword)), bytes("82554f83"));
+    QCOMPARE(model.handle(frames::unlockRequest(kPasswordBytes)), bytes("82554f83"));
     const QByteArray before = state.image;
     QCOMPARE(model.handle(frame), QByteArray());
     QCOMPARE(state.image, before);
-    QCOMPARE(state.password, kPassword);
+    QCOMPARE(state.password, kPasswordBytes);
     QCOMPARE(state.revision, 0);
 }
 
 void TestSim::splitterJoinsPieces()
 {
     FrameSplitter splitter;
-    const QByteArray unlock = frames::unlockRequest(kPassword);
+    const QByteArray unlock = frames::unlockRequest(kPasswordBytes);
     for (int i = 0; i < unlock.size() - 1; ++i)
         QVERIFY(splitter.feed(unlock.mid(i, 1)).isEmpty());
     QCOMPARE(splitter.feed(unlock.right(1)), QList<QByteArray>{unlock});
@@ -357,8 +358,8 @@ void TestSim::splitterDropsBrokenFrames()
 {
     FrameSplitter splitter;
     // Garbage first, then a status cut short by the next frame, then a good read request.
-    const QByteArray stream = bytes("00ff4c5383") + bytes("8253") + frames::readRequest(kPassword);
-    QCOMPARE(splitter.feed(stream), QList<QByteArray>{frames::readRequest(kPassword)});
+    const QByteArray stream = bytes("00ff4c5383") + bytes("8253") + frames::readRequest(kPasswordBytes);
+    QCOMPARE(splitter.feed(stream), QList<QByteArray>{frames::readRequest(kPasswordBytes)});
     // A short frame far too long to be one is given up; the status behind it still comes through.
     QCOMPARE(splitter.feed(QByteArray("\x82L") + QByteArray(40, 'x') + frames::statusRequest()),
              QList<QByteArray>{frames::statusRequest()});
@@ -375,8 +376,8 @@ void TestSim::splitterResyncsAfterAStrayZeroStart()
     QCOMPARE(splitter.pending(), 0);
 
     // Two stray starts in a row; what lay between them is cut as ever.
-    QVERIFY(splitter.feed(bytes("0056aa8257830047") + frames::unlockRequest(kPassword)).isEmpty());
-    QCOMPARE(splitter.resyncStalled(), (QList<QByteArray>{bytes("825783"), frames::unlockRequest(kPassword)}));
+    QVERIFY(splitter.feed(bytes("0056aa8257830047") + frames::unlockRequest(kPasswordBytes)).isEmpty());
+    QCOMPARE(splitter.resyncStalled(), (QList<QByteArray>{bytes("825783"), frames::unlockRequest(kPasswordBytes)}));
     QCOMPARE(splitter.pending(), 0);
 
     // Without a whole short frame of a known letter behind it the start stays.
@@ -430,7 +431,7 @@ void TestSim::garbageNeverGrowsTheBuffer()
 
 void TestSim::randomInputNeverCrashes()
 {
-    TerminalState state = initialState(kPassword);
+    TerminalState state = initialState(kPasswordBytes);
     TerminalModel model(state);
     FrameSplitter splitter;
     QRandomGenerator random(20240601);
@@ -457,7 +458,7 @@ void TestSim::processStatusAndRead()
     QTcpSocket socket;
     QVERIFY(connectTo(socket, sim));
     QCOMPARE(exchange(socket, frames::statusRequest(), 4), bytes("82534f83"));
-    const QByteArray reply = exchange(socket, frames::readRequest(kPassword), 260);
+    const QByteArray reply = exchange(socket, frames::readRequest(kPasswordBytes), 260);
     QCOMPARE(reply.size(), 260);
     QCOMPARE(reply.left(2), bytes("8246"));
     QCOMPARE(text(reply, "VIpLocal"), QByteArray("192.168.0.50"));
@@ -522,7 +523,7 @@ void TestSim::processCloseAfter()
     QTcpSocket socket;
     QVERIFY(connectTo(socket, sim));
     QCOMPARE(exchange(socket, frames::statusRequest(), 4), bytes("82534f83"));
-    QCOMPARE(exchange(socket, frames::unlockRequest(kPassword), 4), bytes("82554f83"));
+    QCOMPARE(exchange(socket, frames::unlockRequest(kPasswordBytes), 4), bytes("82554f83"));
     if (socket.state() != QAbstractSocket::UnconnectedState)
         QVERIFY(socket.waitForDisconnected(5000));
     QCOMPARE(socket.error(), QAbstractSocket::RemoteHostClosedError);
@@ -568,7 +569,7 @@ void TestSim::processHostileModes_data()
     QTest::addColumn<QByteArray>("readAnswerStart"); // the first bytes after the read request
 
     const QByteArray ok = bytes("82534f83");
-    QByteArray image = initialState(kPassword).image;
+    QByteArray image = initialState(kPasswordBytes).image;
     image[0] = '\x82';
     image[1] = 'F';
     QByteArray hostile = image;
@@ -590,19 +591,19 @@ void TestSim::processHostileModes()
     QVERIFY(connectTo(socket, sim));
     QCOMPARE(exchange(socket, frames::statusRequest(), statusAnswer.size()), statusAnswer);
     // A flood may bring more than was waited for by the time it is looked at.
-    QCOMPARE(exchange(socket, frames::readRequest(kPassword), readAnswerStart.size()).left(readAnswerStart.size()),
+    QCOMPARE(exchange(socket, frames::readRequest(kPasswordBytes), readAnswerStart.size()).left(readAnswerStart.size()),
              readAnswerStart);
 }
 
 void TestSim::hostileTextsHoldControlCharacters()
 {
-    QByteArray image = initialState(kPassword).image;
+    QByteArray image = initialState(kPasswordBytes).image;
     TerminalModel::putHostileTexts(image);
     QCOMPARE(text(image, "edMac"), QByteArray("0050\x1b[2J\x07\r\n"));
     QCOMPARE(text(image, "VLogin"), QByteArray("tec\x1b]0;x\x07\r\nroot"));
     QCOMPARE(text(image, "VPassword"), QByteArray("s\x1b[8m\x07\nx"));
     // Only those fields change.
-    QByteArray other = initialState(kPassword).image;
+    QByteArray other = initialState(kPasswordBytes).image;
     for (const char* control : {"edMac", "VLogin", "VPassword"}) {
         const image::Field* field = image::fieldOf(control);
         other.replace(field->first, field->width, image.mid(field->first, field->width));
@@ -627,7 +628,7 @@ void TestSim::processFaultOptions()
     QTcpSocket socket;
     QVERIFY(connectTo(socket, refusing));
     QCOMPARE(exchange(socket, frames::statusRequest(), 4), bytes("82534e83"));
-    QCOMPARE(exchange(socket, frames::unlockRequest(kPassword), 4), bytes("82554e83"));
+    QCOMPARE(exchange(socket, frames::unlockRequest(kPasswordBytes), 4), bytes("82554e83"));
 
     // A mute terminal still reads: with --close-after 1 it closes without having said a word.
     SimProcess mute({QStringLiteral("--mute"), QStringLiteral("--close-after"), QStringLiteral("1")});

@@ -23,11 +23,6 @@ using namespace clifixtures;
 namespace
 {
 
-QString textOf(const QByteArray& image, std::string_view control)
-{
-    return image::readableValue(*image::fieldOf(control), image);
-}
-
 // The image the terminal sends, read with the tool's own client; empty when the read failed.
 QByteArray readTerminal(const QString& address, const QByteArray& password = kPassword.toLatin1())
 {
@@ -106,11 +101,11 @@ void TestSimFleet::identityComesFromTheNumber()
 {
     const TerminalState base = initialState("123456");
     const TerminalState first = fleetTerminalState(base, 1);
-    QCOMPARE(textOf(first.image, "edMac"), QStringLiteral("0050C2000001"));
-    QCOMPARE(textOf(first.image, "VIpLocal"), QStringLiteral("10.0.0.1"));
+    QCOMPARE(shownValue(first.image, "edMac"), QStringLiteral("0050C2000001"));
+    QCOMPARE(shownValue(first.image, "VIpLocal"), QStringLiteral("10.0.0.1"));
     const TerminalState big = fleetTerminalState(base, 0x12345);
-    QCOMPARE(textOf(big.image, "edMac"), QStringLiteral("0050C2012345"));
-    QCOMPARE(textOf(big.image, "VIpLocal"), QStringLiteral("10.1.35.69"));
+    QCOMPARE(shownValue(big.image, "edMac"), QStringLiteral("0050C2012345"));
+    QCOMPARE(shownValue(big.image, "VIpLocal"), QStringLiteral("10.1.35.69"));
 
     // Nothing else differs from the single terminal but the network they share: reserved bytes,
     // password, the other fields.
@@ -133,8 +128,8 @@ void TestSimFleet::everyTerminalAnswersWithItsOwnIdentity()
     for (int number = 1; number <= 3; ++number) {
         const QByteArray image = readTerminal(fleet.addresses().at(number - 1));
         QVERIFY(!image.isEmpty());
-        QCOMPARE(textOf(image, "edMac"), QStringLiteral("0050C200000%1").arg(number));
-        QCOMPARE(textOf(image, "VIpLocal"), QStringLiteral("10.0.0.%1").arg(number));
+        QCOMPARE(shownValue(image, "edMac"), QStringLiteral("0050C200000%1").arg(number));
+        QCOMPARE(shownValue(image, "VIpLocal"), QStringLiteral("10.0.0.%1").arg(number));
         // Its state file holds the starting configuration from the start.
         QCOMPARE(configurationOf(fleet.storedImage(number)), configurationOf(image));
     }
@@ -181,13 +176,13 @@ void TestSimFleet::terminalsKeepTheirOwnMemory()
     QVERIFY(QTest::qWaitFor([&] { return over; }, 5000));
     QCOMPARE(job.result().outcome, WriteResult::Outcome::Changed);
 
-    QTRY_COMPARE(textOf(fleet.storedImage(2), "VIpLocal"), QStringLiteral("10.9.9.9"));
+    QTRY_COMPARE(shownValue(fleet.storedImage(2), "VIpLocal"), QStringLiteral("10.9.9.9"));
     QCOMPARE(fleet.storedPassword(2), QStringLiteral("654321"));
-    QCOMPARE(textOf(readTerminal(fleet.addresses().at(1), "654321"), "VIpLocal"), QStringLiteral("10.9.9.9"));
+    QCOMPARE(shownValue(readTerminal(fleet.addresses().at(1), "654321"), "VIpLocal"), QStringLiteral("10.9.9.9"));
     // The others still hold their own configuration and password.
     for (int number : {1, 3}) {
         QCOMPARE(fleet.storedPassword(number), kPassword);
-        QCOMPARE(textOf(readTerminal(fleet.addresses().at(number - 1)), "VIpLocal"),
+        QCOMPARE(shownValue(readTerminal(fleet.addresses().at(number - 1)), "VIpLocal"),
                  QStringLiteral("10.0.0.%1").arg(number));
     }
 }
@@ -216,7 +211,7 @@ void TestSimFleet::addressStepSpreadsTheFleetOverAddresses()
     const QString port = fleet.addresses().at(0).section(u':', 1);
     QCOMPARE(fleet.addresses(), QStringList({QStringLiteral("127.71.0.1:") + port, QStringLiteral("127.71.0.5:") + port,
                                              QStringLiteral("127.71.0.9:") + port}));
-    QCOMPARE(textOf(readTerminal(fleet.addresses().at(2)), "edMac"), QStringLiteral("0050C2000003"));
+    QCOMPARE(shownValue(readTerminal(fleet.addresses().at(2)), "edMac"), QStringLiteral("0050C2000003"));
 }
 
 void TestSimFleet::commandLineIsChecked_data()

@@ -1,5 +1,6 @@
 // hxterm-sim --verbose: one line per connection event, received frame and reply, and for a write
 // the names of the fields that differ from the stored image, taken from the image's field table.
+#include "clifixtures.h"
 #include "simprocess.h"
 #include "terminalstate.h"
 #include "testprogram.h"
@@ -12,10 +13,10 @@
 #include <QTcpSocket>
 #include <QTest>
 
+using clifixtures::kPasswordBytes;
+
 namespace
 {
-
-const QByteArray kPasswordBytes = QByteArrayLiteral("123456");
 
 void putText(QByteArray& image, std::string_view control, const QByteArray& text)
 {
@@ -42,7 +43,7 @@ bool waitForLines(SimProcess& sim, int count)
     return QTest::qWaitFor([&] { return withoutTimes(sim.output()).size() >= count; }, 5000);
 }
 
-QByteArray exchange(QTcpSocket& socket, const QByteArray& request, qsizetype replySize)
+QByteArray askAndRead(QTcpSocket& socket, const QByteArray& request, qsizetype replySize)
 {
     socket.write(request);
     socket.flush();
@@ -89,14 +90,14 @@ void TestSimVerbose::linesOfASession()
     QTcpSocket socket;
     socket.connectToHost(QStringLiteral("127.0.0.1"), sim.port());
     QVERIFY(socket.waitForConnected(5000));
-    QCOMPARE(exchange(socket, frames::statusRequest(), 4).size(), 4);
-    QByteArray image = exchange(socket, frames::readRequest(kPasswordBytes), 260);
+    QCOMPARE(askAndRead(socket, frames::statusRequest(), 4).size(), 4);
+    QByteArray image = askAndRead(socket, frames::readRequest(kPasswordBytes), 260);
     QCOMPARE(image.size(), 260);
-    QCOMPARE(exchange(socket, frames::unlockRequest(kPasswordBytes), 4), QByteArray("\x82UO\x83"));
+    QCOMPARE(askAndRead(socket, frames::unlockRequest(kPasswordBytes), 4), QByteArray("\x82UO\x83"));
     image[1] = 'G';
     putText(image, "VGateway", "10.0.0.1");
     putText(image, "VLogin", "tecnico");
-    QCOMPARE(exchange(socket, image, 4), QByteArray("\x82GO\x83"));
+    QCOMPARE(askAndRead(socket, image, 4), QByteArray("\x82GO\x83"));
     const QString port = QString::number(socket.localPort());
     socket.disconnectFromHost();
     QVERIFY(waitForLines(sim, 10));
@@ -119,7 +120,7 @@ void TestSimVerbose::linesOfASession()
     QTcpSocket second;
     second.connectToHost(QStringLiteral("127.0.0.1"), sim.port());
     QVERIFY(second.waitForConnected(5000));
-    QCOMPARE(exchange(second, frames::readRequest("wrong!"), 4), QByteArray("\x82LN\x83"));
+    QCOMPARE(askAndRead(second, frames::readRequest("wrong!"), 4), QByteArray("\x82LN\x83"));
     QVERIFY(waitForLines(sim, 13));
     QCOMPARE(withoutTimes(sim.output()).mid(11), (QStringList{QStringLiteral("#2 <- L, 9 bytes (read)"),
                                                               QStringLiteral("#2 -> L N, 4 bytes (read refused)")}));
@@ -132,7 +133,7 @@ void TestSimVerbose::quietWithoutVerbose()
     QTcpSocket socket;
     socket.connectToHost(QStringLiteral("127.0.0.1"), sim.port());
     QVERIFY(socket.waitForConnected(5000));
-    QCOMPARE(exchange(socket, frames::statusRequest(), 4).size(), 4);
+    QCOMPARE(askAndRead(socket, frames::statusRequest(), 4).size(), 4);
     QTest::qWait(100);
     QCOMPARE(sim.output(), QString());
 }

@@ -1,5 +1,6 @@
 // The tool's folder: portable beside the program, or installed in the user's configuration folder
 // with the administrator's company default and the seeded address history on the first start.
+#include "filebytes.h"
 #include "files/inifile.h"
 #include "files/tooldirectory.h"
 #include "testprogram.h"
@@ -37,20 +38,7 @@ const QByteArray kCompanySections = QByteArrayLiteral("; Padr\xE3o da empresa\r\
                                                       "; teclado da loja\r\n"
                                                       "Teclado=44 Num\xE9rico\r\n");
 
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QStringList entries(const QString& dir)
+QStringList namesIn(const QString& dir)
 {
     return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
@@ -120,8 +108,8 @@ void TestToolDirectory::portableWhenTheProgramDirectoryIsWritable()
     QCOMPARE(folder.path, m_program);
     QCOMPARE(folder.settingsPath(), m_program + u"ConfDefault.ini"_s);
     // Exactly today's behaviour: nothing is copied or seeded ahead of the window.
-    QVERIFY(entries(m_program).isEmpty());
-    QVERIFY(entries(m_home).isEmpty());
+    QVERIFY(namesIn(m_program).isEmpty());
+    QVERIFY(namesIn(m_home).isEmpty());
 }
 
 void TestToolDirectory::portableWhenTheSettingsFileIsThere()
@@ -133,7 +121,7 @@ void TestToolDirectory::portableWhenTheSettingsFileIsThere()
     const tooldir::ToolDirectory folder = tooldir::prepare(where, {});
     QCOMPARE(folder.mode, tooldir::Mode::Portable);
     QCOMPARE(folder.path, m_program);
-    QVERIFY(entries(m_home).isEmpty());
+    QVERIFY(namesIn(m_home).isEmpty());
 }
 
 void TestToolDirectory::installedWhenTheProgramDirectoryRefuses_data()
@@ -163,7 +151,7 @@ void TestToolDirectory::installedWhenTheProgramDirectoryRefuses()
     QCOMPARE(prepared.path, folderPath);
     QVERIFY(QFileInfo(folderPath).isDir());
     QCOMPARE(QFileInfo(folderPath).permissions() & 0x7077, QFileDevice::Permissions(0x7000));
-    QVERIFY(entries(m_program).isEmpty());
+    QVERIFY(namesIn(m_program).isEmpty());
 }
 
 void TestToolDirectory::theInstalledProgramsFolderIsAlwaysInstalled()
@@ -194,9 +182,9 @@ void TestToolDirectory::firstStartCopiesTheCompanySectionsAndSeeds()
     QCOMPARE(readBytes(folder.settingsPath()),
              kCompanySections + "[HXConfig]\r\nListBox=2\r\n1=192.168.7.100\r\n2=10.0.0.100\r\n");
     QCOMPARE(lookups.size(), 1);
-    QCOMPARE(entries(folder.path), QStringList{u"ConfDefault.ini"_s});
+    QCOMPARE(namesIn(folder.path), QStringList{u"ConfDefault.ini"_s});
     QCOMPARE(readBytes(m_admin), kAdminDefault);
-    QVERIFY(entries(m_program).isEmpty());
+    QVERIFY(namesIn(m_program).isEmpty());
 
     // Without a network the copy stays as it is and the history starts empty.
     QVERIFY(QFile::remove(folder.settingsPath()));
@@ -242,7 +230,7 @@ void TestToolDirectory::withoutAdminDefaultTheWindowSeeds()
     });
     // The folder is there and empty: the window's first start creates the file and seeds it.
     QVERIFY(QFileInfo(folder.path).isDir());
-    QVERIFY(entries(folder.path).isEmpty());
+    QVERIFY(namesIn(folder.path).isEmpty());
     QVERIFY(!looked);
 }
 
@@ -251,12 +239,12 @@ void TestToolDirectory::unusableAdminDefaultIsNotCopied()
     // Not text (NUL bytes), and a folder in place of the file.
     writeBytes(m_admin, QByteArray("[Rede]\r\n\0\0\0", 11));
     tooldir::ToolDirectory folder = tooldir::prepare(surroundings(false), [] { return u"10.0.0.5"_s; });
-    QVERIFY(entries(folder.path).isEmpty());
+    QVERIFY(namesIn(folder.path).isEmpty());
 
     QVERIFY(QFile::remove(m_admin));
     QVERIFY(QDir().mkpath(m_admin));
     folder = tooldir::prepare(surroundings(false), [] { return u"10.0.0.5"_s; });
-    QVERIFY(entries(folder.path).isEmpty());
+    QVERIFY(namesIn(folder.path).isEmpty());
 }
 
 void TestToolDirectory::folderThatCannotBeCreated()
@@ -270,7 +258,7 @@ void TestToolDirectory::folderThatCannotBeCreated()
     QCOMPARE(folder.mode, tooldir::Mode::Installed);
     QCOMPARE(folder.path, where.configHome + u"/hxconfig/"_s);
     QVERIFY(!QFileInfo::exists(folder.path));
-    QVERIFY(entries(m_program).isEmpty());
+    QVERIFY(namesIn(m_program).isEmpty());
 }
 
 void TestToolDirectory::readOnlyProgramDirectoryStaysEmpty()
@@ -294,7 +282,7 @@ void TestToolDirectory::readOnlyProgramDirectoryStaysEmpty()
         folder = tooldir::prepare(where, [] { return u"192.168.0.15"_s; });
     }
     QCOMPARE(folder.mode, tooldir::Mode::Installed);
-    QVERIFY(entries(m_program).isEmpty());
+    QVERIFY(namesIn(m_program).isEmpty());
     QCOMPARE(IniFile(folder.settingsPath()).readString(u"HXConfig"_s, u"1"_s, {}), u"192.168.0.100"_s);
     QCOMPARE(IniFile(folder.settingsPath()).readString(u"Rede"_s, u"TimeOutRede"_s, {}), u"1000"_s);
 }

@@ -1,6 +1,7 @@
 #include "clifixtures.h"
 
 #include "image/layout.h"
+#include "image/readable.h"
 #include "terminalstate.h"
 
 #include <QFile>
@@ -66,6 +67,11 @@ QStringList imageArgs(const QString& path, const QByteArray& image)
 {
     writeFile(path, image);
     return {QStringLiteral("--image"), path};
+}
+
+QString shownValue(const QByteArray& image, std::string_view control)
+{
+    return image::readableValue(*image::fieldOf(control), image);
 }
 
 QList<QStringList> tableCells(const QString& text)

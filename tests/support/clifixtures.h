@@ -12,6 +12,7 @@ namespace clifixtures
 {
 
 inline const QString kPassword = QStringLiteral("123456");
+inline const QByteArray kPasswordBytes = QByteArrayLiteral("123456");
 inline const QString kPasswordOption = QStringLiteral("--password=123456");
 
 // Writes the file whole; returns its path (empty on failure).
@@ -42,8 +43,18 @@ inline QByteArray configurationOf(const QByteArray& image)
     return image.mid(2);
 }
 
+// The frames of a run that writes one terminal: status, read, unlock, write, the read and unlock that
+// verify, and the reboot.
+inline const QStringList kFullSequence = {QStringLiteral("status"),        QStringLiteral("read 123456"),
+                                          QStringLiteral("unlock 123456"), QStringLiteral("write"),
+                                          QStringLiteral("read 123456"),   QStringLiteral("unlock 123456"),
+                                          QStringLiteral("reboot")};
+
 // The frames of a run that reads and writes nothing: a status request and one read.
 inline const QStringList kReadOnlyFrames = {QStringLiteral("status"), QStringLiteral("read 123456")};
+
+// The value the field of this control shows in the image, as `show` prints it.
+QString shownValue(const QByteArray& image, std::string_view control);
 
 // The cells of a table printed for people: columns are two or more blanks apart, as no cell holds
 // two blanks in a row.
