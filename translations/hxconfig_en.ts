@@ -1303,7 +1303,7 @@ address, result, error and exit (hxconfig-cli COMMAND --help tells each command&
     </message>
     <message>
         <source>Seriais</source>
-        <translation>Serial Ports</translation>
+        <translation>Serial</translation>
     </message>
     <message>
         <source>Reservado (byte %1)</source>
@@ -2466,7 +2466,7 @@ To keep them elsewhere, use the installed package (backups in ~/.config/hxconfig
     </message>
     <message>
         <source>Seriais</source>
-        <translation>Serial Ports</translation>
+        <translation>Serial</translation>
     </message>
     <message>
         <source>COM 0</source>
