@@ -357,6 +357,9 @@ void TestConfigModel::tcpRoleAndItsExtension()
     QCOMPARE(both.problems[0].key, QStringLiteral("Tipo"));
     QCOMPARE(both.problems[0].accepted,
              (QStringList{QStringLiteral("Client"), QStringLiteral("Server"), QStringLiteral("System")}));
+    // The message names the key that makes "Nenhum" wrong.
+    QCOMPARE(both.problems[0].text(), QStringLiteral("Valor não aceito em [Conexao] Tipo=Nenhum com ConexaoTCP=Sim; "
+                                                     "valores aceitos: \"Client\", \"Server\", \"System\""));
 }
 
 void TestConfigModel::extensionKeys()

@@ -220,7 +220,7 @@ private:
         if (role.isEmpty())
             switchOn(field);
         else if (role == noRole && !m_options.asEditor)
-            problem(field, tableText(field.subKey), role, {client, server, system});
+            problem(field, tableText(field.subKey), role, {client, server, system}, keyOf(field) + u'=' + yes);
         else
             set(field, roleCode(role)); // the editor takes "Nenhum" as any other word: System
     }
