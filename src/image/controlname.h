@@ -17,20 +17,22 @@ class ControlName
 public:
     // Implicit, so that a function taking a ControlName checks the name it is called with.
     consteval ControlName(const char* name) : ControlName(std::string_view(name)) {}
-    consteval ControlName(std::string_view name) : name_(name)
+    consteval ControlName(std::string_view name)
     {
         for (const Field& row : fieldtable::kLayout) {
-            if (!name_.empty() && row.control == name_)
+            if (!name.empty() && row.control == name) {
+                m_row = &row;
                 return;
+            }
         }
         throw "no row of the field table has a control of this name"; // stops the compilation
     }
 
-    constexpr std::string_view name() const { return name_; }
-    const Field& field() const { return *fieldOf(name_); }
+    // The row, found while compiling.
+    constexpr const Field& field() const { return *m_row; }
 
 private:
-    std::string_view name_;
+    const Field* m_row = nullptr;
 };
 
 } // namespace image
